@@ -1,0 +1,204 @@
+#include "app/PrivateProfile.h"
+
+#include "app/Utf8.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+std::string_view Trim(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = text.find_last_not_of(" \t\r\n");
+    return text.substr(first, last - first + 1);
+}
+
+bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        const auto ca = static_cast<unsigned char>(a[i]);
+        const auto cb = static_cast<unsigned char>(b[i]);
+        if (std::tolower(ca) != std::tolower(cb))
+            return false;
+    }
+    return true;
+}
+
+// "[name]" gives name; anything else gives nothing.
+std::optional<std::string_view> SectionName(std::string_view line) {
+    const auto trimmed = Trim(line);
+    if (trimmed.size() < 2 || trimmed.front() != '[')
+        return std::nullopt;
+    const auto close = trimmed.find(']');
+    if (close == std::string_view::npos)
+        return std::nullopt;
+    return Trim(trimmed.substr(1, close - 1));
+}
+
+struct KeyLine {
+    std::string_view key;
+    std::string_view value;
+};
+
+std::optional<KeyLine> ParseKeyLine(std::string_view line) {
+    const auto trimmed = Trim(line);
+    if (trimmed.empty() || trimmed.front() == ';')
+        return std::nullopt;
+    const auto equals = trimmed.find('=');
+    if (equals == std::string_view::npos)
+        return std::nullopt;
+    return KeyLine{Trim(trimmed.substr(0, equals)), Trim(trimmed.substr(equals + 1))};
+}
+
+// Splits into lines, each keeping its own line end so that the file can be written back unchanged.
+std::vector<std::string> SplitKeepingEnds(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        const auto end = text.find('\n', start);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        lines.push_back(text.substr(start, end - start + 1));
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+std::string_view StripLineEnd(std::string_view line) {
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+        line.remove_suffix(1);
+    return line;
+}
+
+// Strips one pair of matching quotes around a value, as the profile routines do.
+std::string_view Unquote(std::string_view value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+} // namespace
+
+std::optional<std::string> PrivateProfile::ReadString(const std::string& path, std::string_view section,
+                                                      std::string_view key, size_t maxBytes) {
+    const auto content = ReadWholeFile(path);
+    if (!content)
+        return std::nullopt;
+    bool inSection = false;
+    for (const auto& rawLine : SplitKeepingEnds(*content)) {
+        const auto line = StripLineEnd(rawLine);
+        if (const auto name = SectionName(line)) {
+            inSection = EqualsIgnoreCase(*name, section);
+            continue;
+        }
+        if (!inSection)
+            continue;
+        const auto keyLine = ParseKeyLine(line);
+        if (!keyLine || !EqualsIgnoreCase(keyLine->key, key))
+            continue;
+        const auto value = Unquote(keyLine->value);
+        if (value.empty() || maxBytes == 0)
+            return std::nullopt;
+        return std::string(Utf8::CutToBytes(value, maxBytes - 1));
+    }
+    return std::nullopt;
+}
+
+bool PrivateProfile::WriteString(const std::string& path, std::string_view section, std::string_view key,
+                                 std::string_view value) {
+    const auto existing = ReadWholeFile(path);
+    if (existing && ::access(path.c_str(), W_OK) != 0)
+        return false;
+
+    auto lines = existing ? SplitKeepingEnds(*existing) : std::vector<std::string>{};
+    const bool crlf = existing && existing->find("\r\n") != std::string::npos;
+    const std::string eol = crlf ? "\r\n" : "\n";
+    const std::string newLine = std::string(key) + "=" + std::string(value) + eol;
+
+    // Find the section, the key inside it, and the last key line of the section.
+    std::optional<size_t> sectionLine;
+    std::optional<size_t> keyLine;
+    size_t insertAt = lines.size();
+    bool inSection = false;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const auto line = StripLineEnd(lines[i]);
+        if (const auto name = SectionName(line)) {
+            if (inSection)
+                break;
+            inSection = EqualsIgnoreCase(*name, section);
+            if (inSection) {
+                sectionLine = i;
+                insertAt = i + 1;
+            }
+            continue;
+        }
+        if (!inSection)
+            continue;
+        if (const auto parsed = ParseKeyLine(line)) {
+            insertAt = i + 1;
+            if (EqualsIgnoreCase(parsed->key, key)) {
+                keyLine = i;
+                break;
+            }
+        }
+    }
+
+    if (keyLine) {
+        lines[*keyLine] = newLine;
+    } else if (sectionLine) {
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), newLine);
+    } else {
+        if (!lines.empty() && !lines.back().empty() && lines.back().back() != '\n')
+            lines.back() += eol;
+        lines.push_back("[" + std::string(section) + "]" + eol);
+        lines.push_back(newLine);
+    }
+    // A key inserted after a last line that had no line end must not run into it.
+    for (size_t i = 0; i + 1 < lines.size(); ++i) {
+        if (!lines[i].empty() && lines[i].back() != '\n')
+            lines[i] += eol;
+    }
+
+    // Write a sibling file and move it into place, so that a failed write never leaves a half file.
+    const std::string temporary = path + ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out)
+            return false;
+        for (const auto& line : lines)
+            out << line;
+        out.flush();
+        if (!out) {
+            std::remove(temporary.c_str());
+            return false;
+        }
+    }
+    struct stat info {};
+    if (existing && ::stat(path.c_str(), &info) == 0)
+        ::chmod(temporary.c_str(), info.st_mode & 07777);
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "app/ITextCatalog.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// Numbers of the string-table entries; every text the user sees is looked up by number, so that the
+// language catalog in use translates it.
+namespace StringId {
+inline constexpr int IpAddress = 103;
+inline constexpr int MacAddress = 104;
+inline constexpr int SystemName = 105;
+inline constexpr int Type = 106;
+inline constexpr int Refresh = 107;
+inline constexpr int Dhcp = 108;
+inline constexpr int ListWired = 109;
+inline constexpr int ListWireless = 110;
+inline constexpr int SwitchLanguageQuestion = 111;
+inline constexpr int ConfigurationTab1 = 112;
+inline constexpr int InvalidPortNumber = 113;
+inline constexpr int SaveConfigurationQuestion = 114;
+inline constexpr int SaveNetworkFailed = 115;
+inline constexpr int SystemNameLengthError = 117;
+inline constexpr int SettingsWired = 118;
+inline constexpr int SettingsWireless = 119;
+inline constexpr int IpAddressCannotBeUsed = 120;
+inline constexpr int ConfigurationTab2 = 145;
+inline constexpr int NoNetworkConnection = 279;
+inline constexpr int AppTitle = 57344;
+} // namespace StringId
+
+namespace StringTable {
+
+inline constexpr const char* kContext = "StringTable";
+
+// The built-in English text of entry id, or nullptr for a number the program does not have.
+const char* English(int id);
+// Every entry, in number order.
+const std::vector<std::pair<int, const char*>>& Entries();
+
+// Entry id in the current language (English when the catalog lacks it; "" for an unknown number).
+std::string Load(int id);
+// A text of a window (a dialog's caption, label or button) in the current language.
+std::string Dialog(std::string_view window, std::string_view english);
+
+// Makes catalog the source of every later text; nullptr returns to the built-in English.
+void SetCatalog(std::shared_ptr<const ITextCatalog> catalog);
+std::shared_ptr<const ITextCatalog> Catalog();
+
+} // namespace StringTable
+
+// Shorthand for StringTable::Load.
+inline std::string LoadString(int id) { return StringTable::Load(id); }
