@@ -1,0 +1,26 @@
+#pragma once
+
+#include "netsearch/PrinterRecords.h"
+
+// What the search dialog, the search worker and the network settings page need of the UDP endpoint.
+// CUdpEndpoint is the real one; tests give a scripted fake.
+class INetworkEndpoint {
+public:
+    virtual ~INetworkEndpoint() = default;
+
+    // Fills the interface table once per process; true when it holds at least one interface.
+    virtual bool InitLocalNetworkInterface() = 0;
+    // The number of entries in the interface table.
+    virtual int GetPrinterNetworkAddress() = 0;
+    // Empties both printer tables.
+    virtual void ClearPrinterTables() = 0;
+    // One search on one interface for one type; the count of the type's table when anything was received.
+    virtual int SearchPrinter(int nLocalNetworkInterface, int nPrinterNetworkType) = 0;
+    // Empty target, copy every entry; the count.
+    virtual int CopyEthernetInfoTo(EthernetInfoMap& target) = 0;
+    virtual int CopyWLanInfoTo(WLanInfoMap& target) = 0;
+    // Sends a settings message on the interface where the printer was found and waits for a confirmation;
+    // true when the message went out at least once.
+    virtual bool SetQlinkInfo(int nLocalNetworkInterface, int nPrinterNetworkType, const unsigned char* message,
+                              int nDataLength) = 0;
+};
