@@ -7,7 +7,8 @@ AppPaths AppPaths::FromExecutable(const std::string& executablePath) {
     AppPaths paths;
     paths.executable = executablePath;
     const auto slash = executablePath.rfind('/');
-    const std::string fileName = slash == std::string::npos ? executablePath : executablePath.substr(slash + 1);
+    const std::string fileName =
+        slash == std::string::npos ? executablePath : executablePath.substr(slash + 1);
     paths.directory = slash == std::string::npos ? std::string() : executablePath.substr(0, slash + 1);
 
     const auto dot = fileName.rfind('.');

@@ -2,7 +2,7 @@
 
 // The operating-system facts CheckOS classifies.
 struct OsVersionInfo {
-    int platformId = 0;  // 1 = Windows 9x family, 2 = NT family, 0 = anything else
+    int platformId = 0; // 1 = Windows 9x family, 2 = NT family, 0 = anything else
     int majorVersion = 0;
     int minorVersion = 0;
     int buildNumber = 0;

@@ -20,9 +20,12 @@ DiagnosticLog::LocalTime SystemLocalTime() {
         std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
     std::tm local{};
     localtime_r(&seconds, &local);
-    return {static_cast<unsigned>(local.tm_year + 1900), static_cast<unsigned>(local.tm_mon + 1),
-            static_cast<unsigned>(local.tm_mday),        static_cast<unsigned>(local.tm_hour),
-            static_cast<unsigned>(local.tm_min),         static_cast<unsigned>(local.tm_sec),
+    return {static_cast<unsigned>(local.tm_year + 1900),
+            static_cast<unsigned>(local.tm_mon + 1),
+            static_cast<unsigned>(local.tm_mday),
+            static_cast<unsigned>(local.tm_hour),
+            static_cast<unsigned>(local.tm_min),
+            static_cast<unsigned>(local.tm_sec),
             static_cast<unsigned>(millis)};
 }
 

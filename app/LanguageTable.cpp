@@ -52,7 +52,9 @@ std::string Lower(std::string_view text) {
 
 } // namespace
 
-const std::array<LanguageEntry, kCount>& Entries() { return kEntries; }
+const std::array<LanguageEntry, kCount>& Entries() {
+    return kEntries;
+}
 
 std::string CatalogRelativePath(int index) {
     if (index < 1 || index >= kCount)

@@ -8,9 +8,9 @@
 // The twelve interface languages. The index is what "PREFERENCE[1]" stores.
 struct LanguageEntry {
     int index;
-    int menuCommand;          // command number of the language menu
-    const char* menuText;     // shown in the menu, in its own language
-    const char* catalog;      // catalog base name in Languages/, nullptr for the built-in English
+    int menuCommand;               // command number of the language menu
+    const char* menuText;          // shown in the menu, in its own language
+    const char* catalog;           // catalog base name in Languages/, nullptr for the built-in English
     std::uint16_t primaryLanguage; // chosen automatically for this primary language
 };
 

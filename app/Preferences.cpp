@@ -55,15 +55,20 @@ void ResetPreferences() {
     DiagnosticLog::Process().Configure(false, {}, {});
 }
 
-const AppPaths& ApplicationPaths() { return State().paths; }
+const AppPaths& ApplicationPaths() {
+    return State().paths;
+}
 
-const std::string& ApplicationName() { return State().paths.applicationName; }
+const std::string& ApplicationName() {
+    return State().paths.applicationName;
+}
 
 std::optional<std::string> VRXReadConfigurationInfoFromFile(std::string_view key, size_t bufferChars) {
     const auto& state = State();
     if (!state.havePaths)
         return std::nullopt;
-    return PrivateProfile::ReadString(state.paths.preferencesFile, state.paths.applicationName, key, bufferChars);
+    return PrivateProfile::ReadString(state.paths.preferencesFile, state.paths.applicationName, key,
+                                      bufferChars);
 }
 
 bool VRXWriteConfigurationInfoFromFile(std::string_view key, std::string_view value) {

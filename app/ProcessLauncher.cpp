@@ -10,12 +10,11 @@ extern char** environ;
 
 namespace {
 
-// Closes every descriptor above stderr; runs in the child between fork and exec.
+// Closes every descriptor above stderr but keep; runs in the child between fork and exec.
 void CloseInheritedDescriptors(int keep) {
-    for (int fd = 3; fd < 1024; ++fd) {
-        if (fd != keep)
-            ::close(fd);
-    }
+    if (keep > 3)
+        ::close_range(3, static_cast<unsigned>(keep - 1), 0);
+    ::close_range(static_cast<unsigned>(keep + 1), ~0U, 0);
 }
 
 } // namespace

@@ -63,7 +63,9 @@ const char* English(int id) {
     return found != kEntries.end() && found->first == id ? found->second : nullptr;
 }
 
-const std::vector<std::pair<int, const char*>>& Entries() { return kEntries; }
+const std::vector<std::pair<int, const char*>>& Entries() {
+    return kEntries;
+}
 
 std::string Load(int id) {
     const char* english = English(id);

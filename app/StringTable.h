@@ -54,4 +54,6 @@ std::shared_ptr<const ITextCatalog> Catalog();
 } // namespace StringTable
 
 // Shorthand for StringTable::Load.
-inline std::string LoadString(int id) { return StringTable::Load(id); }
+inline std::string LoadString(int id) {
+    return StringTable::Load(id);
+}

@@ -3,7 +3,9 @@
 namespace Utf8 {
 
 namespace {
-bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 } // namespace
 
 std::string_view CutToBytes(std::string_view text, size_t maxBytes) {

@@ -21,6 +21,6 @@ public:
     virtual int CopyWLanInfoTo(WLanInfoMap& target) = 0;
     // Sends a settings message on the interface where the printer was found and waits for a confirmation;
     // true when the message went out at least once.
-    virtual bool SetQlinkInfo(int nLocalNetworkInterface, int nPrinterNetworkType, const unsigned char* message,
-                              int nDataLength) = 0;
+    virtual bool SetQlinkInfo(int nLocalNetworkInterface, int nPrinterNetworkType,
+                              const unsigned char* message, int nDataLength) = 0;
 };

@@ -56,6 +56,7 @@ std::string DecodeSystemName(const WLAN_INFO& info) {
         return {};
     const auto* begin = reinterpret_cast<const char*>(info.SystemName);
     const void* zero = std::memchr(begin, 0, sizeof info.SystemName);
-    const size_t length = zero ? static_cast<size_t>(static_cast<const char*>(zero) - begin) : sizeof info.SystemName;
+    const size_t length =
+        zero ? static_cast<size_t>(static_cast<const char*>(zero) - begin) : sizeof info.SystemName;
     return std::string(begin, length);
 }

@@ -10,8 +10,8 @@ inline constexpr int VRX_WIRELESS_PRINTER = 2;
 
 // One usable local IPv4 interface.
 struct LOCAL_INTERFACE_INFO {
-    std::uint32_t dwFlags = 0;        // 0x1 up, 0x2 broadcast capable
-    std::uint8_t byIpAdr[4] = {};     // most significant byte first
+    std::uint32_t dwFlags = 0;    // 0x1 up, 0x2 broadcast capable
+    std::uint8_t byIpAdr[4] = {}; // most significant byte first
     std::uint8_t byBroadcastAdr[4] = {};
 };
 inline constexpr std::uint32_t VRX_IFF_UP = 0x1;
@@ -45,8 +45,8 @@ struct WLAN_INFO {
     std::uint8_t Dhcp;
     std::uint8_t I_activeTime[2];
     std::uint8_t Http;
-    std::uint8_t Mask[2];         // [0]: 0x80 has a system name, 0x01 browser allowed, 0x10 configuration allowed
-    std::uint8_t SystemName[64];  // UTF-8, zero-terminated unless it fills all 64 bytes
+    std::uint8_t Mask[2]; // [0]: 0x80 has a system name, 0x01 browser allowed, 0x10 configuration allowed
+    std::uint8_t SystemName[64]; // UTF-8, zero-terminated unless it fills all 64 bytes
     std::uint8_t byLocalNetworkInterface;
 };
 static_assert(sizeof(WLAN_INFO) == 94);
@@ -84,7 +84,9 @@ std::string MacText(const std::uint8_t mac[6]);
 // "192.0.2.10"
 std::string Ipv4Text(const std::uint8_t address[4]);
 // A big-endian 16-bit field.
-inline unsigned BigEndian16(const std::uint8_t bytes[2]) { return (unsigned{bytes[0]} << 8) | bytes[1]; }
+inline unsigned BigEndian16(const std::uint8_t bytes[2]) {
+    return (unsigned{bytes[0]} << 8) | bytes[1];
+}
 
 // The printer's record with its texts, built from a table entry. networkTypeText is the interface text of
 // the type ("Wired" or "Wireless" in the current language).

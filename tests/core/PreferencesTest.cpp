@@ -1,5 +1,5 @@
-#include "app/AppPaths.h"
 #include "app/Preferences.h"
+#include "app/AppPaths.h"
 #include "app/PrivateProfile.h"
 
 #include "TempDir.h"
@@ -15,8 +15,8 @@ TEST(AppPaths, DerivesPreferencesFileAndApplicationName) {
     } cases[] = {
         {"/opt/q/quorlink-tool", "/opt/q/quorlink-tool.INI", "quorlink-tool", "/opt/q/"},
         {"/opt/q/Tool.exe", "/opt/q/Tool.INI", "Tool", "/opt/q/"},
-        {"/opt/q.d/tool", "/opt/q.d/tool.INI", "tool", "/opt/q.d/"},   // a folder's '.' never counts
-        {"/opt/a.b.c", "/opt/a.b.INI", "a.b", "/opt/"},                // the last '.' of the name
+        {"/opt/q.d/tool", "/opt/q.d/tool.INI", "tool", "/opt/q.d/"}, // a folder's '.' never counts
+        {"/opt/a.b.c", "/opt/a.b.INI", "a.b", "/opt/"},              // the last '.' of the name
     };
     for (const auto& c : cases) {
         const auto paths = AppPaths::FromExecutable(c.exe);
@@ -63,8 +63,17 @@ TEST(ProfileInt, ParsesLikeTheProfileRoutines) {
     struct Case {
         const char* text;
         int value;
-    } cases[] = {{"1", 1}, {"  42", 42}, {"-3", -3}, {"+5", 5}, {"12abc", 12}, {"abc", 0}, {"", 0},
-                 {"- 4", 0}, {"--4", 0}, {"0", 0}, {"99999999999", 2147483647}};
+    } cases[] = {{"1", 1},
+                 {"  42", 42},
+                 {"-3", -3},
+                 {"+5", 5},
+                 {"12abc", 12},
+                 {"abc", 0},
+                 {"", 0},
+                 {"- 4", 0},
+                 {"--4", 0},
+                 {"0", 0},
+                 {"99999999999", 2147483647}};
     for (const auto& c : cases)
         EXPECT_EQ(ParseProfileInt(c.text), c.value) << '"' << c.text << '"';
 }
@@ -95,12 +104,14 @@ TEST_F(PreferencesTest, WriteKeepsEveryOtherLineAsItWas) {
                                "Preference[1] = 3\r\nPREFERENCE[4]=2\r\n[Last]\r\nx=y";
     writeIni(before);
     ASSERT_TRUE(VRXWriteConfigurationInfoFromFile(PreferenceKey::Language, "8"));
-    EXPECT_EQ(dir.read("Tool.INI"), "; comment\r\n[Other]\r\nPREFERENCE[1]=5\r\n\r\n[TOOL]\r\nPREFERENCE[0]=1\r\n"
-                                    "PREFERENCE[1]=8\r\nPREFERENCE[4]=2\r\n[Last]\r\nx=y");
+    EXPECT_EQ(dir.read("Tool.INI"),
+              "; comment\r\n[Other]\r\nPREFERENCE[1]=5\r\n\r\n[TOOL]\r\nPREFERENCE[0]=1\r\n"
+              "PREFERENCE[1]=8\r\nPREFERENCE[4]=2\r\n[Last]\r\nx=y");
 
     ASSERT_TRUE(VRXWriteConfigurationInfoFromFile("PREFERENCE[3]", "1"));
-    EXPECT_EQ(dir.read("Tool.INI"), "; comment\r\n[Other]\r\nPREFERENCE[1]=5\r\n\r\n[TOOL]\r\nPREFERENCE[0]=1\r\n"
-                                    "PREFERENCE[1]=8\r\nPREFERENCE[4]=2\r\nPREFERENCE[3]=1\r\n[Last]\r\nx=y");
+    EXPECT_EQ(dir.read("Tool.INI"),
+              "; comment\r\n[Other]\r\nPREFERENCE[1]=5\r\n\r\n[TOOL]\r\nPREFERENCE[0]=1\r\n"
+              "PREFERENCE[1]=8\r\nPREFERENCE[4]=2\r\nPREFERENCE[3]=1\r\n[Last]\r\nx=y");
 }
 
 TEST_F(PreferencesTest, WriteAddsTheSectionAfterAFinalLineWithoutLineEnd) {

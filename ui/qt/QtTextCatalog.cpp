@@ -23,8 +23,9 @@ std::optional<std::string> QtTextCatalog::Translate(std::string_view context, st
     const std::string contextText(context);
     const std::string sourceText(source);
     const std::string disambiguationText(disambiguation);
-    const QString translated = m_translator.translate(
-        contextText.c_str(), sourceText.c_str(), disambiguationText.empty() ? nullptr : disambiguationText.c_str());
+    const QString translated =
+        m_translator.translate(contextText.c_str(), sourceText.c_str(),
+                               disambiguationText.empty() ? nullptr : disambiguationText.c_str());
     if (translated.isEmpty())
         return std::nullopt;
     return translated.toStdString();
