@@ -1,0 +1,48 @@
+#include "app/LanguageTable.h"
+#include "app/StringTable.h"
+#include "ui/qt/QtTextCatalog.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <cerrno>
+
+// The catalogs built from translations/ lie in Languages/ beside the programs.
+class TextCatalogTest : public QObject {
+    Q_OBJECT
+
+    static std::string CatalogPath(int index) {
+        return QCoreApplication::applicationDirPath().toStdString() + "/" + LanguageTable::CatalogRelativePath(index);
+    }
+
+private slots:
+    void cleanup() { StringTable::SetCatalog(nullptr); }
+
+    void translatesStringTableEntriesByNumber() {
+        int error = -1;
+        std::shared_ptr<const ITextCatalog> german = QtTextCatalog::Load(CatalogPath(1), error);
+        QVERIFY(german);
+        QCOMPARE(error, 0);
+        StringTable::SetCatalog(german);
+        QCOMPARE(LoadString(StringId::Refresh), std::string("Aktualisieren"));
+        // Entries 109 and 118 share their English text; each is found by its own number.
+        QCOMPARE(LoadString(StringId::ListWired), std::string("Kabelgebunden"));
+        QCOMPARE(LoadString(StringId::SettingsWired), std::string("Kabelgebunden"));
+        QCOMPARE(StringTable::Dialog("NoSuchWindow", "Untranslated"), std::string("Untranslated"));
+    }
+
+    void everyLanguageOfTheTableHasACatalog() {
+        for (int index = 1; index < LanguageTable::kCount; ++index) {
+            int error = -1;
+            QVERIFY2(QtTextCatalog::Load(CatalogPath(index), error), CatalogPath(index).c_str());
+        }
+    }
+
+    void missingCatalogReportsWhy() {
+        int error = 0;
+        QVERIFY(!QtTextCatalog::Load("/nonexistent/HALDAQlinkDeu.qm", error));
+        QCOMPARE(error, ENOENT);
+    }
+};
+
+QTEST_GUILESS_MAIN(TextCatalogTest)
+#include "text_catalog_test.moc"
