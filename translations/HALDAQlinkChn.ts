@@ -6,212 +6,212 @@
     <message>
         <source>IP Address</source>
         <comment>103</comment>
-        <translation type="unfinished"></translation>
+        <translation>IP 地址</translation>
     </message>
     <message>
         <source>Mac Address</source>
         <comment>104</comment>
-        <translation type="unfinished"></translation>
+        <translation>MAC 地址</translation>
     </message>
     <message>
         <source>System Name</source>
         <comment>105</comment>
-        <translation type="unfinished"></translation>
+        <translation>系统名称</translation>
     </message>
     <message>
         <source>Type</source>
         <comment>106</comment>
-        <translation type="unfinished"></translation>
+        <translation>类型</translation>
     </message>
     <message>
         <source>Refresh</source>
         <comment>107</comment>
-        <translation type="unfinished"></translation>
+        <translation>刷新</translation>
     </message>
     <message>
         <source>DHCP</source>
         <comment>108</comment>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>Wired</source>
         <comment>109</comment>
-        <translation type="unfinished"></translation>
+        <translation>有线</translation>
     </message>
     <message>
         <source>Wireless</source>
         <comment>110</comment>
-        <translation type="unfinished"></translation>
+        <translation>无线</translation>
     </message>
     <message>
         <source>This application have to restart for switching the language. Would you like to continue ?</source>
         <comment>111</comment>
-        <translation type="unfinished"></translation>
+        <translation>切换语言需要重新启动应用程序。是否继续?</translation>
     </message>
     <message>
         <source>Configuration #1</source>
         <comment>112</comment>
-        <translation type="unfinished"></translation>
+        <translation>配置 #1</translation>
     </message>
     <message>
         <source>Invalid Port Number</source>
         <comment>113</comment>
-        <translation type="unfinished"></translation>
+        <translation>端口号无效</translation>
     </message>
     <message>
         <source>Are you sure to save the configuration ?</source>
         <comment>114</comment>
-        <translation type="unfinished"></translation>
+        <translation>确定要保存配置吗?</translation>
     </message>
     <message>
         <source>Failed to save the network information.</source>
         <comment>115</comment>
-        <translation type="unfinished"></translation>
+        <translation>无法保存网络信息。</translation>
     </message>
     <message>
         <source>SYSTEM NAME LENGTH ERROR</source>
         <comment>117</comment>
-        <translation type="unfinished"></translation>
+        <translation>系统名称长度错误</translation>
     </message>
     <message>
         <source>Wired</source>
         <comment>118</comment>
-        <translation type="unfinished"></translation>
+        <translation>有线</translation>
     </message>
     <message>
         <source>Wireless</source>
         <comment>119</comment>
-        <translation type="unfinished"></translation>
+        <translation>无线</translation>
     </message>
     <message>
         <source>The IP address cannot be used.</source>
         <comment>120</comment>
-        <translation type="unfinished"></translation>
+        <translation>无法使用此 IP 地址。</translation>
     </message>
     <message>
         <source>Configuration #2</source>
         <comment>145</comment>
-        <translation type="unfinished"></translation>
+        <translation>配置 #2</translation>
     </message>
     <message>
         <source>Network Configuration</source>
         <comment>156</comment>
-        <translation type="unfinished"></translation>
+        <translation>网络配置</translation>
     </message>
     <message>
         <source>IP Address Configuration</source>
         <comment>157</comment>
-        <translation type="unfinished"></translation>
+        <translation>IP 地址配置</translation>
     </message>
     <message>
         <source>Success to get the WLAN information.</source>
         <comment>160</comment>
-        <translation type="unfinished"></translation>
+        <translation>已获取 WLAN 信息。</translation>
     </message>
     <message>
         <source>Failed to get the WLAN information.</source>
         <comment>161</comment>
-        <translation type="unfinished"></translation>
+        <translation>无法获取 WLAN 信息。</translation>
     </message>
     <message>
         <source>The changes have been applied. Please reset the printer.</source>
         <comment>162</comment>
-        <translation type="unfinished"></translation>
+        <translation>更改已应用。请重置打印机。</translation>
     </message>
     <message>
         <source>Are you sure to save the new configuration?</source>
         <comment>163</comment>
-        <translation type="unfinished"></translation>
+        <translation>确定要保存新配置吗?</translation>
     </message>
     <message>
         <source>Failed to save the new configuration information.</source>
         <comment>165</comment>
-        <translation type="unfinished"></translation>
+        <translation>无法保存新配置信息。</translation>
     </message>
     <message>
         <source>WLAN Basic Configuration</source>
         <comment>166</comment>
-        <translation type="unfinished"></translation>
+        <translation>WLAN 基本配置</translation>
     </message>
     <message>
         <source>Enter a sequence of up to 32 letters.</source>
         <comment>174</comment>
-        <translation type="unfinished"></translation>
+        <translation>请输入不超过 32 个字符。</translation>
     </message>
     <message>
         <source>Enter 4 or 8 digits for PIN Code.</source>
         <comment>176</comment>
-        <translation type="unfinished"></translation>
+        <translation>请输入 4 位或 8 位数字作为 PIN 码。</translation>
     </message>
     <message>
         <source>WLAN Security Configuration</source>
         <comment>177</comment>
-        <translation type="unfinished"></translation>
+        <translation>WLAN 安全配置</translation>
     </message>
     <message>
         <source>IP Address Configuration</source>
         <comment>206</comment>
-        <translation type="unfinished"></translation>
+        <translation>IP 地址配置</translation>
     </message>
     <message>
         <source>Are you sure to upload the certificate?</source>
         <comment>242</comment>
-        <translation type="unfinished"></translation>
+        <translation>确定要上传证书吗?</translation>
     </message>
     <message>
         <source>Invalid Certificate.</source>
         <comment>243</comment>
-        <translation type="unfinished"></translation>
+        <translation>证书无效。</translation>
     </message>
     <message>
         <source>The certificate has been uploaded successfully.</source>
         <comment>244</comment>
-        <translation type="unfinished"></translation>
+        <translation>证书上传成功。</translation>
     </message>
     <message>
         <source>Failed to upload the certificate.</source>
         <comment>245</comment>
-        <translation type="unfinished"></translation>
+        <translation>无法上传证书。</translation>
     </message>
     <message>
         <source>Save</source>
         <comment>267</comment>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Connect</source>
         <comment>268</comment>
-        <translation type="unfinished"></translation>
+        <translation>连接</translation>
     </message>
     <message>
         <source>Not Supported</source>
         <comment>272</comment>
-        <translation type="unfinished"></translation>
+        <translation>不支持</translation>
     </message>
     <message>
         <source>Failed to get the BSS information.</source>
         <comment>273</comment>
-        <translation type="unfinished"></translation>
+        <translation>无法获取 BSS 信息。</translation>
     </message>
     <message>
         <source>Are you sure to perform a factory reset?</source>
         <comment>274</comment>
-        <translation type="unfinished"></translation>
+        <translation>确定要恢复出厂设置吗?</translation>
     </message>
     <message>
         <source>Failed to perform a factory reset.</source>
         <comment>276</comment>
-        <translation type="unfinished"></translation>
+        <translation>无法恢复出厂设置。</translation>
     </message>
     <message>
         <source>NO NETWORK CONNECTION FOUND</source>
         <comment>279</comment>
-        <translation type="unfinished"></translation>
+        <translation>未找到网络连接</translation>
     </message>
     <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
-        <translation type="unfinished"></translation>
+        <translation>Quorlink Tool</translation>
     </message>
 </context>
 </TS>

@@ -6,212 +6,212 @@
     <message>
         <source>IP Address</source>
         <comment>103</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dirección IP</translation>
     </message>
     <message>
         <source>Mac Address</source>
         <comment>104</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dirección MAC</translation>
     </message>
     <message>
         <source>System Name</source>
         <comment>105</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del sistema</translation>
     </message>
     <message>
         <source>Type</source>
         <comment>106</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Refresh</source>
         <comment>107</comment>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar</translation>
     </message>
     <message>
         <source>DHCP</source>
         <comment>108</comment>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>Wired</source>
         <comment>109</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cableada</translation>
     </message>
     <message>
         <source>Wireless</source>
         <comment>110</comment>
-        <translation type="unfinished"></translation>
+        <translation>Inalámbrica</translation>
     </message>
     <message>
         <source>This application have to restart for switching the language. Would you like to continue ?</source>
         <comment>111</comment>
-        <translation type="unfinished"></translation>
+        <translation>La aplicación debe reiniciarse para cambiar el idioma. ¿Desea continuar?</translation>
     </message>
     <message>
         <source>Configuration #1</source>
         <comment>112</comment>
-        <translation type="unfinished"></translation>
+        <translation>Configuración n.º 1</translation>
     </message>
     <message>
         <source>Invalid Port Number</source>
         <comment>113</comment>
-        <translation type="unfinished"></translation>
+        <translation>Número de puerto no válido</translation>
     </message>
     <message>
         <source>Are you sure to save the configuration ?</source>
         <comment>114</comment>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea guardar la configuración?</translation>
     </message>
     <message>
         <source>Failed to save the network information.</source>
         <comment>115</comment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la información de red.</translation>
     </message>
     <message>
         <source>SYSTEM NAME LENGTH ERROR</source>
         <comment>117</comment>
-        <translation type="unfinished"></translation>
+        <translation>ERROR DE LONGITUD DEL NOMBRE DEL SISTEMA</translation>
     </message>
     <message>
         <source>Wired</source>
         <comment>118</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cableada</translation>
     </message>
     <message>
         <source>Wireless</source>
         <comment>119</comment>
-        <translation type="unfinished"></translation>
+        <translation>Inalámbrica</translation>
     </message>
     <message>
         <source>The IP address cannot be used.</source>
         <comment>120</comment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar esta dirección IP.</translation>
     </message>
     <message>
         <source>Configuration #2</source>
         <comment>145</comment>
-        <translation type="unfinished"></translation>
+        <translation>Configuración n.º 2</translation>
     </message>
     <message>
         <source>Network Configuration</source>
         <comment>156</comment>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de red</translation>
     </message>
     <message>
         <source>IP Address Configuration</source>
         <comment>157</comment>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de la dirección IP</translation>
     </message>
     <message>
         <source>Success to get the WLAN information.</source>
         <comment>160</comment>
-        <translation type="unfinished"></translation>
+        <translation>Se obtuvo la información WLAN.</translation>
     </message>
     <message>
         <source>Failed to get the WLAN information.</source>
         <comment>161</comment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo obtener la información WLAN.</translation>
     </message>
     <message>
         <source>The changes have been applied. Please reset the printer.</source>
         <comment>162</comment>
-        <translation type="unfinished"></translation>
+        <translation>Se aplicaron los cambios. Reinicie la impresora.</translation>
     </message>
     <message>
         <source>Are you sure to save the new configuration?</source>
         <comment>163</comment>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea guardar la nueva configuración?</translation>
     </message>
     <message>
         <source>Failed to save the new configuration information.</source>
         <comment>165</comment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la nueva configuración.</translation>
     </message>
     <message>
         <source>WLAN Basic Configuration</source>
         <comment>166</comment>
-        <translation type="unfinished"></translation>
+        <translation>Configuración WLAN básica</translation>
     </message>
     <message>
         <source>Enter a sequence of up to 32 letters.</source>
         <comment>174</comment>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca una secuencia de hasta 32 caracteres.</translation>
     </message>
     <message>
         <source>Enter 4 or 8 digits for PIN Code.</source>
         <comment>176</comment>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca 4 u 8 dígitos para el código PIN.</translation>
     </message>
     <message>
         <source>WLAN Security Configuration</source>
         <comment>177</comment>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de seguridad WLAN</translation>
     </message>
     <message>
         <source>IP Address Configuration</source>
         <comment>206</comment>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de la dirección IP</translation>
     </message>
     <message>
         <source>Are you sure to upload the certificate?</source>
         <comment>242</comment>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea cargar el certificado?</translation>
     </message>
     <message>
         <source>Invalid Certificate.</source>
         <comment>243</comment>
-        <translation type="unfinished"></translation>
+        <translation>Certificado no válido.</translation>
     </message>
     <message>
         <source>The certificate has been uploaded successfully.</source>
         <comment>244</comment>
-        <translation type="unfinished"></translation>
+        <translation>El certificado se cargó correctamente.</translation>
     </message>
     <message>
         <source>Failed to upload the certificate.</source>
         <comment>245</comment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar el certificado.</translation>
     </message>
     <message>
         <source>Save</source>
         <comment>267</comment>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Connect</source>
         <comment>268</comment>
-        <translation type="unfinished"></translation>
+        <translation>Conectar</translation>
     </message>
     <message>
         <source>Not Supported</source>
         <comment>272</comment>
-        <translation type="unfinished"></translation>
+        <translation>No admitido</translation>
     </message>
     <message>
         <source>Failed to get the BSS information.</source>
         <comment>273</comment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo obtener la información BSS.</translation>
     </message>
     <message>
         <source>Are you sure to perform a factory reset?</source>
         <comment>274</comment>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea restablecer los valores de fábrica?</translation>
     </message>
     <message>
         <source>Failed to perform a factory reset.</source>
         <comment>276</comment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron restablecer los valores de fábrica.</translation>
     </message>
     <message>
         <source>NO NETWORK CONNECTION FOUND</source>
         <comment>279</comment>
-        <translation type="unfinished"></translation>
+        <translation>NO SE ENCONTRÓ NINGUNA CONEXIÓN DE RED</translation>
     </message>
     <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
-        <translation type="unfinished"></translation>
+        <translation>Quorlink Tool</translation>
     </message>
 </context>
 </TS>

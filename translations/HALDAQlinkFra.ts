@@ -6,212 +6,212 @@
     <message>
         <source>IP Address</source>
         <comment>103</comment>
-        <translation type="unfinished"></translation>
+        <translation>Adresse IP</translation>
     </message>
     <message>
         <source>Mac Address</source>
         <comment>104</comment>
-        <translation type="unfinished"></translation>
+        <translation>Adresse MAC</translation>
     </message>
     <message>
         <source>System Name</source>
         <comment>105</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nom du système</translation>
     </message>
     <message>
         <source>Type</source>
         <comment>106</comment>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Refresh</source>
         <comment>107</comment>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser</translation>
     </message>
     <message>
         <source>DHCP</source>
         <comment>108</comment>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>Wired</source>
         <comment>109</comment>
-        <translation type="unfinished"></translation>
+        <translation>Filaire</translation>
     </message>
     <message>
         <source>Wireless</source>
         <comment>110</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sans fil</translation>
     </message>
     <message>
         <source>This application have to restart for switching the language. Would you like to continue ?</source>
         <comment>111</comment>
-        <translation type="unfinished"></translation>
+        <translation>L'application doit redémarrer pour changer de langue. Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>Configuration #1</source>
         <comment>112</comment>
-        <translation type="unfinished"></translation>
+        <translation>Configuration n° 1</translation>
     </message>
     <message>
         <source>Invalid Port Number</source>
         <comment>113</comment>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de port non valide</translation>
     </message>
     <message>
         <source>Are you sure to save the configuration ?</source>
         <comment>114</comment>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment enregistrer la configuration ?</translation>
     </message>
     <message>
         <source>Failed to save the network information.</source>
         <comment>115</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer les informations réseau.</translation>
     </message>
     <message>
         <source>SYSTEM NAME LENGTH ERROR</source>
         <comment>117</comment>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR DE LONGUEUR DU NOM DU SYSTÈME</translation>
     </message>
     <message>
         <source>Wired</source>
         <comment>118</comment>
-        <translation type="unfinished"></translation>
+        <translation>Filaire</translation>
     </message>
     <message>
         <source>Wireless</source>
         <comment>119</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sans fil</translation>
     </message>
     <message>
         <source>The IP address cannot be used.</source>
         <comment>120</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cette adresse IP ne peut pas être utilisée.</translation>
     </message>
     <message>
         <source>Configuration #2</source>
         <comment>145</comment>
-        <translation type="unfinished"></translation>
+        <translation>Configuration n° 2</translation>
     </message>
     <message>
         <source>Network Configuration</source>
         <comment>156</comment>
-        <translation type="unfinished"></translation>
+        <translation>Configuration réseau</translation>
     </message>
     <message>
         <source>IP Address Configuration</source>
         <comment>157</comment>
-        <translation type="unfinished"></translation>
+        <translation>Configuration de l'adresse IP</translation>
     </message>
     <message>
         <source>Success to get the WLAN information.</source>
         <comment>160</comment>
-        <translation type="unfinished"></translation>
+        <translation>Les informations WLAN ont été lues.</translation>
     </message>
     <message>
         <source>Failed to get the WLAN information.</source>
         <comment>161</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les informations WLAN.</translation>
     </message>
     <message>
         <source>The changes have been applied. Please reset the printer.</source>
         <comment>162</comment>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications ont été appliquées. Veuillez réinitialiser l'imprimante.</translation>
     </message>
     <message>
         <source>Are you sure to save the new configuration?</source>
         <comment>163</comment>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment enregistrer la nouvelle configuration ?</translation>
     </message>
     <message>
         <source>Failed to save the new configuration information.</source>
         <comment>165</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer la nouvelle configuration.</translation>
     </message>
     <message>
         <source>WLAN Basic Configuration</source>
         <comment>166</comment>
-        <translation type="unfinished"></translation>
+        <translation>Configuration WLAN de base</translation>
     </message>
     <message>
         <source>Enter a sequence of up to 32 letters.</source>
         <comment>174</comment>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une suite de 32 caractères au plus.</translation>
     </message>
     <message>
         <source>Enter 4 or 8 digits for PIN Code.</source>
         <comment>176</comment>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez 4 ou 8 chiffres pour le code PIN.</translation>
     </message>
     <message>
         <source>WLAN Security Configuration</source>
         <comment>177</comment>
-        <translation type="unfinished"></translation>
+        <translation>Configuration de la sécurité WLAN</translation>
     </message>
     <message>
         <source>IP Address Configuration</source>
         <comment>206</comment>
-        <translation type="unfinished"></translation>
+        <translation>Configuration de l'adresse IP</translation>
     </message>
     <message>
         <source>Are you sure to upload the certificate?</source>
         <comment>242</comment>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment téléverser le certificat ?</translation>
     </message>
     <message>
         <source>Invalid Certificate.</source>
         <comment>243</comment>
-        <translation type="unfinished"></translation>
+        <translation>Certificat non valide.</translation>
     </message>
     <message>
         <source>The certificate has been uploaded successfully.</source>
         <comment>244</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le certificat a été téléversé.</translation>
     </message>
     <message>
         <source>Failed to upload the certificate.</source>
         <comment>245</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de téléverser le certificat.</translation>
     </message>
     <message>
         <source>Save</source>
         <comment>267</comment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Connect</source>
         <comment>268</comment>
-        <translation type="unfinished"></translation>
+        <translation>Connecter</translation>
     </message>
     <message>
         <source>Not Supported</source>
         <comment>272</comment>
-        <translation type="unfinished"></translation>
+        <translation>Non pris en charge</translation>
     </message>
     <message>
         <source>Failed to get the BSS information.</source>
         <comment>273</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les informations BSS.</translation>
     </message>
     <message>
         <source>Are you sure to perform a factory reset?</source>
         <comment>274</comment>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment rétablir les paramètres d'usine ?</translation>
     </message>
     <message>
         <source>Failed to perform a factory reset.</source>
         <comment>276</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de rétablir les paramètres d'usine.</translation>
     </message>
     <message>
         <source>NO NETWORK CONNECTION FOUND</source>
         <comment>279</comment>
-        <translation type="unfinished"></translation>
+        <translation>AUCUNE CONNEXION RÉSEAU TROUVÉE</translation>
     </message>
     <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
-        <translation type="unfinished"></translation>
+        <translation>Quorlink Tool</translation>
     </message>
 </context>
 </TS>

@@ -6,212 +6,212 @@
     <message>
         <source>IP Address</source>
         <comment>103</comment>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo IP</translation>
     </message>
     <message>
         <source>Mac Address</source>
         <comment>104</comment>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo MAC</translation>
     </message>
     <message>
         <source>System Name</source>
         <comment>105</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nome di sistema</translation>
     </message>
     <message>
         <source>Type</source>
         <comment>106</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Refresh</source>
         <comment>107</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna</translation>
     </message>
     <message>
         <source>DHCP</source>
         <comment>108</comment>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>Wired</source>
         <comment>109</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cablata</translation>
     </message>
     <message>
         <source>Wireless</source>
         <comment>110</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wireless</translation>
     </message>
     <message>
         <source>This application have to restart for switching the language. Would you like to continue ?</source>
         <comment>111</comment>
-        <translation type="unfinished"></translation>
+        <translation>Per cambiare lingua l'applicazione deve essere riavviata. Continuare?</translation>
     </message>
     <message>
         <source>Configuration #1</source>
         <comment>112</comment>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione n. 1</translation>
     </message>
     <message>
         <source>Invalid Port Number</source>
         <comment>113</comment>
-        <translation type="unfinished"></translation>
+        <translation>Numero di porta non valido</translation>
     </message>
     <message>
         <source>Are you sure to save the configuration ?</source>
         <comment>114</comment>
-        <translation type="unfinished"></translation>
+        <translation>Salvare la configurazione?</translation>
     </message>
     <message>
         <source>Failed to save the network information.</source>
         <comment>115</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le informazioni di rete.</translation>
     </message>
     <message>
         <source>SYSTEM NAME LENGTH ERROR</source>
         <comment>117</comment>
-        <translation type="unfinished"></translation>
+        <translation>ERRORE DI LUNGHEZZA DEL NOME DI SISTEMA</translation>
     </message>
     <message>
         <source>Wired</source>
         <comment>118</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cablata</translation>
     </message>
     <message>
         <source>Wireless</source>
         <comment>119</comment>
-        <translation type="unfinished"></translation>
+        <translation>Wireless</translation>
     </message>
     <message>
         <source>The IP address cannot be used.</source>
         <comment>120</comment>
-        <translation type="unfinished"></translation>
+        <translation>Questo indirizzo IP non può essere usato.</translation>
     </message>
     <message>
         <source>Configuration #2</source>
         <comment>145</comment>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione n. 2</translation>
     </message>
     <message>
         <source>Network Configuration</source>
         <comment>156</comment>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione di rete</translation>
     </message>
     <message>
         <source>IP Address Configuration</source>
         <comment>157</comment>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione indirizzo IP</translation>
     </message>
     <message>
         <source>Success to get the WLAN information.</source>
         <comment>160</comment>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni WLAN lette correttamente.</translation>
     </message>
     <message>
         <source>Failed to get the WLAN information.</source>
         <comment>161</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere le informazioni WLAN.</translation>
     </message>
     <message>
         <source>The changes have been applied. Please reset the printer.</source>
         <comment>162</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le modifiche sono state applicate. Reimpostare la stampante.</translation>
     </message>
     <message>
         <source>Are you sure to save the new configuration?</source>
         <comment>163</comment>
-        <translation type="unfinished"></translation>
+        <translation>Salvare la nuova configurazione?</translation>
     </message>
     <message>
         <source>Failed to save the new configuration information.</source>
         <comment>165</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la nuova configurazione.</translation>
     </message>
     <message>
         <source>WLAN Basic Configuration</source>
         <comment>166</comment>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione WLAN di base</translation>
     </message>
     <message>
         <source>Enter a sequence of up to 32 letters.</source>
         <comment>174</comment>
-        <translation type="unfinished"></translation>
+        <translation>Inserire una sequenza di massimo 32 caratteri.</translation>
     </message>
     <message>
         <source>Enter 4 or 8 digits for PIN Code.</source>
         <comment>176</comment>
-        <translation type="unfinished"></translation>
+        <translation>Inserire 4 o 8 cifre per il codice PIN.</translation>
     </message>
     <message>
         <source>WLAN Security Configuration</source>
         <comment>177</comment>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione sicurezza WLAN</translation>
     </message>
     <message>
         <source>IP Address Configuration</source>
         <comment>206</comment>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione indirizzo IP</translation>
     </message>
     <message>
         <source>Are you sure to upload the certificate?</source>
         <comment>242</comment>
-        <translation type="unfinished"></translation>
+        <translation>Caricare il certificato?</translation>
     </message>
     <message>
         <source>Invalid Certificate.</source>
         <comment>243</comment>
-        <translation type="unfinished"></translation>
+        <translation>Certificato non valido.</translation>
     </message>
     <message>
         <source>The certificate has been uploaded successfully.</source>
         <comment>244</comment>
-        <translation type="unfinished"></translation>
+        <translation>Certificato caricato correttamente.</translation>
     </message>
     <message>
         <source>Failed to upload the certificate.</source>
         <comment>245</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile caricare il certificato.</translation>
     </message>
     <message>
         <source>Save</source>
         <comment>267</comment>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Connect</source>
         <comment>268</comment>
-        <translation type="unfinished"></translation>
+        <translation>Connetti</translation>
     </message>
     <message>
         <source>Not Supported</source>
         <comment>272</comment>
-        <translation type="unfinished"></translation>
+        <translation>Non supportato</translation>
     </message>
     <message>
         <source>Failed to get the BSS information.</source>
         <comment>273</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere le informazioni BSS.</translation>
     </message>
     <message>
         <source>Are you sure to perform a factory reset?</source>
         <comment>274</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ripristinare le impostazioni di fabbrica?</translation>
     </message>
     <message>
         <source>Failed to perform a factory reset.</source>
         <comment>276</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile ripristinare le impostazioni di fabbrica.</translation>
     </message>
     <message>
         <source>NO NETWORK CONNECTION FOUND</source>
         <comment>279</comment>
-        <translation type="unfinished"></translation>
+        <translation>NESSUNA CONNESSIONE DI RETE TROVATA</translation>
     </message>
     <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
-        <translation type="unfinished"></translation>
+        <translation>Quorlink Tool</translation>
     </message>
 </context>
 </TS>

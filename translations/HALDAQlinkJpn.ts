@@ -6,212 +6,212 @@
     <message>
         <source>IP Address</source>
         <comment>103</comment>
-        <translation type="unfinished"></translation>
+        <translation>IP アドレス</translation>
     </message>
     <message>
         <source>Mac Address</source>
         <comment>104</comment>
-        <translation type="unfinished"></translation>
+        <translation>MAC アドレス</translation>
     </message>
     <message>
         <source>System Name</source>
         <comment>105</comment>
-        <translation type="unfinished"></translation>
+        <translation>システム名</translation>
     </message>
     <message>
         <source>Type</source>
         <comment>106</comment>
-        <translation type="unfinished"></translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>Refresh</source>
         <comment>107</comment>
-        <translation type="unfinished"></translation>
+        <translation>更新</translation>
     </message>
     <message>
         <source>DHCP</source>
         <comment>108</comment>
-        <translation type="unfinished"></translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>Wired</source>
         <comment>109</comment>
-        <translation type="unfinished"></translation>
+        <translation>有線</translation>
     </message>
     <message>
         <source>Wireless</source>
         <comment>110</comment>
-        <translation type="unfinished"></translation>
+        <translation>無線</translation>
     </message>
     <message>
         <source>This application have to restart for switching the language. Would you like to continue ?</source>
         <comment>111</comment>
-        <translation type="unfinished"></translation>
+        <translation>言語を切り替えるにはアプリケーションを再起動する必要があります。続行しますか?</translation>
     </message>
     <message>
         <source>Configuration #1</source>
         <comment>112</comment>
-        <translation type="unfinished"></translation>
+        <translation>設定 1</translation>
     </message>
     <message>
         <source>Invalid Port Number</source>
         <comment>113</comment>
-        <translation type="unfinished"></translation>
+        <translation>ポート番号が無効です</translation>
     </message>
     <message>
         <source>Are you sure to save the configuration ?</source>
         <comment>114</comment>
-        <translation type="unfinished"></translation>
+        <translation>設定を保存しますか?</translation>
     </message>
     <message>
         <source>Failed to save the network information.</source>
         <comment>115</comment>
-        <translation type="unfinished"></translation>
+        <translation>ネットワーク情報を保存できませんでした。</translation>
     </message>
     <message>
         <source>SYSTEM NAME LENGTH ERROR</source>
         <comment>117</comment>
-        <translation type="unfinished"></translation>
+        <translation>システム名の長さが正しくありません</translation>
     </message>
     <message>
         <source>Wired</source>
         <comment>118</comment>
-        <translation type="unfinished"></translation>
+        <translation>有線</translation>
     </message>
     <message>
         <source>Wireless</source>
         <comment>119</comment>
-        <translation type="unfinished"></translation>
+        <translation>無線</translation>
     </message>
     <message>
         <source>The IP address cannot be used.</source>
         <comment>120</comment>
-        <translation type="unfinished"></translation>
+        <translation>この IP アドレスは使用できません。</translation>
     </message>
     <message>
         <source>Configuration #2</source>
         <comment>145</comment>
-        <translation type="unfinished"></translation>
+        <translation>設定 2</translation>
     </message>
     <message>
         <source>Network Configuration</source>
         <comment>156</comment>
-        <translation type="unfinished"></translation>
+        <translation>ネットワーク設定</translation>
     </message>
     <message>
         <source>IP Address Configuration</source>
         <comment>157</comment>
-        <translation type="unfinished"></translation>
+        <translation>IP アドレス設定</translation>
     </message>
     <message>
         <source>Success to get the WLAN information.</source>
         <comment>160</comment>
-        <translation type="unfinished"></translation>
+        <translation>WLAN 情報を取得しました。</translation>
     </message>
     <message>
         <source>Failed to get the WLAN information.</source>
         <comment>161</comment>
-        <translation type="unfinished"></translation>
+        <translation>WLAN 情報を取得できませんでした。</translation>
     </message>
     <message>
         <source>The changes have been applied. Please reset the printer.</source>
         <comment>162</comment>
-        <translation type="unfinished"></translation>
+        <translation>変更を適用しました。プリンターをリセットしてください。</translation>
     </message>
     <message>
         <source>Are you sure to save the new configuration?</source>
         <comment>163</comment>
-        <translation type="unfinished"></translation>
+        <translation>新しい設定を保存しますか?</translation>
     </message>
     <message>
         <source>Failed to save the new configuration information.</source>
         <comment>165</comment>
-        <translation type="unfinished"></translation>
+        <translation>新しい設定を保存できませんでした。</translation>
     </message>
     <message>
         <source>WLAN Basic Configuration</source>
         <comment>166</comment>
-        <translation type="unfinished"></translation>
+        <translation>WLAN 基本設定</translation>
     </message>
     <message>
         <source>Enter a sequence of up to 32 letters.</source>
         <comment>174</comment>
-        <translation type="unfinished"></translation>
+        <translation>32 文字以内で入力してください。</translation>
     </message>
     <message>
         <source>Enter 4 or 8 digits for PIN Code.</source>
         <comment>176</comment>
-        <translation type="unfinished"></translation>
+        <translation>PIN コードは 4 桁または 8 桁の数字で入力してください。</translation>
     </message>
     <message>
         <source>WLAN Security Configuration</source>
         <comment>177</comment>
-        <translation type="unfinished"></translation>
+        <translation>WLAN セキュリティ設定</translation>
     </message>
     <message>
         <source>IP Address Configuration</source>
         <comment>206</comment>
-        <translation type="unfinished"></translation>
+        <translation>IP アドレス設定</translation>
     </message>
     <message>
         <source>Are you sure to upload the certificate?</source>
         <comment>242</comment>
-        <translation type="unfinished"></translation>
+        <translation>証明書をアップロードしますか?</translation>
     </message>
     <message>
         <source>Invalid Certificate.</source>
         <comment>243</comment>
-        <translation type="unfinished"></translation>
+        <translation>証明書が無効です。</translation>
     </message>
     <message>
         <source>The certificate has been uploaded successfully.</source>
         <comment>244</comment>
-        <translation type="unfinished"></translation>
+        <translation>証明書をアップロードしました。</translation>
     </message>
     <message>
         <source>Failed to upload the certificate.</source>
         <comment>245</comment>
-        <translation type="unfinished"></translation>
+        <translation>証明書をアップロードできませんでした。</translation>
     </message>
     <message>
         <source>Save</source>
         <comment>267</comment>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Connect</source>
         <comment>268</comment>
-        <translation type="unfinished"></translation>
+        <translation>接続</translation>
     </message>
     <message>
         <source>Not Supported</source>
         <comment>272</comment>
-        <translation type="unfinished"></translation>
+        <translation>サポートされていません</translation>
     </message>
     <message>
         <source>Failed to get the BSS information.</source>
         <comment>273</comment>
-        <translation type="unfinished"></translation>
+        <translation>BSS 情報を取得できませんでした。</translation>
     </message>
     <message>
         <source>Are you sure to perform a factory reset?</source>
         <comment>274</comment>
-        <translation type="unfinished"></translation>
+        <translation>工場出荷時の設定に戻しますか?</translation>
     </message>
     <message>
         <source>Failed to perform a factory reset.</source>
         <comment>276</comment>
-        <translation type="unfinished"></translation>
+        <translation>工場出荷時の設定に戻せませんでした。</translation>
     </message>
     <message>
         <source>NO NETWORK CONNECTION FOUND</source>
         <comment>279</comment>
-        <translation type="unfinished"></translation>
+        <translation>ネットワーク接続が見つかりません</translation>
     </message>
     <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
-        <translation type="unfinished"></translation>
+        <translation>Quorlink Tool</translation>
     </message>
 </context>
 </TS>
