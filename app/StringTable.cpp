@@ -50,6 +50,8 @@ const std::vector<std::pair<int, const char*>> kEntries = {
     {276, "Failed to perform a factory reset."},
     {279, "NO NETWORK CONNECTION FOUND"},
     {57344, "Quorlink Tool"},
+    {61715, "Enter a positive integer."},
+    {61720, "Enter no more than %1 characters."},
 };
 
 std::mutex g_mutex;

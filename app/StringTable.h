@@ -31,6 +31,8 @@ inline constexpr int IpAddressCannotBeUsed = 120;
 inline constexpr int ConfigurationTab2 = 145;
 inline constexpr int NoNetworkConnection = 279;
 inline constexpr int AppTitle = 57344;
+inline constexpr int ParseUnsignedInteger = 61715; // a number field that does not hold an unsigned number
+inline constexpr int ParseStringTooLong = 61720;   // a text field over its limit; %1 is the limit
 } // namespace StringId
 
 namespace StringTable {
