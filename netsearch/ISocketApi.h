@@ -1,0 +1,30 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <sys/types.h>
+
+// The few socket calls the UDP endpoint makes, so that tests can run the endpoint's exchanges against a
+// scripted network. Results and errors as in POSIX: -1 and LastError() on failure.
+class ISocketApi {
+public:
+    virtual ~ISocketApi() = default;
+
+    // An IPv4 datagram socket.
+    virtual int Open() = 0;
+    virtual int SetOption(int fd, int level, int name, const void* value, socklen_t length) = 0;
+    virtual int GetOption(int fd, int level, int name, void* value, socklen_t* length) = 0;
+    virtual int Bind(int fd, const sockaddr_in& address) = 0;
+    virtual ssize_t SendTo(int fd, const void* data, std::size_t size, const sockaddr_in& to) = 0;
+    // One datagram; waits at most the socket's receive time-out unless dontWait. A longer datagram is cut.
+    virtual ssize_t ReceiveFrom(int fd, void* buffer, std::size_t size, bool dontWait, sockaddr_in& from) = 0;
+    // The size of the next waiting datagram (FIONREAD); 0 when none, -1 on failure.
+    virtual int BytesWaiting(int fd) = 0;
+    // True when a datagram is waiting, an empty one included (which BytesWaiting cannot tell).
+    virtual bool DatagramWaiting(int fd) = 0;
+    virtual void Close(int fd) = 0;
+    virtual void Sleep(std::chrono::milliseconds duration) = 0;
+    virtual int LastError() = 0;
+};

@@ -1,0 +1,458 @@
+#include "netsearch/CUdpEndpoint.h"
+
+#include "FakeSocketApi.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <net/if.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+// ----------------------------------------------------------------------------------------------------
+// Interface table from injected system rows
+
+SystemInterfaceEntry Row(const std::string& name, std::uint32_t flags, std::vector<std::uint8_t> ip,
+                         std::vector<std::uint8_t> mask, std::vector<std::uint8_t> broadcast = {}) {
+    SystemInterfaceEntry e;
+    e.name = name;
+    e.flags = flags;
+    std::memcpy(e.address, ip.data(), 4);
+    std::memcpy(e.netmask, mask.data(), 4);
+    if (!broadcast.empty()) {
+        e.hasBroadcast = true;
+        std::memcpy(e.broadcast, broadcast.data(), 4);
+    }
+    return e;
+}
+
+struct Lister {
+    std::vector<SystemInterfaceEntry> rows;
+    bool ok = true;
+    int calls = 0;
+    SystemInterfaceLister Function() {
+        return [this](std::vector<SystemInterfaceEntry>& out, int& error) {
+            ++calls;
+            out = rows;
+            error = ok ? 0 : EACCES;
+            return ok;
+        };
+    }
+};
+
+std::string Dotted(const std::uint8_t (&a)[4]) {
+    return std::to_string(a[0]) + "." + std::to_string(a[1]) + "." + std::to_string(a[2]) + "." +
+           std::to_string(a[3]);
+}
+
+TEST(NetsearchUdpEndpointInterfaces, FilteringRulesAndBroadcastAddresses) {
+    const std::uint32_t up = IFF_UP, bc = IFF_BROADCAST;
+    Lister lister;
+    lister.rows = {
+        Row("lo", up | IFF_LOOPBACK, {127, 0, 0, 1}, {255, 0, 0, 0}),
+        Row("lo2", up | bc, {127, 0, 0, 1}, {255, 0, 0, 0},
+            {127, 255, 255, 255}), // exactly 127.0.0.1: skipped
+        Row("eth0", up | bc, {192, 0, 2, 1}, {255, 255, 255, 0}, {192, 0, 2, 255}),
+        Row("ppp0", up | IFF_POINTOPOINT, {203, 0, 113, 9}, {255, 255, 255, 255}), // no broadcast flag
+        Row("eth1", up | bc, {0, 0, 0, 0}, {255, 255, 255, 0}, {0, 0, 0, 255}),
+        Row("eth2", bc, {198, 51, 100, 7}, {255, 255, 255, 0}, {198, 51, 100, 255}), // not up: listed
+        Row("eth3", up | bc, {203, 0, 113, 130}, {255, 255, 255, 192}), // no broadcast reported: derived
+        Row("eth4", up | bc, {203, 0, 113, 5}, {255, 255, 0, 0}, {0, 0, 0, 0}), // 0.0.0.0 reported: derived
+        Row("lo:1", up | bc, {127, 0, 0, 2}, {255, 0, 0, 0}, {127, 255, 255, 255}), // other 127/8: kept
+    };
+    FakeSocketApi net;
+    CUdpEndpoint endpoint(lister.Function(), &net);
+    ASSERT_TRUE(endpoint.InitLocalNetworkInterface());
+
+    struct Expected {
+        std::string name, ip, broadcast;
+        std::uint32_t flags;
+    };
+    const std::vector<Expected> expected = {
+        {"eth0", "192.0.2.1", "192.0.2.255", 0x3},       {"eth2", "198.51.100.7", "198.51.100.255", 0x2},
+        {"eth3", "203.0.113.130", "203.0.113.191", 0x3}, {"eth4", "203.0.113.5", "203.0.255.255", 0x3},
+        {"lo:1", "127.0.0.2", "127.255.255.255", 0x3},
+    };
+    ASSERT_EQ(endpoint.GetPrinterNetworkAddress(), static_cast<int>(expected.size()));
+    int key = 0;
+    for (const auto& [index, info] : endpoint.InterfaceTable()) {
+        SCOPED_TRACE(expected[key].name);
+        EXPECT_EQ(index, key);
+        EXPECT_EQ(endpoint.InterfaceName(index), expected[key].name);
+        EXPECT_EQ(Dotted(info.byIpAdr), expected[key].ip);
+        EXPECT_EQ(Dotted(info.byBroadcastAdr), expected[key].broadcast);
+        EXPECT_EQ(info.dwFlags, expected[key].flags);
+        ++key;
+    }
+}
+
+TEST(NetsearchUdpEndpointInterfaces, MoreEntriesThanTheQueryHoldsFailsWithAnEmptyTable) {
+    for (const int count : {64, 65}) {
+        Lister lister;
+        for (int i = 0; i < count; ++i)
+            lister.rows.push_back(Row("eth" + std::to_string(i), IFF_UP | IFF_BROADCAST,
+                                      {10, 0, std::uint8_t(i), 1}, {255, 255, 255, 0}));
+        FakeSocketApi net;
+        CUdpEndpoint endpoint(lister.Function(), &net);
+        EXPECT_EQ(endpoint.InitLocalNetworkInterface(), count == 64) << count;
+        EXPECT_EQ(endpoint.GetPrinterNetworkAddress(), count == 64 ? 64 : 0) << count;
+    }
+}
+
+TEST(NetsearchUdpEndpointInterfaces, ReadOncePerProcessButAgainAfterFindingNone) {
+    Lister lister;
+    lister.rows = {Row("lo", IFF_UP | IFF_LOOPBACK, {127, 0, 0, 1}, {255, 0, 0, 0})};
+    FakeSocketApi net;
+    CUdpEndpoint endpoint(lister.Function(), &net);
+    EXPECT_FALSE(endpoint.InitLocalNetworkInterface());
+    lister.ok = false;
+    EXPECT_FALSE(endpoint.InitLocalNetworkInterface());
+    lister.ok = true;
+    lister.rows.push_back(Row("eth0", IFF_UP | IFF_BROADCAST, {192, 0, 2, 1}, {255, 255, 255, 0}));
+    EXPECT_TRUE(endpoint.InitLocalNetworkInterface());
+    EXPECT_EQ(lister.calls, 3);
+
+    lister.rows.push_back(Row("eth1", IFF_UP | IFF_BROADCAST, {198, 51, 100, 1}, {255, 255, 255, 0}));
+    EXPECT_TRUE(endpoint.InitLocalNetworkInterface());
+    EXPECT_EQ(lister.calls, 3) << "a filled table is not read again";
+    EXPECT_EQ(endpoint.GetPrinterNetworkAddress(), 1);
+}
+
+// ----------------------------------------------------------------------------------------------------
+// Exchanges over the scripted network
+
+const sockaddr_in kPrinter = FakeSocketApi::Address("192.0.2.2", 48781);
+const sockaddr_in kWirelessPrinter = FakeSocketApi::Address("192.0.2.2", 3337);
+
+std::vector<std::uint8_t> WiredAnswer(std::uint8_t macLast, size_t length = 31, std::uint8_t http = 1,
+                                      std::uint8_t ipLast = 50) {
+    std::vector<std::uint8_t> bytes = {'I', 'M', 'I', 'N', 0x02, 0, 0, 0, 0, macLast, 192, 0, 2, ipLast};
+    bytes.resize(length, 0);
+    if (length > 30)
+        bytes[30] = http;
+    return bytes;
+}
+
+std::vector<std::uint8_t> WirelessAnswer(std::uint8_t macLast, size_t length, std::uint8_t mask0,
+                                         const std::string& name = "") {
+    std::string header = "__[I_F]__[REG_RSP]";
+    std::vector<std::uint8_t> bytes(header.begin(), header.end());
+    const std::uint8_t record[] = {0x06, 0, 0, 0, 0, macLast, 198, 51, 100, 60};
+    bytes.insert(bytes.end(), record, record + sizeof record);
+    bytes.resize(length, 0);
+    bytes[18 + 27] = mask0;
+    if (length >= 111)
+        std::memcpy(bytes.data() + 47, name.data(), std::min<size_t>(name.size(), 64));
+    return bytes;
+}
+
+class NetsearchUdpEndpointExchange : public ::testing::Test {
+protected:
+    NetsearchUdpEndpointExchange() : endpoint(lister.Function(), &net) {
+        lister.rows = {
+            Row("veth0", IFF_UP | IFF_BROADCAST, {192, 0, 2, 1}, {255, 255, 255, 0}, {192, 0, 2, 255}),
+            Row("veth1", IFF_UP | IFF_BROADCAST, {198, 51, 100, 1}, {255, 255, 255, 0}, {198, 51, 100, 255})};
+        endpoint.InitLocalNetworkInterface();
+    }
+
+    // Every request sent is answered, after delayMs, with each of answers.
+    void AnswerEveryRequest(std::vector<std::vector<std::uint8_t>> answers, long delayMs = 5) {
+        net.responder = [answers, delayMs](FakeSocketApi& n, const FakeSocketApi::Sent& sent) {
+            const std::string request(sent.bytes.begin(), sent.bytes.end());
+            if (request != "FIND" && request != "__[I_F]__[PRT_REG]")
+                return;
+            for (const auto& answer : answers)
+                n.Arrive(answer, n.nowMs + delayMs, kPrinter);
+        };
+    }
+
+    FakeSocketApi net;
+    Lister lister;
+    CUdpEndpoint endpoint;
+};
+
+TEST_F(NetsearchUdpEndpointExchange, CreateSocketSetsItsOptionsAndClosesALeftoverFirst) {
+    ASSERT_TRUE(endpoint.CreateSocket());
+    const auto intOption = [&](int name) {
+        int value = 0;
+        std::memcpy(&value, net.options.at(name).data(), sizeof value);
+        return value;
+    };
+    EXPECT_EQ(intOption(SO_BROADCAST), 1);
+    EXPECT_EQ(intOption(SO_REUSEADDR), 1);
+    timeval timeout{};
+    std::memcpy(&timeout, net.options.at(SO_RCVTIMEO).data(), sizeof timeout);
+    EXPECT_EQ(timeout.tv_sec * 1000 + timeout.tv_usec / 1000, 500);
+    EXPECT_GE(intOption(SO_RCVBUFFORCE), 1 << 20);
+
+    net.events.clear();
+    ASSERT_TRUE(endpoint.CreateSocket());
+    ASSERT_GE(net.events.size(), 3u);
+    EXPECT_EQ(net.events[0].what, "close 3");
+    EXPECT_EQ(net.events[1].what, "sleep 100");
+    EXPECT_EQ(net.events[2].what, "open 4");
+    EXPECT_EQ(net.openSockets, std::set<int>{4});
+}
+
+TEST_F(NetsearchUdpEndpointExchange, CreateSocketFailuresLeaveNoSocket) {
+    for (const int option : {SO_BROADCAST, SO_RCVTIMEO, SO_REUSEADDR}) {
+        net.failOptionName = option;
+        EXPECT_FALSE(endpoint.CreateSocket()) << option;
+        EXPECT_FALSE(endpoint.HasSocket());
+        EXPECT_TRUE(net.openSockets.empty());
+    }
+    net.failOptionName = -1;
+    net.failOpen = true;
+    EXPECT_FALSE(endpoint.CreateSocket());
+    EXPECT_FALSE(endpoint.HasSocket());
+}
+
+TEST_F(NetsearchUdpEndpointExchange, BindSocketPortsAndAddressesPerType) {
+    struct Case {
+        int interfaceIndex, type;
+        std::string client, server;
+    };
+    const Case cases[] = {{0, 1, "192.0.2.1:48780", "192.0.2.255:48781"},
+                          {0, 2, "192.0.2.1:9000", "192.0.2.255:3337"},
+                          {1, 2, "198.51.100.1:9000", "198.51.100.255:3337"},
+                          {1, 7, "198.51.100.1:0", "198.51.100.255:0"}};
+    for (const Case& c : cases) {
+        ASSERT_TRUE(endpoint.CreateSocket());
+        ASSERT_TRUE(endpoint.BindSocket(c.interfaceIndex, c.type));
+        EXPECT_EQ(FakeSocketApi::Text(net.bound), c.client);
+        EXPECT_EQ(FakeSocketApi::Text(endpoint.ClientInfo()), c.client);
+        EXPECT_EQ(FakeSocketApi::Text(endpoint.ServerInfo()), c.server);
+        const auto& device = net.options.at(SO_BINDTODEVICE);
+        EXPECT_EQ(std::string(device.begin(), device.end()), c.interfaceIndex ? "veth1" : "veth0");
+    }
+}
+
+TEST_F(NetsearchUdpEndpointExchange, BindSocketFailures) {
+    EXPECT_FALSE(endpoint.BindSocket(0, 1)) << "no socket";
+    ASSERT_TRUE(endpoint.CreateSocket());
+    EXPECT_FALSE(endpoint.BindSocket(2, 1));
+    EXPECT_TRUE(endpoint.HasSocket()) << "a missing interface leaves the socket open";
+    net.failBind = true;
+    EXPECT_FALSE(endpoint.BindSocket(0, 1));
+    EXPECT_FALSE(endpoint.HasSocket()) << "a refused bind closes it";
+    EXPECT_TRUE(net.openSockets.empty());
+}
+
+TEST_F(NetsearchUdpEndpointExchange, SendDataSendsNothingWithoutSocketDataOrLength) {
+    const char data[] = "FIND";
+    EXPECT_EQ(endpoint.SendData(data, 4), 0);
+    ASSERT_TRUE(endpoint.CreateSocket());
+    ASSERT_TRUE(endpoint.BindSocket(0, 1));
+    EXPECT_EQ(endpoint.SendData(nullptr, 4), 0);
+    EXPECT_EQ(endpoint.SendData(data, 0), 0);
+    EXPECT_EQ(endpoint.SendData(data, -1), 0);
+    EXPECT_TRUE(net.sent.empty());
+    EXPECT_EQ(endpoint.SendData(data, 4), 4);
+    net.failSend = true;
+    EXPECT_EQ(endpoint.SendData(data, 4), -1);
+}
+
+TEST_F(NetsearchUdpEndpointExchange, SearchSendsFiveRequestsAndEndsTwoSecondsAfterTheLastAnswer) {
+    struct Case {
+        int type;
+        std::string request, destination;
+    };
+    for (const Case& c :
+         {Case{1, "FIND", "192.0.2.255:48781"}, Case{2, "__[I_F]__[PRT_REG]", "192.0.2.255:3337"}}) {
+        SCOPED_TRACE(c.request);
+        net.sent.clear();
+        AnswerEveryRequest({WiredAnswer(1), WirelessAnswer(2, 47, 0)});
+        const long start = net.nowMs;
+        endpoint.ClearPrinterTables();
+        EXPECT_EQ(endpoint.SearchPrinter(0, c.type), 1);
+        ASSERT_EQ(net.sent.size(), 5u);
+        for (size_t i = 0; i < 5; ++i) {
+            EXPECT_EQ(std::string(net.sent[i].bytes.begin(), net.sent[i].bytes.end()), c.request);
+            EXPECT_EQ(FakeSocketApi::Text(net.sent[i].to), c.destination);
+            EXPECT_EQ(net.sent[i].atMs - start, static_cast<long>(50 * i));
+        }
+        // Every answer is waiting when the pause after the fifth request ends; then 40 polls of 50 ms.
+        EXPECT_EQ(net.nowMs - start, 250 + 2000);
+        EXPECT_FALSE(endpoint.HasSocket());
+    }
+}
+
+TEST_F(NetsearchUdpEndpointExchange, RepeatedAnswersAndASecondInterfaceKeepTheFirstRecord) {
+    // Each of the five requests is answered; the second answer differs, which must not matter.
+    int answered = 0;
+    net.responder = [&](FakeSocketApi& n, const FakeSocketApi::Sent& sent) {
+        const std::uint8_t ip = static_cast<std::uint8_t>(50 + answered++);
+        n.Arrive(WiredAnswer(1, 31, 1, ip), n.nowMs + 1, sent.to);
+    };
+    EthernetInfoMap wired;
+    endpoint.ClearPrinterTables();
+    EXPECT_EQ(endpoint.SearchPrinter(0, 1), 1);
+    EXPECT_EQ(endpoint.SearchPrinter(1, 1), 1);
+    EXPECT_EQ(answered, 10);
+    ASSERT_EQ(endpoint.CopyEthernetInfoTo(wired), 1);
+    const ETHERNET_INFO& record = wired.at("02:00:00:00:00:01");
+    EXPECT_EQ(record.Ip[3], 50);
+    EXPECT_EQ(record.byLocalNetworkInterface, 0);
+    EXPECT_EQ(record.Http, 1);
+}
+
+TEST_F(NetsearchUdpEndpointExchange, AnswersLandInTheirOwnTableWhateverWasAskedFor) {
+    AnswerEveryRequest({WiredAnswer(1, 30), WirelessAnswer(2, 111, 0x80, "Lab printer"),
+                        WirelessAnswer(3, 110, 0x80), WirelessAnswer(4, 111, 0x00, "ignored")});
+    endpoint.ClearPrinterTables();
+    EXPECT_EQ(endpoint.SearchPrinter(0, 2), 3) << "the wireless table's count";
+    EthernetInfoMap wired;
+    WLanInfoMap wireless;
+    ASSERT_EQ(endpoint.CopyEthernetInfoTo(wired), 1);
+    EXPECT_EQ(wired.begin()->second.Http, 0) << "a 30-byte answer carries no Http";
+    ASSERT_EQ(endpoint.CopyWLanInfoTo(wireless), 3);
+    EXPECT_EQ(DecodeSystemName(wireless.at("06:00:00:00:00:02")), "Lab printer");
+    EXPECT_EQ(DecodeSystemName(wireless.at("06:00:00:00:00:03")), "");
+    EXPECT_EQ(wireless.at("06:00:00:00:00:04").SystemName[0], 0);
+}
+
+TEST_F(NetsearchUdpEndpointExchange, ForeignShortAndEmptyDatagramsAreIgnoredButDoNotHideAnswers) {
+    const std::string foreign = "__[I_F]__[PRT_REG]"; // a request heard back
+    AnswerEveryRequest({{},
+                        std::vector<std::uint8_t>(foreign.begin(), foreign.end()),
+                        WiredAnswer(9, 29),
+                        std::vector<std::uint8_t>(2000, 0xA5),
+                        WiredAnswer(1)});
+    endpoint.ClearPrinterTables();
+    EXPECT_EQ(endpoint.SearchPrinter(0, 1), 1);
+    EthernetInfoMap wired;
+    endpoint.CopyEthernetInfoTo(wired);
+    EXPECT_EQ(wired.count("02:00:00:00:00:01"), 1u);
+    EXPECT_EQ(wired.count("02:00:00:00:00:09"), 0u);
+}
+
+TEST_F(NetsearchUdpEndpointExchange, NoAnswerGivesZeroAndLeavesTheTables) {
+    AnswerEveryRequest({WiredAnswer(1)});
+    endpoint.ClearPrinterTables();
+    ASSERT_EQ(endpoint.SearchPrinter(0, 1), 1);
+    net.responder = nullptr;
+    const long start = net.nowMs;
+    EXPECT_EQ(endpoint.SearchPrinter(1, 2), 0);
+    EXPECT_EQ(net.nowMs - start, 250 + 500) << "five sends with pauses, then one receive time-out";
+    EthernetInfoMap wired;
+    WLanInfoMap wireless;
+    EXPECT_EQ(endpoint.CopyEthernetInfoTo(wired), 1);
+    EXPECT_EQ(endpoint.CopyWLanInfoTo(wireless), 0);
+}
+
+TEST_F(NetsearchUdpEndpointExchange, SocketOrBindFailureGivesZeroAndTheSearchGoesOn) {
+    AnswerEveryRequest({WiredAnswer(1)});
+    net.failBind = true;
+    EXPECT_EQ(endpoint.SearchPrinter(0, 1), 0);
+    EXPECT_TRUE(net.sent.empty());
+    net.failBind = false;
+    EXPECT_EQ(endpoint.SearchPrinter(5, 1), 0) << "no such interface";
+    EXPECT_TRUE(net.openSockets.empty()) << "closed again";
+    EXPECT_EQ(endpoint.SearchPrinter(0, 1), 1);
+}
+
+TEST_F(NetsearchUdpEndpointExchange, BurstsOfAnswersDuringTheCollectionAreReadBeforeTheBufferFills) {
+    // 20 bursts of 200 answers, 60 ms apart, into a socket that holds 250 datagrams: reading one
+    // datagram per 50 ms pause would drop most of them.
+    net.bufferCapacity = 250;
+    ASSERT_TRUE(endpoint.CreateSocket());
+    ASSERT_TRUE(endpoint.BindSocket(0, 1));
+    for (int burst = 0; burst < 20; ++burst)
+        for (int i = 0; i < 200; ++i) {
+            auto answer = WiredAnswer(0);
+            answer[8] = static_cast<std::uint8_t>(burst);
+            answer[9] = static_cast<std::uint8_t>(i);
+            net.Arrive(answer, 10 + 60 * burst, kPrinter);
+        }
+    EXPECT_EQ(endpoint.ReceiveResponseData(0), 20 * 200 * 31);
+    EXPECT_EQ(net.dropped, 0u);
+    EthernetInfoMap wired;
+    EXPECT_EQ(endpoint.CopyEthernetInfoTo(wired), 4000);
+    // 40 empty polls after the poll that found the last burst.
+    const long lastBurst = 10 + 60 * 19;
+    EXPECT_GT(net.nowMs, lastBurst + 2000);
+    EXPECT_LE(net.nowMs, lastBurst + 2050);
+}
+
+TEST_F(NetsearchUdpEndpointExchange, ReceiveWithoutSocketIsZero) {
+    EXPECT_EQ(endpoint.ReceiveResponseData(0), 0);
+}
+
+// ----------------------------------------------------------------------------------------------------
+// IP settings exchange
+
+std::vector<std::uint8_t> Bytes(const std::string& text) {
+    return {text.begin(), text.end()};
+}
+
+TEST_F(NetsearchUdpEndpointExchange, SettingsConfirmationsByLength) {
+    struct Case {
+        std::string reply;
+        bool confirmed;
+    };
+    const Case cases[] = {{"SET", false},
+                          {"SETC", true},
+                          {"SETC" + std::string(13, '.'), true},
+                          {"SETC" + std::string(14, '.'), true},
+                          {"__[I_F]__[SET_RSP]", true},
+                          {"__[I_F]__[SET_RS", false}};
+    const std::vector<std::uint8_t> message = Bytes("SETT" + std::string(26, '\1'));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reply.size());
+        net.sent.clear();
+        const std::string reply = c.reply;
+        net.responder = [reply](FakeSocketApi& n, const FakeSocketApi::Sent&) {
+            n.Arrive(Bytes(reply), n.nowMs + 20, kPrinter);
+        };
+        EXPECT_TRUE(endpoint.SetQlinkInfo(0, 1, message.data(), static_cast<int>(message.size())));
+        EXPECT_EQ(endpoint.LastSettingConfirmed(), c.confirmed);
+        EXPECT_EQ(net.sent.size(), c.confirmed ? 1u : 2u);
+        EXPECT_EQ(net.sent[0].bytes, message);
+        EXPECT_TRUE(endpoint.HasSocket()) << "left open for the next exchange";
+    }
+}
+
+TEST_F(NetsearchUdpEndpointExchange, SettingsWithoutAnswerStillSucceedAfterTwoSendsToTheBroadcast) {
+    const std::vector<std::uint8_t> message = Bytes("__[I_F]__[PRT_SET]" + std::string(30, '\2'));
+    const long start = net.nowMs;
+    EXPECT_TRUE(endpoint.SetQlinkInfo(1, 2, message.data(), static_cast<int>(message.size())));
+    EXPECT_FALSE(endpoint.LastSettingConfirmed());
+    ASSERT_EQ(net.sent.size(), 2u);
+    for (const auto& sent : net.sent)
+        EXPECT_EQ(FakeSocketApi::Text(sent.to), "198.51.100.255:3337");
+    EXPECT_EQ(FakeSocketApi::Text(net.bound), "198.51.100.1:9000");
+    EXPECT_EQ(net.nowMs - start, 2 * (50 + 500));
+
+    // The next exchange closes the socket left open.
+    net.events.clear();
+    ASSERT_TRUE(endpoint.CreateSocket());
+    EXPECT_EQ(net.events[0].what, "close 3");
+}
+
+TEST_F(NetsearchUdpEndpointExchange, SettingsRetryGoesToTheBroadcastEvenAfterAStrayDatagram) {
+    const sockaddr_in stranger = FakeSocketApi::Address("192.0.2.77", 5555);
+    bool first = true;
+    net.responder = [&](FakeSocketApi& n, const FakeSocketApi::Sent&) {
+        if (first)
+            n.Arrive(Bytes("hello"), n.nowMs + 10, stranger);
+        first = false;
+    };
+    const std::vector<std::uint8_t> message = Bytes("SETT" + std::string(26, '\3'));
+    EXPECT_TRUE(endpoint.SetQlinkInfo(0, 1, message.data(), static_cast<int>(message.size())));
+    ASSERT_EQ(net.sent.size(), 2u);
+    EXPECT_EQ(FakeSocketApi::Text(net.sent[1].to), "192.0.2.255:48781");
+}
+
+TEST_F(NetsearchUdpEndpointExchange, SettingsFailures) {
+    const std::vector<std::uint8_t> message = Bytes("SETT" + std::string(26, '\4'));
+    EXPECT_FALSE(endpoint.SetQlinkInfo(0, 1, nullptr, 30));
+    EXPECT_FALSE(endpoint.SetQlinkInfo(0, 1, message.data(), 0));
+    EXPECT_FALSE(endpoint.SetQlinkInfo(9, 1, message.data(), 30)) << "no such interface";
+    EXPECT_TRUE(net.sent.empty());
+    net.failSend = true;
+    EXPECT_FALSE(endpoint.SetQlinkInfo(0, 1, message.data(), 30)) << "both sends refused";
+}
+
+} // namespace
