@@ -1,0 +1,512 @@
+#include "app/LanguageTable.h"
+#include "app/StringTable.h"
+#include "ui/CVRXPageBasicSetting.h"
+
+#include "CapturedLog.h"
+#include "FakeBrowser.h"
+#include "FakeLanguageSelection.h"
+#include "FakeMessageBox.h"
+#include "FakePrinterSearch.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <stdexcept>
+
+using printers::MacOf;
+using printers::Wired;
+using printers::Wireless;
+
+namespace {
+
+// The main window as a page sees it: records every message with a copy of what its parameters point to.
+class RecordingMainWindow : public IMainWindowMessages {
+public:
+    struct Message {
+        unsigned message;
+        const void* first;
+        std::string macText; // M2: the MAC text the second parameter pointed to
+    };
+    int SendMessage(unsigned message, const void* first, const void* second) override {
+        sent.push_back({message, first, second ? *static_cast<const std::string*>(second) : std::string()});
+        return 1;
+    }
+    void PostMessage(unsigned message, const void* first, const void* second) override {
+        SendMessage(message, first, second);
+    }
+    std::vector<Message> sent;
+};
+
+class PageBasicSettingTest : public ::testing::Test {
+protected:
+    void SetUp() override { page.OnInitDialog(); }
+
+    void SearchFinds(EthernetInfoMap ethernet, WLanInfoMap wlan) {
+        search.Script({std::move(wlan), std::move(ethernet)});
+        page.OnBnClickedSearchRefreshBtn();
+    }
+    // Two wired printers and one wireless printer whose MAC text sorts before theirs.
+    void SearchFindsTwoWiredAndOneWireless(std::uint8_t wirelessMask = 0x91) {
+        SearchFinds(
+            {{MacOf(0x10), Wired(0x10, {192, 0, 2, 10})}, {MacOf(0x11), Wired(0x11, {192, 0, 2, 11})}},
+            {{MacOf(0x05), Wireless(0x05, {192, 0, 2, 5}, wirelessMask, "Printer-Lobby")}});
+    }
+    std::vector<std::string> Column(int column) const {
+        std::vector<std::string> texts;
+        for (const auto& row : page.GetControls().rows)
+            texts.push_back(row.texts[static_cast<size_t>(column)]);
+        return texts;
+    }
+    std::string SelectedMac() const {
+        const auto& controls = page.GetControls();
+        return controls.selectedRow < 0 ? std::string()
+                                        : controls.rows[static_cast<size_t>(controls.selectedRow)]
+                                              .texts[CVRXPageBasicSetting::kColumnMacAddress];
+    }
+
+    FakePrinterSearch search;
+    FakeMessageBox messages;
+    FakeBrowser browser;
+    FakeLanguageSelection language;
+    RecordingMainWindow mainWindow;
+    CVRXPageBasicSetting page{search, messages, browser, language, mainWindow};
+};
+
+} // namespace
+
+TEST_F(PageBasicSettingTest, SearchListsWiredPrintersFirstAndSelectsTheLastRowWithItsDetails) {
+    SearchFindsTwoWiredAndOneWireless();
+
+    const auto& controls = page.GetControls();
+    ASSERT_EQ(controls.rows.size(), 3u);
+    const std::vector<std::array<std::string, 5>> expected = {
+        {"1", "192.0.2.10", MacOf(0x10), "-", "Wired"},
+        {"2", "192.0.2.11", MacOf(0x11), "-", "Wired"},
+        {"3", "192.0.2.5", MacOf(0x05), "Printer-Lobby", "Wireless"},
+    };
+    for (size_t row = 0; row < expected.size(); ++row) {
+        EXPECT_EQ(controls.rows[row].texts, expected[row]) << "row " << row;
+        EXPECT_EQ(controls.rows[row].itemData, static_cast<int>(row));
+    }
+    EXPECT_EQ(controls.selectedRow, 2);
+    EXPECT_EQ(page.m_nCurSel, 2);
+    EXPECT_EQ(page.m_strMACAddress, MacOf(0x05));
+    EXPECT_EQ(page.m_strIPAddress, "192.0.2.5");
+    EXPECT_EQ(page.m_strSubnetMask, "255.255.255.0");
+    EXPECT_EQ(page.m_strGateway, "192.0.2.1");
+    EXPECT_EQ(page.m_strPortNumber, "9100");
+    EXPECT_EQ(page.m_mapPrinterInfo.size(), 3u);
+    EXPECT_EQ(page.m_mapPrinterInfo.at(MacOf(0x10)).strNetworkType, "Wired");
+    EXPECT_EQ(page.m_mapPrinterInfo.at(MacOf(0x05)).strNetworkType, "Wireless");
+    EXPECT_TRUE(controls.configurationEnabled);
+    EXPECT_TRUE(controls.browserEnabled);
+}
+
+TEST_F(PageBasicSettingTest, SearchButtonReadsSearchUntilTheFirstSearchAndRefreshEverAfter) {
+    EXPECT_EQ(page.GetControls().searchText, "Search");
+    EXPECT_FALSE(page.GetControls().configurationEnabled);
+    EXPECT_FALSE(page.GetControls().browserEnabled);
+
+    page.OnBnClickedSearchRefreshBtn(); // finds nothing
+    EXPECT_EQ(page.GetControls().searchText, "Refresh");
+    EXPECT_TRUE(page.GetControls().rows.empty());
+    EXPECT_FALSE(page.GetControls().configurationEnabled);
+    EXPECT_FALSE(page.GetControls().browserEnabled);
+    EXPECT_EQ(page.m_strMACAddress, "");
+
+    SearchFindsTwoWiredAndOneWireless();
+    EXPECT_EQ(page.GetControls().searchText, "Refresh");
+}
+
+TEST_F(PageBasicSettingTest, EachSearchReplacesTablesRowsAndDetails) {
+    SearchFindsTwoWiredAndOneWireless();
+    std::vector<std::string> rowsDuringSearch;
+    std::string detailsDuringSearch = "unset";
+    search.onRun = [&] {
+        rowsDuringSearch = Column(CVRXPageBasicSetting::kColumnMacAddress);
+        detailsDuringSearch = page.m_strIPAddress;
+    };
+    SearchFinds({{MacOf(0x20), Wired(0x20, {198, 51, 100, 20})}}, {});
+
+    EXPECT_TRUE(rowsDuringSearch.empty());
+    EXPECT_EQ(detailsDuringSearch, "");
+    EXPECT_EQ(Column(CVRXPageBasicSetting::kColumnMacAddress), std::vector<std::string>{MacOf(0x20)});
+    EXPECT_EQ(Column(CVRXPageBasicSetting::kColumnNumber), std::vector<std::string>{"1"});
+    EXPECT_EQ(page.m_mapPrinterInfo.size(), 1u);
+    EXPECT_TRUE(page.m_mapWLanInfo.empty());
+    EXPECT_EQ(page.m_strIPAddress, "198.51.100.20");
+}
+
+TEST_F(PageBasicSettingTest, DetailsShowTheDhcpSuffixWheneverDhcpIsNotZero) {
+    struct Case {
+        std::uint8_t dhcp;
+        bool wireless;
+        const char* ipField;
+    } cases[] = {
+        {0, false, "192.0.2.20"}, {1, false, "192.0.2.20 (DHCP)"}, {2, false, "192.0.2.20 (DHCP)"},
+        {0, true, "192.0.2.20"},  {1, true, "192.0.2.20 (DHCP)"},
+    };
+    for (const auto& c : cases) {
+        if (c.wireless)
+            SearchFinds({}, {{MacOf(0x20), Wireless(0x20, {192, 0, 2, 20}, 0x91, "", c.dhcp)}});
+        else
+            SearchFinds({{MacOf(0x20), Wired(0x20, {192, 0, 2, 20}, c.dhcp)}}, {});
+        EXPECT_EQ(page.m_strIPAddress, c.ipField)
+            << "Dhcp " << int(c.dhcp) << (c.wireless ? " wireless" : " wired");
+        EXPECT_EQ(page.m_mapPrinterInfo.at(MacOf(0x20)).strIPAddress, "192.0.2.20");
+    }
+}
+
+TEST_F(PageBasicSettingTest, WirelessMaskBitsDisableTheButtonsUntilTheNextSearch) {
+    struct Case {
+        std::uint8_t mask0;
+        bool configuration;
+        bool browser;
+    } cases[] = {
+        {0x91, true, true},  {0x11, true, true},  {0x80, false, false},
+        {0x81, false, true}, {0x90, true, false}, {0x00, false, false},
+    };
+    for (const auto& c : cases) {
+        SearchFindsTwoWiredAndOneWireless(c.mask0);
+        EXPECT_EQ(page.GetControls().configurationEnabled, c.configuration) << std::hex << int(c.mask0);
+        EXPECT_EQ(page.GetControls().browserEnabled, c.browser) << std::hex << int(c.mask0);
+
+        // Selecting a wired printer afterwards does not bring them back.
+        page.OnLvnItemchangedList(0);
+        page.OnNMClickList(0);
+        EXPECT_EQ(page.m_strMACAddress, MacOf(0x10));
+        EXPECT_EQ(page.GetControls().configurationEnabled, c.configuration) << std::hex << int(c.mask0);
+        EXPECT_EQ(page.GetControls().browserEnabled, c.browser) << std::hex << int(c.mask0);
+    }
+
+    // The next search's rows enable them again.
+    SearchFinds({{MacOf(0x10), Wired(0x10, {192, 0, 2, 10})}}, {});
+    EXPECT_TRUE(page.GetControls().configurationEnabled);
+    EXPECT_TRUE(page.GetControls().browserEnabled);
+}
+
+TEST_F(PageBasicSettingTest, InsertingALaterRowEnablesTheButtonsThatAnEarlierWirelessRowDisabled) {
+    SearchFinds({}, {{MacOf(0x01), Wireless(0x01, {192, 0, 2, 1}, 0x80, "No-Config")},
+                     {MacOf(0x02), Wireless(0x02, {192, 0, 2, 2}, 0x91, "Full")}});
+    EXPECT_EQ(page.GetControls().selectedRow, 1);
+    EXPECT_TRUE(page.GetControls().configurationEnabled);
+    EXPECT_TRUE(page.GetControls().browserEnabled);
+
+    page.OnLvnItemchangedList(0);
+    EXPECT_FALSE(page.GetControls().configurationEnabled);
+    EXPECT_FALSE(page.GetControls().browserEnabled);
+}
+
+TEST_F(PageBasicSettingTest, LaunchBrowserOpensHttpsOnlyForHttpOne) {
+    struct Case {
+        bool wireless;
+        std::uint8_t http;
+        const char* url;
+    } cases[] = {
+        {false, 1, "https://203.0.113.7"}, {false, 0, "http://203.0.113.7"}, {false, 2, "http://203.0.113.7"},
+        {true, 1, "https://203.0.113.7"},  {true, 0, "http://203.0.113.7"},
+    };
+    for (const auto& c : cases) {
+        browser.opened.clear();
+        // DHCP on, so that the details' suffix is seen not to reach the address.
+        if (c.wireless)
+            SearchFinds({}, {{MacOf(0x07), Wireless(0x07, {203, 0, 113, 7}, 0x91, "", 1, c.http)}});
+        else
+            SearchFinds({{MacOf(0x07), Wired(0x07, {203, 0, 113, 7}, 1, c.http)}}, {});
+        page.OnBnClickedBtnBrowser();
+        EXPECT_EQ(browser.opened, std::vector<std::string>{c.url}) << "Http " << int(c.http);
+    }
+}
+
+TEST_F(PageBasicSettingTest, LaunchBrowserOpensTheCurrentRowsPrinterAndNothingWithoutRows) {
+    page.OnBnClickedBtnBrowser();
+    EXPECT_TRUE(browser.opened.empty());
+
+    SearchFindsTwoWiredAndOneWireless();
+    page.OnLvnItemchangedList(1);
+    page.OnBnClickedBtnBrowser();
+    EXPECT_EQ(browser.opened, std::vector<std::string>{"http://192.0.2.11"});
+    EXPECT_EQ(page.GetControls().selectedRow, 1);
+}
+
+TEST_F(PageBasicSettingTest, ClickOnTheEmptyAreaReselectsTheCurrentRow) {
+    SearchFindsTwoWiredAndOneWireless();
+    const unsigned focusBefore = page.GetControls().listFocusSerial;
+
+    // A click on a row shows its details but leaves the current row.
+    page.OnNMClickList(0);
+    EXPECT_EQ(page.m_strMACAddress, MacOf(0x10));
+    EXPECT_EQ(page.m_nCurSel, 2);
+
+    page.OnNMClickList(-1);
+    EXPECT_EQ(page.GetControls().selectedRow, 2);
+    EXPECT_EQ(page.m_nCurSel, 2);
+    EXPECT_EQ(page.m_strMACAddress, MacOf(0x05));
+    EXPECT_GT(page.GetControls().listFocusSerial, focusBefore);
+    EXPECT_TRUE(mainWindow.sent.empty());
+}
+
+TEST_F(PageBasicSettingTest, ItemStateChangeMakesTheRowCurrent) {
+    SearchFindsTwoWiredAndOneWireless();
+    page.OnLvnItemchangedList(1);
+    EXPECT_EQ(page.m_nCurSel, 1);
+    EXPECT_EQ(page.GetControls().selectedRow, 1);
+    EXPECT_EQ(page.m_strIPAddress, "192.0.2.11");
+    page.OnLvnItemchangedList(7); // no such row
+    EXPECT_EQ(page.m_nCurSel, 1);
+}
+
+TEST_F(PageBasicSettingTest, ConfigurationSendsM2WithThePrinterTableAndTheCurrentRowsMac) {
+    page.OnBnClickedBtnConfiguration();
+    EXPECT_FALSE(page.OnEnterKey()); // nothing listed: the key goes on
+    EXPECT_TRUE(mainWindow.sent.empty());
+
+    SearchFindsTwoWiredAndOneWireless();
+    page.OnBnClickedBtnConfiguration();
+    page.OnNMDblclkList(0);
+    page.OnLvnItemchangedList(1);
+    EXPECT_TRUE(page.OnEnterKey());
+    page.OnNMDblclkList(-1); // the empty area only re-selects
+
+    ASSERT_EQ(mainWindow.sent.size(), 3u);
+    const std::string expected[] = {MacOf(0x05), MacOf(0x10), MacOf(0x11)};
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(mainWindow.sent[i].message, MainWindowMessage::M2);
+        EXPECT_EQ(mainWindow.sent[i].first, &page.m_mapPrinterInfo);
+        EXPECT_EQ(mainWindow.sent[i].macText, expected[i]);
+    }
+    EXPECT_EQ(page.m_strSelectedMac, MacOf(0x11));
+    EXPECT_EQ(page.GetControls().selectedRow, 1);
+}
+
+TEST_F(PageBasicSettingTest, SetListControlFocusFindsTheMacExactlyOrKeepsTheCurrentRow) {
+    page.SetListControlFocus(MacOf(0x10)); // no rows: nothing happens
+    EXPECT_EQ(page.GetControls().selectedRow, -1);
+    EXPECT_EQ(page.GetControls().listFocusSerial, 0u);
+
+    SearchFindsTwoWiredAndOneWireless();
+    page.SetListControlFocus(MacOf(0x10));
+    EXPECT_EQ(page.m_nCurSel, 0);
+    EXPECT_EQ(page.GetControls().selectedRow, 0);
+    EXPECT_EQ(page.m_strMACAddress, MacOf(0x10));
+
+    std::string lower = MacOf(0x1A);
+    SearchFinds({{MacOf(0x1A), Wired(0x1A, {192, 0, 2, 26})}, {MacOf(0x1B), Wired(0x1B, {192, 0, 2, 27})}},
+                {});
+    for (auto& ch : lower)
+        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    const unsigned focusBefore = page.GetControls().listFocusSerial;
+    page.SetListControlFocus(lower); // letter case counts: no match
+    EXPECT_EQ(page.m_nCurSel, 1);
+    EXPECT_EQ(page.GetControls().selectedRow, 1);
+    EXPECT_EQ(page.GetControls().listFocusSerial, focusBefore + 1);
+}
+
+TEST_F(PageBasicSettingTest, HeaderClicksSortNumbersAsNumbersAndTextsIgnoringCaseTogglingDirection) {
+    EthernetInfoMap wired;
+    for (std::uint8_t i = 1; i <= 11; ++i)
+        wired[MacOf(i)] = Wired(i, {192, 0, 2, i});
+    SearchFinds(wired, {{MacOf(0x40), Wireless(0x40, {198, 51, 100, 3}, 0x91, "charlie")},
+                        {MacOf(0x41), Wireless(0x41, {198, 51, 100, 1}, 0x91, "alpha")},
+                        {MacOf(0x42), Wireless(0x42, {198, 51, 100, 2}, 0x91, "Bravo")}});
+    const std::string selected = SelectedMac();
+    ASSERT_EQ(selected, MacOf(0x42));
+    using P = CVRXPageBasicSetting;
+
+    struct Step {
+        int column;
+        bool ascending;
+        std::vector<std::string> firstTexts; // the column's first texts after the click
+    } steps[] = {
+        {P::kColumnNumber, true, {"1", "2", "3", "4"}},
+        {P::kColumnNumber, false, {"14", "13", "12", "11", "10", "9"}},
+        {P::kColumnNumber, true, {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}},
+        {P::kColumnIpAddress, true, {"192.0.2.1", "192.0.2.10", "192.0.2.11", "192.0.2.2"}},
+        {P::kColumnSystemName, true, {"-"}},
+        {P::kColumnSystemName, false, {"charlie", "Bravo", "alpha", "-"}},
+        {P::kColumnType, true, {"Wired"}},
+    };
+    for (const auto& step : steps) {
+        page.OnColumnClick(step.column);
+        EXPECT_EQ(page.GetControls().sortColumn, step.column);
+        EXPECT_EQ(page.GetControls().sortAscending, step.ascending) << "column " << step.column;
+        auto texts = Column(step.column);
+        texts.resize(step.firstTexts.size());
+        EXPECT_EQ(texts, step.firstTexts) << "column " << step.column;
+        // The selection and the current row stay with their printer.
+        EXPECT_EQ(SelectedMac(), selected) << "column " << step.column;
+        EXPECT_EQ(page.m_nCurSel, page.GetControls().selectedRow);
+    }
+
+    page.OnColumnClick(P::kColumnSystemName); // ascending: "-" before the names, which ignore case
+    const auto names = Column(P::kColumnSystemName);
+    EXPECT_EQ(std::vector<std::string>(names.end() - 3, names.end()),
+              (std::vector<std::string>{"alpha", "Bravo", "charlie"}));
+
+    // Configuration after sorting opens the selected printer.
+    page.OnBnClickedBtnConfiguration();
+    ASSERT_EQ(mainWindow.sent.size(), 1u);
+    EXPECT_EQ(mainWindow.sent[0].macText, selected);
+
+    // A new search lists in the search's order and marks no column.
+    SearchFindsTwoWiredAndOneWireless();
+    EXPECT_EQ(page.GetControls().sortColumn, -1);
+    EXPECT_EQ(Column(P::kColumnNumber), (std::vector<std::string>{"1", "2", "3"}));
+}
+
+TEST_F(PageBasicSettingTest, ColumnWidthsFollowTheListWidth) {
+    struct Case {
+        int listWidth;
+        int textWidth;
+    } cases[] = {{520, 142}, {400, 102}, {523, 143}};
+    for (const auto& c : cases) {
+        const auto columns = page.ListColumns(c.listWidth);
+        ASSERT_EQ(columns.size(), 5u);
+        const int widths[] = {28, c.textWidth, c.textWidth, c.textWidth, 60};
+        for (size_t i = 0; i < 5; ++i)
+            EXPECT_EQ(columns[i].width, widths[i]) << c.listWidth << " column " << i;
+    }
+    const auto columns = page.ListColumns(520);
+    EXPECT_EQ(columns[0].header, "#");
+    EXPECT_EQ(columns[1].header, LoadString(StringId::IpAddress));
+    EXPECT_EQ(columns[2].header, LoadString(StringId::MacAddress));
+    EXPECT_EQ(columns[3].header, LoadString(StringId::SystemName));
+    EXPECT_EQ(columns[4].header, LoadString(StringId::Type));
+}
+
+TEST_F(PageBasicSettingTest, SearchThatFailsStillEndsCleanly) {
+    CapturedLog log;
+    search.onRun = [] { throw std::runtime_error("socket layer gone"); };
+    EXPECT_NO_THROW(page.OnBnClickedSearchRefreshBtn());
+    EXPECT_TRUE(page.GetControls().rows.empty());
+    EXPECT_EQ(log.LinesStartingWith("OnBnClickedSearchRefreshBtn"),
+              (std::vector<std::string>{"OnBnClickedSearchRefreshBtn : START",
+                                        "OnBnClickedSearchRefreshBtn : END"}));
+}
+
+TEST_F(PageBasicSettingTest, SearchWritesTheLinesOfEveryStep) {
+    const std::string wired = MacOf(0x10);
+    {
+        CapturedLog log;
+        SearchFinds({{MacOf(0x10), Wired(0x10, {192, 0, 2, 10}, 1, 1)}},
+                    {{MacOf(0x05), Wireless(0x05, {192, 0, 2, 5}, 0x80, "Printer-Lobby")}});
+        const std::string dashes(55, '-');
+        EXPECT_EQ(
+            log.LinesStartingWith("UpdateEthernetInfoListCtl"),
+            (std::vector<std::string>{
+                "UpdateEthernetInfoListCtl : " + dashes, "UpdateEthernetInfoListCtl : START",
+                "UpdateEthernetInfoListCtl : MacAddr = " + wired,
+                "UpdateEthernetInfoListCtl : Ip = 192.0.2.10",
+                "UpdateEthernetInfoListCtl : Subnet = 255.255.255.0",
+                "UpdateEthernetInfoListCtl : strGateway = 192.0.2.1",
+                "UpdateEthernetInfoListCtl : Port = 9100", "UpdateEthernetInfoListCtl : Baudrate = 7",
+                "UpdateEthernetInfoListCtl : FwVer = 2.14", "UpdateEthernetInfoListCtl : Dhcp = 1",
+                "UpdateEthernetInfoListCtl : I_activeTime = 300", "UpdateEthernetInfoListCtl : Http = 1",
+                "UpdateEthernetInfoListCtl : END", "UpdateEthernetInfoListCtl : " + dashes}));
+        const auto wireless = log.LinesStartingWith("UpdateWLANInfoListCtl");
+        ASSERT_EQ(wireless.size(), 15u);
+        EXPECT_EQ(wireless[0], "UpdateWLANInfoListCtl : " + dashes);
+        EXPECT_EQ(wireless[2], "UpdateWLANInfoListCtl : MacAddr = " + MacOf(0x05));
+        EXPECT_EQ(wireless[12], "UpdateWLANInfoListCtl : System Name = Printer-Lobby");
+        EXPECT_EQ(wireless[13], "UpdateWLANInfoListCtl : END");
+
+        EXPECT_EQ(
+            log.LinesStartingWith("InsertItemToList : nIndex"),
+            (std::vector<std::string>{"InsertItemToList : nIndex = 0", "InsertItemToList : nIndex = 1"}));
+        EXPECT_TRUE(log.Contains("InsertItemToList : strMACAddress = " + MacOf(0x05)));
+        EXPECT_TRUE(log.Contains("UpdateNetworkInformation : stData.strNetworkType = Wireless"));
+        EXPECT_TRUE(log.Contains("CheckSupportedFunction4WLAN : stData.stWLANInfo.Mask[0] = 80"));
+        EXPECT_TRUE(log.Contains("CheckSupportedFunction4WLAN : stData.stWLANInfo.Mask[1] = 02"));
+        const auto lines = log.Lines();
+        EXPECT_EQ(lines.front(), "OnBnClickedSearchRefreshBtn : START");
+        EXPECT_EQ(lines.back(), "OnBnClickedSearchRefreshBtn : END");
+    }
+
+    CapturedLog log;
+    page.SetListControlFocus(wired);
+    page.OnBnClickedBtnBrowser();
+    EXPECT_EQ(log.LinesStartingWith("SetListControlFocus : str"),
+              (std::vector<std::string>{"SetListControlFocus : strMacAddress = " + wired,
+                                        "SetListControlFocus : strItem = " + wired}));
+    EXPECT_EQ(log.LinesStartingWith("OnBnClickedBtnBrowser"),
+              (std::vector<std::string>{"OnBnClickedBtnBrowser : START",
+                                        "OnBnClickedBtnBrowser : stData.stEthernetInfo.Http = 0x01",
+                                        "OnBnClickedBtnBrowser : strCommand = https://192.0.2.10",
+                                        "OnBnClickedBtnBrowser : END"}));
+}
+
+TEST_F(PageBasicSettingTest, LanguageMenuChecksTheApplicationsLanguageAndEnglishForUnknownOnes) {
+    struct Case {
+        int current;
+        int checkedIndex;
+    } cases[] = {{0, 0}, {3, 3}, {11, 11}, {12, 0}, {-1, 0}, {99, 0}};
+    for (const auto& c : cases) {
+        language.current = c.current;
+        const auto items = page.OnBnClickedLanguageBtn();
+        ASSERT_EQ(items.size(), 12u);
+        EXPECT_EQ(page.m_nLanguage, c.current);
+        for (size_t i = 0; i < items.size(); ++i) {
+            const auto& entry = LanguageTable::Entries()[i];
+            EXPECT_EQ(items[i].command, entry.menuCommand);
+            EXPECT_EQ(items[i].text, entry.menuText);
+            EXPECT_EQ(items[i].checked, static_cast<int>(i) == c.checkedIndex) << c.current << " item " << i;
+        }
+    }
+}
+
+TEST_F(PageBasicSettingTest, ChoosingTheCurrentLanguageAsksNothing) {
+    language.current = 2;
+    page.OnBnClickedLanguageBtn();
+    page.OnLanguageMenuCommand(LanguageTable::MenuCommandForIndex(2));
+    page.OnLanguageMenuCommand(12345); // no language's command
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_TRUE(language.switches.empty());
+    EXPECT_TRUE(mainWindow.sent.empty());
+}
+
+TEST_F(PageBasicSettingTest, AnsweringNoChangesNothing) {
+    CapturedLog log;
+    language.current = 0;
+    page.OnBnClickedLanguageBtn();
+    messages.answers = {false};
+    page.OnLanguageMenuCommand(LanguageTable::MenuCommandForIndex(1));
+
+    EXPECT_EQ(messages.Questions(), std::vector<std::string>{LoadString(StringId::SwitchLanguageQuestion)});
+    EXPECT_TRUE(language.switches.empty());
+    EXPECT_TRUE(mainWindow.sent.empty());
+    EXPECT_EQ(page.m_nLanguage, 0);
+    const auto lines = log.LinesStartingWith("QuestionSwitchLanguge");
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(std::vector<std::string>(lines.end() - 2, lines.end()),
+              (std::vector<std::string>{"QuestionSwitchLanguge : IDNO", "QuestionSwitchLanguge : END"}));
+}
+
+TEST_F(PageBasicSettingTest, AnsweringYesSwitchesTheLanguageBeforeAskingForTheRestart) {
+    language.current = 0;
+    messages.answers = {true};
+    std::vector<int> switchesAtRestart;
+    struct Window : RecordingMainWindow {
+        std::function<void()> onSend;
+        int SendMessage(unsigned message, const void* first, const void* second) override {
+            if (onSend)
+                onSend();
+            return RecordingMainWindow::SendMessage(message, first, second);
+        }
+    } window;
+    window.onSend = [&] { switchesAtRestart = language.switches; };
+    CVRXPageBasicSetting languagePage(search, messages, browser, language, window);
+    languagePage.OnInitDialog();
+    languagePage.OnBnClickedLanguageBtn();
+    languagePage.OnLanguageMenuCommand(LanguageTable::MenuCommandForIndex(9));
+
+    ASSERT_EQ(window.sent.size(), 1u);
+    EXPECT_EQ(window.sent[0].message, MainWindowMessage::Restart);
+    EXPECT_EQ(switchesAtRestart, std::vector<int>{9});
+    EXPECT_EQ(languagePage.m_nLanguage, 9);
+}
+
+TEST_F(PageBasicSettingTest, CloseSendsTheCloseMessage) {
+    page.OnBnClickedBtnClose();
+    ASSERT_EQ(mainWindow.sent.size(), 1u);
+    EXPECT_EQ(mainWindow.sent[0].message, MainWindowMessage::Close);
+}
