@@ -1,0 +1,79 @@
+#pragma once
+
+#include "netsearch/INetworkEndpoint.h"
+#include "netsearch/PrinterRecords.h"
+#include "netsearch/SearchProcedure.h"
+#include "ui/BusyProgressControl.h"
+#include "ui/ICursor.h"
+#include "ui/IMessageBox.h"
+
+#include <atomic>
+#include <thread>
+
+// The logic of the search dialog: it makes sure there is a local interface, runs one search on a worker
+// thread at below-normal priority while the busy indicator bounces, sees from its 100 ms timer when the
+// worker has ended, and hands the printers found to the caller.
+//
+// The worker writes only into this object, and only its own result; the user-interface thread reads the
+// result only once it has seen the worker end. The object does not go while its worker runs: the destructor
+// waits for it (and the dialog refuses to be cancelled while the search runs, so that wait is the rare case).
+class SearchDialogModel {
+public:
+    static constexpr int kTimerId = 100;
+    static constexpr int kTimerMilliseconds = 100;
+    // The indicator as the dialog creates it, before its settings.
+    static constexpr int kInitialBlocks = 10;
+    static constexpr int kInitialPosition = 0;
+    // How much nicer than the user-interface thread the worker runs.
+    static constexpr int kWorkerNiceIncrement = 5;
+
+    // indicator: created with kInitialBlocks and kInitialPosition; it gets the dialog's settings here.
+    SearchDialogModel(INetworkEndpoint& endpoint, IMessageBox& messages, ICursor& cursor,
+                      BusyProgressControl& indicator);
+    ~SearchDialogModel();
+    SearchDialogModel(const SearchDialogModel&) = delete;
+    SearchDialogModel& operator=(const SearchDialogModel&) = delete;
+
+    // The dialog's initialisation: the indicator's colours, the interface table. Without an interface it
+    // tells the user, stops the indicator and returns false: the view ends the dialog cancelled. Otherwise
+    // it starts the animation and the worker and returns true: the view starts the 100 ms timer.
+    bool InitDialog();
+
+    // Starts the worker once per object; true when it runs (or ran).
+    bool CreateSearchThread();
+    bool IsSearchThreadStarted() const { return m_bThreadStarted; }
+
+    // True when there is no worker or it has ended.
+    bool HasWorkerEnded() const;
+    // True while the worker runs: then the dialog must not end.
+    bool IsSearching() const { return !HasWorkerEnded(); }
+
+    // The timer's tick: shows the wait cursor; once the worker has ended gives the arrow back, stops the
+    // indicator and returns true: the view kills the timer and ends the dialog confirmed.
+    bool OnTimer();
+
+    // The window goes: the indicator stops.
+    void OnDestroy();
+
+    // Put every printer found into target (which is not emptied first; a printer it holds already takes the
+    // newer record); false when none was found, and
+    // then target is untouched. Nothing is handed over while the worker runs.
+    bool CopyWLanInfoTo(WLanInfoMap& target) const;
+    bool CopyEthernetInfoTo(EthernetInfoMap& target) const;
+
+    // The sum of the SearchPrinter results (0: nothing answered); valid once the worker has ended.
+    int NetworkPrinter() const;
+
+private:
+    void StartSearchThread();
+    void JoinWorker();
+
+    INetworkEndpoint& m_endpoint;
+    IMessageBox& m_messages;
+    ICursor& m_cursor;
+    BusyProgressControl& m_indicator;
+    bool m_bThreadStarted = false;
+    std::thread m_worker;
+    std::atomic<bool> m_workerEnded{false};
+    SearchResult m_result; // written by the worker only, read after m_workerEnded
+};
