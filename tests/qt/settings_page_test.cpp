@@ -1,0 +1,222 @@
+#include "ui/qt/CVRXPageNetConnectionSettingView.h"
+#include "ui/qt/IpAddressEdit.h"
+
+#include "app/StringTable.h"
+
+#include "FakeCursor.h"
+#include "FakeMessageBox.h"
+#include "FakeNetworkEndpoint.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <memory>
+
+using Page = CVRXPageNetConnectionSetting;
+
+namespace {
+
+class RecordingMainWindow : public IMainWindowMessages {
+public:
+    std::vector<std::string> messages;
+    int SendMessage(unsigned message, const void*, const void*) override {
+        messages.push_back("send " + std::to_string(message));
+        return 1;
+    }
+    void PostMessage(unsigned message, const void*, const void*) override {
+        messages.push_back("post " + std::to_string(message));
+    }
+};
+
+PRINTER_NETWORK_INFO WiredPrinter() {
+    auto info = FakeNetworkEndpoint::WiredPrinter({0x00, 0x80, 0x92, 0x01, 0x02, 0x03}, {192, 0, 2, 40});
+    const std::uint8_t subnet[4] = {255, 255, 255, 0};
+    std::copy_n(subnet, 4, info.Subnet);
+    info.Port[0] = 0x23; // 9100
+    info.Port[1] = 0x8C;
+    info.I_activeTime[1] = 60;
+    return MakePrinterNetworkInfo(info, LoadString(StringId::SettingsWired));
+}
+
+PRINTER_NETWORK_INFO WirelessPrinter(const std::string& name) {
+    auto info =
+        FakeNetworkEndpoint::WirelessPrinter({0x00, 0x80, 0x92, 0x0A, 0x0B, 0x0C}, {198, 51, 100, 9}, name);
+    info.Dhcp = 1;
+    return MakePrinterNetworkInfo(info, LoadString(StringId::SettingsWireless));
+}
+
+// The page and its view inside a dialog, as the settings sheet holds it.
+struct Fixture {
+    FakeNetworkEndpoint endpoint;
+    FakeMessageBox messages;
+    FakeCursor cursor;
+    RecordingMainWindow mainWindow;
+    Page page{endpoint, messages, cursor, mainWindow};
+    QDialog dialog;
+    CVRXPageNetConnectionSettingView* view;
+
+    Fixture() {
+        messages.defaultAnswer = true;
+        auto* layout = new QVBoxLayout(&dialog);
+        view = new CVRXPageNetConnectionSettingView(page, &dialog);
+        layout->addWidget(view);
+    }
+    void show() {
+        dialog.show();
+        dialog.activateWindow();
+    }
+    template <typename Widget> Widget* find(const char* name) const {
+        return view->findChild<Widget*>(QString::fromLatin1(name));
+    }
+    QLineEdit* field(const char* name) const { return find<QLineEdit>(name); }
+    // Types text into a field as the user does: select what is there, then key by key.
+    void retype(QLineEdit* line, const QString& text) {
+        line->selectAll();
+        QTest::keyClicks(line, text);
+    }
+};
+
+const std::string kM3 = std::to_string(MainWindowMessage::M3);
+const std::string kM4 = std::to_string(MainWindowMessage::M4);
+
+} // namespace
+
+class SettingsPageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void numberFieldsAreClampedWhileTyping() {
+        Fixture f;
+        f.page.SetPrinterNetworkInfo(WiredPrinter());
+        QCOMPARE(f.field("portNumber")->text(), QStringLiteral("9100"));
+        f.retype(f.field("portNumber"), QStringLiteral("40000"));
+        QCOMPARE(f.field("portNumber")->text(), QStringLiteral("32767"));
+        QCOMPARE(f.page.GetPortNumber(), 32767u);
+        f.retype(f.field("inactiveTime"), QStringLiteral("5000"));
+        QCOMPARE(f.field("inactiveTime")->text(), QStringLiteral("3600"));
+        QCOMPARE(f.page.GetInactiveTime(), 3600u);
+        // Digits only, and no more of them than the field takes.
+        f.retype(f.field("portNumber"), QStringLiteral("1a2345678"));
+        QCOMPARE(f.field("portNumber")->text(), QStringLiteral("12345"));
+        QCOMPARE(f.page.GetPortNumber(), 12345u);
+        QVERIFY(f.messages.shown().empty());
+    }
+
+    void anEmptiedNumberFieldShowsThePreviousValueAgain() {
+        Fixture f;
+        f.page.SetPrinterNetworkInfo(WiredPrinter());
+        f.field("portNumber")->selectAll();
+        QTest::keyClick(f.field("portNumber"), Qt::Key_Backspace);
+        QCOMPARE(f.messages.Errors(), std::vector<std::string>{"Enter a positive integer."});
+        QCOMPARE(f.field("portNumber")->text(), QStringLiteral("9100"));
+    }
+
+    void aPrintersLongerValueIsShownWhole() {
+        Fixture f;
+        auto record = WiredPrinter();
+        record.strInactiveTime = "65535";
+        f.page.SetPrinterNetworkInfo(record);
+        QCOMPARE(f.field("inactiveTime")->text(), QStringLiteral("65535"));
+    }
+
+    void systemNameGroupAndButtonPositions() {
+        Fixture f;
+        const auto& group = Page::Layout::kSystemNameGroup;
+        struct Case {
+            PRINTER_NETWORK_INFO record;
+            bool shown;
+        } cases[] = {
+            {WiredPrinter(), false}, {WirelessPrinter("Dock-3"), true}, {WirelessPrinter(""), false}};
+        for (const auto& c : cases) {
+            f.page.SetPrinterNetworkInfo(c.record);
+            QCOMPARE(f.find<QGroupBox>("systemNameGroup")->isHidden(), !c.shown);
+            QCOMPARE(f.find<QLabel>("systemNameLabel")->isHidden(), !c.shown);
+            QCOMPARE(f.field("systemName")->isHidden(), !c.shown);
+            const int top = c.shown ? group.bottom() + 3 : group.y;
+            QCOMPARE(f.find<QPushButton>("save")->geometry().top(), top);
+            QCOMPARE(f.find<QPushButton>("cancel")->geometry().top(), top);
+        }
+        QCOMPARE(f.field("systemName")->text(), QStringLiteral("Dock-3"));
+    }
+
+    void modeButtonsEnableTheAddressControls() {
+        Fixture f;
+        f.show();
+        f.page.SetPrinterNetworkInfo(WirelessPrinter("Dock-3")); // DHCP
+        auto* ip = f.find<IpAddressEdit>("ipAddress");
+        QVERIFY(f.find<QRadioButton>("radioDhcp")->isChecked());
+        QVERIFY(!ip->isEnabled());
+        QTest::mouseClick(f.find<QRadioButton>("radioManual"), Qt::LeftButton, {}, QPoint(8, 12));
+        QCOMPARE(f.page.GetIpMode(), Page::kIpModeManual);
+        QVERIFY(ip->isEnabled() && f.find<IpAddressEdit>("subnetMask")->isEnabled() &&
+                f.find<IpAddressEdit>("gateway")->isEnabled());
+        QTest::mouseClick(f.find<QRadioButton>("radioDhcp"), Qt::LeftButton, {}, QPoint(8, 12));
+        QCOMPARE(f.page.GetIpMode(), Page::kIpModeDhcp);
+        QVERIFY(!ip->isEnabled());
+    }
+
+    void anEmptiedAddressFieldIsZeroForThePage() {
+        Fixture f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.dialog));
+        f.page.SetPrinterNetworkInfo(WiredPrinter()); // manual, 192.0.2.40
+        auto* ip = f.find<IpAddressEdit>("ipAddress");
+        ip->field(3)->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), ip->field(3));
+        ip->field(3)->selectAll();
+        QTest::keyClick(ip->field(3), Qt::Key_Backspace);
+        QCOMPARE(f.page.GetControls().ipAddress.address, (std::array<std::uint8_t, 4>{192, 0, 2, 0}));
+        QTest::keyClick(ip->field(3), Qt::Key_Tab);
+        QCOMPARE(ip->field(3)->text(), QStringLiteral("0"));
+        f.retype(f.find<IpAddressEdit>("gateway")->field(3), QStringLiteral("254"));
+        QCOMPARE(f.page.GetControls().gateway.address[3], 254);
+    }
+
+    void escapeGoesBackWithoutASearchAndIsConsumed() {
+        Fixture f;
+        int shortcutFired = 0;
+        auto* closeAction = new QAction(&f.dialog);
+        closeAction->setShortcut(Qt::Key_Escape);
+        QObject::connect(closeAction, &QAction::triggered, [&] { ++shortcutFired; });
+        f.dialog.addAction(closeAction);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.dialog));
+        f.page.SetPrinterNetworkInfo(WiredPrinter());
+        f.field("portNumber")->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), f.field("portNumber"));
+        QTest::keyClick(f.field("portNumber"), Qt::Key_Escape);
+        QCOMPARE(f.mainWindow.messages, std::vector<std::string>{"send " + kM4});
+        QVERIFY(f.dialog.isVisible()); // the dialog around it never saw the key
+        QCOMPARE(shortcutFired, 0);
+        QCOMPARE(f.dialog.result(), 0);
+    }
+
+    void saveClickedSendsAndFocusFollowsThePage() {
+        Fixture f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.dialog));
+        f.page.SetPrinterNetworkInfo(WiredPrinter());
+        f.retype(f.field("portNumber"), QStringLiteral("80"));
+        QTest::mouseClick(f.find<QPushButton>("save"), Qt::LeftButton);
+        QCOMPARE(f.messages.Errors(), std::vector<std::string>{"Invalid Port Number"});
+        QCOMPARE(QApplication::focusWidget(), f.field("portNumber"));
+        QVERIFY(f.endpoint.SentMessages().empty());
+
+        f.retype(f.field("portNumber"), QStringLiteral("9101"));
+        QTest::mouseClick(f.find<QPushButton>("save"), Qt::LeftButton);
+        QCOMPARE(f.endpoint.SentMessages().size(), size_t{1});
+        QCOMPARE(f.mainWindow.messages, std::vector<std::string>{"post " + kM3});
+        QCOMPARE(QApplication::focusWidget(), f.find<QPushButton>("save"));
+    }
+};
+
+QTEST_MAIN(SettingsPageTest)
+#include "settings_page_test.moc"

@@ -1,0 +1,126 @@
+#include "ui/qt/IpAddressEdit.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+#include <algorithm>
+
+IpAddressEdit::IpAddressEdit(QWidget* parent) : QFrame(parent) {
+    setFrameShape(QFrame::StyledPanel);
+    setFrameShadow(QFrame::Sunken);
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Base);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(2, 1, 2, 1);
+    layout->setSpacing(0);
+    auto* validator = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), this);
+    for (int index = 0; index < 4; ++index) {
+        if (index > 0) {
+            auto* dot = new QLabel(QStringLiteral("."), this);
+            dot->setAlignment(Qt::AlignCenter);
+            layout->addWidget(dot);
+        }
+        auto* field = new QLineEdit(this);
+        field->setObjectName(QStringLiteral("octet%1").arg(index));
+        field->setFrame(false);
+        field->setAlignment(Qt::AlignCenter);
+        field->setMaxLength(3);
+        field->setValidator(validator);
+        field->setText(QStringLiteral("0"));
+        field->installEventFilter(this);
+        connect(field, &QLineEdit::textEdited, this, [this, index] { onFieldEdited(index); });
+        layout->addWidget(field, 1);
+        m_fields[static_cast<size_t>(index)] = field;
+    }
+    // Focus given to the control goes to its first field.
+    setFocusProxy(m_fields[0]);
+}
+
+std::array<std::uint8_t, 4> IpAddressEdit::address() const {
+    std::array<std::uint8_t, 4> address{};
+    for (size_t index = 0; index < 4; ++index)
+        address[index] = static_cast<std::uint8_t>(std::min(m_fields[index]->text().toUInt(), 255u));
+    return address;
+}
+
+void IpAddressEdit::setAddress(const std::array<std::uint8_t, 4>& address) {
+    for (size_t index = 0; index < 4; ++index) {
+        const QString text = QString::number(address[index]);
+        if (m_fields[index]->text() != text)
+            m_fields[index]->setText(text);
+    }
+}
+
+void IpAddressEdit::onFieldEdited(int index) {
+    QLineEdit* field = m_fields[static_cast<size_t>(index)];
+    if (field->text().toUInt() > 255)
+        field->setText(QStringLiteral("255"));
+    emit addressEdited();
+    if (field->text().size() == 3 && field->cursorPosition() == 3 && index < 3)
+        focusField(index + 1, true);
+}
+
+void IpAddressEdit::focusField(int index, bool selectAll) {
+    QLineEdit* field = m_fields[static_cast<size_t>(index)];
+    field->setFocus(Qt::OtherFocusReason);
+    if (selectAll)
+        field->selectAll();
+}
+
+int IpAddressEdit::indexOf(QObject* watched) const {
+    for (int index = 0; index < 4; ++index)
+        if (m_fields[static_cast<size_t>(index)] == watched)
+            return index;
+    return -1;
+}
+
+bool IpAddressEdit::eventFilter(QObject* watched, QEvent* event) {
+    const int index = indexOf(watched);
+    if (index < 0)
+        return QFrame::eventFilter(watched, event);
+    QLineEdit* field = m_fields[static_cast<size_t>(index)];
+
+    if (event->type() == QEvent::FocusOut) {
+        if (field->text().isEmpty())
+            field->setText(QStringLiteral("0"));
+    } else if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool atStart = field->cursorPosition() == 0 && !field->hasSelectedText();
+        const bool atEnd = field->cursorPosition() == field->text().size() && !field->hasSelectedText();
+        switch (key->key()) {
+        case Qt::Key_Period:
+            if (index < 3)
+                focusField(index + 1, true);
+            return true; // a dot is never part of a field
+        case Qt::Key_Backspace:
+            if (atStart && index > 0) {
+                focusField(index - 1, false);
+                m_fields[static_cast<size_t>(index - 1)]->end(false);
+                return true;
+            }
+            break;
+        case Qt::Key_Left:
+            if (atStart && index > 0) {
+                focusField(index - 1, false);
+                m_fields[static_cast<size_t>(index - 1)]->end(false);
+                return true;
+            }
+            break;
+        case Qt::Key_Right:
+            if (atEnd && index < 3) {
+                focusField(index + 1, false);
+                m_fields[static_cast<size_t>(index + 1)]->home(false);
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}

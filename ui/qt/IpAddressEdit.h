@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QFrame>
+
+#include <array>
+#include <cstdint>
+
+class QLineEdit;
+
+// An IPv4 address control: four fields of 0..255 separated by dots. A field holds at most three digits; a
+// larger number becomes 255. The dot key, and a third digit typed at a field's end, move on to the next
+// field; Tab and Shift+Tab go from field to field. A field left empty reads as 0 and shows 0 once the
+// focus leaves it.
+class IpAddressEdit : public QFrame {
+    Q_OBJECT
+public:
+    explicit IpAddressEdit(QWidget* parent = nullptr);
+
+    std::array<std::uint8_t, 4> address() const;
+    // Shows address; not an edit of the user's, so addressEdited is not emitted.
+    void setAddress(const std::array<std::uint8_t, 4>& address);
+
+    // The field for octet index (0..3).
+    QLineEdit* field(int index) const { return m_fields[static_cast<size_t>(index)]; }
+
+signals:
+    // The user changed a field.
+    void addressEdited();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void onFieldEdited(int index);
+    void focusField(int index, bool selectAll);
+    int indexOf(QObject* watched) const;
+
+    std::array<QLineEdit*, 4> m_fields{};
+};
