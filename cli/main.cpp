@@ -1,8 +1,10 @@
 #include "app/StringTable.h"
+#include "cli/CliCommands.h"
 
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -12,9 +14,18 @@ void PrintUsage(FILE* out) {
                  "\n"
                  "Finds the label printers on the local network and changes their IP settings.\n"
                  "\n"
+                 "Commands:\n"
+                 "  search [--json]      lists the printers that answer on every local interface\n"
+                 "  set-ip <MAC> (--dhcp | --ip A --subnet M --gateway G)\n"
+                 "         [--port N] [--inactivity S] [--name TEXT]\n"
+                 "                       sends a printer found by a search new IP settings\n"
+                 "\n"
                  "Options:\n"
                  "  --help      show this text\n"
-                 "  --version   show the program's version\n");
+                 "  --version   show the program's version\n"
+                 "\n"
+                 "Exit status: 0 done, 1 bad arguments or values, 2 no network connection, 3 printer not\n"
+                 "found, 4 settings unchanged, 5 settings could not be sent.\n");
 }
 
 } // namespace
@@ -25,6 +36,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::string command = argv[1];
+    const std::vector<std::string> args(argv + 2, argv + argc);
     if (command == "--help" || command == "-h" || command == "help") {
         PrintUsage(stdout);
         return 0;
@@ -33,6 +45,10 @@ int main(int argc, char** argv) {
         std::printf("quorlink (%s) %s\n", LoadString(StringId::AppTitle).c_str(), QUORLINK_VERSION);
         return 0;
     }
+    if (command == "search")
+        return RunSearchCommand(args);
+    if (command == "set-ip")
+        return RunSetIpCommand(args);
     std::fprintf(stderr, "quorlink: unknown command '%s'\n", command.c_str());
     PrintUsage(stderr);
     return 1;

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Exit statuses of the commands.
+namespace CliExit {
+inline constexpr int Ok = 0;
+inline constexpr int Usage = 1;      // bad arguments or values the checks refuse
+inline constexpr int NoNetwork = 2;  // no usable local interface
+inline constexpr int NotFound = 3;   // no printer with that MAC address answered
+inline constexpr int Unchanged = 4;  // the settings equal the printer's
+inline constexpr int SendFailed = 5; // the settings message could not be sent
+} // namespace CliExit
+
+// quorlink search [--json]
+int RunSearchCommand(const std::vector<std::string>& args);
+// quorlink set-ip <MAC> (--dhcp | --ip A --subnet M --gateway G) [--port N] [--inactivity S] [--name TEXT]
+int RunSetIpCommand(const std::vector<std::string>& args);

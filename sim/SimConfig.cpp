@@ -1,0 +1,185 @@
+#include "sim/SimConfig.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+
+namespace {
+
+using nlohmann::json;
+
+std::vector<std::uint8_t> ParseBytes(const std::string& text, std::size_t count, char separator, int base) {
+    std::vector<std::uint8_t> out;
+    std::stringstream stream(text);
+    std::string part;
+    while (std::getline(stream, part, separator)) {
+        std::size_t used = 0;
+        const unsigned long value = std::stoul(part, &used, base);
+        if (used != part.size() || value > 255)
+            throw std::invalid_argument("bad byte '" + part + "' in '" + text + "'");
+        out.push_back(static_cast<std::uint8_t>(value));
+    }
+    if (out.size() != count)
+        throw std::invalid_argument("'" + text + "' needs " + std::to_string(count) + " parts");
+    return out;
+}
+
+void Copy(const std::vector<std::uint8_t>& bytes, std::uint8_t* to) {
+    std::memcpy(to, bytes.data(), bytes.size());
+}
+
+void BigEndian(unsigned value, std::uint8_t (&to)[2]) {
+    if (value > 0xFFFF)
+        throw std::invalid_argument("number " + std::to_string(value) + " does not fit 16 bits");
+    to[0] = static_cast<std::uint8_t>(value >> 8);
+    to[1] = static_cast<std::uint8_t>(value & 0xFF);
+}
+
+std::vector<std::uint8_t> Garbage(const std::string& spec, std::mt19937& random) {
+    if (spec.rfind("hex:", 0) == 0) {
+        const std::string hex = spec.substr(4);
+        if (hex.size() % 2)
+            throw std::invalid_argument("odd hex '" + spec + "'");
+        std::vector<std::uint8_t> out;
+        for (std::size_t i = 0; i < hex.size(); i += 2)
+            out.push_back(static_cast<std::uint8_t>(std::stoul(hex.substr(i, 2), nullptr, 16)));
+        return out;
+    }
+    if (spec.rfind("random:", 0) == 0) {
+        std::vector<std::uint8_t> out(std::stoul(spec.substr(7)));
+        for (auto& byte : out)
+            byte = static_cast<std::uint8_t>(random());
+        return out;
+    }
+    return {spec.begin(), spec.end()};
+}
+
+std::vector<std::vector<std::uint8_t>> GarbageList(const json& item, const char* key, std::mt19937& random) {
+    std::vector<std::vector<std::uint8_t>> out;
+    if (item.contains(key))
+        for (const auto& spec : item.at(key))
+            out.push_back(Garbage(spec.get<std::string>(), random));
+    return out;
+}
+
+} // namespace
+
+SimPrinter SimConfig::PrinterFrom(const json& item) {
+    static std::mt19937 random(4711);
+    const std::string type = item.value("type", "wired");
+    if (type != "wired" && type != "wireless")
+        throw std::invalid_argument("type must be \"wired\" or \"wireless\", not \"" + type + "\"");
+    const bool wired = type == "wired";
+
+    WLAN_INFO r{};
+    Copy(ParseBytes(item.at("mac").get<std::string>(), 6, ':', 16), r.MacAddr);
+    Copy(ParseBytes(item.value("ip", "192.0.2.50"), 4, '.', 10), r.Ip);
+    Copy(ParseBytes(item.value("subnet", "255.255.255.0"), 4, '.', 10), r.Subnet);
+    Copy(ParseBytes(item.value("gateway", "0.0.0.0"), 4, '.', 10), r.Gateway);
+    BigEndian(item.value("port", 9100u), r.Port);
+    r.Baudrate = item.value<std::uint8_t>("baudrate", 0);
+    Copy(ParseBytes(item.value("firmware", "1.0"), 2, '.', 10), r.FwVer);
+    r.Dhcp = item.value<std::uint8_t>("dhcp", 0);
+    BigEndian(item.value("inactivity", 300u), r.I_activeTime);
+    r.Http = item.value<std::uint8_t>("http", 0);
+
+    const std::string name = item.value("name", "");
+    if (!wired) {
+        const std::vector<unsigned> mask =
+            item.value("mask", std::vector<unsigned>{name.empty() ? 0x11u : 0x91u, 0u});
+        if (mask.size() != 2 || mask[0] > 255 || mask[1] > 255)
+            throw std::invalid_argument("mask needs two bytes");
+        r.Mask[0] = static_cast<std::uint8_t>(mask[0]);
+        r.Mask[1] = static_cast<std::uint8_t>(mask[1]);
+        std::memcpy(r.SystemName, name.data(), std::min(name.size(), sizeof r.SystemName));
+    }
+
+    SimPrinter::Behaviour b;
+    const std::size_t defaultLength = wired ? 31 : ((r.Mask[0] & VRX_MASK_SYSTEM_NAME) ? 111 : 47);
+    b.answerLength = item.value("answer_length", defaultLength);
+    if (b.answerLength < (wired ? 30u : 47u) || b.answerLength > 65507)
+        throw std::invalid_argument("answer_length " + std::to_string(b.answerLength) + " out of range");
+    b.answersPerRequest = item.value("answers", 1);
+    b.delayMs = item.value("delay_ms", 0);
+    const std::string answersTo = item.value("answers_to", type);
+    if (answersTo != "wired" && answersTo != "wireless" && answersTo != "both")
+        throw std::invalid_argument("answers_to must be wired, wireless or both");
+    b.answersWiredRequest = answersTo != "wireless";
+    b.answersWirelessRequest = answersTo != "wired";
+    b.garbageBefore = GarbageList(item, "garbage_before", random);
+    b.garbageAfter = GarbageList(item, "garbage_after", random);
+    const std::string reply = item.value("settings_reply", wired ? "SETC" : "SET_RSP");
+    if (reply == "SET_RSP")
+        b.settingsReply = SimPrinter::SettingsReply::SetResponse;
+    else if (reply == "SETC")
+        b.settingsReply = SimPrinter::SettingsReply::Complete;
+    else if (reply == "none")
+        b.settingsReply = SimPrinter::SettingsReply::None;
+    else
+        throw std::invalid_argument("settings_reply must be SET_RSP, SETC or none");
+    if (item.contains("dhcp_ip"))
+        b.dhcpAddress = ParseBytes(item.at("dhcp_ip").get<std::string>(), 4, '.', 10);
+
+    return SimPrinter(wired ? SimPrinter::Kind::Wired : SimPrinter::Kind::Wireless, r, std::move(b));
+}
+
+void SimConfig::Generate(const json& spec, std::vector<SimPrinter>& printers) {
+    const int wired = spec.value("wired", 0), wireless = spec.value("wireless", 0);
+    const std::vector<std::uint8_t> baseMac =
+        ParseBytes(spec.value("base_mac", "02:00:00:00:00:00"), 6, ':', 16);
+    const std::vector<std::uint8_t> baseIp = ParseBytes(spec.value("base_ip", "192.0.2.10"), 4, '.', 10);
+    std::uint64_t mac = 0, ip = 0;
+    for (const auto byte : baseMac)
+        mac = (mac << 8) | byte;
+    for (const auto byte : baseIp)
+        ip = (ip << 8) | byte;
+    for (int i = 0; i < wired + wireless; ++i) {
+        ++mac;
+        char macText[18], ipText[16];
+        std::snprintf(macText, sizeof macText, "%02X:%02X:%02X:%02X:%02X:%02X", unsigned(mac >> 40 & 0xFF),
+                      unsigned(mac >> 32 & 0xFF), unsigned(mac >> 24 & 0xFF), unsigned(mac >> 16 & 0xFF),
+                      unsigned(mac >> 8 & 0xFF), unsigned(mac & 0xFF));
+        const std::uint64_t address = ip + static_cast<std::uint64_t>(i);
+        std::snprintf(ipText, sizeof ipText, "%u.%u.%u.%u", unsigned(address >> 24 & 0xFF),
+                      unsigned(address >> 16 & 0xFF), unsigned(address >> 8 & 0xFF),
+                      unsigned(address & 0xFF));
+        json item = {{"type", i < wired ? "wired" : "wireless"},
+                     {"mac", macText},
+                     {"ip", ipText},
+                     {"answers", spec.value("answers", 1)},
+                     {"delay_ms", spec.value("delay_ms", 0)}};
+        if (i >= wired)
+            item["name"] = "Printer " + std::to_string(i + 1);
+        printers.push_back(PrinterFrom(item));
+    }
+}
+
+bool SimConfig::Parse(const std::string& text, std::vector<SimPrinter>& printers, std::string& error) {
+    try {
+        const json config = json::parse(text);
+        if (config.contains("printers"))
+            for (const auto& item : config.at("printers"))
+                printers.push_back(PrinterFrom(item));
+        if (config.contains("generate"))
+            Generate(config.at("generate"), printers);
+        return true;
+    } catch (const std::exception& e) {
+        error = e.what();
+        return false;
+    }
+}
+
+bool SimConfig::Load(const std::string& path, std::vector<SimPrinter>& printers, std::string& error) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = "cannot read " + path;
+        return false;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    return Parse(text.str(), printers, error);
+}

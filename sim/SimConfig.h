@@ -1,0 +1,37 @@
+#pragma once
+
+#include "sim/SimPrinter.h"
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <vector>
+
+// Reads the simulator's configuration: a list of printers and/or a generator of many alike.
+//
+//   {"printers": [{"type": "wired" | "wireless", "mac": "02:00:00:00:00:01", "ip": "192.0.2.50",
+//                  "subnet": "255.255.255.0", "gateway": "192.0.2.254", "port": 9100, "baudrate": 3,
+//                  "firmware": "1.20", "dhcp": 0, "inactivity": 300, "http": 0,
+//                  "mask": [145, 0], "name": "Front desk",               (wireless)
+//                  "dhcp_ip": "192.0.2.80",        address DHCP mode gives (default: keep the current)
+//                  "answer_length": 31,            wired >= 30 (default 31); wireless >= 47 (default 111
+//                                                  with a name bit, else 47)
+//                  "answers": 1,                   datagrams per request
+//                  "delay_ms": 0,
+//                  "answers_to": "wired" | "wireless" | "both",   requests answered (default: own type)
+//                  "garbage_before": ["text", "hex:00ff", "random:12"], "garbage_after": [...],
+//                  "settings_reply": "SET_RSP" | "SETC" | "none"}],
+//    "generate": {"wired": 1000, "wireless": 0, "answers": 1, "base_mac": "02:00:00:00:00:00",
+//                 "base_ip": "192.0.2.10", "delay_ms": 0}}
+//
+// Wireless printers default to mask [145, 0] (name, browser, configuration) with a name, [17, 0] without.
+class SimConfig {
+public:
+    // Parses text; on failure returns false with a message in error.
+    static bool Parse(const std::string& text, std::vector<SimPrinter>& printers, std::string& error);
+    static bool Load(const std::string& path, std::vector<SimPrinter>& printers, std::string& error);
+
+private:
+    static SimPrinter PrinterFrom(const nlohmann::json& item);
+    static void Generate(const nlohmann::json& spec, std::vector<SimPrinter>& printers);
+};

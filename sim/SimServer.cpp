@@ -1,0 +1,216 @@
+#include "sim/SimServer.h"
+
+#include "netsearch/QlinkProtocol.h"
+
+#include <algorithm>
+#include <arpa/inet.h>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <poll.h>
+#include <unistd.h>
+
+namespace {
+
+volatile std::sig_atomic_t g_stop = 0;
+volatile std::sig_atomic_t g_dumpState = 0;
+
+void OnStop(int) {
+    g_stop = 1;
+}
+void OnDump(int) {
+    g_dumpState = 1;
+}
+
+int OpenListener(const in_addr& address, std::uint16_t port, std::string& error) {
+    const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, IPPROTO_UDP);
+    if (fd < 0) {
+        error = "socket: " + std::string(std::strerror(errno));
+        return -1;
+    }
+    const int on = 1;
+    const int buffer = 8 * 1024 * 1024; // many printers answer from here at once
+    ::setsockopt(fd, SOL_SOCKET, SO_BROADCAST, &on, sizeof on);
+    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+    if (::setsockopt(fd, SOL_SOCKET, SO_SNDBUFFORCE, &buffer, sizeof buffer) != 0)
+        ::setsockopt(fd, SOL_SOCKET, SO_SNDBUF, &buffer, sizeof buffer);
+    if (::setsockopt(fd, SOL_SOCKET, SO_RCVBUFFORCE, &buffer, sizeof buffer) != 0)
+        ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &buffer, sizeof buffer);
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    local.sin_port = htons(port);
+    local.sin_addr = address;
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0) {
+        error = "bind to port " + std::to_string(port) + ": " + std::strerror(errno);
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+std::string Text(const sockaddr_in& address) {
+    char text[INET_ADDRSTRLEN] = {};
+    ::inet_ntop(AF_INET, &address.sin_addr, text, sizeof text);
+    return std::string(text) + ":" + std::to_string(ntohs(address.sin_port));
+}
+
+std::string Hex(const std::uint8_t* data, std::size_t length) {
+    static const char digits[] = "0123456789abcdef";
+    std::string out;
+    out.reserve(length * 2);
+    for (std::size_t i = 0; i < length; ++i) {
+        out += digits[data[i] >> 4];
+        out += digits[data[i] & 0xF];
+    }
+    return out;
+}
+
+} // namespace
+
+SimServer::SimServer(std::vector<SimPrinter> printers, Options options)
+    : m_printers(std::move(printers)), m_options(std::move(options)) {}
+
+SimServer::~SimServer() {
+    if (m_wiredFd >= 0)
+        ::close(m_wiredFd);
+    if (m_wirelessFd >= 0)
+        ::close(m_wirelessFd);
+}
+
+bool SimServer::Open(std::string& error) {
+    in_addr address{};
+    if (::inet_pton(AF_INET, m_options.bindAddress.c_str(), &address) != 1) {
+        error = "not an IPv4 address: " + m_options.bindAddress;
+        return false;
+    }
+    m_wiredFd = OpenListener(address, QlinkProtocol::kWiredPrinterPort, error);
+    if (m_wiredFd < 0)
+        return false;
+    m_wirelessFd = OpenListener(address, QlinkProtocol::kWirelessPrinterPort, error);
+    return m_wirelessFd >= 0;
+}
+
+int SimServer::Run() {
+    struct sigaction stop {
+    }, dump{};
+    stop.sa_handler = OnStop;
+    dump.sa_handler = OnDump;
+    ::sigaction(SIGTERM, &stop, nullptr);
+    ::sigaction(SIGINT, &stop, nullptr);
+    ::sigaction(SIGUSR1, &dump, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+
+    while (!g_stop) {
+        if (g_dumpState) {
+            g_dumpState = 0;
+            WriteState();
+        }
+        int timeoutMs = 200;
+        if (!m_outgoing.empty()) {
+            const auto wait =
+                std::chrono::duration_cast<std::chrono::milliseconds>(m_outgoing.top().when - Clock::now());
+            timeoutMs = static_cast<int>(std::clamp<long long>(wait.count() + 1, 0, 200));
+        }
+        pollfd fds[2] = {{m_wiredFd, POLLIN, 0}, {m_wirelessFd, POLLIN, 0}};
+        const int ready = ::poll(fds, 2, timeoutMs);
+        if (ready < 0 && errno != EINTR) {
+            std::perror("quorlink-printer-sim: poll");
+            return 1;
+        }
+        if (ready > 0) {
+            if (fds[0].revents & POLLIN)
+                Take(m_wiredFd, QlinkProtocol::kWiredPrinterPort);
+            if (fds[1].revents & POLLIN)
+                Take(m_wirelessFd, QlinkProtocol::kWirelessPrinterPort);
+        }
+        SendDue();
+    }
+    WriteState();
+    return 0;
+}
+
+void SimServer::Take(int fd, std::uint16_t port) {
+    using namespace QlinkProtocol;
+    // Everything waiting, so that a flood of requests is served in one go.
+    for (;;) {
+        std::uint8_t buffer[2048];
+        sockaddr_in from{};
+        socklen_t fromLength = sizeof from;
+        const ssize_t received = ::recvfrom(fd, buffer, sizeof buffer, MSG_DONTWAIT,
+                                            reinterpret_cast<sockaddr*>(&from), &fromLength);
+        if (received < 0)
+            return;
+        const auto length = static_cast<std::size_t>(received);
+        LogRequest(port, from, buffer, length);
+
+        const bool wiredRequest = port == kWiredPrinterPort && length == kWiredRequest.size() &&
+                                  StartsWith(buffer, length, kWiredRequest);
+        const bool wirelessRequest = port == kWirelessPrinterPort && length == kWirelessRequest.size() &&
+                                     StartsWith(buffer, length, kWirelessRequest);
+        if (wiredRequest || wirelessRequest) {
+            for (const SimPrinter& printer : m_printers) {
+                const auto& b = printer.behaviour();
+                if (!(wiredRequest ? b.answersWiredRequest : b.answersWirelessRequest))
+                    continue;
+                for (const auto& garbage : b.garbageBefore)
+                    Plan(fd, from, b.delayMs, garbage);
+                const std::vector<std::uint8_t> answer = printer.Answer();
+                for (int i = 0; i < b.answersPerRequest; ++i)
+                    Plan(fd, from, b.delayMs, answer);
+                for (const auto& garbage : b.garbageAfter)
+                    Plan(fd, from, b.delayMs, garbage);
+            }
+            continue;
+        }
+        for (SimPrinter& printer : m_printers) {
+            const bool ownPort = port == (printer.kind() == SimPrinter::Kind::Wired ? kWiredPrinterPort
+                                                                                    : kWirelessPrinterPort);
+            if (!ownPort || !printer.ApplySettings(buffer, length))
+                continue;
+            std::printf("settings applied to %s\n", printer.Mac().c_str());
+            std::fflush(stdout);
+            std::vector<std::uint8_t> confirmation = printer.SettingsConfirmation();
+            if (!confirmation.empty())
+                Plan(fd, from, printer.behaviour().delayMs, std::move(confirmation));
+        }
+    }
+}
+
+void SimServer::LogRequest(std::uint16_t port, const sockaddr_in& from, const std::uint8_t* data,
+                           std::size_t length) {
+    if (m_options.requestLog.empty())
+        return;
+    const nlohmann::json line = {
+        {"port", port}, {"from", Text(from)}, {"length", length}, {"hex", Hex(data, length)}};
+    std::ofstream(m_options.requestLog, std::ios::app) << line.dump() << '\n';
+}
+
+void SimServer::Plan(int fd, const sockaddr_in& to, int delayMs, std::vector<std::uint8_t> bytes) {
+    m_outgoing.push({Clock::now() + std::chrono::milliseconds(delayMs), m_order++, fd, to, std::move(bytes)});
+}
+
+void SimServer::SendDue() {
+    const auto now = Clock::now();
+    while (!m_outgoing.empty() && m_outgoing.top().when <= now) {
+        const Outgoing& next = m_outgoing.top();
+        if (::sendto(next.fd, next.bytes.data(), next.bytes.size(), 0,
+                     reinterpret_cast<const sockaddr*>(&next.to), sizeof next.to) < 0)
+            std::fprintf(stderr, "quorlink-printer-sim: sendto %s: %s\n", Text(next.to).c_str(),
+                         std::strerror(errno));
+        m_outgoing.pop();
+    }
+}
+
+void SimServer::WriteState() const {
+    if (m_options.stateFile.empty())
+        return;
+    nlohmann::json printers = nlohmann::json::array();
+    for (const SimPrinter& printer : m_printers)
+        printers.push_back(printer.ToJson());
+    const std::string temporary = m_options.stateFile + ".tmp";
+    std::ofstream(temporary) << printers.dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
+                             << '\n';
+    std::rename(temporary.c_str(), m_options.stateFile.c_str());
+}

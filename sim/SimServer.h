@@ -1,0 +1,57 @@
+#pragma once
+
+#include "sim/SimPrinter.h"
+
+#include <chrono>
+#include <cstdint>
+#include <netinet/in.h>
+#include <queue>
+#include <string>
+#include <vector>
+
+// The simulator's network side: one socket on each printer port (48781 wired, 3337 wireless), bound so
+// that broadcasts reach it; answers go to the requester's address and port, after each printer's delay.
+class SimServer {
+public:
+    struct Options {
+        std::string bindAddress = "0.0.0.0";
+        std::string stateFile;  // the printer table as JSON, written on SIGUSR1 and at exit
+        std::string requestLog; // one JSON line per datagram received
+    };
+
+    SimServer(std::vector<SimPrinter> printers, Options options);
+    ~SimServer();
+    SimServer(const SimServer&) = delete;
+    SimServer& operator=(const SimServer&) = delete;
+
+    bool Open(std::string& error);
+    // Serves until SIGTERM or SIGINT; the exit status.
+    int Run();
+
+private:
+    using Clock = std::chrono::steady_clock;
+    struct Outgoing {
+        Clock::time_point when;
+        std::uint64_t order; // keeps datagrams of the same instant in the order they were planned
+        int fd;
+        sockaddr_in to;
+        std::vector<std::uint8_t> bytes;
+        bool operator>(const Outgoing& other) const {
+            return when != other.when ? when > other.when : order > other.order;
+        }
+    };
+
+    void Take(int fd, std::uint16_t port);
+    void LogRequest(std::uint16_t port, const sockaddr_in& from, const std::uint8_t* data,
+                    std::size_t length);
+    void Plan(int fd, const sockaddr_in& to, int delayMs, std::vector<std::uint8_t> bytes);
+    void SendDue();
+    void WriteState() const;
+
+    std::vector<SimPrinter> m_printers;
+    Options m_options;
+    int m_wiredFd = -1;
+    int m_wirelessFd = -1;
+    std::uint64_t m_order = 0;
+    std::priority_queue<Outgoing, std::vector<Outgoing>, std::greater<Outgoing>> m_outgoing;
+};
