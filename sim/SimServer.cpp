@@ -34,6 +34,7 @@ int OpenListener(const in_addr& address, std::uint16_t port, std::string& error)
     const int buffer = 8 * 1024 * 1024; // many printers answer from here at once
     ::setsockopt(fd, SOL_SOCKET, SO_BROADCAST, &on, sizeof on);
     ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+    ::setsockopt(fd, IPPROTO_IP, IP_PKTINFO, &on, sizeof on);
     if (::setsockopt(fd, SOL_SOCKET, SO_SNDBUFFORCE, &buffer, sizeof buffer) != 0)
         ::setsockopt(fd, SOL_SOCKET, SO_SNDBUF, &buffer, sizeof buffer);
     if (::setsockopt(fd, SOL_SOCKET, SO_RCVBUFFORCE, &buffer, sizeof buffer) != 0)
@@ -48,6 +49,25 @@ int OpenListener(const in_addr& address, std::uint16_t port, std::string& error)
         return -1;
     }
     return fd;
+}
+
+// One datagram without waiting, with the address it was sent to (a broadcast address for a search).
+ssize_t Receive(int fd, std::uint8_t* buffer, std::size_t size, sockaddr_in& from, in_addr& to) {
+    iovec data{buffer, size};
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))];
+    msghdr message{};
+    message.msg_name = &from;
+    message.msg_namelen = sizeof from;
+    message.msg_iov = &data;
+    message.msg_iovlen = 1;
+    message.msg_control = control;
+    message.msg_controllen = sizeof control;
+    const ssize_t received = ::recvmsg(fd, &message, MSG_DONTWAIT);
+    to = {};
+    for (cmsghdr* c = CMSG_FIRSTHDR(&message); received >= 0 && c; c = CMSG_NXTHDR(&message, c))
+        if (c->cmsg_level == IPPROTO_IP && c->cmsg_type == IP_PKTINFO)
+            to = reinterpret_cast<const in_pktinfo*>(CMSG_DATA(c))->ipi_addr;
+    return received;
 }
 
 std::string Text(const sockaddr_in& address) {
@@ -137,13 +157,12 @@ void SimServer::Take(int fd, std::uint16_t port) {
     for (;;) {
         std::uint8_t buffer[2048];
         sockaddr_in from{};
-        socklen_t fromLength = sizeof from;
-        const ssize_t received = ::recvfrom(fd, buffer, sizeof buffer, MSG_DONTWAIT,
-                                            reinterpret_cast<sockaddr*>(&from), &fromLength);
+        in_addr to{};
+        const ssize_t received = Receive(fd, buffer, sizeof buffer, from, to);
         if (received < 0)
             return;
         const auto length = static_cast<std::size_t>(received);
-        LogRequest(port, from, buffer, length);
+        LogRequest(port, from, to, buffer, length);
 
         const bool wiredRequest = port == kWiredPrinterPort && length == kWiredRequest.size() &&
                                   StartsWith(buffer, length, kWiredRequest);
@@ -178,12 +197,14 @@ void SimServer::Take(int fd, std::uint16_t port) {
     }
 }
 
-void SimServer::LogRequest(std::uint16_t port, const sockaddr_in& from, const std::uint8_t* data,
-                           std::size_t length) {
+void SimServer::LogRequest(std::uint16_t port, const sockaddr_in& from, const in_addr& to,
+                           const std::uint8_t* data, std::size_t length) {
     if (m_options.requestLog.empty())
         return;
+    char toText[INET_ADDRSTRLEN] = {};
+    ::inet_ntop(AF_INET, &to, toText, sizeof toText);
     const nlohmann::json line = {
-        {"port", port}, {"from", Text(from)}, {"length", length}, {"hex", Hex(data, length)}};
+        {"port", port}, {"from", Text(from)}, {"to", toText}, {"length", length}, {"hex", Hex(data, length)}};
     std::ofstream(m_options.requestLog, std::ios::app) << line.dump() << '\n';
 }
 

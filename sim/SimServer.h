@@ -42,7 +42,7 @@ private:
     };
 
     void Take(int fd, std::uint16_t port);
-    void LogRequest(std::uint16_t port, const sockaddr_in& from, const std::uint8_t* data,
+    void LogRequest(std::uint16_t port, const sockaddr_in& from, const in_addr& to, const std::uint8_t* data,
                     std::size_t length);
     void Plan(int fd, const sockaddr_in& to, int delayMs, std::vector<std::uint8_t> bytes);
     void SendDue();

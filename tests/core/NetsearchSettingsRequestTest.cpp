@@ -1,0 +1,147 @@
+#include "netsearch/SettingsRequest.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+ETHERNET_INFO Wired() {
+    ETHERNET_INFO r{};
+    const std::uint8_t mac[6] = {2, 0, 0, 0, 0, 1}, ip[4] = {192, 0, 2, 50}, mask[4] = {255, 255, 255, 0},
+                       gw[4] = {192, 0, 2, 254};
+    std::memcpy(r.MacAddr, mac, 6);
+    std::memcpy(r.Ip, ip, 4);
+    std::memcpy(r.Subnet, mask, 4);
+    std::memcpy(r.Gateway, gw, 4);
+    r.Port[0] = 0x23; // 9100
+    r.Port[1] = 0x8C;
+    r.I_activeTime[1] = 60;
+    r.FwVer[0] = 3;
+    r.byLocalNetworkInterface = 1;
+    return r;
+}
+
+WLAN_INFO Wireless(std::uint8_t mask0, const char* name) {
+    WLAN_INFO r{};
+    const ETHERNET_INFO w = Wired();
+    std::memcpy(&r, &w, 27);
+    r.Mask[0] = mask0;
+    std::memcpy(r.SystemName, name, std::strlen(name));
+    r.byLocalNetworkInterface = 2;
+    return r;
+}
+
+SettingsRequest Manual(SettingsRequest::Address ip) {
+    SettingsRequest request;
+    request.ip = ip;
+    request.subnet = SettingsRequest::Address{255, 255, 255, 0};
+    request.gateway = SettingsRequest::Address{192, 0, 2, 254};
+    return request;
+}
+
+using Outcome = SettingsPlan::Outcome;
+
+TEST(NetsearchSettingsRequest, ChecksInTheirOrder) {
+    struct Case {
+        const char* what;
+        SettingsRequest request;
+        Outcome expected;
+    };
+    auto with = [](SettingsRequest r, auto change) {
+        change(r);
+        return r;
+    };
+    const SettingsRequest same = Manual({192, 0, 2, 50});
+    const Case cases[] = {
+        {"nothing changes", same, Outcome::Same},
+        {"new address", Manual({192, 0, 2, 60}), Outcome::Send},
+        {"0.0.0.0", Manual({0, 0, 0, 0}), Outcome::UnusableAddress},
+        {"255.255.255.255", Manual({255, 255, 255, 255}), Outcome::UnusableAddress},
+        {"port 80", with(same, [](auto& r) { r.port = 80; }), Outcome::ForbiddenPort},
+        {"port 3318", with(same, [](auto& r) { r.port = 3318; }), Outcome::ForbiddenPort},
+        {"port 32768", with(same, [](auto& r) { r.port = 32768; }), Outcome::PortTooLarge},
+        {"port 0", with(same, [](auto& r) { r.port = 0; }), Outcome::Send},
+        {"inactivity 3601 before port 80",
+         with(same,
+              [](auto& r) {
+                  r.inactivity = 3601;
+                  r.port = 80;
+              }),
+         Outcome::InactivityTooLong},
+        {"inactivity 3600", with(same, [](auto& r) { r.inactivity = 3600; }), Outcome::Send},
+        {"forbidden port before unusable address", with(Manual({0, 0, 0, 0}), [](auto& r) { r.port = 23; }),
+         Outcome::ForbiddenPort},
+        {"dhcp from a fixed address", SettingsRequest{true, {}, {}, {}, {}, {}, {}}, Outcome::Send},
+        {"a name for a wired printer", with(same, [](auto& r) { r.name = "x"; }), Outcome::NoSystemName},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PlanWiredSettings(Wired(), c.request).outcome, c.expected) << c.what;
+}
+
+TEST(NetsearchSettingsRequest, WiredMessageCarriesTheNewValuesAndTheDiscoveredRest) {
+    SettingsRequest request = Manual({192, 0, 2, 60});
+    request.port = 9101;
+    request.inactivity = 300;
+    const SettingsPlan plan = PlanWiredSettings(Wired(), request);
+    ASSERT_EQ(plan.outcome, Outcome::Send);
+    EXPECT_EQ(plan.nPrinterNetworkType, VRX_WIRED_PRINTER);
+    EXPECT_EQ(plan.nLocalNetworkInterface, 1);
+    const std::vector<std::uint8_t> expected = {'S', 'E', 'T',  'T',  2,   0,   0,   0, 0,    1,
+                                                192, 0,   2,    60,   255, 255, 255, 0, 192,  0,
+                                                2,   254, 0x23, 0x8D, 0,   3,   0,   0, 0x01, 0x2C};
+    EXPECT_EQ(plan.message, expected);
+}
+
+TEST(NetsearchSettingsRequest, DhcpSendsTheFactoryAddressAndIsSameWhenAlreadyDhcp) {
+    SettingsRequest dhcp;
+    dhcp.dhcp = true;
+    const SettingsPlan plan = PlanWiredSettings(Wired(), dhcp);
+    ASSERT_EQ(plan.outcome, Outcome::Send);
+    EXPECT_EQ(std::vector<std::uint8_t>(plan.message.begin() + 10, plan.message.begin() + 14),
+              (std::vector<std::uint8_t>{192, 168, 192, 123}));
+    EXPECT_EQ(plan.message[27], 1) << "Dhcp";
+
+    ETHERNET_INFO already = Wired();
+    already.Dhcp = 1;
+    EXPECT_EQ(PlanWiredSettings(already, dhcp).outcome, Outcome::Same)
+        << "the printer's own address is not what DHCP mode sends";
+    dhcp.inactivity = 61;
+    EXPECT_EQ(PlanWiredSettings(already, dhcp).outcome, Outcome::Send);
+    EXPECT_EQ(PlanWiredSettings(already, Manual({192, 0, 2, 50})).outcome, Outcome::Send) << "back to manual";
+}
+
+TEST(NetsearchSettingsRequest, WirelessNameRules) {
+    const SettingsRequest same = Manual({192, 0, 2, 50});
+    auto named = [&](std::string name) {
+        SettingsRequest r = same;
+        r.name = std::move(name);
+        return r;
+    };
+    const WLAN_INFO withName = Wireless(0x91, "Shelf");
+    EXPECT_EQ(PlanWirelessSettings(withName, same).outcome, Outcome::Same) << "no --name keeps the name";
+    EXPECT_EQ(PlanWirelessSettings(withName, named("Shelf")).outcome, Outcome::Same);
+    EXPECT_EQ(PlanWirelessSettings(withName, named("  Shelf ")).outcome, Outcome::Same) << "trimmed";
+    EXPECT_EQ(PlanWirelessSettings(withName, named("")).outcome, Outcome::NameLength);
+    EXPECT_EQ(PlanWirelessSettings(withName, named(std::string(65, 'x'))).outcome, Outcome::NameLength);
+    const SettingsPlan blanks = PlanWirelessSettings(withName, named("   "));
+    ASSERT_EQ(blanks.outcome, Outcome::Send);
+    EXPECT_EQ(blanks.message.size(), 112u);
+    EXPECT_EQ(std::vector<std::uint8_t>(blanks.message.begin() + 47, blanks.message.begin() + 111),
+              std::vector<std::uint8_t>(64, 0));
+
+    const SettingsPlan renamed = PlanWirelessSettings(withName, named("Dock 2"));
+    ASSERT_EQ(renamed.outcome, Outcome::Send);
+    EXPECT_EQ(renamed.nPrinterNetworkType, VRX_WIRELESS_PRINTER);
+    EXPECT_EQ(renamed.nLocalNetworkInterface, 2);
+    EXPECT_EQ(std::string(renamed.message.begin() + 47, renamed.message.begin() + 54),
+              std::string("Dock 2\0", 7));
+
+    const WLAN_INFO noName = Wireless(0x11, "");
+    EXPECT_EQ(PlanWirelessSettings(noName, named("x")).outcome, Outcome::NoSystemName);
+    const SettingsPlan moved = PlanWirelessSettings(noName, Manual({192, 0, 2, 70}));
+    ASSERT_EQ(moved.outcome, Outcome::Send);
+    EXPECT_EQ(moved.message.size(), 48u);
+}
+
+} // namespace

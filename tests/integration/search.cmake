@@ -1,0 +1,31 @@
+# Discovery, IP settings and command-line tests in private network namespaces (scripts/netns-harness);
+# labelled "netns", skipped (77) when not root.
+
+# The simulator's and the command line's classes are checked by the core tests too.
+target_link_libraries(core-tests PRIVATE quorlink-sim-lib quorlink-cli-lib)
+
+add_executable(search-integration-tests ${CMAKE_CURRENT_LIST_DIR}/search_tests.cpp)
+target_include_directories(search-integration-tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
+target_link_libraries(search-integration-tests PRIVATE quorlink-core GTest::gtest GTest::gtest_main
+                      nlohmann_json::nlohmann_json)
+add_dependencies(search-integration-tests quorlink-printer-sim quorlink)
+
+# name, harness options, test filter
+set(QUORLINK_SEARCH_GROUPS
+    "search-wire||SearchWire.*"
+    "search-two-links|--second-link|SearchWire.InterfaceTable*:SearchTwoLinks.*"
+    "search-interfaces||SearchInterfaces.*"
+    "settings-exchange||SettingsExchange.*"
+    "search-cli||CliCommands.*")
+foreach(group ${QUORLINK_SEARCH_GROUPS})
+    string(REPLACE "|" ";" parts "${group}")
+    list(GET parts 0 name)
+    list(GET parts 1 options)
+    list(GET parts 2 filter)
+    add_test(NAME ${name}
+             COMMAND ${CMAKE_SOURCE_DIR}/scripts/netns-harness ${options} --
+                     $<TARGET_FILE:search-integration-tests> --gtest_filter=${filter})
+    set_tests_properties(${name} PROPERTIES
+        LABELS netns SKIP_RETURN_CODE 77 TIMEOUT 300
+        ENVIRONMENT "QL_SIM_BIN=$<TARGET_FILE:quorlink-printer-sim>;QL_CLI=$<TARGET_FILE:quorlink>")
+endforeach()

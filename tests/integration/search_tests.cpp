@@ -1,0 +1,489 @@
+// Discovery, settings and command-line tests on a real network: run by scripts/netns-harness, which puts
+// this program in the tool namespace (192.0.2.1, and 198.51.100.1 with --second-link). Each test starts
+// its own quorlink-printer-sim in the printer namespace. Outside the harness every test skips.
+
+#include "netsearch/CUdpEndpoint.h"
+#include "netsearch/SearchProcedure.h"
+#include "netsearch/SettingsMessage.h"
+
+#include "SimProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+using nlohmann::json;
+using Clock = std::chrono::steady_clock;
+
+bool InHarness() {
+    return std::getenv("QL_NS_PRINTERS") && std::getenv("QL_SIM_BIN");
+}
+
+#define REQUIRE_HARNESS()                                                                                    \
+    if (!InHarness())                                                                                        \
+    GTEST_SKIP() << "needs scripts/netns-harness (QL_NS_PRINTERS, QL_SIM_BIN)"
+
+std::string Hex(std::string_view text) {
+    static const char digits[] = "0123456789abcdef";
+    std::string out;
+    for (const unsigned char c : text) {
+        out += digits[c >> 4];
+        out += digits[c & 0xF];
+    }
+    return out;
+}
+
+double Seconds(Clock::time_point since) {
+    return std::chrono::duration<double>(Clock::now() - since).count();
+}
+
+json Printers(json list) {
+    return json{{"printers", std::move(list)}};
+}
+
+// The sim starts up and is ready before the search.
+#define START_SIM(name, config)                                                                              \
+    SimProcess name(config);                                                                                 \
+    ASSERT_TRUE(name.Ready()) << name.Output()
+
+// ----------------------------------------------------------------------------------------------------
+// One link
+
+TEST(SearchWire, InterfaceTableFromTheSystemHasTheVethButNotLoopback) {
+    REQUIRE_HARNESS();
+    CUdpEndpoint endpoint;
+    ASSERT_TRUE(endpoint.InitLocalNetworkInterface());
+    const bool second = std::getenv("QL_TOOL_ADDR2") != nullptr;
+    ASSERT_EQ(endpoint.GetPrinterNetworkAddress(), second ? 2 : 1);
+    const LOCAL_INTERFACE_INFO& first = endpoint.InterfaceTable().at(0);
+    EXPECT_EQ(Ipv4Text(first.byIpAdr), "192.0.2.1");
+    EXPECT_EQ(Ipv4Text(first.byBroadcastAdr), "192.0.2.255");
+    EXPECT_EQ(first.dwFlags, VRX_IFF_UP | VRX_IFF_BROADCAST);
+    if (second) {
+        EXPECT_EQ(Ipv4Text(endpoint.InterfaceTable().at(1).byIpAdr), "198.51.100.1");
+    }
+}
+
+TEST(SearchWire, RequestsAreFiveBroadcastsOnTheTypesPorts) {
+    REQUIRE_HARNESS();
+    START_SIM(sim, Printers(json::array()));
+    CUdpEndpoint endpoint;
+    ASSERT_TRUE(endpoint.InitLocalNetworkInterface());
+    const auto start = Clock::now();
+    EXPECT_EQ(endpoint.SearchPrinter(0, VRX_WIRED_PRINTER), 0);
+    EXPECT_EQ(endpoint.SearchPrinter(0, VRX_WIRELESS_PRINTER), 0);
+    const double took = Seconds(start);
+    EXPECT_GT(took, 2 * 0.75 - 0.05) << "five sends with pauses and one time-out, twice";
+    EXPECT_LT(took, 2 * 0.75 + 0.5);
+
+    const auto requests = sim.Requests();
+    ASSERT_EQ(requests.size(), 10u);
+    for (size_t i = 0; i < requests.size(); ++i) {
+        const bool wired = i < 5;
+        SCOPED_TRACE(requests[i].dump());
+        EXPECT_EQ(requests[i]["port"], wired ? 48781 : 3337);
+        EXPECT_EQ(requests[i]["from"], wired ? "192.0.2.1:48780" : "192.0.2.1:9000");
+        EXPECT_EQ(requests[i]["to"], "192.0.2.255");
+        EXPECT_EQ(requests[i]["hex"], wired ? Hex("FIND") : Hex("__[I_F]__[PRT_REG]"));
+    }
+}
+
+TEST(SearchWire, WiredAnswersOf30And31Bytes) {
+    REQUIRE_HARNESS();
+    START_SIM(sim,
+              Printers({{{"type", "wired"}, {"mac", "02:00:00:00:00:30"}, {"answer_length", 30}, {"http", 1}},
+                        {{"type", "wired"},
+                         {"mac", "02:00:00:00:00:31"},
+                         {"ip", "192.0.2.31"},
+                         {"port", 9100},
+                         {"inactivity", 300},
+                         {"firmware", "2.7"},
+                         {"http", 1}}}));
+    CUdpEndpoint endpoint;
+    ASSERT_TRUE(endpoint.InitLocalNetworkInterface());
+    const auto start = Clock::now();
+    EXPECT_EQ(endpoint.SearchPrinter(0, VRX_WIRED_PRINTER), 2);
+    const double took = Seconds(start);
+    EXPECT_GT(took, 0.25 + 2.0 - 0.05) << "2 s of silence after the last answer";
+    EXPECT_LT(took, 0.25 + 2.0 + 0.4);
+    EthernetInfoMap wired;
+    ASSERT_EQ(endpoint.CopyEthernetInfoTo(wired), 2);
+    EXPECT_EQ(wired.at("02:00:00:00:00:30").Http, 0) << "a 30-byte answer has no Http byte";
+    const ETHERNET_INFO& full = wired.at("02:00:00:00:00:31");
+    EXPECT_EQ(full.Http, 1);
+    EXPECT_EQ(Ipv4Text(full.Ip), "192.0.2.31");
+    EXPECT_EQ(BigEndian16(full.Port), 9100u);
+    EXPECT_EQ(BigEndian16(full.I_activeTime), 300u);
+    EXPECT_EQ(full.FwVer[0], 2);
+    EXPECT_EQ(full.FwVer[1], 7);
+    EXPECT_EQ(full.byLocalNetworkInterface, 0);
+}
+
+TEST(SearchWire, WirelessAnswersOf47And111BytesWithAndWithoutTheNameBit) {
+    REQUIRE_HARNESS();
+    START_SIM(
+        sim, Printers({
+                 {{"type", "wireless"}, {"mac", "06:00:00:00:00:01"}, {"name", "Named 111"}},
+                 {{"type", "wireless"}, {"mac", "06:00:00:00:00:02"}, {"name", "Cut"}, {"answer_length", 47}},
+                 {{"type", "wireless"},
+                  {"mac", "06:00:00:00:00:03"},
+                  {"name", "Bit clear"},
+                  {"mask", {0x11, 3}},
+                  {"answer_length", 111}},
+                 {{"type", "wireless"}, {"mac", "06:00:00:00:00:04"}},
+             }));
+    CUdpEndpoint endpoint;
+    ASSERT_TRUE(endpoint.InitLocalNetworkInterface());
+    EXPECT_EQ(endpoint.SearchPrinter(0, VRX_WIRELESS_PRINTER), 4);
+    WLanInfoMap wireless;
+    ASSERT_EQ(endpoint.CopyWLanInfoTo(wireless), 4);
+    EXPECT_EQ(DecodeSystemName(wireless.at("06:00:00:00:00:01")), "Named 111");
+    EXPECT_EQ(wireless.at("06:00:00:00:00:02").Mask[0], 0x91);
+    EXPECT_EQ(wireless.at("06:00:00:00:00:02").SystemName[0], 0) << "47 bytes hold no name";
+    EXPECT_EQ(wireless.at("06:00:00:00:00:03").Mask[1], 3);
+    EXPECT_EQ(wireless.at("06:00:00:00:00:03").SystemName[0], 0) << "without bit 0x80 no name is copied";
+    EXPECT_EQ(wireless.at("06:00:00:00:00:04").Mask[0], 0x11);
+}
+
+TEST(SearchWire, AWiredAnswerHeardDuringAWirelessSearchLandsInTheWiredTable) {
+    REQUIRE_HARNESS();
+    START_SIM(sim, Printers({{{"type", "wired"}, {"mac", "02:00:00:00:00:77"}, {"answers_to", "wireless"}}}));
+    CUdpEndpoint endpoint;
+    ASSERT_TRUE(endpoint.InitLocalNetworkInterface());
+    EXPECT_EQ(endpoint.SearchPrinter(0, VRX_WIRELESS_PRINTER), 0) << "the wireless table stays empty";
+    EthernetInfoMap wired;
+    WLanInfoMap wireless;
+    EXPECT_EQ(endpoint.CopyEthernetInfoTo(wired), 1);
+    EXPECT_EQ(wired.count("02:00:00:00:00:77"), 1u);
+    EXPECT_EQ(endpoint.CopyWLanInfoTo(wireless), 0);
+}
+
+TEST(SearchWire, ForeignShortAndEmptyDatagramsAreIgnored) {
+    REQUIRE_HARNESS();
+    START_SIM(sim,
+              Printers({{{"type", "wired"},
+                         {"mac", "02:00:00:00:00:0f"},
+                         {"garbage_before", {"", "IMIN short", "random:29", "random:1024", "random:1500"}},
+                         {"garbage_after", {"__[I_F]__[REG_RSP] too short", "hex:00", "SETC"}}}}));
+    CUdpEndpoint endpoint;
+    ASSERT_TRUE(endpoint.InitLocalNetworkInterface());
+    EXPECT_EQ(endpoint.SearchPrinter(0, VRX_WIRED_PRINTER), 1);
+    EthernetInfoMap wired;
+    WLanInfoMap wireless;
+    ASSERT_EQ(endpoint.CopyEthernetInfoTo(wired), 1);
+    EXPECT_EQ(wired.begin()->first, "02:00:00:00:00:0F");
+    EXPECT_EQ(endpoint.CopyWLanInfoTo(wireless), 0);
+}
+
+TEST(SearchWire, NoAnswerGivesZeroAndLeavesTheTables) {
+    REQUIRE_HARNESS();
+    CUdpEndpoint endpoint;
+    ASSERT_TRUE(endpoint.InitLocalNetworkInterface());
+    {
+        START_SIM(sim, Printers({{{"type", "wired"}, {"mac", "02:00:00:00:00:01"}}}));
+        ASSERT_EQ(endpoint.SearchPrinter(0, VRX_WIRED_PRINTER), 1);
+    }
+    const auto start = Clock::now();
+    EXPECT_EQ(endpoint.SearchPrinter(0, VRX_WIRED_PRINTER), 0);
+    EXPECT_LT(Seconds(start), 0.75 + 0.3);
+    EthernetInfoMap wired;
+    EXPECT_EQ(endpoint.CopyEthernetInfoTo(wired), 1);
+}
+
+// ----------------------------------------------------------------------------------------------------
+// Two links to the same printers
+
+TEST(SearchTwoLinks, RepeatedAnswersOnBothInterfacesGiveOneRecordWithTheFirstInterface) {
+    REQUIRE_HARNESS();
+    if (!std::getenv("QL_TOOL_ADDR2"))
+        GTEST_SKIP() << "needs --second-link";
+    START_SIM(
+        sim,
+        Printers({{{"type", "wired"}, {"mac", "02:00:00:00:00:05"}, {"answers", 5}},
+                  {{"type", "wireless"}, {"mac", "06:00:00:00:00:05"}, {"answers", 5}, {"name", "Both"}}}));
+    CUdpEndpoint endpoint;
+    ASSERT_TRUE(endpoint.InitLocalNetworkInterface());
+    ASSERT_EQ(endpoint.GetPrinterNetworkAddress(), 2);
+    const SearchResult result = RunSearchProcedure(endpoint);
+    EXPECT_NE(result.networkPrinter, 0);
+    ASSERT_EQ(result.ethernet.size(), 1u);
+    ASSERT_EQ(result.wlan.size(), 1u);
+    EXPECT_EQ(result.ethernet.begin()->second.byLocalNetworkInterface, 0);
+    EXPECT_EQ(result.wlan.begin()->second.byLocalNetworkInterface, 0);
+    // Five requests on each interface and type, each answered five times.
+    const auto requests = sim.Requests();
+    EXPECT_EQ(requests.size(), 20u);
+    size_t onSecond = 0;
+    for (const auto& request : requests)
+        onSecond += request["to"] == "198.51.100.255";
+    EXPECT_EQ(onSecond, 10u) << "the second interface's broadcasts leave by the second link";
+}
+
+// ----------------------------------------------------------------------------------------------------
+// Interfaces the system lists that the table must leave out (changes the tool namespace: own harness run)
+
+TEST(SearchInterfaces, NoBroadcastFlagIsNeverListedAndNotUpIsListed) {
+    REQUIRE_HARNESS();
+    // A tun device is point-to-point: no broadcast flag. A veth pair kept down has the flag but not up.
+    ASSERT_EQ(std::system("ip tuntap add qltun0 mode tun && ip addr add 203.0.113.1/24 dev qltun0"), 0);
+    ASSERT_EQ(std::system("ip link add qlx0 type veth peer name qlx1 && "
+                          "ip addr add 203.0.113.129/25 brd + dev qlx0"),
+              0);
+    CUdpEndpoint endpoint;
+    ASSERT_TRUE(endpoint.InitLocalNetworkInterface());
+    std::vector<std::string> listed;
+    for (const auto& [key, info] : endpoint.InterfaceTable())
+        listed.push_back(Ipv4Text(info.byIpAdr) + "/" + Ipv4Text(info.byBroadcastAdr) + "/" +
+                         std::to_string(info.dwFlags));
+    EXPECT_EQ(listed, (std::vector<std::string>{"192.0.2.1/192.0.2.255/3", "203.0.113.129/203.0.113.255/2"}));
+    EXPECT_EQ(endpoint.InterfaceName(1), "qlx0");
+    // Binding to a down interface fails cleanly and the search goes on.
+    EXPECT_EQ(endpoint.SearchPrinter(1, VRX_WIRED_PRINTER), 0);
+    std::system("ip link del qlx0; ip tuntap del qltun0 mode tun");
+}
+
+// ----------------------------------------------------------------------------------------------------
+// IP settings exchange
+
+ETHERNET_INFO FindWired(CUdpEndpoint& endpoint, const std::string& mac) {
+    EthernetInfoMap wired;
+    endpoint.ClearPrinterTables();
+    endpoint.SearchPrinter(0, VRX_WIRED_PRINTER);
+    endpoint.CopyEthernetInfoTo(wired);
+    return wired.count(mac) ? wired.at(mac) : ETHERNET_INFO{};
+}
+
+TEST(SettingsExchange, ConfirmationKindsAndWhatThePrinterTakes) {
+    REQUIRE_HARNESS();
+    struct Case {
+        const char* reply;
+        bool confirmed;
+        double minSeconds, maxSeconds;
+    };
+    for (const Case c :
+         {Case{"SET_RSP", true, 0.05, 0.4}, Case{"SETC", true, 0.05, 0.4}, Case{"none", false, 1.1, 1.5}}) {
+        SCOPED_TRACE(c.reply);
+        START_SIM(sim, Printers({{{"type", "wired"},
+                                  {"mac", "02:00:00:00:00:5e"},
+                                  {"ip", "192.0.2.50"},
+                                  {"settings_reply", c.reply}}}));
+        CUdpEndpoint endpoint;
+        ASSERT_TRUE(endpoint.InitLocalNetworkInterface());
+        ETHERNET_INFO record = FindWired(endpoint, "02:00:00:00:00:5E");
+        ASSERT_EQ(record.MacAddr[5], 0x5E);
+        record.Ip[3] = 60;
+        record.Port[0] = 0x23;
+        record.Port[1] = 0x8D; // 9101
+        record.I_activeTime[0] = 0x01;
+        record.I_activeTime[1] = 0x2C; // 300
+        const auto message = BuildWiredSettingsMessage(record);
+        const auto start = Clock::now();
+        EXPECT_TRUE(endpoint.SetQlinkInfo(record.byLocalNetworkInterface, VRX_WIRED_PRINTER, message.data(),
+                                          static_cast<int>(message.size())));
+        const double took = Seconds(start);
+        EXPECT_EQ(endpoint.LastSettingConfirmed(), c.confirmed);
+        EXPECT_GT(took, c.minSeconds);
+        EXPECT_LT(took, c.maxSeconds);
+
+        const json state = sim.State();
+        ASSERT_TRUE(state.is_array()) << state.dump();
+        EXPECT_EQ(state[0]["ip"], "192.0.2.60");
+        EXPECT_EQ(state[0]["port"], 9101);
+        EXPECT_EQ(state[0]["inactivity"], 300);
+        size_t settings = 0;
+        for (const auto& request : sim.Requests())
+            if (request["hex"].get<std::string>().rfind(Hex("SETT"), 0) == 0) {
+                ++settings;
+                EXPECT_EQ(request["to"], "192.0.2.255");
+                EXPECT_EQ(request["length"], 30);
+            }
+        EXPECT_EQ(settings, c.confirmed ? 1u : 2u);
+
+        // A search now shows the new values.
+        const ETHERNET_INFO after = FindWired(endpoint, "02:00:00:00:00:5E");
+        EXPECT_EQ(Ipv4Text(after.Ip), "192.0.2.60");
+        EXPECT_EQ(BigEndian16(after.Port), 9101u);
+    }
+}
+
+TEST(SettingsExchange, WirelessNameTravelsOnlyWithTheNameBit) {
+    REQUIRE_HARNESS();
+    START_SIM(
+        sim,
+        Printers(
+            {{{"type", "wireless"}, {"mac", "06:00:00:00:00:0a"}, {"name", "Old name"}},
+             {{"type", "wireless"}, {"mac", "06:00:00:00:00:0b"}, {"name", "Keep"}, {"mask", {0x11, 0}}}}));
+    CUdpEndpoint endpoint;
+    ASSERT_TRUE(endpoint.InitLocalNetworkInterface());
+    ASSERT_EQ(endpoint.SearchPrinter(0, VRX_WIRELESS_PRINTER), 2);
+    WLanInfoMap wireless;
+    endpoint.CopyWLanInfoTo(wireless);
+    for (auto& [mac, record] : wireless) {
+        EncodeSystemName("  New name  ", record.SystemName);
+        const auto message = BuildWirelessSettingsMessage(record);
+        EXPECT_EQ(message.size(), record.Mask[0] & 0x80 ? 112u : 48u);
+        EXPECT_TRUE(
+            endpoint.SetQlinkInfo(0, VRX_WIRELESS_PRINTER, message.data(), static_cast<int>(message.size())));
+        EXPECT_TRUE(endpoint.LastSettingConfirmed());
+    }
+    const json state = sim.State();
+    EXPECT_EQ(state[0]["name"], "New name");
+    EXPECT_EQ(state[1]["name"], "Keep");
+}
+
+// ----------------------------------------------------------------------------------------------------
+// The command line
+
+struct CliRun {
+    int status;
+    std::string out;
+};
+
+CliRun Cli(const std::string& args) {
+    const char* cli = std::getenv("QL_CLI");
+    if (!cli)
+        return {-1, ""};
+    TempDir dir;
+    const std::string command = std::string(cli) + " " + args + " 2>" + dir.file("err");
+    FILE* pipe = ::popen(command.c_str(), "r");
+    std::string out;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        out.append(buffer, n);
+    const int status = ::pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out + dir.read("err")};
+}
+
+json SearchJson() {
+    const CliRun run = Cli("search --json");
+    EXPECT_EQ(run.status, 0) << run.out;
+    return json::parse(run.out, nullptr, false);
+}
+
+TEST(CliCommands, SearchJsonListsWiredFirst) {
+    REQUIRE_HARNESS();
+    START_SIM(sim, Printers({{{"type", "wireless"},
+                              {"mac", "00:00:00:00:00:01"},
+                              {"name", "Front desk"},
+                              {"ip", "192.0.2.41"}},
+                             {{"type", "wired"},
+                              {"mac", "02:00:00:00:00:02"},
+                              {"ip", "192.0.2.42"},
+                              {"gateway", "192.0.2.254"},
+                              {"firmware", "1.20"},
+                              {"baudrate", 5},
+                              {"http", 1}}}));
+    const json list = SearchJson();
+    ASSERT_TRUE(list.is_array()) << list.dump();
+    ASSERT_EQ(list.size(), 2u);
+    const json expectedWired = {{"type", "wired"},
+                                {"mac", "02:00:00:00:00:02"},
+                                {"ip", "192.0.2.42"},
+                                {"subnet", "255.255.255.0"},
+                                {"gateway", "192.0.2.254"},
+                                {"port", 9100},
+                                {"baudrate", 5},
+                                {"dhcp", 0},
+                                {"inactivity", 300},
+                                {"http", 1},
+                                {"firmware", "1.20"},
+                                {"mask", nullptr},
+                                {"name", ""},
+                                {"interface", 0}};
+    EXPECT_EQ(list[0], expectedWired);
+    EXPECT_EQ(list[1]["type"], "wireless");
+    EXPECT_EQ(list[1]["name"], "Front desk");
+    EXPECT_EQ(list[1]["mask"], "145.0");
+
+    sim.Stop();
+    const json none = SearchJson();
+    EXPECT_EQ(none, json::array()) << "no answer: an empty list and success";
+}
+
+TEST(CliCommands, SetIpThenSearchShowsTheNewSettings) {
+    REQUIRE_HARNESS();
+    START_SIM(sim, Printers({{{"type", "wired"},
+                              {"mac", "02:00:00:00:00:aa"},
+                              {"ip", "192.0.2.50"},
+                              {"settings_reply", "SETC"}},
+                             {{"type", "wireless"},
+                              {"mac", "06:00:00:00:00:aa"},
+                              {"ip", "192.0.2.51"},
+                              {"name", "Dock"},
+                              {"settings_reply", "none"},
+                              {"dhcp_ip", "192.0.2.99"}}}));
+    CliRun run =
+        Cli("set-ip 02:00:00:00:00:AA --ip 192.0.2.60 --subnet 255.255.255.0 --gateway 192.0.2.1 --port 9101 "
+            "--inactivity 120");
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_NE(run.out.find("confirmed"), std::string::npos) << run.out;
+    run = Cli("set-ip 06:00:00:00:00:aa --dhcp --name 'Dock 2'");
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_NE(run.out.find("no confirmation"), std::string::npos) << run.out;
+
+    const json list = SearchJson();
+    ASSERT_EQ(list.size(), 2u) << list.dump();
+    EXPECT_EQ(list[0]["ip"], "192.0.2.60");
+    EXPECT_EQ(list[0]["gateway"], "192.0.2.1");
+    EXPECT_EQ(list[0]["port"], 9101);
+    EXPECT_EQ(list[0]["inactivity"], 120);
+    EXPECT_EQ(list[0]["dhcp"], 0);
+    EXPECT_EQ(list[1]["dhcp"], 1);
+    EXPECT_EQ(list[1]["ip"], "192.0.2.99");
+    EXPECT_EQ(list[1]["name"], "Dock 2");
+    // The DHCP message carried the factory address as payload, sent to the broadcast address.
+    bool sawPlaceholder = false;
+    for (const auto& request : sim.Requests()) {
+        const std::string hex = request["hex"];
+        if (hex.rfind(Hex("__[I_F]__[PRT_SET]"), 0) == 0) {
+            EXPECT_EQ(hex.substr(2 * 24, 8), "c0a8c07b") << "192.168.192.123";
+            EXPECT_EQ(request["to"], "192.0.2.255");
+            sawPlaceholder = true;
+        }
+    }
+    EXPECT_TRUE(sawPlaceholder);
+}
+
+TEST(CliCommands, SetIpRefusesWithMessagesAndSendsNothing) {
+    REQUIRE_HARNESS();
+    START_SIM(sim, Printers({{{"type", "wired"},
+                              {"mac", "02:00:00:00:00:bb"},
+                              {"ip", "192.0.2.50"},
+                              {"gateway", "192.0.2.1"}}}));
+    struct Case {
+        std::string args, message;
+        int status;
+    };
+    const Case cases[] = {
+        {"--ip 192.0.2.50 --subnet 255.255.255.0 --gateway 192.0.2.1 --port 80", "Invalid Port Number", 1},
+        {"--ip 0.0.0.0 --subnet 255.255.255.0 --gateway 192.0.2.1", "The IP address cannot be used.", 1},
+        {"--ip 255.255.255.255 --subnet 255.255.255.0 --gateway 192.0.2.1", "The IP address cannot be used.",
+         1},
+        {"--ip 192.0.2.50 --subnet 255.255.255.0 --gateway 192.0.2.1", "The data to be set is same", 4},
+        {"--ip 192.0.2.50 --subnet 255.255.255.0 --gateway 192.0.2.1 --name x", "has no system name", 1},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = Cli("set-ip 02:00:00:00:00:bb " + c.args);
+        EXPECT_EQ(run.status, c.status) << c.args << "\n" << run.out;
+        EXPECT_NE(run.out.find(c.message), std::string::npos) << c.args << "\n" << run.out;
+    }
+    // Refused before any search.
+    for (const std::string args :
+         {"02:00:00:00:00:bb --dhcp --port 40000", "02:00:00:00:00:bb --inactivity 3601 --dhcp",
+          "02:00:00:00:00:bb --ip 192.0.2.9", "nonsense --dhcp", "--dhcp"}) {
+        const CliRun run = Cli("set-ip " + args);
+        EXPECT_EQ(run.status, 1) << args << "\n" << run.out;
+    }
+    const CliRun missing = Cli("set-ip 02:00:00:00:00:cc --dhcp");
+    EXPECT_EQ(missing.status, 3) << missing.out;
+    for (const auto& request : sim.Requests())
+        EXPECT_NE(request["hex"].get<std::string>().substr(0, 8), Hex("SETT"));
+}
+
+} // namespace
