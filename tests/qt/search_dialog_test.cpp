@@ -1,0 +1,202 @@
+#include "ui/qt/CVRXBusyProgressCtrl.h"
+#include "ui/qt/CVRXSearchDlg.h"
+
+#include "FakeCursor.h"
+#include "FakeMessageBox.h"
+#include "FakeNetworkEndpoint.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtTest>
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+const ETHERNET_INFO kWired =
+    FakeNetworkEndpoint::WiredPrinter({0, 0x1A, 0x2B, 0x3C, 0x4D, 0x01}, {192, 0, 2, 10});
+const WLAN_INFO kWireless =
+    FakeNetworkEndpoint::WirelessPrinter({0, 0x1A, 0x2B, 0x3C, 0x4D, 0x81}, {192, 0, 2, 20}, "Hall");
+
+// Runs step on the dialog's modal loop once it is up.
+void WhenShown(QDialog& dialog, std::function<void()> step) {
+    auto* poll = new QTimer(&dialog);
+    QObject::connect(poll, &QTimer::timeout, &dialog, [poll, &dialog, step] {
+        if (!dialog.isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        step();
+    });
+    poll->start(5);
+}
+
+} // namespace
+
+class SearchDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void withoutAnInterfaceTellsTheUserAndDoesNotSearch() {
+        FakeNetworkEndpoint endpoint;
+        endpoint.AddWiredAnswer(0, kWired);
+        FakeMessageBox messages;
+        bool visibleBehindTheMessage = true;
+        FakeCursor cursor;
+        CVRXSearchDlg dialog(endpoint, messages, cursor, nullptr);
+        messages.onShow = [&](const FakeMessageBox::Shown&) { visibleBehindTheMessage = dialog.isVisible(); };
+        QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+        QCOMPARE(messages.Errors(), std::vector<std::string>{"NO NETWORK CONNECTION FOUND"});
+        QCOMPARE(messages.shown().size(), size_t(1));
+        QVERIFY(!visibleBehindTheMessage);
+        QCOMPARE(endpoint.CountCalls("SearchPrinter"), 0);
+        QVERIFY(!dialog.BusyIndicator()->Control().IsRunning());
+        EthernetInfoMap wired;
+        WLanInfoMap wireless;
+        QVERIFY(!dialog.CopyEthernetInfoTo(wired));
+        QVERIFY(!dialog.CopyWLanInfoTo(wireless));
+    }
+
+    void endsConfirmedSoonAfterTheWorkerAndHandsOverBothTables() {
+        FakeNetworkEndpoint endpoint;
+        endpoint.SetSystemInterfaceCount(1);
+        endpoint.AddWiredAnswer(0, kWired);
+        endpoint.AddWirelessAnswer(0, kWireless);
+        FakeMessageBox messages;
+        FakeCursor cursor;
+        CVRXSearchDlg dialog(endpoint, messages, cursor);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QVERIFY2(clock.elapsed() < 400, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(messages.shown().empty());
+        QVERIFY(cursor.WaitCount() >= 1);
+        QVERIFY(!cursor.IsWait());
+        QVERIFY(!dialog.BusyIndicator()->Control().IsRunning());
+
+        EthernetInfoMap wired;
+        WLanInfoMap wireless;
+        QVERIFY(dialog.CopyWLanInfoTo(wireless));
+        QVERIFY(dialog.CopyEthernetInfoTo(wired));
+        QCOMPARE(wired.size(), size_t(1));
+        QCOMPARE(wireless.size(), size_t(1));
+        QCOMPARE(Ipv4Text(wired.at("00:1A:2B:3C:4D:01").Ip), std::string("192.0.2.10"));
+        QCOMPARE(DecodeSystemName(wireless.at("00:1A:2B:3C:4D:81")), std::string("Hall"));
+    }
+
+    void onlyWirelessPrintersLeaveTheCallersWiredTableAlone() {
+        FakeNetworkEndpoint endpoint;
+        endpoint.SetSystemInterfaceCount(1);
+        endpoint.AddWirelessAnswer(0, kWireless);
+        FakeMessageBox messages;
+        FakeCursor cursor;
+        CVRXSearchDlg dialog(endpoint, messages, cursor);
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        EthernetInfoMap wired{{"earlier", kWired}};
+        QVERIFY(!dialog.CopyEthernetInfoTo(wired));
+        QCOMPARE(wired.size(), size_t(1));
+        QCOMPARE(wired.count("earlier"), size_t(1));
+        WLanInfoMap wireless;
+        QVERIFY(dialog.CopyWLanInfoTo(wireless));
+    }
+
+    void escapeAndCloseWaitForTheSearchWhichAnimatesMeanwhile() {
+        FakeNetworkEndpoint endpoint;
+        endpoint.SetSystemInterfaceCount(1);
+        endpoint.AddWiredAnswer(0, kWired);
+        endpoint.HoldSearches();
+        FakeMessageBox messages;
+        FakeCursor cursor;
+        CVRXSearchDlg dialog(endpoint, messages, cursor);
+        bool stillUp = false;
+        bool waitCursor = false;
+        int positionBefore = -1, positionAfter = -1;
+        WhenShown(dialog, [&] {
+            QVERIFY(endpoint.WaitUntilSearchIsHeld(2s));
+            positionBefore = dialog.BusyIndicator()->Control().Snapshot().Position();
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            dialog.close();
+            dialog.reject();
+            QTimer::singleShot(250, &dialog, [&] {
+                stillUp = dialog.isVisible();
+                waitCursor = cursor.IsWait();
+                positionAfter = dialog.BusyIndicator()->Control().Snapshot().Position();
+                endpoint.ReleaseSearches();
+            });
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QVERIFY(stillUp);
+        QVERIFY(waitCursor);
+        QVERIFY(positionAfter != positionBefore);
+        EthernetInfoMap wired;
+        QVERIFY(dialog.CopyEthernetInfoTo(wired));
+        QCOMPARE(wired.size(), size_t(1));
+    }
+
+    void destroyedDuringABlockedSearchWaitsForTheWorker() {
+        FakeNetworkEndpoint endpoint;
+        endpoint.SetSystemInterfaceCount(1);
+        endpoint.AddWiredAnswer(0, kWired);
+        endpoint.HoldSearches();
+        FakeMessageBox messages;
+        FakeCursor cursor;
+        QPointer<CVRXSearchDlg> dialog = new CVRXSearchDlg(endpoint, messages, cursor);
+        std::atomic<bool> released{false};
+        bool releasedBeforeGone = false;
+        std::thread releaser;
+        WhenShown(*dialog, [&] {
+            QVERIFY(endpoint.WaitUntilSearchIsHeld(2s));
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            releaser = std::thread([&] {
+                std::this_thread::sleep_for(200ms);
+                released = true;
+                endpoint.ReleaseSearches();
+            });
+            delete dialog; // with the worker still inside SearchPrinter
+            releasedBeforeGone = released;
+        });
+        QCOMPARE(dialog->exec(), int(QDialog::Rejected));
+        QVERIFY(dialog.isNull());
+        releaser.join();
+        QVERIFY(releasedBeforeGone);
+        QCOMPARE(endpoint.FinishedSearches(), 2);
+        QVERIFY(endpoint.WaitUntilNoSearchRuns(1s));
+    }
+
+    void sitsFiftyPixelsAboveTheCentreOfTheParentsWindow() {
+        QWidget mainWindow;
+        mainWindow.setGeometry(160, 90, 900, 640);
+        auto* page = new QWidget(&mainWindow);
+        page->setGeometry(20, 300, 400, 200);
+        mainWindow.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
+        FakeNetworkEndpoint endpoint;
+        endpoint.SetSystemInterfaceCount(1);
+        endpoint.HoldSearches();
+        FakeMessageBox messages;
+        FakeCursor cursor;
+        CVRXSearchDlg dialog(endpoint, messages, cursor, page);
+        QVERIFY(dialog.windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(dialog.isModal());
+        QRect placed;
+        WhenShown(dialog, [&] {
+            placed = dialog.frameGeometry();
+            endpoint.ReleaseSearches();
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        const QPoint client = mainWindow.mapToGlobal(QPoint(0, 0));
+        QVERIFY2(qAbs(placed.center().x() - (client.x() + 450)) <= 1,
+                 qPrintable(QString::number(placed.x())));
+        QVERIFY2(qAbs(placed.center().y() - (client.y() + 320 - 50)) <= 1,
+                 qPrintable(QString::number(placed.y())));
+    }
+};
+
+QTEST_MAIN(SearchDialogTest)
+#include "search_dialog_test.moc"

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "netsearch/INetworkEndpoint.h"
+#include "netsearch/PrinterRecords.h"
+#include "ui/SearchDialogModel.h"
+
+#include <QBasicTimer>
+#include <QDialog>
+
+class CVRXBusyProgressCtrl;
+class ICursor;
+class IMessageBox;
+
+// The search dialog: a small modal window (203 × 34 dialog units, thin border, no caption) with a bouncing
+// busy indicator, placed over the main window, while a worker thread searches every local interface for
+// wired and wireless printers. It ends confirmed when the worker has ended; without a usable interface it
+// tells the user and ends cancelled. It cannot be cancelled while the search runs (the worker must not
+// outlive it), so Escape and the window's close wait for the search like everybody else.
+//
+// Calling order: construct, exec, CopyWLanInfoTo, CopyEthernetInfoTo, destroy.
+class CVRXSearchDlg : public QDialog {
+    Q_OBJECT
+public:
+    // parent: a widget of the main window (the dialog is centred over its window); may be none.
+    CVRXSearchDlg(INetworkEndpoint& endpoint, IMessageBox& messages, ICursor& cursor,
+                  QWidget* parent = nullptr);
+    // Stops the indicator and waits for a worker still running.
+    ~CVRXSearchDlg() override;
+
+    // The modal run; QDialog::Accepted when the worker ended, Rejected otherwise.
+    int exec() override;
+    // Insert every printer found (target is not emptied); false when the dialog's table is empty.
+    bool CopyWLanInfoTo(WLanInfoMap& target);
+    bool CopyEthernetInfoTo(EthernetInfoMap& target);
+
+    CVRXBusyProgressCtrl* BusyIndicator() const { return m_busy; }
+
+public slots:
+    // Ignored while the search runs.
+    void reject() override;
+
+protected:
+    void timerEvent(QTimerEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    CVRXBusyProgressCtrl* m_busy;
+    SearchDialogModel m_model;
+    QBasicTimer m_timer;
+};
