@@ -1,38 +1,41 @@
 #include "app/CVrxQuorlink2ndApp.h"
-#include "app/DialogResult.h"
-#include "app/StringTable.h"
+#include "netsearch/CUdpEndpoint.h"
+#include "ui/CVrxQuorlink2ndDlg.h"
+#include "ui/qt/CVrxQuorlink2ndDlgView.h"
 #include "ui/qt/QtAppPlatform.h"
+#include "ui/qt/QtBrowser.h"
+#include "ui/qt/QtCursor.h"
+#include "ui/qt/QtMessageBox.h"
+#include "ui/qt/QtPrinterSearch.h"
+#include "ui/qt/QuorlinkLook.h"
 
 #include <QApplication>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
-// Stand-in main window until the real one lands: Close ends it cancelled, Restart confirmed.
-int RunPlaceholderMainWindow() {
-    QDialog window;
-    window.setWindowTitle(QString::fromStdString(LoadString(StringId::AppTitle)));
-    auto* layout = new QVBoxLayout(&window);
-    layout->addWidget(new QLabel(QString::fromStdString(LoadString(StringId::AppTitle)), &window));
-    auto* buttons = new QDialogButtonBox(&window);
-    auto* restart = buttons->addButton(QStringLiteral("Restart"), QDialogButtonBox::AcceptRole);
-    auto* close = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
-    QObject::connect(restart, &QPushButton::clicked, &window, &QDialog::accept);
-    QObject::connect(close, &QPushButton::clicked, &window, &QDialog::reject);
-    layout->addWidget(buttons);
-    window.resize(360, 120);
-    return window.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+// Builds the main window over the real endpoint and desktop, runs it modally and destroys it again.
+int RunMainWindow(ILanguageSelection& language) {
+    INetworkEndpoint& endpoint = *CUdpEndpoint::GetInstance();
+    QtMessageBox messages;
+    QtCursor cursor;
+    QtBrowser browser;
+    QtPrinterSearch search(endpoint, messages, cursor);
+    CVrxQuorlink2ndDlg dlg(endpoint, messages, cursor, browser, language, search);
+    CVrxQuorlink2ndDlgView view(dlg);
+    messages.SetParent(&view);
+    search.SetParent(&view);
+    return view.DoModal();
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    QtAppPlatform platform(RunPlaceholderMainWindow);
-    CVrxQuorlink2ndApp app(platform);
-    return app.InitInstance() ? 0 : 0;
+    QApplication::setWindowIcon(QuorlinkLook::Icon(QuorlinkLook::IconKind::Application));
+    CVrxQuorlink2ndApp* app = nullptr;
+    QtAppPlatform platform([&app] { return RunMainWindow(*app); });
+    CVrxQuorlink2ndApp instance(platform);
+    app = &instance;
+    instance.InitInstance();
+    return 0;
 }

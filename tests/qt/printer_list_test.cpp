@@ -1,0 +1,209 @@
+// The printer list page on screen: what the view adds to the page's logic (rows, selection, details and
+// buttons shown; clicks, keys and header clicks forwarded).
+
+#include "MainWindowHarness.h"
+
+using printers::MacOf;
+using printers::Wired;
+using printers::Wireless;
+
+namespace {
+
+const QString kWireless = QStringLiteral("Printer-Lobby");
+
+void SearchTwoWiredAndOneWireless(MainWindowHarness& h, std::uint8_t wirelessMask = 0x91) {
+    h.searchFinds({{MacOf(0x10), Wired(0x10, {192, 0, 2, 10})}, {MacOf(0x11), Wired(0x11, {192, 0, 2, 11})}},
+                  {{MacOf(0x05), Wireless(0x05, {192, 0, 2, 5}, wirelessMask, kWireless.toStdString(), 1)}});
+}
+
+QString Mac(std::uint8_t last) {
+    return QString::fromStdString(MacOf(last));
+}
+
+} // namespace
+
+class PrinterListTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void searchListsThePrintersAndSelectsTheLastRowWithItsDetails() {
+        MainWindowHarness h;
+        h.view->show();
+        QCOMPARE(h.button("btnSearch")->text(), QStringLiteral("Search"));
+        QVERIFY(!h.button("btnConfiguration")->isEnabled());
+        QVERIFY(!h.button("btnBrowser")->isEnabled());
+
+        SearchTwoWiredAndOneWireless(h);
+
+        QCOMPARE(h.button("btnSearch")->text(), QStringLiteral("Refresh"));
+        QCOMPARE(h.list()->rowCount(), 3);
+        QCOMPARE(h.column(0), (QStringList{"1", "2", "3"}));
+        QCOMPARE(h.column(1), (QStringList{"192.0.2.10", "192.0.2.11", "192.0.2.5"}));
+        QCOMPARE(h.column(2), (QStringList{Mac(0x10), Mac(0x11), Mac(0x05)}));
+        QCOMPARE(h.column(3), (QStringList{"-", "-", kWireless}));
+        QCOMPARE(h.column(4), (QStringList{"Wired", "Wired", "Wireless"}));
+        QCOMPARE(h.selectedRow(), 2);
+        QCOMPARE(h.list()->currentRow(), 2);
+        QCOMPARE(h.field("editMacAddress"), Mac(0x05));
+        QCOMPARE(h.field("editIpAddress"), QStringLiteral("192.0.2.5 (DHCP)"));
+        QCOMPARE(h.field("editSubnetMask"), QStringLiteral("255.255.255.0"));
+        QCOMPARE(h.field("editGateway"), QStringLiteral("192.0.2.1"));
+        QCOMPARE(h.field("editPortNumber"), QStringLiteral("9100"));
+        QVERIFY(h.button("btnConfiguration")->isEnabled());
+        QVERIFY(h.button("btnBrowser")->isEnabled());
+
+        // A second search that finds nothing empties everything and keeps "Refresh".
+        h.searchFinds({}, {});
+        QCOMPARE(h.list()->rowCount(), 0);
+        QCOMPARE(h.field("editMacAddress"), QString());
+        QCOMPARE(h.button("btnSearch")->text(), QStringLiteral("Refresh"));
+        QVERIFY(!h.button("btnConfiguration")->isEnabled());
+    }
+
+    void listHasTheColumnsOfThePage() {
+        MainWindowHarness h;
+        QTableWidget* list = h.list();
+        const int textWidth = (list->width() - 3) / 3 - 30;
+        const int widths[] = {28, textWidth, textWidth, textWidth, 60};
+        const QStringList headers = {"#", "IP Address", "Mac Address", "System Name", "Type"};
+        QCOMPARE(list->columnCount(), 5);
+        for (int column = 0; column < 5; ++column) {
+            QCOMPARE(list->columnWidth(column), widths[column]);
+            QCOMPARE(list->horizontalHeaderItem(column)->text(), headers[column]);
+        }
+        QVERIFY(list->showGrid());
+        QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
+        QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
+    }
+
+    void wirelessMaskDisablesBothButtonsUntilTheNextSearch() {
+        MainWindowHarness h;
+        h.view->show();
+        SearchTwoWiredAndOneWireless(h, 0x80);
+        QVERIFY(!h.button("btnConfiguration")->isEnabled());
+        QVERIFY(!h.button("btnBrowser")->isEnabled());
+
+        h.clickCell(0);
+        QCOMPARE(h.selectedRow(), 0);
+        QCOMPARE(h.field("editMacAddress"), Mac(0x10));
+        QVERIFY(!h.button("btnConfiguration")->isEnabled());
+        QVERIFY(!h.button("btnBrowser")->isEnabled());
+
+        SearchTwoWiredAndOneWireless(h, 0x91);
+        QVERIFY(h.button("btnConfiguration")->isEnabled());
+        QVERIFY(h.button("btnBrowser")->isEnabled());
+    }
+
+    void launchBrowserOpensThePrintersPage_data() {
+        QTest::addColumn<int>("http");
+        QTest::addColumn<QString>("url");
+        QTest::newRow("Http 1") << 1 << "https://203.0.113.9";
+        QTest::newRow("Http 0") << 0 << "http://203.0.113.9";
+    }
+    void launchBrowserOpensThePrintersPage() {
+        QFETCH(int, http);
+        QFETCH(QString, url);
+        MainWindowHarness h;
+        h.view->show();
+        h.searchFinds({{MacOf(0x01), Wired(0x01, {192, 0, 2, 1})},
+                       {MacOf(0x09), Wired(0x09, {203, 0, 113, 9}, 0, static_cast<std::uint8_t>(http))}},
+                      {});
+        h.clickCell(0);
+        h.clickCell(1);
+        QTest::mouseClick(h.button("btnBrowser"), Qt::LeftButton);
+        QCOMPARE(h.browser.opened, std::vector<std::string>{url.toStdString()});
+        QCOMPARE(h.selectedRow(), 1);
+    }
+
+    void clickOnTheEmptyAreaReselectsTheCurrentRow() {
+        MainWindowHarness h;
+        h.view->show();
+        SearchTwoWiredAndOneWireless(h);
+        h.clickCell(1);
+        QCOMPARE(h.selectedRow(), 1);
+
+        const QPoint below(h.list()->viewport()->width() / 2,
+                           h.list()->visualRect(h.list()->model()->index(2, 0)).bottom() + 40);
+        QVERIFY(!h.list()->indexAt(below).isValid());
+        QTest::mouseClick(h.list()->viewport(), Qt::LeftButton, {}, below);
+        QCOMPARE(h.selectedRow(), 1);
+        QCOMPARE(h.field("editMacAddress"), Mac(0x11));
+        QTest::mouseDClick(h.list()->viewport(), Qt::LeftButton, {}, below);
+        QCOMPARE(h.selectedRow(), 1);
+        QVERIFY(h.dlg->GetMainSheet().IsVisible()); // the empty area opens nothing
+    }
+
+    void keysMoveTheSelectionAndTheDetailsFollow() {
+        MainWindowHarness h;
+        h.view->show();
+        QVERIFY(QTest::qWaitForWindowActive(h.view.get()));
+        SearchTwoWiredAndOneWireless(h);
+        QCOMPARE(QApplication::focusWidget(), h.list());
+        QTest::keyClick(h.list(), Qt::Key_Up);
+        QCOMPARE(h.selectedRow(), 1);
+        QCOMPARE(h.field("editMacAddress"), Mac(0x11));
+        QTest::keyClick(h.list(), Qt::Key_Up);
+        QCOMPARE(h.selectedRow(), 0);
+        QCOMPARE(h.field("editIpAddress"), QStringLiteral("192.0.2.10"));
+    }
+
+    void headerClicksSortBothWaysAndTheSelectionStaysWithItsPrinter() {
+        MainWindowHarness h;
+        h.view->show();
+        h.searchFinds({{MacOf(0x01), Wired(0x01, {192, 0, 2, 1})}},
+                      {{MacOf(0x40), Wireless(0x40, {192, 0, 2, 40}, 0x91, "charlie")},
+                       {MacOf(0x41), Wireless(0x41, {192, 0, 2, 41}, 0x91, "alpha")},
+                       {MacOf(0x42), Wireless(0x42, {192, 0, 2, 42}, 0x91, "Bravo")}});
+        h.clickCell(1);
+        QHeaderView* header = h.list()->horizontalHeader();
+        auto clickHeader = [&](int column) {
+            QTest::mouseClick(
+                header->viewport(), Qt::LeftButton, {},
+                QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                       header->height() / 2));
+        };
+
+        clickHeader(3);
+        QCOMPARE(h.column(3), (QStringList{"-", "alpha", "Bravo", "charlie"}));
+        QCOMPARE(header->sortIndicatorSection(), 3);
+        QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+        QCOMPARE(h.text(h.selectedRow(), 3), QStringLiteral("charlie"));
+
+        clickHeader(3);
+        QCOMPARE(h.column(3), (QStringList{"charlie", "Bravo", "alpha", "-"}));
+        QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+        QCOMPARE(h.text(h.selectedRow(), 3), QStringLiteral("charlie"));
+        QCOMPARE(h.field("editMacAddress"), Mac(0x40));
+
+        clickHeader(0);
+        QCOMPARE(h.column(0), (QStringList{"1", "2", "3", "4"}));
+        QCOMPARE(header->sortIndicatorSection(), 0);
+        QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+
+        // Configuration opens the selected printer, wherever sorting moved it.
+        QTest::mouseClick(h.button("btnConfiguration"), Qt::LeftButton);
+        QCOMPARE(h.dlg->GetPageNetConnectionSetting().GetNetInfo().strMACAddress, MacOf(0x40));
+    }
+
+    void doubleClickAndEnterOpenTheSettingsOfTheRow() {
+        MainWindowHarness h;
+        h.view->show();
+        QVERIFY(QTest::qWaitForWindowActive(h.view.get()));
+        SearchTwoWiredAndOneWireless(h);
+        h.doubleClickCell(0);
+        QVERIFY(h.settingsSheet()->isVisible());
+        QVERIFY(!h.mainSheet()->isVisible());
+        QCOMPARE(h.dlg->GetPageNetConnectionSetting().GetNetInfo().strMACAddress, MacOf(0x10));
+
+        h.dlg->SendMessage(MainWindowMessage::M4);
+        QVERIFY(h.mainSheet()->isVisible());
+        QCOMPARE(h.selectedRow(), 0);
+        QTest::keyClick(h.list(), Qt::Key_Down);
+        QTest::keyClick(h.list(), Qt::Key_Return);
+        QVERIFY(h.settingsSheet()->isVisible());
+        QCOMPARE(h.dlg->GetPageNetConnectionSetting().GetNetInfo().strMACAddress, MacOf(0x11));
+    }
+};
+
+QTEST_MAIN(PrinterListTest)
+#include "printer_list_test.moc"

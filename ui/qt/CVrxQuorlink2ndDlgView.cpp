@@ -1,0 +1,168 @@
+#include "ui/qt/CVrxQuorlink2ndDlgView.h"
+
+#include "app/DialogResult.h"
+#include "app/StringTable.h"
+#include "ui/qt/CVRXPageBasicSettingView.h"
+#include "ui/qt/CVRXPageNetConnectionSettingView.h"
+#include "ui/qt/CaptionBar.h"
+#include "ui/qt/QuorlinkLook.h"
+#include "ui/qt/WLanAdvancedPlaceholderView.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace {
+
+QString Ui(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Where the sheets go (the hidden marker of the window's layout), below the top caption bar.
+const QPoint kSheetPlace(4, 36);
+
+} // namespace
+
+CVrxQuorlink2ndDlgView::CVrxQuorlink2ndDlgView(CVrxQuorlink2ndDlg& dlg, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowSystemMenuHint), m_dlg(dlg) {
+    setObjectName(QStringLiteral("mainWindow"));
+    setStyleSheet(QuorlinkLook::WindowStyleSheet());
+    const QIcon appIcon = QuorlinkLook::Icon(QuorlinkLook::IconKind::Application);
+    setWindowIcon(appIcon);
+
+    m_dlg.OnInitDialog();
+    setWindowTitle(Ui(m_dlg.GetTitle()));
+
+    m_topCaption = new CaptionBar(CaptionBar::Kind::Title, this);
+    m_topCaption->setObjectName(QStringLiteral("topCaption"));
+    m_topCaption->SetText(Ui(m_dlg.GetTitle()));
+    m_topCaption->SetIcon(appIcon);
+    m_bottomCaption = new CaptionBar(CaptionBar::Kind::Notice, this);
+    m_bottomCaption->setObjectName(QStringLiteral("bottomCaption"));
+    m_bottomCaption->SetText(
+        Ui(StringTable::Dialog("CVrxQuorlink2ndDlg", "Copyright © HALDA. All rights reserved.")));
+
+    // A combo box the window keeps hidden; it has no use.
+    auto* hiddenCombo = new QComboBox(this);
+    hiddenCombo->setObjectName(QStringLiteral("hiddenCombo"));
+    hiddenCombo->hide();
+
+    // The main sheet: the printer list and the WLAN (Advanced) page, as "PREFERENCE[4]" chose them.
+    m_mainSheet = CreateSheet("mainSheet");
+    for (const SheetPage page : m_dlg.GetMainSheet().GetPages()) {
+        if (page == SheetPage::PrinterList) {
+            m_printerListView = new CVRXPageBasicSettingView(m_dlg.GetPageBasicSetting(), m_mainSheet);
+            m_printerListView->setObjectName(QStringLiteral("printerListPage"));
+            m_mainSheet->addTab(m_printerListView, QuorlinkLook::Icon(QuorlinkLook::IconKind::PrinterListTab),
+                                m_printerListView->windowTitle());
+        } else if (page == SheetPage::WLanAdvanced) {
+            auto* advanced = new WLanAdvancedPlaceholderView(m_mainSheet);
+            advanced->setObjectName(QStringLiteral("wlanAdvancedPage"));
+            m_mainSheet->addTab(advanced, QuorlinkLook::Icon(QuorlinkLook::IconKind::WLanTab),
+                                advanced->windowTitle());
+        }
+    }
+    m_mainSheet->setCurrentIndex(m_dlg.GetMainSheet().GetActiveIndex());
+    m_mainSheet->setFixedSize(m_mainSheet->minimumSizeHint()); // the pages have fixed sizes
+    m_mainSheet->move(kSheetPlace + QPoint(1, 1));
+
+    // The settings sheet: the network settings page, hidden below its siblings until a printer is opened.
+    m_settingsSheet = CreateSheet("settingsSheet");
+    m_settingsView =
+        new CVRXPageNetConnectionSettingView(m_dlg.GetPageNetConnectionSetting(), m_settingsSheet);
+    m_settingsView->setObjectName(QStringLiteral("networkSettingsPage"));
+    m_settingsSheet->addTab(m_settingsView, QuorlinkLook::Icon(QuorlinkLook::IconKind::SettingsTab),
+                            m_settingsView->windowTitle());
+    m_settingsSheet->setCurrentIndex(m_dlg.GetSettingsSheet().GetActiveIndex());
+    m_settingsSheet->setFixedSize(m_settingsSheet->minimumSizeHint());
+    m_settingsSheet->move(kSheetPlace + QPoint(3, 3));
+    m_settingsSheet->lower();
+
+    // The window around the main sheet, the bars as wide as the window.
+    const QRect sheet = m_mainSheet->geometry();
+    const int width = sheet.x() + sheet.width() + 3;
+    const int sheetBottom = sheet.y() + sheet.height();
+    m_topCaption->setGeometry(0, 0, width, m_topCaption->height());
+    m_bottomCaption->setGeometry(m_topCaption->x(), sheetBottom + 5, width, m_bottomCaption->height());
+    setFixedSize(width, sheetBottom + 5 + m_bottomCaption->height());
+
+    // Enter belongs to the pages, never to a button of the window.
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+
+    // The tab changes from now on are the user's.
+    connect(m_mainSheet, &QTabWidget::currentChanged, this,
+            [this](int index) { m_dlg.GetMainSheet().OnTabSelChanged(index); });
+    connect(m_settingsSheet, &QTabWidget::currentChanged, this,
+            [this](int index) { m_dlg.GetSettingsSheet().OnTabSelChanged(index); });
+
+    m_dlg.SetPostListener([this] {
+        QMetaObject::invokeMethod(
+            this, [this] { m_dlg.DispatchPostedMessage(); }, Qt::QueuedConnection);
+    });
+    m_dlg.SetChangeListener([this] { Refresh(); });
+    Refresh();
+}
+
+CVrxQuorlink2ndDlgView::~CVrxQuorlink2ndDlgView() {
+    m_dlg.SetChangeListener(nullptr);
+    m_dlg.SetPostListener(nullptr);
+}
+
+QTabWidget* CVrxQuorlink2ndDlgView::CreateSheet(const char* name) {
+    auto* sheet = new QTabWidget(this);
+    sheet->setObjectName(QString::fromLatin1(name));
+    sheet->setIconSize(QSize(24, 24));
+    sheet->setDocumentMode(false);
+    sheet->setFocusPolicy(Qt::TabFocus);
+    sheet->tabBar()->setExpanding(false);
+    return sheet;
+}
+
+int CVrxQuorlink2ndDlgView::DoModal() {
+    if (!m_dlg.IsEnded())
+        exec();
+    return m_dlg.IsEnded() ? m_dlg.GetResult() : IDCANCEL;
+}
+
+void CVrxQuorlink2ndDlgView::Refresh() {
+    m_mainSheet->setVisible(m_dlg.GetMainSheet().IsVisible());
+    m_settingsSheet->setVisible(m_dlg.GetSettingsSheet().IsVisible());
+    if (m_dlg.IsEnded() && !m_bDone) {
+        m_bDone = true;
+        QDialog::done(m_dlg.GetResult());
+    }
+}
+
+void CVrxQuorlink2ndDlgView::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    // Without a system frame the window draws its own thin border.
+    QPainter painter(this);
+    painter.setPen(QuorlinkLook::CaptionDark());
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void CVrxQuorlink2ndDlgView::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        event->accept(); // swallowed: neither closes the window
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void CVrxQuorlink2ndDlgView::closeEvent(QCloseEvent* event) {
+    // The system asks the window to close: it ends cancelled.
+    if (!m_dlg.IsEnded())
+        m_dlg.OnClose();
+    event->accept();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ui/CVrxQuorlink2ndDlg.h"
+
+#include <QDialog>
+
+class CaptionBar;
+class CVRXPageBasicSettingView;
+class CVRXPageNetConnectionSettingView;
+class QTabWidget;
+
+// The main window on screen: frameless, with the two caption bars and the two page sheets. It shows what
+// CVrxQuorlink2ndDlg holds, hands the sheets' tab changes and the system's close request to it, runs its
+// posted messages from the event loop, and ends when it has ended. Enter and Escape close nothing.
+class CVrxQuorlink2ndDlgView : public QDialog {
+    Q_OBJECT
+public:
+    explicit CVrxQuorlink2ndDlgView(CVrxQuorlink2ndDlg& dlg, QWidget* parent = nullptr);
+    ~CVrxQuorlink2ndDlgView() override;
+
+    // Runs the window modally: IDOK after the restart message, IDCANCEL otherwise.
+    int DoModal();
+
+public slots:
+    // The dialog's own confirmation and cancellation (Enter, Escape) end nothing; only the window's
+    // messages and the system's close request do.
+    void accept() override {}
+    void reject() override {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QTabWidget* CreateSheet(const char* name);
+    void Refresh();
+
+    CVrxQuorlink2ndDlg& m_dlg;
+    CaptionBar* m_topCaption = nullptr;
+    CaptionBar* m_bottomCaption = nullptr;
+    QTabWidget* m_mainSheet = nullptr;
+    QTabWidget* m_settingsSheet = nullptr;
+    CVRXPageBasicSettingView* m_printerListView = nullptr;
+    CVRXPageNetConnectionSettingView* m_settingsView = nullptr;
+    bool m_bDone = false;
+};

@@ -1,0 +1,310 @@
+#include "ui/qt/QuorlinkLook.h"
+
+#include <QFontDatabase>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QRadialGradient>
+#include <QtMath>
+
+namespace QuorlinkLook {
+
+namespace {
+
+// Every icon is drawn on a 24 x 24 grid and scaled to the pixmap's size.
+constexpr qreal kGrid = 24.0;
+
+const QColor kInk(0x1f, 0x4e, 0x7e);
+const QColor kSteel(0x5b, 0x6b, 0x7d);
+
+QLinearGradient VerticalGradient(qreal top, qreal bottom, const QColor& from, const QColor& to) {
+    QLinearGradient gradient(0, top, 0, bottom);
+    gradient.setColorAt(0, from);
+    gradient.setColorAt(1, to);
+    return gradient;
+}
+
+void DrawSearch(QPainter& p) {
+    // Lens with a light glass, and the handle.
+    p.setPen(QPen(QColor(0x44, 0x51, 0x5f), 3.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(15.2, 15.2), QPointF(21.0, 21.0));
+    QRadialGradient glass(QPointF(8.5, 8.0), 8.0);
+    glass.setColorAt(0, QColor(0xff, 0xff, 0xff, 235));
+    glass.setColorAt(1, QColor(0x9f, 0xcd, 0xee, 235));
+    p.setBrush(glass);
+    p.setPen(QPen(kInk, 2.4));
+    p.drawEllipse(QPointF(10.0, 10.0), 6.6, 6.6);
+}
+
+void DrawGear(QPainter& p, const QPointF& centre, qreal outer, qreal inner, qreal hole) {
+    QPainterPath gear;
+    const int teeth = 8;
+    for (int t = 0; t < teeth; ++t) {
+        const qreal base = t * 360.0 / teeth;
+        const qreal angles[] = {base - 15, base - 8, base + 8, base + 15};
+        const qreal radii[] = {inner, outer, outer, inner};
+        for (int i = 0; i < 4; ++i) {
+            const QPointF point(centre.x() + radii[i] * qCos(qDegreesToRadians(angles[i])),
+                                centre.y() + radii[i] * qSin(qDegreesToRadians(angles[i])));
+            if (t == 0 && i == 0)
+                gear.moveTo(point);
+            else
+                gear.lineTo(point);
+        }
+    }
+    gear.closeSubpath();
+    gear.addEllipse(centre, hole, hole);
+    gear.setFillRule(Qt::OddEvenFill);
+    p.setBrush(VerticalGradient(centre.y() - outer, centre.y() + outer, QColor(0x9a, 0xa9, 0xba), kSteel));
+    p.setPen(QPen(QColor(0x3a, 0x47, 0x55), 1.0));
+    p.drawPath(gear);
+}
+
+void DrawConfiguration(QPainter& p) {
+    DrawGear(p, QPointF(12, 12), 10.5, 7.8, 3.4);
+}
+
+void DrawGlobe(QPainter& p, const QPointF& centre, qreal radius) {
+    p.setBrush(VerticalGradient(centre.y() - radius, centre.y() + radius, QColor(0x5c, 0xb6, 0xe8),
+                                QColor(0x1c, 0x5d, 0x9c)));
+    p.setPen(QPen(QColor(0x16, 0x4a, 0x7e), 1.2));
+    p.drawEllipse(centre, radius, radius);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 255, 255, 210), 1.2));
+    p.drawEllipse(centre, radius * 0.45, radius);
+    p.drawLine(QPointF(centre.x(), centre.y() - radius), QPointF(centre.x(), centre.y() + radius));
+    p.drawLine(QPointF(centre.x() - radius, centre.y()), QPointF(centre.x() + radius, centre.y()));
+    const qreal dy = radius * 0.5;
+    const qreal dx = radius * qSqrt(1 - 0.25) * 0.97;
+    p.drawLine(QPointF(centre.x() - dx, centre.y() - dy), QPointF(centre.x() + dx, centre.y() - dy));
+    p.drawLine(QPointF(centre.x() - dx, centre.y() + dy), QPointF(centre.x() + dx, centre.y() + dy));
+}
+
+void DrawBrowser(QPainter& p) {
+    DrawGlobe(p, QPointF(12, 12), 9.8);
+}
+
+void DrawClose(QPainter& p) {
+    p.setBrush(VerticalGradient(2, 22, QColor(0xea, 0x6b, 0x66), QColor(0xb5, 0x2b, 0x27)));
+    p.setPen(QPen(QColor(0x8e, 0x1f, 0x1b), 1.0));
+    p.drawEllipse(QPointF(12, 12), 9.8, 9.8);
+    p.setPen(QPen(Qt::white, 2.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(8.4, 8.4), QPointF(15.6, 15.6));
+    p.drawLine(QPointF(15.6, 8.4), QPointF(8.4, 15.6));
+}
+
+void DrawLanguage(QPainter& p) {
+    // Two speech bubbles: a back one and a front one with "A".
+    QPainterPath back;
+    back.addRoundedRect(QRectF(9, 2, 13, 10), 2.5, 2.5);
+    p.setBrush(QColor(0x9c, 0xc9, 0x8f));
+    p.setPen(QPen(QColor(0x3d, 0x7a, 0x3a), 1.0));
+    p.drawPath(back);
+
+    QPainterPath front;
+    front.addRoundedRect(QRectF(2, 7, 15, 12), 3, 3);
+    QPolygonF tail;
+    tail << QPointF(5, 18) << QPointF(4.5, 22.5) << QPointF(10, 18);
+    front.addPolygon(tail);
+    front = front.simplified();
+    p.setBrush(VerticalGradient(7, 22, QColor(0x4c, 0xaf, 0x50), QColor(0x2e, 0x7d, 0x32)));
+    p.setPen(QPen(QColor(0x1b, 0x5e, 0x20), 1.0));
+    p.drawPath(front);
+
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setPixelSize(10);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(2, 7, 15, 12), Qt::AlignCenter, QStringLiteral("A"));
+}
+
+void DrawPrinter(QPainter& p) {
+    // Paper going in at the back, the body, and the printed sheet coming out.
+    p.setPen(QPen(QColor(0x8a, 0x96, 0xa3), 1.0));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(6.5, 2.5, 11, 7));
+    p.setBrush(VerticalGradient(8, 18, QColor(0x8f, 0x9e, 0xaf), QColor(0x4a, 0x58, 0x68)));
+    p.setPen(QPen(QColor(0x33, 0x3f, 0x4c), 1.0));
+    p.drawRoundedRect(QRectF(2.5, 8.5, 19, 9), 2, 2);
+    p.setBrush(QColor(0x6c, 0xd4, 0x6f));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(18.5, 11.5), 1.2, 1.2);
+    p.setPen(QPen(QColor(0x8a, 0x96, 0xa3), 1.0));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(6.5, 14.5, 11, 7));
+    p.setPen(QPen(QColor(0x9f, 0xb4, 0xc8), 1.0));
+    p.drawLine(QPointF(8.5, 17.5), QPointF(15.5, 17.5));
+    p.drawLine(QPointF(8.5, 19.5), QPointF(13.5, 19.5));
+}
+
+void DrawWaves(QPainter& p, const QPointF& origin, qreal scale, const QColor& colour) {
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(colour, 2.4 * scale, Qt::SolidLine, Qt::RoundCap));
+    for (qreal radius : {4.5, 9.0, 13.5}) {
+        const qreal r = radius * scale;
+        p.drawArc(QRectF(origin.x() - r, origin.y() - r, 2 * r, 2 * r), 45 * 16, 90 * 16);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawEllipse(origin, 1.8 * scale, 1.8 * scale);
+}
+
+void DrawWLan(QPainter& p) {
+    DrawWaves(p, QPointF(12, 19), 1.0, QColor(0x1f, 0x6f, 0xb5));
+    DrawGear(p, QPointF(18.5, 18.5), 5.2, 3.9, 1.6);
+}
+
+void DrawSettings(QPainter& p) {
+    // Three connected stations.
+    p.setPen(QPen(QColor(0x33, 0x3f, 0x4c), 1.6));
+    p.drawLine(QPointF(12, 8), QPointF(12, 13));
+    p.drawLine(QPointF(6, 13), QPointF(18, 13));
+    p.drawLine(QPointF(6, 13), QPointF(6, 16));
+    p.drawLine(QPointF(18, 13), QPointF(18, 16));
+    const QRectF boxes[] = {QRectF(7.5, 1.5, 9, 6.5), QRectF(1.5, 15.5, 9, 6.5), QRectF(13.5, 15.5, 9, 6.5)};
+    for (const QRectF& box : boxes) {
+        p.setBrush(
+            VerticalGradient(box.top(), box.bottom(), QColor(0x6f, 0xb8, 0xea), QColor(0x1f, 0x5f, 0x99)));
+        p.setPen(QPen(QColor(0x16, 0x4a, 0x7e), 1.0));
+        p.drawRoundedRect(box, 1.5, 1.5);
+    }
+}
+
+void DrawApplication(QPainter& p) {
+    p.save();
+    p.translate(0, 3);
+    p.scale(1.0, 0.875);
+    DrawPrinter(p);
+    p.restore();
+    DrawWaves(p, QPointF(19, 8), 0.5, QColor(0x1f, 0x6f, 0xb5));
+}
+
+void Draw(IconKind kind, QPainter& p) {
+    switch (kind) {
+    case IconKind::Application:
+        DrawApplication(p);
+        break;
+    case IconKind::Configuration:
+        DrawConfiguration(p);
+        break;
+    case IconKind::Browser:
+        DrawBrowser(p);
+        break;
+    case IconKind::Search:
+        DrawSearch(p);
+        break;
+    case IconKind::Close:
+        DrawClose(p);
+        break;
+    case IconKind::Language:
+        DrawLanguage(p);
+        break;
+    case IconKind::PrinterListTab:
+        DrawPrinter(p);
+        break;
+    case IconKind::WLanTab:
+        DrawWLan(p);
+        break;
+    case IconKind::SettingsTab:
+        DrawSettings(p);
+        break;
+    }
+}
+
+} // namespace
+
+QIcon Icon(IconKind kind) {
+    QIcon icon;
+    for (int size : {16, 20, 24, 32, 48, 64}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.scale(size / kGrid, size / kGrid);
+        Draw(kind, painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+QFont CaptionFont() {
+    QFont font;
+    if (QFontDatabase::families().contains(QStringLiteral("Verdana")))
+        font.setFamily(QStringLiteral("Verdana"));
+    else
+        font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPixelSize(14);
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
+QColor CaptionDark() {
+    return QColor(0x0d, 0x2b, 0x4f);
+}
+QColor CaptionMiddle() {
+    return QColor(0x1a, 0x56, 0x8e);
+}
+QColor CaptionLight() {
+    return QColor(0x2b, 0x8c, 0xc4);
+}
+
+QString WindowStyleSheet() {
+    return QStringLiteral(R"(
+QPushButton {
+    border: 1px solid #8a9bb3;
+    border-radius: 4px;
+    padding: 3px 10px;
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #dfe7f1);
+    color: #17283b;
+}
+QPushButton:hover {
+    border-color: #3f7fc4;
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f4f9ff, stop:1 #cfe1f6);
+}
+QPushButton:pressed {
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #bcd3ee, stop:1 #d9e7f7);
+}
+QPushButton:focus {
+    border-color: #2d6fb5;
+}
+QPushButton:disabled {
+    color: #9aa4b0;
+    border-color: #c8d0da;
+    background: #eef1f5;
+}
+QGroupBox {
+    font-weight: bold;
+    color: #1f4e7e;
+    border: 1px solid #bfcad8;
+    border-radius: 5px;
+    margin-top: 9px;
+}
+QGroupBox::title {
+    subcontrol-origin: margin;
+    left: 10px;
+    padding: 0 4px;
+}
+QTableWidget {
+    gridline-color: #d3dbe6;
+    selection-background-color: #2d6fb5;
+    selection-color: #ffffff;
+}
+QHeaderView::section {
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fbfcfe, stop:1 #e3e9f1);
+    border: none;
+    border-right: 1px solid #c8d2de;
+    border-bottom: 1px solid #b8c4d3;
+    padding: 3px;
+    color: #1d2f44;
+}
+QLineEdit[readOnly="true"] {
+    background: #f4f6f9;
+}
+)");
+}
+
+} // namespace QuorlinkLook
