@@ -146,7 +146,8 @@ public:
         Datagram datagram = std::move(m_queue.front());
         m_queue.pop_front();
         const size_t length = std::min(size, datagram.bytes.size());
-        std::memcpy(buffer, datagram.bytes.data(), length);
+        if (length > 0)
+            std::memcpy(buffer, datagram.bytes.data(), length);
         from = datagram.from;
         return static_cast<ssize_t>(length);
     }
