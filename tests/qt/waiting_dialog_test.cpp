@@ -1,8 +1,10 @@
 #include "ui/qt/CVRXBusyProgressCtrl.h"
 #include "ui/qt/CVRXWaitingDlg.h"
+#include "ui/qt/QtCursor.h"
 
 #include "FakeCursor.h"
 
+#include <QApplication>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -74,6 +76,22 @@ private slots:
         const int waits = cursor.WaitCount();
         QTest::qWait(50);
         QCOMPARE(cursor.WaitCount(), waits); // the timer is gone
+    }
+
+    void theRealCursorIsAWaitCursorWhileUpAndNothingIsLeftBehind() {
+        QtCursor cursor;
+        CVRXWaitingDlg dialog(cursor);
+        Qt::CursorShape during = Qt::ArrowCursor;
+        WhenShown(dialog, [&] {
+            QTimer::singleShot(100, &dialog, [&] {
+                if (const QCursor* shown = QApplication::overrideCursor())
+                    during = shown->shape();
+                dialog.CloseWaiting();
+            });
+        });
+        dialog.exec();
+        QCOMPARE(during, Qt::WaitCursor);
+        QVERIFY(!QApplication::overrideCursor()); // set once, however many ticks, and taken back once
     }
 
     void normalAndQuickModeAnimateAsTheirSettingsSay() {
