@@ -39,30 +39,30 @@ void BigEndian(unsigned value, std::uint8_t (&to)[2]) {
     to[1] = static_cast<std::uint8_t>(value & 0xFF);
 }
 
-std::vector<std::uint8_t> Garbage(const std::string& spec, std::mt19937& random) {
-    if (spec.rfind("hex:", 0) == 0) {
-        const std::string hex = spec.substr(4);
+std::vector<std::uint8_t> Garbage(const std::string& description, std::mt19937& random) {
+    if (description.rfind("hex:", 0) == 0) {
+        const std::string hex = description.substr(4);
         if (hex.size() % 2)
-            throw std::invalid_argument("odd hex '" + spec + "'");
+            throw std::invalid_argument("odd hex '" + description + "'");
         std::vector<std::uint8_t> out;
         for (std::size_t i = 0; i < hex.size(); i += 2)
             out.push_back(static_cast<std::uint8_t>(std::stoul(hex.substr(i, 2), nullptr, 16)));
         return out;
     }
-    if (spec.rfind("random:", 0) == 0) {
-        std::vector<std::uint8_t> out(std::stoul(spec.substr(7)));
+    if (description.rfind("random:", 0) == 0) {
+        std::vector<std::uint8_t> out(std::stoul(description.substr(7)));
         for (auto& byte : out)
             byte = static_cast<std::uint8_t>(random());
         return out;
     }
-    return {spec.begin(), spec.end()};
+    return {description.begin(), description.end()};
 }
 
 std::vector<std::vector<std::uint8_t>> GarbageList(const json& item, const char* key, std::mt19937& random) {
     std::vector<std::vector<std::uint8_t>> out;
     if (item.contains(key))
-        for (const auto& spec : item.at(key))
-            out.push_back(Garbage(spec.get<std::string>(), random));
+        for (const auto& description : item.at(key))
+            out.push_back(Garbage(description.get<std::string>(), random));
     return out;
 }
 
@@ -127,11 +127,12 @@ SimPrinter SimConfig::PrinterFrom(const json& item) {
     return SimPrinter(wired ? SimPrinter::Kind::Wired : SimPrinter::Kind::Wireless, r, std::move(b));
 }
 
-void SimConfig::Generate(const json& spec, std::vector<SimPrinter>& printers) {
-    const int wired = spec.value("wired", 0), wireless = spec.value("wireless", 0);
+void SimConfig::Generate(const json& description, std::vector<SimPrinter>& printers) {
+    const int wired = description.value("wired", 0), wireless = description.value("wireless", 0);
     const std::vector<std::uint8_t> baseMac =
-        ParseBytes(spec.value("base_mac", "02:00:00:00:00:00"), 6, ':', 16);
-    const std::vector<std::uint8_t> baseIp = ParseBytes(spec.value("base_ip", "192.0.2.10"), 4, '.', 10);
+        ParseBytes(description.value("base_mac", "02:00:00:00:00:00"), 6, ':', 16);
+    const std::vector<std::uint8_t> baseIp =
+        ParseBytes(description.value("base_ip", "192.0.2.10"), 4, '.', 10);
     std::uint64_t mac = 0, ip = 0;
     for (const auto byte : baseMac)
         mac = (mac << 8) | byte;
@@ -150,8 +151,8 @@ void SimConfig::Generate(const json& spec, std::vector<SimPrinter>& printers) {
         json item = {{"type", i < wired ? "wired" : "wireless"},
                      {"mac", macText},
                      {"ip", ipText},
-                     {"answers", spec.value("answers", 1)},
-                     {"delay_ms", spec.value("delay_ms", 0)}};
+                     {"answers", description.value("answers", 1)},
+                     {"delay_ms", description.value("delay_ms", 0)}};
         if (i >= wired)
             item["name"] = "Printer " + std::to_string(i + 1);
         printers.push_back(PrinterFrom(item));
