@@ -213,5 +213,169 @@
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>
     </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <comment>61715</comment>
+        <translation>请输入正整数。</translation>
+    </message>
+    <message>
+        <source>Enter no more than %1 characters.</source>
+        <comment>61720</comment>
+        <translation>最多输入 %1 个字符。</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageBasicSetting</name>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>LAN/WLAN</source>
+        <translation>LAN/WLAN</translation>
+    </message>
+    <message>
+        <source>LAN/WLAN Configuration</source>
+        <translation>LAN/WLAN 配置</translation>
+    </message>
+    <message>
+        <source>Printer Network Information</source>
+        <translation>打印机网络信息</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>Launch Browser</source>
+        <translation>打开浏览器</translation>
+    </message>
+    <message>
+        <source>MAC Address:</source>
+        <translation>MAC 地址:</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>IP 地址:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>子网掩码:</translation>
+    </message>
+    <message>
+        <source>Gateway:</source>
+        <translation>网关:</translation>
+    </message>
+    <message>
+        <source>Port Number:</source>
+        <translation>端口号:</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageNetConnectionSetting</name>
+    <message>
+        <source>Network Configuration</source>
+        <translation>网络配置</translation>
+    </message>
+    <message>
+        <source>IP Address Assignment </source>
+        <translation>IP 地址分配 </translation>
+    </message>
+    <message>
+        <source>Port Number</source>
+        <translation>端口号</translation>
+    </message>
+    <message>
+        <source>Inactivity Time</source>
+        <translation>闲置时间</translation>
+    </message>
+    <message>
+        <source>System Name</source>
+        <translation>系统名称</translation>
+    </message>
+    <message>
+        <source>DHCP (Dynamic Host Configuration Protocol)</source>
+        <translation>DHCP (Dynamic Host Configuration Protocol)</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>IP 地址:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>子网掩码:</translation>
+    </message>
+    <message>
+        <source>GateWay:</source>
+        <translation>网关:</translation>
+    </message>
+    <message>
+        <source>Port Number:</source>
+        <translation>端口号:</translation>
+    </message>
+    <message>
+        <source>[0 - 32767]</source>
+        <translation>[0 - 32767]</translation>
+    </message>
+    <message>
+        <source>Inactivity Time:</source>
+        <translation>闲置时间:</translation>
+    </message>
+    <message>
+        <source>[0 - 3600] sec.</source>
+        <translation>[0 - 3600] 秒</translation>
+    </message>
+    <message>
+        <source>System Name:</source>
+        <translation>系统名称:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanAdvSetting</name>
+    <message>
+        <source>WLAN (Advanced)</source>
+        <translation>WLAN (高级)</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXSearchDlg</name>
+    <message>
+        <source>Search for</source>
+        <translation>正在搜索</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXWaitingDlg</name>
+    <message>
+        <source>Waiting for</source>
+        <translation>正在等待</translation>
+    </message>
+</context>
+<context>
+    <name>CVrxQuorlink2ndDlg</name>
+    <message>
+        <source>Copyright © HALDA. All rights reserved.</source>
+        <translation>版权所有 © HALDA。保留所有权利。</translation>
+    </message>
 </context>
 </TS>

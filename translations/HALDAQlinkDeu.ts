@@ -213,5 +213,169 @@
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>
     </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <comment>61715</comment>
+        <translation>Geben Sie eine positive ganze Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Enter no more than %1 characters.</source>
+        <comment>61720</comment>
+        <translation>Geben Sie höchstens %1 Zeichen ein.</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageBasicSetting</name>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>LAN/WLAN</source>
+        <translation>LAN/WLAN</translation>
+    </message>
+    <message>
+        <source>LAN/WLAN Configuration</source>
+        <translation>LAN/WLAN-Konfiguration</translation>
+    </message>
+    <message>
+        <source>Printer Network Information</source>
+        <translation>Netzwerkinformationen des Druckers</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>Launch Browser</source>
+        <translation>Browser öffnen</translation>
+    </message>
+    <message>
+        <source>MAC Address:</source>
+        <translation>MAC-Adresse:</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>IP-Adresse:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>Subnetzmaske:</translation>
+    </message>
+    <message>
+        <source>Gateway:</source>
+        <translation>Gateway:</translation>
+    </message>
+    <message>
+        <source>Port Number:</source>
+        <translation>Portnummer:</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageNetConnectionSetting</name>
+    <message>
+        <source>Network Configuration</source>
+        <translation>Netzwerkkonfiguration</translation>
+    </message>
+    <message>
+        <source>IP Address Assignment </source>
+        <translation>IP-Adresszuweisung </translation>
+    </message>
+    <message>
+        <source>Port Number</source>
+        <translation>Portnummer</translation>
+    </message>
+    <message>
+        <source>Inactivity Time</source>
+        <translation>Inaktivitätszeit</translation>
+    </message>
+    <message>
+        <source>System Name</source>
+        <translation>Systemname</translation>
+    </message>
+    <message>
+        <source>DHCP (Dynamic Host Configuration Protocol)</source>
+        <translation>DHCP (Dynamic Host Configuration Protocol)</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>IP-Adresse:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>Subnetzmaske:</translation>
+    </message>
+    <message>
+        <source>GateWay:</source>
+        <translation>Gateway:</translation>
+    </message>
+    <message>
+        <source>Port Number:</source>
+        <translation>Portnummer:</translation>
+    </message>
+    <message>
+        <source>[0 - 32767]</source>
+        <translation>[0 - 32767]</translation>
+    </message>
+    <message>
+        <source>Inactivity Time:</source>
+        <translation>Inaktivitätszeit:</translation>
+    </message>
+    <message>
+        <source>[0 - 3600] sec.</source>
+        <translation>[0 - 3600] Sek.</translation>
+    </message>
+    <message>
+        <source>System Name:</source>
+        <translation>Systemname:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanAdvSetting</name>
+    <message>
+        <source>WLAN (Advanced)</source>
+        <translation>WLAN (Erweitert)</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXSearchDlg</name>
+    <message>
+        <source>Search for</source>
+        <translation>Suche nach</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXWaitingDlg</name>
+    <message>
+        <source>Waiting for</source>
+        <translation>Warten auf</translation>
+    </message>
+</context>
+<context>
+    <name>CVrxQuorlink2ndDlg</name>
+    <message>
+        <source>Copyright © HALDA. All rights reserved.</source>
+        <translation>Copyright © HALDA. Alle Rechte vorbehalten.</translation>
+    </message>
 </context>
 </TS>

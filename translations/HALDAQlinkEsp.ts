@@ -213,5 +213,169 @@
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>
     </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <comment>61715</comment>
+        <translation>Introduzca un número entero positivo.</translation>
+    </message>
+    <message>
+        <source>Enter no more than %1 characters.</source>
+        <comment>61720</comment>
+        <translation>Introduzca %1 caracteres como máximo.</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageBasicSetting</name>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>LAN/WLAN</source>
+        <translation>LAN/WLAN</translation>
+    </message>
+    <message>
+        <source>LAN/WLAN Configuration</source>
+        <translation>Configuración LAN/WLAN</translation>
+    </message>
+    <message>
+        <source>Printer Network Information</source>
+        <translation>Información de red de la impresora</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Launch Browser</source>
+        <translation>Abrir navegador</translation>
+    </message>
+    <message>
+        <source>MAC Address:</source>
+        <translation>Dirección MAC:</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>Dirección IP:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>Máscara de subred:</translation>
+    </message>
+    <message>
+        <source>Gateway:</source>
+        <translation>Puerta de enlace:</translation>
+    </message>
+    <message>
+        <source>Port Number:</source>
+        <translation>Número de puerto:</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageNetConnectionSetting</name>
+    <message>
+        <source>Network Configuration</source>
+        <translation>Configuración de red</translation>
+    </message>
+    <message>
+        <source>IP Address Assignment </source>
+        <translation>Asignación de dirección IP </translation>
+    </message>
+    <message>
+        <source>Port Number</source>
+        <translation>Número de puerto</translation>
+    </message>
+    <message>
+        <source>Inactivity Time</source>
+        <translation>Tiempo de inactividad</translation>
+    </message>
+    <message>
+        <source>System Name</source>
+        <translation>Nombre del sistema</translation>
+    </message>
+    <message>
+        <source>DHCP (Dynamic Host Configuration Protocol)</source>
+        <translation>DHCP (Dynamic Host Configuration Protocol)</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>Dirección IP:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>Máscara de subred:</translation>
+    </message>
+    <message>
+        <source>GateWay:</source>
+        <translation>Puerta de enlace:</translation>
+    </message>
+    <message>
+        <source>Port Number:</source>
+        <translation>Número de puerto:</translation>
+    </message>
+    <message>
+        <source>[0 - 32767]</source>
+        <translation>[0 - 32767]</translation>
+    </message>
+    <message>
+        <source>Inactivity Time:</source>
+        <translation>Tiempo de inactividad:</translation>
+    </message>
+    <message>
+        <source>[0 - 3600] sec.</source>
+        <translation>[0 - 3600] s</translation>
+    </message>
+    <message>
+        <source>System Name:</source>
+        <translation>Nombre del sistema:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanAdvSetting</name>
+    <message>
+        <source>WLAN (Advanced)</source>
+        <translation>WLAN (avanzado)</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXSearchDlg</name>
+    <message>
+        <source>Search for</source>
+        <translation>Buscando</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXWaitingDlg</name>
+    <message>
+        <source>Waiting for</source>
+        <translation>Esperando</translation>
+    </message>
+</context>
+<context>
+    <name>CVrxQuorlink2ndDlg</name>
+    <message>
+        <source>Copyright © HALDA. All rights reserved.</source>
+        <translation>Copyright © HALDA. Todos los derechos reservados.</translation>
+    </message>
 </context>
 </TS>

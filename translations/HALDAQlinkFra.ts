@@ -213,5 +213,169 @@
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>
     </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <comment>61715</comment>
+        <translation>Saisissez un entier positif.</translation>
+    </message>
+    <message>
+        <source>Enter no more than %1 characters.</source>
+        <comment>61720</comment>
+        <translation>Saisissez au plus %1 caractères.</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageBasicSetting</name>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>LAN/WLAN</source>
+        <translation>LAN/WLAN</translation>
+    </message>
+    <message>
+        <source>LAN/WLAN Configuration</source>
+        <translation>Configuration LAN/WLAN</translation>
+    </message>
+    <message>
+        <source>Printer Network Information</source>
+        <translation>Informations réseau de l'imprimante</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Launch Browser</source>
+        <translation>Ouvrir le navigateur</translation>
+    </message>
+    <message>
+        <source>MAC Address:</source>
+        <translation>Adresse MAC :</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>Adresse IP :</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>Masque de sous-réseau :</translation>
+    </message>
+    <message>
+        <source>Gateway:</source>
+        <translation>Passerelle :</translation>
+    </message>
+    <message>
+        <source>Port Number:</source>
+        <translation>Numéro de port :</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageNetConnectionSetting</name>
+    <message>
+        <source>Network Configuration</source>
+        <translation>Configuration réseau</translation>
+    </message>
+    <message>
+        <source>IP Address Assignment </source>
+        <translation>Attribution de l'adresse IP </translation>
+    </message>
+    <message>
+        <source>Port Number</source>
+        <translation>Numéro de port</translation>
+    </message>
+    <message>
+        <source>Inactivity Time</source>
+        <translation>Délai d'inactivité</translation>
+    </message>
+    <message>
+        <source>System Name</source>
+        <translation>Nom du système</translation>
+    </message>
+    <message>
+        <source>DHCP (Dynamic Host Configuration Protocol)</source>
+        <translation>DHCP (Dynamic Host Configuration Protocol)</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuelle</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>Adresse IP :</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>Masque de sous-réseau :</translation>
+    </message>
+    <message>
+        <source>GateWay:</source>
+        <translation>Passerelle :</translation>
+    </message>
+    <message>
+        <source>Port Number:</source>
+        <translation>Numéro de port :</translation>
+    </message>
+    <message>
+        <source>[0 - 32767]</source>
+        <translation>[0 - 32767]</translation>
+    </message>
+    <message>
+        <source>Inactivity Time:</source>
+        <translation>Délai d'inactivité :</translation>
+    </message>
+    <message>
+        <source>[0 - 3600] sec.</source>
+        <translation>[0 - 3600] s</translation>
+    </message>
+    <message>
+        <source>System Name:</source>
+        <translation>Nom du système :</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanAdvSetting</name>
+    <message>
+        <source>WLAN (Advanced)</source>
+        <translation>WLAN (avancé)</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXSearchDlg</name>
+    <message>
+        <source>Search for</source>
+        <translation>Recherche de</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXWaitingDlg</name>
+    <message>
+        <source>Waiting for</source>
+        <translation>En attente de</translation>
+    </message>
+</context>
+<context>
+    <name>CVrxQuorlink2ndDlg</name>
+    <message>
+        <source>Copyright © HALDA. All rights reserved.</source>
+        <translation>Copyright © HALDA. Tous droits réservés.</translation>
+    </message>
 </context>
 </TS>

@@ -213,5 +213,169 @@
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>
     </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <comment>61715</comment>
+        <translation>Adjon meg egy pozitív egész számot.</translation>
+    </message>
+    <message>
+        <source>Enter no more than %1 characters.</source>
+        <comment>61720</comment>
+        <translation>Legfeljebb %1 karaktert adjon meg.</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageBasicSetting</name>
+    <message>
+        <source>Search</source>
+        <translation>Keresés</translation>
+    </message>
+    <message>
+        <source>LAN/WLAN</source>
+        <translation>LAN/WLAN</translation>
+    </message>
+    <message>
+        <source>LAN/WLAN Configuration</source>
+        <translation>LAN/WLAN konfiguráció</translation>
+    </message>
+    <message>
+        <source>Printer Network Information</source>
+        <translation>A nyomtató hálózati adatai</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguráció</translation>
+    </message>
+    <message>
+        <source>Launch Browser</source>
+        <translation>Böngésző megnyitása</translation>
+    </message>
+    <message>
+        <source>MAC Address:</source>
+        <translation>MAC-cím:</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>IP-cím:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>Alhálózati maszk:</translation>
+    </message>
+    <message>
+        <source>Gateway:</source>
+        <translation>Átjáró:</translation>
+    </message>
+    <message>
+        <source>Port Number:</source>
+        <translation>Portszám:</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Nyelv</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Bezárás</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageNetConnectionSetting</name>
+    <message>
+        <source>Network Configuration</source>
+        <translation>Hálózati konfiguráció</translation>
+    </message>
+    <message>
+        <source>IP Address Assignment </source>
+        <translation>IP-cím kiosztása </translation>
+    </message>
+    <message>
+        <source>Port Number</source>
+        <translation>Portszám</translation>
+    </message>
+    <message>
+        <source>Inactivity Time</source>
+        <translation>Inaktivitási idő</translation>
+    </message>
+    <message>
+        <source>System Name</source>
+        <translation>Rendszernév</translation>
+    </message>
+    <message>
+        <source>DHCP (Dynamic Host Configuration Protocol)</source>
+        <translation>DHCP (Dynamic Host Configuration Protocol)</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Kézi</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>IP-cím:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>Alhálózati maszk:</translation>
+    </message>
+    <message>
+        <source>GateWay:</source>
+        <translation>Átjáró:</translation>
+    </message>
+    <message>
+        <source>Port Number:</source>
+        <translation>Portszám:</translation>
+    </message>
+    <message>
+        <source>[0 - 32767]</source>
+        <translation>[0 - 32767]</translation>
+    </message>
+    <message>
+        <source>Inactivity Time:</source>
+        <translation>Inaktivitási idő:</translation>
+    </message>
+    <message>
+        <source>[0 - 3600] sec.</source>
+        <translation>[0 - 3600] mp</translation>
+    </message>
+    <message>
+        <source>System Name:</source>
+        <translation>Rendszernév:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Mentés</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanAdvSetting</name>
+    <message>
+        <source>WLAN (Advanced)</source>
+        <translation>WLAN (speciális)</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXSearchDlg</name>
+    <message>
+        <source>Search for</source>
+        <translation>Keresés:</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXWaitingDlg</name>
+    <message>
+        <source>Waiting for</source>
+        <translation>Várakozás:</translation>
+    </message>
+</context>
+<context>
+    <name>CVrxQuorlink2ndDlg</name>
+    <message>
+        <source>Copyright © HALDA. All rights reserved.</source>
+        <translation>Copyright © HALDA. Minden jog fenntartva.</translation>
+    </message>
 </context>
 </TS>

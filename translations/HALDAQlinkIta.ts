@@ -213,5 +213,169 @@
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>
     </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <comment>61715</comment>
+        <translation>Immettere un numero intero positivo.</translation>
+    </message>
+    <message>
+        <source>Enter no more than %1 characters.</source>
+        <comment>61720</comment>
+        <translation>Immettere al massimo %1 caratteri.</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageBasicSetting</name>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>LAN/WLAN</source>
+        <translation>LAN/WLAN</translation>
+    </message>
+    <message>
+        <source>LAN/WLAN Configuration</source>
+        <translation>Configurazione LAN/WLAN</translation>
+    </message>
+    <message>
+        <source>Printer Network Information</source>
+        <translation>Informazioni di rete della stampante</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configurazione</translation>
+    </message>
+    <message>
+        <source>Launch Browser</source>
+        <translation>Apri browser</translation>
+    </message>
+    <message>
+        <source>MAC Address:</source>
+        <translation>Indirizzo MAC:</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>Indirizzo IP:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>Subnet mask:</translation>
+    </message>
+    <message>
+        <source>Gateway:</source>
+        <translation>Gateway:</translation>
+    </message>
+    <message>
+        <source>Port Number:</source>
+        <translation>Numero di porta:</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageNetConnectionSetting</name>
+    <message>
+        <source>Network Configuration</source>
+        <translation>Configurazione di rete</translation>
+    </message>
+    <message>
+        <source>IP Address Assignment </source>
+        <translation>Assegnazione indirizzo IP </translation>
+    </message>
+    <message>
+        <source>Port Number</source>
+        <translation>Numero di porta</translation>
+    </message>
+    <message>
+        <source>Inactivity Time</source>
+        <translation>Tempo di inattività</translation>
+    </message>
+    <message>
+        <source>System Name</source>
+        <translation>Nome di sistema</translation>
+    </message>
+    <message>
+        <source>DHCP (Dynamic Host Configuration Protocol)</source>
+        <translation>DHCP (Dynamic Host Configuration Protocol)</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuale</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>Indirizzo IP:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>Subnet mask:</translation>
+    </message>
+    <message>
+        <source>GateWay:</source>
+        <translation>Gateway:</translation>
+    </message>
+    <message>
+        <source>Port Number:</source>
+        <translation>Numero di porta:</translation>
+    </message>
+    <message>
+        <source>[0 - 32767]</source>
+        <translation>[0 - 32767]</translation>
+    </message>
+    <message>
+        <source>Inactivity Time:</source>
+        <translation>Tempo di inattività:</translation>
+    </message>
+    <message>
+        <source>[0 - 3600] sec.</source>
+        <translation>[0 - 3600] s</translation>
+    </message>
+    <message>
+        <source>System Name:</source>
+        <translation>Nome di sistema:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanAdvSetting</name>
+    <message>
+        <source>WLAN (Advanced)</source>
+        <translation>WLAN (avanzate)</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXSearchDlg</name>
+    <message>
+        <source>Search for</source>
+        <translation>Ricerca di</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXWaitingDlg</name>
+    <message>
+        <source>Waiting for</source>
+        <translation>In attesa di</translation>
+    </message>
+</context>
+<context>
+    <name>CVrxQuorlink2ndDlg</name>
+    <message>
+        <source>Copyright © HALDA. All rights reserved.</source>
+        <translation>Copyright © HALDA. Tutti i diritti riservati.</translation>
+    </message>
 </context>
 </TS>

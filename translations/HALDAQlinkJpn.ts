@@ -213,5 +213,169 @@
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>
     </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <comment>61715</comment>
+        <translation>正の整数を入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter no more than %1 characters.</source>
+        <comment>61720</comment>
+        <translation>%1 文字以内で入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageBasicSetting</name>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>LAN/WLAN</source>
+        <translation>LAN/WLAN</translation>
+    </message>
+    <message>
+        <source>LAN/WLAN Configuration</source>
+        <translation>LAN/WLAN 設定</translation>
+    </message>
+    <message>
+        <source>Printer Network Information</source>
+        <translation>プリンターのネットワーク情報</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Launch Browser</source>
+        <translation>ブラウザーを開く</translation>
+    </message>
+    <message>
+        <source>MAC Address:</source>
+        <translation>MAC アドレス:</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>IP アドレス:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>サブネット マスク:</translation>
+    </message>
+    <message>
+        <source>Gateway:</source>
+        <translation>ゲートウェイ:</translation>
+    </message>
+    <message>
+        <source>Port Number:</source>
+        <translation>ポート番号:</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageNetConnectionSetting</name>
+    <message>
+        <source>Network Configuration</source>
+        <translation>ネットワーク設定</translation>
+    </message>
+    <message>
+        <source>IP Address Assignment </source>
+        <translation>IP アドレスの割り当て </translation>
+    </message>
+    <message>
+        <source>Port Number</source>
+        <translation>ポート番号</translation>
+    </message>
+    <message>
+        <source>Inactivity Time</source>
+        <translation>無操作時間</translation>
+    </message>
+    <message>
+        <source>System Name</source>
+        <translation>システム名</translation>
+    </message>
+    <message>
+        <source>DHCP (Dynamic Host Configuration Protocol)</source>
+        <translation>DHCP (Dynamic Host Configuration Protocol)</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手動</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>IP アドレス:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>サブネット マスク:</translation>
+    </message>
+    <message>
+        <source>GateWay:</source>
+        <translation>ゲートウェイ:</translation>
+    </message>
+    <message>
+        <source>Port Number:</source>
+        <translation>ポート番号:</translation>
+    </message>
+    <message>
+        <source>[0 - 32767]</source>
+        <translation>[0 - 32767]</translation>
+    </message>
+    <message>
+        <source>Inactivity Time:</source>
+        <translation>無操作時間:</translation>
+    </message>
+    <message>
+        <source>[0 - 3600] sec.</source>
+        <translation>[0 - 3600] 秒</translation>
+    </message>
+    <message>
+        <source>System Name:</source>
+        <translation>システム名:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanAdvSetting</name>
+    <message>
+        <source>WLAN (Advanced)</source>
+        <translation>WLAN (詳細)</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXSearchDlg</name>
+    <message>
+        <source>Search for</source>
+        <translation>検索中</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXWaitingDlg</name>
+    <message>
+        <source>Waiting for</source>
+        <translation>待機中</translation>
+    </message>
+</context>
+<context>
+    <name>CVrxQuorlink2ndDlg</name>
+    <message>
+        <source>Copyright © HALDA. All rights reserved.</source>
+        <translation>Copyright © HALDA. All rights reserved.</translation>
+    </message>
 </context>
 </TS>

@@ -213,5 +213,169 @@
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>
     </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <comment>61715</comment>
+        <translation>양의 정수를 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Enter no more than %1 characters.</source>
+        <comment>61720</comment>
+        <translation>%1자 이하로 입력하십시오.</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageBasicSetting</name>
+    <message>
+        <source>Search</source>
+        <translation>검색</translation>
+    </message>
+    <message>
+        <source>LAN/WLAN</source>
+        <translation>LAN/WLAN</translation>
+    </message>
+    <message>
+        <source>LAN/WLAN Configuration</source>
+        <translation>LAN/WLAN 구성</translation>
+    </message>
+    <message>
+        <source>Printer Network Information</source>
+        <translation>프린터 네트워크 정보</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>구성</translation>
+    </message>
+    <message>
+        <source>Launch Browser</source>
+        <translation>브라우저 열기</translation>
+    </message>
+    <message>
+        <source>MAC Address:</source>
+        <translation>MAC 주소:</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>IP 주소:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>서브넷 마스크:</translation>
+    </message>
+    <message>
+        <source>Gateway:</source>
+        <translation>게이트웨이:</translation>
+    </message>
+    <message>
+        <source>Port Number:</source>
+        <translation>포트 번호:</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageNetConnectionSetting</name>
+    <message>
+        <source>Network Configuration</source>
+        <translation>네트워크 구성</translation>
+    </message>
+    <message>
+        <source>IP Address Assignment </source>
+        <translation>IP 주소 할당 </translation>
+    </message>
+    <message>
+        <source>Port Number</source>
+        <translation>포트 번호</translation>
+    </message>
+    <message>
+        <source>Inactivity Time</source>
+        <translation>비활성 시간</translation>
+    </message>
+    <message>
+        <source>System Name</source>
+        <translation>시스템 이름</translation>
+    </message>
+    <message>
+        <source>DHCP (Dynamic Host Configuration Protocol)</source>
+        <translation>DHCP (Dynamic Host Configuration Protocol)</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>수동</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>IP 주소:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>서브넷 마스크:</translation>
+    </message>
+    <message>
+        <source>GateWay:</source>
+        <translation>게이트웨이:</translation>
+    </message>
+    <message>
+        <source>Port Number:</source>
+        <translation>포트 번호:</translation>
+    </message>
+    <message>
+        <source>[0 - 32767]</source>
+        <translation>[0 - 32767]</translation>
+    </message>
+    <message>
+        <source>Inactivity Time:</source>
+        <translation>비활성 시간:</translation>
+    </message>
+    <message>
+        <source>[0 - 3600] sec.</source>
+        <translation>[0 - 3600] 초</translation>
+    </message>
+    <message>
+        <source>System Name:</source>
+        <translation>시스템 이름:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanAdvSetting</name>
+    <message>
+        <source>WLAN (Advanced)</source>
+        <translation>WLAN (고급)</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXSearchDlg</name>
+    <message>
+        <source>Search for</source>
+        <translation>검색 중</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXWaitingDlg</name>
+    <message>
+        <source>Waiting for</source>
+        <translation>대기 중</translation>
+    </message>
+</context>
+<context>
+    <name>CVrxQuorlink2ndDlg</name>
+    <message>
+        <source>Copyright © HALDA. All rights reserved.</source>
+        <translation>Copyright © HALDA. All rights reserved.</translation>
+    </message>
 </context>
 </TS>

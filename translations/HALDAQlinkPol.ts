@@ -213,5 +213,169 @@
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>
     </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <comment>61715</comment>
+        <translation>Wprowadź dodatnią liczbę całkowitą.</translation>
+    </message>
+    <message>
+        <source>Enter no more than %1 characters.</source>
+        <comment>61720</comment>
+        <translation>Wprowadź nie więcej niż %1 znaków.</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageBasicSetting</name>
+    <message>
+        <source>Search</source>
+        <translation>Szukaj</translation>
+    </message>
+    <message>
+        <source>LAN/WLAN</source>
+        <translation>LAN/WLAN</translation>
+    </message>
+    <message>
+        <source>LAN/WLAN Configuration</source>
+        <translation>Konfiguracja LAN/WLAN</translation>
+    </message>
+    <message>
+        <source>Printer Network Information</source>
+        <translation>Informacje sieciowe drukarki</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguracja</translation>
+    </message>
+    <message>
+        <source>Launch Browser</source>
+        <translation>Otwórz przeglądarkę</translation>
+    </message>
+    <message>
+        <source>MAC Address:</source>
+        <translation>Adres MAC:</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>Adres IP:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>Maska podsieci:</translation>
+    </message>
+    <message>
+        <source>Gateway:</source>
+        <translation>Brama:</translation>
+    </message>
+    <message>
+        <source>Port Number:</source>
+        <translation>Numer portu:</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageNetConnectionSetting</name>
+    <message>
+        <source>Network Configuration</source>
+        <translation>Konfiguracja sieci</translation>
+    </message>
+    <message>
+        <source>IP Address Assignment </source>
+        <translation>Przydzielanie adresu IP </translation>
+    </message>
+    <message>
+        <source>Port Number</source>
+        <translation>Numer portu</translation>
+    </message>
+    <message>
+        <source>Inactivity Time</source>
+        <translation>Czas bezczynności</translation>
+    </message>
+    <message>
+        <source>System Name</source>
+        <translation>Nazwa systemu</translation>
+    </message>
+    <message>
+        <source>DHCP (Dynamic Host Configuration Protocol)</source>
+        <translation>DHCP (Dynamic Host Configuration Protocol)</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Ręcznie</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>Adres IP:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>Maska podsieci:</translation>
+    </message>
+    <message>
+        <source>GateWay:</source>
+        <translation>Brama:</translation>
+    </message>
+    <message>
+        <source>Port Number:</source>
+        <translation>Numer portu:</translation>
+    </message>
+    <message>
+        <source>[0 - 32767]</source>
+        <translation>[0 - 32767]</translation>
+    </message>
+    <message>
+        <source>Inactivity Time:</source>
+        <translation>Czas bezczynności:</translation>
+    </message>
+    <message>
+        <source>[0 - 3600] sec.</source>
+        <translation>[0 - 3600] s</translation>
+    </message>
+    <message>
+        <source>System Name:</source>
+        <translation>Nazwa systemu:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanAdvSetting</name>
+    <message>
+        <source>WLAN (Advanced)</source>
+        <translation>WLAN (zaawansowane)</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXSearchDlg</name>
+    <message>
+        <source>Search for</source>
+        <translation>Wyszukiwanie</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXWaitingDlg</name>
+    <message>
+        <source>Waiting for</source>
+        <translation>Oczekiwanie na</translation>
+    </message>
+</context>
+<context>
+    <name>CVrxQuorlink2ndDlg</name>
+    <message>
+        <source>Copyright © HALDA. All rights reserved.</source>
+        <translation>Copyright © HALDA. Wszelkie prawa zastrzeżone.</translation>
+    </message>
 </context>
 </TS>

@@ -213,5 +213,169 @@
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>
     </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <comment>61715</comment>
+        <translation>Введите положительное целое число.</translation>
+    </message>
+    <message>
+        <source>Enter no more than %1 characters.</source>
+        <comment>61720</comment>
+        <translation>Введите не более %1 символов.</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageBasicSetting</name>
+    <message>
+        <source>Search</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>LAN/WLAN</source>
+        <translation>LAN/WLAN</translation>
+    </message>
+    <message>
+        <source>LAN/WLAN Configuration</source>
+        <translation>Настройка LAN/WLAN</translation>
+    </message>
+    <message>
+        <source>Printer Network Information</source>
+        <translation>Сетевые параметры принтера</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Настройка</translation>
+    </message>
+    <message>
+        <source>Launch Browser</source>
+        <translation>Открыть браузер</translation>
+    </message>
+    <message>
+        <source>MAC Address:</source>
+        <translation>MAC-адрес:</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>IP-адрес:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>Маска подсети:</translation>
+    </message>
+    <message>
+        <source>Gateway:</source>
+        <translation>Шлюз:</translation>
+    </message>
+    <message>
+        <source>Port Number:</source>
+        <translation>Номер порта:</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageNetConnectionSetting</name>
+    <message>
+        <source>Network Configuration</source>
+        <translation>Настройка сети</translation>
+    </message>
+    <message>
+        <source>IP Address Assignment </source>
+        <translation>Назначение IP-адреса </translation>
+    </message>
+    <message>
+        <source>Port Number</source>
+        <translation>Номер порта</translation>
+    </message>
+    <message>
+        <source>Inactivity Time</source>
+        <translation>Время бездействия</translation>
+    </message>
+    <message>
+        <source>System Name</source>
+        <translation>Имя системы</translation>
+    </message>
+    <message>
+        <source>DHCP (Dynamic Host Configuration Protocol)</source>
+        <translation>DHCP (Dynamic Host Configuration Protocol)</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Вручную</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>IP-адрес:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>Маска подсети:</translation>
+    </message>
+    <message>
+        <source>GateWay:</source>
+        <translation>Шлюз:</translation>
+    </message>
+    <message>
+        <source>Port Number:</source>
+        <translation>Номер порта:</translation>
+    </message>
+    <message>
+        <source>[0 - 32767]</source>
+        <translation>[0 - 32767]</translation>
+    </message>
+    <message>
+        <source>Inactivity Time:</source>
+        <translation>Время бездействия:</translation>
+    </message>
+    <message>
+        <source>[0 - 3600] sec.</source>
+        <translation>[0 - 3600] с</translation>
+    </message>
+    <message>
+        <source>System Name:</source>
+        <translation>Имя системы:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanAdvSetting</name>
+    <message>
+        <source>WLAN (Advanced)</source>
+        <translation>WLAN (дополнительно)</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXSearchDlg</name>
+    <message>
+        <source>Search for</source>
+        <translation>Поиск</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXWaitingDlg</name>
+    <message>
+        <source>Waiting for</source>
+        <translation>Ожидание</translation>
+    </message>
+</context>
+<context>
+    <name>CVrxQuorlink2ndDlg</name>
+    <message>
+        <source>Copyright © HALDA. All rights reserved.</source>
+        <translation>© HALDA. Все права защищены.</translation>
+    </message>
 </context>
 </TS>

@@ -213,5 +213,169 @@
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>
     </message>
+    <message>
+        <source>Enter a positive integer.</source>
+        <comment>61715</comment>
+        <translation>請輸入正整數。</translation>
+    </message>
+    <message>
+        <source>Enter no more than %1 characters.</source>
+        <comment>61720</comment>
+        <translation>最多輸入 %1 個字元。</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageBasicSetting</name>
+    <message>
+        <source>Search</source>
+        <translation>搜尋</translation>
+    </message>
+    <message>
+        <source>LAN/WLAN</source>
+        <translation>LAN/WLAN</translation>
+    </message>
+    <message>
+        <source>LAN/WLAN Configuration</source>
+        <translation>LAN/WLAN 組態</translation>
+    </message>
+    <message>
+        <source>Printer Network Information</source>
+        <translation>印表機網路資訊</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>組態</translation>
+    </message>
+    <message>
+        <source>Launch Browser</source>
+        <translation>開啟瀏覽器</translation>
+    </message>
+    <message>
+        <source>MAC Address:</source>
+        <translation>MAC 位址:</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>IP 位址:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>子網路遮罩:</translation>
+    </message>
+    <message>
+        <source>Gateway:</source>
+        <translation>閘道:</translation>
+    </message>
+    <message>
+        <source>Port Number:</source>
+        <translation>連接埠號碼:</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageNetConnectionSetting</name>
+    <message>
+        <source>Network Configuration</source>
+        <translation>網路組態</translation>
+    </message>
+    <message>
+        <source>IP Address Assignment </source>
+        <translation>IP 位址指派 </translation>
+    </message>
+    <message>
+        <source>Port Number</source>
+        <translation>連接埠號碼</translation>
+    </message>
+    <message>
+        <source>Inactivity Time</source>
+        <translation>閒置時間</translation>
+    </message>
+    <message>
+        <source>System Name</source>
+        <translation>系統名稱</translation>
+    </message>
+    <message>
+        <source>DHCP (Dynamic Host Configuration Protocol)</source>
+        <translation>DHCP (Dynamic Host Configuration Protocol)</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手動</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>IP 位址:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>子網路遮罩:</translation>
+    </message>
+    <message>
+        <source>GateWay:</source>
+        <translation>閘道:</translation>
+    </message>
+    <message>
+        <source>Port Number:</source>
+        <translation>連接埠號碼:</translation>
+    </message>
+    <message>
+        <source>[0 - 32767]</source>
+        <translation>[0 - 32767]</translation>
+    </message>
+    <message>
+        <source>Inactivity Time:</source>
+        <translation>閒置時間:</translation>
+    </message>
+    <message>
+        <source>[0 - 3600] sec.</source>
+        <translation>[0 - 3600] 秒</translation>
+    </message>
+    <message>
+        <source>System Name:</source>
+        <translation>系統名稱:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanAdvSetting</name>
+    <message>
+        <source>WLAN (Advanced)</source>
+        <translation>WLAN (進階)</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXSearchDlg</name>
+    <message>
+        <source>Search for</source>
+        <translation>正在搜尋</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXWaitingDlg</name>
+    <message>
+        <source>Waiting for</source>
+        <translation>正在等待</translation>
+    </message>
+</context>
+<context>
+    <name>CVrxQuorlink2ndDlg</name>
+    <message>
+        <source>Copyright © HALDA. All rights reserved.</source>
+        <translation>版權所有 © HALDA。保留一切權利。</translation>
+    </message>
 </context>
 </TS>
