@@ -33,5 +33,5 @@ public:
 
 private:
     static SimPrinter PrinterFrom(const nlohmann::json& item);
-    static void Generate(const nlohmann::json& spec, std::vector<SimPrinter>& printers);
+    static void Generate(const nlohmann::json& description, std::vector<SimPrinter>& printers);
 };
