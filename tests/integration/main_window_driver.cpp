@@ -17,6 +17,8 @@
 #include "FakeLanguageSelection.h"
 #include "FakeMessageBox.h"
 
+#include "HarnessNetwork.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,58 +26,13 @@
 #include <QTableWidget>
 #include <QTimer>
 
-#include <arpa/inet.h>
-#include <ifaddrs.h>
-#include <netinet/in.h>
-#include <sys/stat.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 namespace {
 
-int g_failures = 0;
-
-void Check(bool condition, const std::string& what) {
-    std::printf("%s: %s\n", condition ? "ok" : "FAILED", what.c_str());
-    if (!condition)
-        ++g_failures;
-}
-
-// True when this process runs in the network namespace named by QL_NS_TOOL (made by the harness).
-bool InHarnessNamespace() {
-    const char* name = std::getenv("QL_NS_TOOL");
-    if (!name || !*name)
-        return false;
-    struct stat own {
-    }, harness{};
-    if (stat("/proc/self/ns/net", &own) != 0 ||
-        stat(("/run/netns/" + std::string(name)).c_str(), &harness) != 0)
-        return false;
-    return own.st_dev == harness.st_dev && own.st_ino == harness.st_ino;
-}
-
-// True when every IPv4 address here is loopback or in 192.0.2.0/24, 198.51.100.0/24 or 203.0.113.0/24.
-bool OnlyTestNetworks() {
-    ifaddrs* list = nullptr;
-    if (getifaddrs(&list) != 0)
-        return false;
-    bool only = true;
-    for (const ifaddrs* entry = list; entry; entry = entry->ifa_next) {
-        if (!entry->ifa_addr || entry->ifa_addr->sa_family != AF_INET)
-            continue;
-        const std::uint32_t address =
-            ntohl(reinterpret_cast<const sockaddr_in*>(entry->ifa_addr)->sin_addr.s_addr);
-        const std::uint32_t net24 = address & 0xFFFFFF00u;
-        if ((address >> 24) != 127 && net24 != 0xC0000200u && net24 != 0xC6336400u && net24 != 0xCB007100u) {
-            std::fprintf(stderr, "main-window-driver: interface %s is on a real network\n", entry->ifa_name);
-            only = false;
-        }
-    }
-    freeifaddrs(list);
-    return only;
-}
+using harness::Check;
 
 QString Cell(QTableWidget* list, int row, int column) {
     const QTableWidgetItem* item = list->item(row, column);
@@ -96,10 +53,8 @@ std::string Show(const QStringList& texts) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!InHarnessNamespace() || !OnlyTestNetworks()) {
-        std::fprintf(stderr, "main-window-driver: runs only inside scripts/netns-harness\n");
+    if (!harness::InsideHarness("main-window-driver"))
         return 2;
-    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
@@ -160,6 +115,6 @@ int main(int argc, char** argv) {
     const int result = view.DoModal();
     Check(result == IDCANCEL, "Close ends the window cancelled");
 
-    std::printf("%s\n", g_failures ? "main-window-driver: FAILED" : "main-window-driver: passed");
-    return g_failures ? 1 : 0;
+    std::printf("%s\n", harness::failures ? "main-window-driver: FAILED" : "main-window-driver: passed");
+    return harness::failures ? 1 : 0;
 }

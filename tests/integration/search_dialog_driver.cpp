@@ -12,15 +12,12 @@
 
 #include "FakeMessageBox.h"
 
+#include "HarnessNetwork.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QTimer>
-
-#include <arpa/inet.h>
-#include <ifaddrs.h>
-#include <netinet/in.h>
-#include <sys/stat.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,48 +25,7 @@
 
 namespace {
 
-int g_failures = 0;
-
-void Check(bool condition, const std::string& what) {
-    std::printf("%s: %s\n", condition ? "ok" : "FAILED", what.c_str());
-    if (!condition)
-        ++g_failures;
-}
-
-// True when this process runs in the network namespace named by QL_NS_TOOL (made by the harness).
-bool InHarnessNamespace() {
-    const char* name = std::getenv("QL_NS_TOOL");
-    if (!name || !*name)
-        return false;
-    struct stat own {
-    }, harness{};
-    if (stat("/proc/self/ns/net", &own) != 0 ||
-        stat(("/run/netns/" + std::string(name)).c_str(), &harness) != 0)
-        return false;
-    return own.st_dev == harness.st_dev && own.st_ino == harness.st_ino;
-}
-
-// True when every IPv4 address here is loopback or in 192.0.2.0/24, 198.51.100.0/24 or 203.0.113.0/24.
-bool OnlyTestNetworks() {
-    ifaddrs* list = nullptr;
-    if (getifaddrs(&list) != 0)
-        return false;
-    bool only = true;
-    for (const ifaddrs* entry = list; entry; entry = entry->ifa_next) {
-        if (!entry->ifa_addr || entry->ifa_addr->sa_family != AF_INET)
-            continue;
-        const std::uint32_t address =
-            ntohl(reinterpret_cast<const sockaddr_in*>(entry->ifa_addr)->sin_addr.s_addr);
-        const std::uint32_t net24 = address & 0xFFFFFF00u;
-        if ((address >> 24) != 127 && net24 != 0xC0000200u && net24 != 0xC6336400u && net24 != 0xCB007100u) {
-            std::fprintf(stderr, "search-dialog-driver: interface %s is on a real network\n",
-                         entry->ifa_name);
-            only = false;
-        }
-    }
-    freeifaddrs(list);
-    return only;
-}
+using harness::Check;
 
 struct Run {
     int result = -1;
@@ -150,10 +106,8 @@ void CheckPrinters(const Run& run, const std::string& label) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!InHarnessNamespace() || !OnlyTestNetworks()) {
-        std::fprintf(stderr, "search-dialog-driver: runs only inside scripts/netns-harness\n");
+    if (!harness::InsideHarness("search-dialog-driver"))
         return 2;
-    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
@@ -170,6 +124,6 @@ int main(int argc, char** argv) {
     Check(escaped.stillUpAfterEscape, "Escape and a close do not end the dialog during the search");
     CheckPrinters(escaped, "with Escape");
 
-    std::printf("%s\n", g_failures ? "search-dialog-driver: FAILED" : "search-dialog-driver: passed");
-    return g_failures ? 1 : 0;
+    std::printf("%s\n", harness::failures ? "search-dialog-driver: FAILED" : "search-dialog-driver: passed");
+    return harness::failures ? 1 : 0;
 }

@@ -6,6 +6,7 @@
 #include "netsearch/SearchProcedure.h"
 #include "netsearch/SettingsMessage.h"
 
+#include "HarnessNetwork.h"
 #include "SimProcess.h"
 
 #include <gtest/gtest.h>
@@ -21,8 +22,11 @@ namespace {
 using nlohmann::json;
 using Clock = std::chrono::steady_clock;
 
+// Only inside the harness's tool namespace may these tests send anything.
 bool InHarness() {
-    return std::getenv("QL_NS_PRINTERS") && std::getenv("QL_SIM_BIN");
+    static const bool inside = std::getenv("QL_NS_PRINTERS") && std::getenv("QL_SIM_BIN") &&
+                               harness::InsideHarness("search-integration-tests");
+    return inside;
 }
 
 #define REQUIRE_HARNESS()                                                                                    \

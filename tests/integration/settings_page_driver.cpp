@@ -11,10 +11,7 @@
 #include "netsearch/SearchProcedure.h"
 #include "ui/CVrxQuorlink2ndDlg.h"
 
-#include <arpa/inet.h>
-#include <ifaddrs.h>
-#include <netinet/in.h>
-#include <sys/stat.h>
+#include "HarnessNetwork.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,50 +20,7 @@
 
 namespace {
 
-int g_failures = 0;
-
-void Check(bool condition, const std::string& what) {
-    std::printf("%s: %s\n", condition ? "ok" : "FAILED", what.c_str());
-    if (!condition)
-        ++g_failures;
-}
-
-// True when this process runs in the network namespace named by QL_NS_TOOL (made by the harness).
-bool InHarnessNamespace() {
-    const char* name = std::getenv("QL_NS_TOOL");
-    if (!name || !*name)
-        return false;
-    struct stat own {
-    }, harness{};
-    if (stat("/proc/self/ns/net", &own) != 0 ||
-        stat(("/run/netns/" + std::string(name)).c_str(), &harness) != 0)
-        return false;
-    return own.st_dev == harness.st_dev && own.st_ino == harness.st_ino;
-}
-
-// True when every IPv4 address of this network namespace is loopback or in 192.0.2.0/24, 198.51.100.0/24
-// or 203.0.113.0/24.
-bool OnlyTestNetworks() {
-    ifaddrs* list = nullptr;
-    if (getifaddrs(&list) != 0)
-        return false;
-    bool only = true;
-    for (const ifaddrs* entry = list; entry; entry = entry->ifa_next) {
-        if (!entry->ifa_addr || entry->ifa_addr->sa_family != AF_INET)
-            continue;
-        const std::uint32_t address =
-            ntohl(reinterpret_cast<const sockaddr_in*>(entry->ifa_addr)->sin_addr.s_addr);
-        const std::uint32_t net24 = address & 0xFFFFFF00u;
-        const bool loopback = (address >> 24) == 127;
-        if (!loopback && net24 != 0xC0000200u && net24 != 0xC6336400u && net24 != 0xCB007100u) {
-            std::fprintf(stderr, "settings-page-driver: interface %s is on a real network\n",
-                         entry->ifa_name);
-            only = false;
-        }
-    }
-    freeifaddrs(list);
-    return only;
-}
+using harness::Check;
 
 class AnsweringMessages : public IMessageBox {
 public:
@@ -159,10 +113,8 @@ void SaveAndReturn(CVrxQuorlink2ndDlg& window) {
 } // namespace
 
 int main() {
-    if (!InHarnessNamespace() || !OnlyTestNetworks()) {
-        std::fprintf(stderr, "settings-page-driver: runs only inside scripts/netns-harness\n");
+    if (!harness::InsideHarness("settings-page-driver"))
         return 2;
-    }
 
     CUdpEndpoint& endpoint = *CUdpEndpoint::GetInstance();
     AnsweringMessages messages;
@@ -229,6 +181,6 @@ int main() {
     Check(messages.questions == questionsBefore, "unchanged settings ask nothing");
     Check(Column(list, wired, CVRXPageBasicSetting::kColumnIpAddress) == "192.0.2.77", "the address stays");
 
-    std::printf("%s\n", g_failures == 0 ? "settings page: all passed" : "settings page: FAILED");
-    return g_failures == 0 ? 0 : 1;
+    std::printf("%s\n", harness::failures == 0 ? "settings page: all passed" : "settings page: FAILED");
+    return harness::failures == 0 ? 0 : 1;
 }
