@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstring>
 #include <memory>
 #include <random>
@@ -27,6 +29,8 @@ struct WiredCase {
     bool recognised;
     std::uint8_t http; // expected Http
 };
+
+void PrintTo(const WiredCase& c, std::ostream* out) { *out << c.length << " bytes \"" << c.header << "\""; }
 
 class WiredAnswers : public ::testing::TestWithParam<WiredCase> {};
 
@@ -59,6 +63,10 @@ struct WirelessCase {
     bool recognised;
     bool nameCopied;
 };
+
+void PrintTo(const WirelessCase& c, std::ostream* out) {
+    *out << c.length << " bytes \"" << c.header.substr(0, 18) << "\" mask 0x" << std::hex << int{c.mask0};
+}
 
 class WirelessAnswers : public ::testing::TestWithParam<WirelessCase> {};
 
