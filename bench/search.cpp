@@ -13,6 +13,7 @@
 #include "netsearch/CUdpEndpoint.h"
 #include "netsearch/SearchProcedure.h"
 
+#include "../tests/support/HarnessNetwork.h"
 #include "../tests/support/SimProcess.h"
 
 #include <chrono>
@@ -48,7 +49,8 @@ struct Case {
 } // namespace
 
 int main() {
-    if (!std::getenv("QL_NS_PRINTERS") || !std::getenv("QL_TOOL_ADDR2")) {
+    if (!std::getenv("QL_NS_PRINTERS") || !std::getenv("QL_TOOL_ADDR2") ||
+        !harness::InsideHarness("bench-search")) {
         std::fprintf(stderr, "bench-search: run me in scripts/netns-harness --second-link -- %s\n",
                      "bench-search");
         return 2;
