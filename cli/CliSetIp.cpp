@@ -1,48 +1,18 @@
 #include "app/StringTable.h"
+#include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
 #include "netsearch/CUdpEndpoint.h"
 #include "netsearch/IpSettingsRules.h"
 #include "netsearch/SearchProcedure.h"
 #include "netsearch/SettingsRequest.h"
 
-#include <arpa/inet.h>
-#include <cctype>
 #include <cstdio>
-#include <cstring>
-#include <optional>
 
 namespace {
 
-std::optional<SettingsRequest::Address> ParseAddress(const std::string& text) {
-    in_addr address{};
-    if (::inet_pton(AF_INET, text.c_str(), &address) != 1)
-        return std::nullopt;
-    SettingsRequest::Address out;
-    std::memcpy(out.data(), &address.s_addr, 4);
-    return out;
-}
-
-std::optional<unsigned> ParseNumber(const std::string& text) {
-    if (text.empty() || text.size() > 9)
-        return std::nullopt;
-    for (const char c : text)
-        if (!std::isdigit(static_cast<unsigned char>(c)))
-            return std::nullopt;
-    return static_cast<unsigned>(std::stoul(text));
-}
-
-// "00:1a:2b:3c:4d:5e" in any case, as the tables' key; "" when it is no MAC address.
-std::string NormaliseMac(const std::string& text) {
-    unsigned bytes[6];
-    char tail;
-    if (text.size() != 17 || std::sscanf(text.c_str(), "%2x:%2x:%2x:%2x:%2x:%2x%c", &bytes[0], &bytes[1],
-                                         &bytes[2], &bytes[3], &bytes[4], &bytes[5], &tail) != 6)
-        return {};
-    std::uint8_t mac[6];
-    for (int i = 0; i < 6; ++i)
-        mac[i] = static_cast<std::uint8_t>(bytes[i]);
-    return MacText(mac);
-}
+using CliArguments::NormaliseMac;
+using CliArguments::ParseAddress;
+using CliArguments::ParseNumber;
 
 int Fail(int status, const std::string& message) {
     std::fprintf(stderr, "quorlink set-ip: %s\n", message.c_str());
