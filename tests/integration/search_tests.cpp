@@ -349,12 +349,14 @@ struct CliRun {
     std::string out;
 };
 
-CliRun Cli(const std::string& args) {
+// The command line program with args; wrapper (such as "unshare --net") runs it.
+CliRun Cli(const std::string& args, const std::string& wrapper = "") {
     const char* cli = std::getenv("QL_CLI");
     if (!cli)
         return {-1, ""};
     TempDir dir;
-    const std::string command = std::string(cli) + " " + args + " 2>" + dir.file("err");
+    const std::string command =
+        (wrapper.empty() ? "" : wrapper + " ") + std::string(cli) + " " + args + " 2>" + dir.file("err");
     FILE* pipe = ::popen(command.c_str(), "r");
     std::string out;
     char buffer[4096];
@@ -408,6 +410,18 @@ TEST(CliCommands, SearchJsonListsWiredFirst) {
     sim.Stop();
     const json none = SearchJson();
     EXPECT_EQ(none, json::array()) << "no answer: an empty list and success";
+}
+
+TEST(CliCommands, WithoutAUsableInterfaceBothCommandsSayNoNetworkAndExitTwo) {
+    REQUIRE_HARNESS();
+    START_SIM(sim, Printers({{{"type", "wired"}, {"mac", "02:00:00:00:00:01"}}}));
+    // A fresh network namespace of this one's own, holding nothing but a loopback device.
+    for (const std::string args : {"search", "search --json", "set-ip 02:00:00:00:00:01 --dhcp"}) {
+        const CliRun run = Cli(args, "unshare --net");
+        EXPECT_EQ(run.status, 2) << args << "\n" << run.out;
+        EXPECT_EQ(run.out, "NO NETWORK CONNECTION FOUND\n") << args;
+    }
+    EXPECT_TRUE(sim.Requests().empty()) << "nothing reached the printers";
 }
 
 TEST(CliCommands, SetIpThenSearchShowsTheNewSettings) {
