@@ -1,5 +1,6 @@
 #include "netsearch/CUdpEndpoint.h"
 
+#include "CapturedLog.h"
 #include "FakeSocketApi.h"
 
 #include <gtest/gtest.h>
@@ -376,6 +377,19 @@ TEST_F(NetsearchUdpEndpointExchange, BurstsOfAnswersDuringTheCollectionAreReadBe
     EXPECT_LE(net.nowMs, lastBurst + 2050);
 }
 
+TEST_F(NetsearchUdpEndpointExchange, ASecondInterfaceReadKeepsThePrinterTables) {
+    AnswerEveryRequest({WiredAnswer(1), WirelessAnswer(2, 47, 0)});
+    endpoint.ClearPrinterTables();
+    ASSERT_EQ(endpoint.SearchPrinter(0, 1), 1);
+    const int calls = lister.calls;
+    EXPECT_TRUE(endpoint.InitLocalNetworkInterface());
+    EXPECT_EQ(lister.calls, calls);
+    EthernetInfoMap wired;
+    WLanInfoMap wireless;
+    EXPECT_EQ(endpoint.CopyEthernetInfoTo(wired), 1);
+    EXPECT_EQ(endpoint.CopyWLanInfoTo(wireless), 1);
+}
+
 TEST_F(NetsearchUdpEndpointExchange, ReceiveWithoutSocketIsZero) {
     EXPECT_EQ(endpoint.ReceiveResponseData(0), 0);
 }
@@ -391,16 +405,18 @@ TEST_F(NetsearchUdpEndpointExchange, SettingsConfirmationsByLength) {
     struct Case {
         std::string reply;
         bool confirmed;
+        std::string logged; // the confirmation's log line
     };
-    const Case cases[] = {{"SET", false},
-                          {"SETC", true},
-                          {"SETC" + std::string(13, '.'), true},
-                          {"SETC" + std::string(14, '.'), true},
-                          {"__[I_F]__[SET_RSP]", true},
-                          {"__[I_F]__[SET_RS", false}};
+    const Case cases[] = {{"SET", false, ""},
+                          {"SETC", true, "ReceiveSettingResultData: SET COMPLETED-3"},
+                          {"SETC" + std::string(13, '.'), true, "ReceiveSettingResultData: SET COMPLETED-3"},
+                          {"SETC" + std::string(14, '.'), true, "ReceiveSettingResultData: SET COMPLETED-2"},
+                          {"__[I_F]__[SET_RSP]", true, "ReceiveSettingResultData: SET COMPLETED-1"},
+                          {"__[I_F]__[SET_RS", false, ""}};
     const std::vector<std::uint8_t> message = Bytes("SETT" + std::string(26, '\1'));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.reply.size());
+        CapturedLog log;
         net.sent.clear();
         const std::string reply = c.reply;
         net.responder = [reply](FakeSocketApi& n, const FakeSocketApi::Sent&) {
@@ -411,11 +427,15 @@ TEST_F(NetsearchUdpEndpointExchange, SettingsConfirmationsByLength) {
         EXPECT_EQ(net.sent.size(), c.confirmed ? 1u : 2u);
         EXPECT_EQ(net.sent[0].bytes, message);
         EXPECT_TRUE(endpoint.HasSocket()) << "left open for the next exchange";
+        const auto completed = log.LinesStartingWith("ReceiveSettingResultData: SET COMPLETED");
+        EXPECT_EQ(completed,
+                  c.logged.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.logged});
     }
 }
 
 TEST_F(NetsearchUdpEndpointExchange, SettingsWithoutAnswerStillSucceedAfterTwoSendsToTheBroadcast) {
     const std::vector<std::uint8_t> message = Bytes("__[I_F]__[PRT_SET]" + std::string(30, '\2'));
+    CapturedLog log;
     const long start = net.nowMs;
     EXPECT_TRUE(endpoint.SetQlinkInfo(1, 2, message.data(), static_cast<int>(message.size())));
     EXPECT_FALSE(endpoint.LastSettingConfirmed());
@@ -424,6 +444,10 @@ TEST_F(NetsearchUdpEndpointExchange, SettingsWithoutAnswerStillSucceedAfterTwoSe
         EXPECT_EQ(FakeSocketApi::Text(sent.to), "198.51.100.255:3337");
     EXPECT_EQ(FakeSocketApi::Text(net.bound), "198.51.100.1:9000");
     EXPECT_EQ(net.nowMs - start, 2 * (50 + 500));
+    // Each attempt ends with the receive time-out, logged with the system's code.
+    EXPECT_EQ(log.LinesStartingWith("ReceiveSettingResultData: Error"),
+              std::vector<std::string>(2, "ReceiveSettingResultData: Error receiving data. (" +
+                                              std::to_string(EAGAIN) + ")"));
 
     // The next exchange closes the socket left open.
     net.events.clear();
