@@ -49,9 +49,10 @@ void BusyProgressModel::SetBusyFill(int busyFill) {
     if (m_nMode != kModeBusy)
         return;
     m_nBusyFill = busyFill;
-    Reset();
+    // The fill steps first: a reverse wrap resets to the end of the bar, which they give.
     if (busyFill == kFillGrowing)
         m_nFillSteps = m_nNumberOfBlocks * m_nGranularity;
+    Reset();
 }
 
 void BusyProgressModel::SetGranularity(int granularity) {

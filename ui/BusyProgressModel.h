@@ -79,7 +79,7 @@ public:
     void SetMode(int mode);
     // Busy mode: wrap counts upwards, reverse wrap downwards.
     void SetBusyType(int busyType);
-    // Busy mode only: store, reset, and for a growing fill size the fill steps by the granularity.
+    // Busy mode only: store, for a growing fill size the fill steps by the granularity, and reset.
     void SetBusyFill(int busyFill);
     // Store, then apply the busy fill again so that the fill steps follow.
     void SetGranularity(int granularity);

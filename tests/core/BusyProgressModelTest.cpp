@@ -195,6 +195,23 @@ TEST(BusyProgressModel, ResetByModeTypeAndFill) {
     }
 }
 
+TEST(BusyProgressModel, AGrowingFillChosenAfterReverseWrapStartsFull) {
+    // Created with 10 blocks (50 fill steps), then 20 blocks of 5 sub-steps: the reset that choosing the
+    // fill makes must already count the new 100 steps, so the whole bar is lit and the first step takes
+    // one fifth of a block away.
+    Model model(10, 0);
+    model.SetClientArea({0, 0, 300, 20});
+    model.SetNumberOfBlocks(20);
+    model.SetGranularity(5);
+    model.SetBusyType(Model::kTypeReverseWrap);
+    model.SetBusyFill(Model::kFillGrowing);
+    EXPECT_EQ(model.FillSteps(), 100);
+    EXPECT_EQ(model.Position(), 100);
+    EXPECT_EQ(Highlighted(model).size(), 20u);
+    EXPECT_EQ(Steps(model, 2), (std::vector<int>{99, 98}));
+    EXPECT_EQ(Highlighted(model).size(), 19u);
+}
+
 TEST(BusyProgressModel, GeometryFollowsAreaBlocksAndGap) {
     struct Case {
         Rect area;
