@@ -70,20 +70,26 @@ void CVrxQuorlink2ndApp::SetLanguageResource(int index) {
         else
             error = EISDIR; // the folder itself is no catalog
         WriteLog("SetLanguageResource : hResource == 0x%lx", reinterpret_cast<unsigned long>(catalog.get()));
-        if (catalog)
+        if (catalog) {
             m_hCurrResource = catalog;
-        else
+            m_bHaveCurrResource = true;
+        } else {
             WriteLog("SetLanguageResource : LoadLibrary failed with (%d)", error);
+        }
         WriteLog("SetLanguageResource : LoadLibrary");
     } else {
         m_hCurrResource = m_hDefResource;
+        m_bHaveCurrResource = true;
     }
 
-    WriteLog("SetLanguageResource : m_hCurrResource == 0x%lx",
-             reinterpret_cast<unsigned long>(m_hCurrResource.get()));
-    WriteLog("SetLanguageResource : m_hDefResource == 0x%lx",
-             reinterpret_cast<unsigned long>(m_hDefResource.get()));
-    StringTable::SetCatalog(m_hCurrResource);
-    WriteLog("SetLanguageResource : AfxSetResourceHandle");
+    // A failed first load leaves no catalog in use: the texts stay as they are, unswitched.
+    if (m_bHaveCurrResource) {
+        WriteLog("SetLanguageResource : m_hCurrResource == 0x%lx",
+                 reinterpret_cast<unsigned long>(m_hCurrResource.get()));
+        WriteLog("SetLanguageResource : m_hDefResource == 0x%lx",
+                 reinterpret_cast<unsigned long>(m_hDefResource.get()));
+        StringTable::SetCatalog(m_hCurrResource);
+        WriteLog("SetLanguageResource : AfxSetResourceHandle");
+    }
     WriteLog("SetLanguageResource : END");
 }

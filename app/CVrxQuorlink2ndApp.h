@@ -50,9 +50,12 @@ public:
     std::uint16_t GetUserInterfaceLanguage();
 
     int m_nLanguage = 0;
-    // The catalog in use (none: the built-in English), and the built-in one.
+    // The catalog in use, and the built-in one (a null catalog is the built-in English). Until a language
+    // has been switched to successfully there is no catalog in use at all, which m_bHaveCurrResource tells
+    // apart from the built-in one.
     std::shared_ptr<const ITextCatalog> m_hCurrResource;
     std::shared_ptr<const ITextCatalog> m_hDefResource;
+    bool m_bHaveCurrResource = false;
 
 private:
     IAppPlatform& m_platform;

@@ -6,6 +6,7 @@
 #include "app/ProcessLauncher.h"
 #include "app/StringTable.h"
 
+#include "CapturedLog.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -187,6 +188,64 @@ TEST_F(AppStartupTest, UnwritablePreferencesKeepTheLanguageIndexButStillSwitch) 
     app.SetLanguageResource(3);
     EXPECT_EQ(app.CurrentLanguage(), 0);
     EXPECT_EQ(LoadString(StringId::Refresh), "[HALDAQlinkEsp] Refresh");
+}
+
+TEST_F(AppStartupTest, LanguageSelectionLogsEachStepAndSwitchesOnlyToACatalogItHas) {
+    makeCatalog("HALDAQlinkDeu");
+    {
+        CVrxQuorlink2ndApp starter(platform); // sets up the preferences beside the executable
+        starter.InitInstance();
+    }
+    const std::string folder = dir.dir();
+    const std::vector<std::string> head = {"SetLanguageResource : START", "", // nLanguage
+                                           "SetLanguageResource : szModuleName (0) = " + platform.executable,
+                                           "SetLanguageResource : szModuleName (1) = " + folder,
+                                           "SetLanguageResource : szModuleDirectory = " + folder};
+    const std::vector<std::string> switched = {
+        "SetLanguageResource : m_hCurrResource == 0x", "SetLanguageResource : m_hDefResource == 0x",
+        "SetLanguageResource : AfxSetResourceHandle", "SetLanguageResource : END"};
+    auto join = [](std::vector<std::string> first, const std::vector<std::string>& rest) {
+        first.insert(first.end(), rest.begin(), rest.end());
+        return first;
+    };
+    struct Case {
+        const char* name;
+        int index;
+        std::vector<std::string> tail; // after the five lines of head; a line ending in "0x" is a prefix
+    } cases[] = {
+        {"built-in English", 0, join({"SetLanguageResource : szModuleName (2) = " + folder}, switched)},
+        {"a catalog that is there", 1,
+         join({"SetLanguageResource : szModuleName (2) = " + folder + "Languages/HALDAQlinkDeu.qm",
+               "SetLanguageResource : hResource == 0x", "SetLanguageResource : LoadLibrary"},
+              switched)},
+        // Nothing switched to before and nothing loaded: no catalog is made the source of the texts.
+        {"a missing catalog",
+         9,
+         {"SetLanguageResource : szModuleName (2) = " + folder + "Languages/HALDAQlinkJpn.qm",
+          "SetLanguageResource : hResource == 0x0", "SetLanguageResource : LoadLibrary failed with (2)",
+          "SetLanguageResource : LoadLibrary", "SetLanguageResource : END"}},
+        {"an index above the table",
+         15,
+         {"SetLanguageResource : szModuleName (2) = " + folder, "SetLanguageResource : hResource == 0x0",
+          "SetLanguageResource : LoadLibrary failed with (21)", "SetLanguageResource : LoadLibrary",
+          "SetLanguageResource : END"}},
+    };
+    for (const auto& c : cases) {
+        CapturedLog log;
+        CVrxQuorlink2ndApp app(platform);
+        app.SetLanguageResource(c.index);
+        std::vector<std::string> expected = join(head, c.tail);
+        expected[1] = "SetLanguageResource : nLanguage = " + std::to_string(c.index);
+        const auto lines = log.LinesStartingWith("SetLanguageResource");
+        ASSERT_EQ(lines.size(), expected.size()) << c.name;
+        for (size_t i = 0; i < expected.size(); ++i) {
+            if (expected[i].ends_with("0x"))
+                EXPECT_EQ(lines[i].substr(0, expected[i].size()), expected[i]) << c.name << " line " << i;
+            else
+                EXPECT_EQ(lines[i], expected[i]) << c.name << " line " << i;
+        }
+        EXPECT_EQ(app.CurrentLanguage(), c.index) << c.name;
+    }
 }
 
 TEST(LanguageTable, CatalogPathsAndMenuCommands) {
