@@ -127,6 +127,9 @@ std::optional<std::string> PrivateProfile::ReadString(const std::string& path, s
 bool PrivateProfile::WriteString(const std::string& path, std::string_view section, std::string_view key,
                                  std::string_view value) {
     const auto existing = ReadWholeFile(path);
+    // A file that is there but cannot be read must not be replaced by one holding only this key.
+    if (!existing && ::access(path.c_str(), F_OK) == 0)
+        return false;
     if (existing && ::access(path.c_str(), W_OK) != 0)
         return false;
 

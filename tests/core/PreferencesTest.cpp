@@ -129,6 +129,16 @@ TEST_F(PreferencesTest, ReadOnlyFileIsNotWritten) {
     EXPECT_EQ(dir.read("Tool.INI"), "[Tool]\nPREFERENCE[1]=1\n");
 }
 
+TEST_F(PreferencesTest, UnreadableFileIsNotReplaced) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads unreadable files";
+    writeIni("[Tool]\nPREFERENCE[0]=1\nPREFERENCE[4]=2\n");
+    std::filesystem::permissions(dir.file("Tool.INI"), std::filesystem::perms::owner_write);
+    EXPECT_FALSE(VRXWriteConfigurationInfoFromFile(PreferenceKey::Language, "2"));
+    std::filesystem::permissions(dir.file("Tool.INI"), std::filesystem::perms::owner_all);
+    EXPECT_EQ(dir.read("Tool.INI"), "[Tool]\nPREFERENCE[0]=1\nPREFERENCE[4]=2\n");
+}
+
 TEST(PreferencesWithoutPath, ReadAndWriteReportNothing) {
     ResetPreferences();
     EXPECT_FALSE(VRXReadConfigurationInfoFromFile(PreferenceKey::Language));
