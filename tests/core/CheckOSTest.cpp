@@ -1,5 +1,7 @@
 #include "app/CheckOS.h"
 
+#include "CapturedLog.h"
+
 #include <gtest/gtest.h>
 
 TEST(CheckOS, ClassifiesEveryRowOfTheTable) {
@@ -22,9 +24,23 @@ TEST(CheckOS, ClassifiesEveryRowOfTheTable) {
     }
 }
 
-TEST(CheckOS, ThisPlatformIsAnythingElse) {
+TEST(CheckOS, ThisPlatformIsAnythingElseAndTheLogShowsWhatWasFound) {
     const OsVersionInfo info = CurrentOsVersionInfo();
     EXPECT_EQ(info.platformId, 0);
     EXPECT_GT(info.majorVersion, 0); // the kernel's release
+    CapturedLog log;
     EXPECT_EQ(CheckOS(), 2011);
+    const auto number = [](const char* field, int value) {
+        return std::string("CheckOS : osvi.") + field + " = " + std::to_string(value);
+    };
+    const std::vector<std::string> expected = {"CheckOS : START",
+                                               "CheckOS : OSVERSIONINFO",
+                                               number("dwPlatformId", 0),
+                                               number("dwMajorVersion", info.majorVersion),
+                                               number("dwMinorVersion", info.minorVersion),
+                                               number("wProductType", 0),
+                                               number("dwBuildNumber", info.buildNumber),
+                                               "CheckOS : nOSVersion = 2011",
+                                               "CheckOS : END"};
+    EXPECT_EQ(log.LinesStartingWith("CheckOS"), expected);
 }
