@@ -80,12 +80,16 @@ public:
         return nlohmann::json::parse(m_dir.read("state.json"), nullptr, false);
     }
 
-    // Every datagram received so far: {"port", "from", "to", "length", "hex"}.
+    // Every datagram received so far: {"port", "from", "to", "length", "hex"}. A line the simulator is
+    // still writing is left out rather than thrown on.
     std::vector<nlohmann::json> Requests() const {
         std::vector<nlohmann::json> lines;
         std::ifstream in(m_dir.file("requests.jsonl"));
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(nlohmann::json::parse(line));
+        for (std::string line; std::getline(in, line);) {
+            nlohmann::json request = nlohmann::json::parse(line, nullptr, false);
+            if (!request.is_discarded())
+                lines.push_back(std::move(request));
+        }
         return lines;
     }
 
