@@ -95,6 +95,9 @@ void CVRXPageBasicSetting::OnBnClickedSearchRefreshBtn() {
 
     try {
         m_search.Run(m_mapWLanInfo, m_mapEthernetInfo);
+        // Every inserted row changes the list; the view is told once the list is complete, so that a search
+        // finding many printers does not rebuild the shown list for every row.
+        m_bFillingList = true;
         if (!m_mapEthernetInfo.empty())
             UpdateEthernetInfoListCtl();
         if (!m_mapWLanInfo.empty())
@@ -102,6 +105,7 @@ void CVRXPageBasicSetting::OnBnClickedSearchRefreshBtn() {
     } catch (...) {
         // A failed search leaves whatever was listed so far; the page stays usable.
     }
+    m_bFillingList = false;
     WriteLog("OnBnClickedSearchRefreshBtn : END");
     Changed();
 }
@@ -397,6 +401,6 @@ void CVRXPageBasicSetting::DeleteAllItems() {
 }
 
 void CVRXPageBasicSetting::Changed() {
-    if (m_changeListener)
+    if (m_changeListener && !m_bFillingList)
         m_changeListener();
 }

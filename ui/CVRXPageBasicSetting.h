@@ -117,7 +117,7 @@ public:
     // The list's columns for a list control listWidth pixels wide.
     std::vector<ListColumn> ListColumns(int listWidth) const;
     const Controls& GetControls() const { return m_controls; }
-    // Called after every change of what the page shows.
+    // Called after every change of what the page shows; while a search fills the list, once at its end.
     void SetChangeListener(std::function<void()> listener) { m_changeListener = std::move(listener); }
 
     int m_nCurSel = -1;
@@ -161,4 +161,5 @@ private:
 
     Controls m_controls;
     std::function<void()> m_changeListener;
+    bool m_bFillingList = false; // the rows of a search are being inserted; the listener waits for the end
 };

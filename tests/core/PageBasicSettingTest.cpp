@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <stdexcept>
 
@@ -135,6 +136,31 @@ TEST_F(PageBasicSettingTest, EachSearchReplacesTablesRowsAndDetails) {
     EXPECT_EQ(page.m_mapPrinterInfo.size(), 1u);
     EXPECT_TRUE(page.m_mapWLanInfo.empty());
     EXPECT_EQ(page.m_strIPAddress, "198.51.100.20");
+}
+
+TEST_F(PageBasicSettingTest, ListenerHearsOfTheFilledListOnceWhateverTheNumberOfPrinters) {
+    // The view rebuilds its rows whenever it is told of a change; one notice per inserted row would make
+    // listing n printers cost n rebuilds.
+    std::vector<size_t> rowsSeen;
+    page.SetChangeListener([&] { rowsSeen.push_back(page.GetControls().rows.size()); });
+    auto noticesAfterSearchFinding = [&](int printers) {
+        EthernetInfoMap ethernet;
+        for (int i = 0; i < printers; ++i)
+            ethernet[MacOf(static_cast<std::uint8_t>(i))] =
+                Wired(static_cast<std::uint8_t>(i), {192, 0, 2, static_cast<std::uint8_t>(10 + i)});
+        rowsSeen.clear();
+        SearchFinds(std::move(ethernet), {});
+        return rowsSeen;
+    };
+
+    const auto one = noticesAfterSearchFinding(1);
+    const auto many = noticesAfterSearchFinding(40);
+    EXPECT_EQ(many.size(), one.size());
+    // The emptied list shows while the search runs, the complete one afterwards.
+    ASSERT_FALSE(many.empty());
+    EXPECT_NE(std::find(many.begin(), many.end(), 0u), many.end());
+    EXPECT_EQ(many.back(), 40u);
+    EXPECT_EQ(page.GetControls().selectedRow, 39);
 }
 
 TEST_F(PageBasicSettingTest, DetailsShowTheDhcpSuffixWheneverDhcpIsNotZero) {
