@@ -99,6 +99,15 @@ bool SearchDialogModel::OnTimer() {
     return true;
 }
 
+bool SearchDialogModel::OnCancel() {
+    if (!HasWorkerEnded())
+        return false;
+    // A tick may have set the wait cursor already; it must not outlive the dialog.
+    m_cursor.ShowArrow();
+    m_indicator.Stop();
+    return true;
+}
+
 void SearchDialogModel::OnDestroy() {
     m_indicator.Stop();
 }

@@ -52,6 +52,11 @@ public:
     // indicator and returns true: the view kills the timer and ends the dialog confirmed.
     bool OnTimer();
 
+    // The user cancels (Escape, the window's close). Refused (false) while the worker runs; otherwise the
+    // arrow comes back and the indicator stops, as at the timer's end, and the view ends the dialog
+    // cancelled. The printers found are still handed over.
+    bool OnCancel();
+
     // The window goes: the indicator stops.
     void OnDestroy();
 

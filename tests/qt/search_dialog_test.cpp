@@ -139,6 +139,36 @@ private slots:
         QCOMPARE(wired.size(), size_t(1));
     }
 
+    void escapeAfterTheWorkerEndedBeforeTheNextTickLeavesNoWaitCursor() {
+        FakeNetworkEndpoint endpoint;
+        endpoint.SetSystemInterfaceCount(1);
+        endpoint.AddWiredAnswer(0, kWired);
+        endpoint.HoldSearches();
+        FakeMessageBox messages;
+        FakeCursor cursor;
+        CVRXSearchDlg dialog(endpoint, messages, cursor);
+        bool waitedBefore = false;
+        WhenShown(dialog, [&] {
+            QVERIFY(endpoint.WaitUntilSearchIsHeld(2s));
+            waitedBefore = QTest::qWaitFor([&] { return cursor.IsWait(); }, 1000); // a tick has been
+            // Everything below runs before the next tick can: the worker ends, then the user presses Escape.
+            endpoint.ReleaseSearches();
+            QVERIFY(endpoint.WaitUntilNoSearchRuns(2s));
+            std::this_thread::sleep_for(50ms); // the worker's last lines after its searches
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+        QVERIFY(waitedBefore);
+        QVERIFY(!cursor.IsWait());
+        QVERIFY(!dialog.BusyIndicator()->Control().IsRunning());
+        const int waits = cursor.WaitCount();
+        QTest::qWait(250);
+        QCOMPARE(cursor.WaitCount(), waits); // the timer is gone with the dialog's end
+        EthernetInfoMap wired;
+        QVERIFY(dialog.CopyEthernetInfoTo(wired));
+        QCOMPARE(wired.size(), size_t(1));
+    }
+
     void destroyedDuringABlockedSearchWaitsForTheWorker() {
         FakeNetworkEndpoint endpoint;
         endpoint.SetSystemInterfaceCount(1);

@@ -53,8 +53,9 @@ bool CVRXSearchDlg::CopyEthernetInfoTo(EthernetInfoMap& target) {
 }
 
 void CVRXSearchDlg::reject() {
-    if (m_model.IsSearching())
+    if (!m_model.OnCancel())
         return;
+    m_timer.stop();
     QDialog::reject();
 }
 
