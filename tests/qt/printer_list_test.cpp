@@ -115,6 +115,19 @@ private slots:
         QCOMPARE(h.selectedRow(), 1);
     }
 
+    void aLongDetailShowsFromItsStartAndWholeInItsTooltip() {
+        MainWindowHarness h;
+        h.view->show();
+        h.searchFinds({{MacOf(0x01), Wired(0x01, {203, 0, 113, 254}, 1)}}, {});
+        auto* ip = h.child<QLineEdit>("editIpAddress");
+        const QString text = QStringLiteral("203.0.113.254 (DHCP)");
+        QCOMPARE(ip->text(), text);
+        QCOMPARE(ip->cursorPosition(), 0); // a field too narrow cuts the end, never the address
+        QCOMPARE(ip->toolTip(), text);
+        QVERIFY(ip->fontMetrics().horizontalAdvance(QStringLiteral("255.255.255.255 (DHCP)")) <
+                ip->contentsRect().width());
+    }
+
     void clickOnTheEmptyAreaReselectsTheCurrentRow() {
         MainWindowHarness h;
         h.view->show();

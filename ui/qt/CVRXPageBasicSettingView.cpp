@@ -72,10 +72,15 @@ protected:
     }
 };
 
+// Shows text in a detail field from its start (a text wider than the field is cut at its end, not at its
+// beginning), and whole in the field's tooltip.
 void SetTextIfDifferent(QLineEdit* field, const std::string& text) {
     const QString shown = Ui(text);
-    if (field->text() != shown)
-        field->setText(shown);
+    if (field->text() == shown)
+        return;
+    field->setText(shown);
+    field->setCursorPosition(0);
+    field->setToolTip(shown);
 }
 
 } // namespace
@@ -126,22 +131,23 @@ CVRXPageBasicSettingView::CVRXPageBasicSettingView(CVRXPageBasicSetting& page, Q
         QRect geometry;
     } details[] = {
         {StringTable::Dialog("CVRXPageBasicSetting", "MAC Address:"), "editMacAddress", &m_macAddress,
-         QRect(28, 290, 250, 24)},
+         QRect(26, 290, 250, 24)},
         {StringTable::Dialog("CVRXPageBasicSetting", "IP Address:"), "editIpAddress", &m_ipAddress,
-         QRect(290, 290, 250, 24)},
+         QRect(284, 290, 250, 24)},
         {StringTable::Dialog("CVRXPageBasicSetting", "Subnet Mask:"), "editSubnetMask", &m_subnetMask,
-         QRect(28, 320, 250, 24)},
+         QRect(26, 320, 250, 24)},
         {StringTable::Dialog("CVRXPageBasicSetting", "Gateway:"), "editGateway", &m_gateway,
-         QRect(290, 320, 250, 24)},
+         QRect(284, 320, 250, 24)},
         {StringTable::Dialog("CVRXPageBasicSetting", "Port Number:"), "editPortNumber", &m_portNumber,
-         QRect(28, 350, 250, 24)},
+         QRect(26, 350, 250, 24)},
     };
     for (const auto& detail : details) {
         auto* label = new QLabel(Ui(detail.label), this);
-        label->setGeometry(detail.geometry.x(), detail.geometry.y(), 100, detail.geometry.height());
+        label->setGeometry(detail.geometry.x(), detail.geometry.y(), 96, detail.geometry.height());
+        // Wide enough for "255.255.255.255 (DHCP)".
         *detail.field =
             DetailField(this, detail.name,
-                        QRect(detail.geometry.x() + 102, detail.geometry.y(), 140, detail.geometry.height()));
+                        QRect(detail.geometry.x() + 98, detail.geometry.y(), 152, detail.geometry.height()));
         label->setBuddy(*detail.field);
     }
 
