@@ -1,4 +1,5 @@
 #include "ui/qt/IpAddressEdit.h"
+#include "ui/qt/QuorlinkLook.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -115,6 +116,25 @@ private slots:
         QCOMPARE(window.edit->field(2)->cursorPosition(), 0);
         QTest::keyClick(window.edit->field(2), Qt::Key_Left);
         QCOMPARE(QApplication::focusWidget(), window.edit->field(1));
+    }
+
+    void aDisabledControlLooksDisabledThroughout() {
+        Window window;
+        window.widget.setStyleSheet(QuorlinkLook::WindowStyleSheet()); // as in the main window
+        IpAddressEdit* edit = window.edit;
+        // A point inside the first field, left of its centred digits, and a point of the control itself.
+        auto colours = [edit] {
+            const QImage image = edit->grab().toImage();
+            const QPoint inField = edit->field(0)->geometry().topLeft() + QPoint(2, 4);
+            const QPoint onControl(edit->field(0)->geometry().right() + 2, edit->height() - 4);
+            return std::pair{image.pixelColor(inField), image.pixelColor(onControl)};
+        };
+        const auto [enabledField, enabledControl] = colours();
+        QCOMPARE(enabledField, enabledControl);
+        edit->setEnabled(false);
+        const auto [disabledField, disabledControl] = colours();
+        QCOMPARE(disabledField, disabledControl); // the fields do not stay white in a grey control
+        QVERIFY(disabledField != enabledField);
     }
 };
 

@@ -14,6 +14,12 @@ IpAddressEdit::IpAddressEdit(QWidget* parent) : QFrame(parent) {
     setFrameShadow(QFrame::Sunken);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
+    // Disabled, the control looks like the window behind it, as a disabled edit does; the fields draw no
+    // background of their own, so that the control's shows through them.
+    QPalette look = palette();
+    look.setBrush(QPalette::Disabled, QPalette::Base, look.brush(QPalette::Disabled, QPalette::Window));
+    setPalette(look);
+    setStyleSheet(QStringLiteral("QLineEdit { background: transparent; border: none; }"));
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 1, 2, 1);
