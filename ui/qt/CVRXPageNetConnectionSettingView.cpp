@@ -2,6 +2,7 @@
 
 #include "app/StringTable.h"
 #include "ui/qt/IpAddressEdit.h"
+#include "ui/qt/QuorlinkLook.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -104,12 +105,16 @@ CVRXPageNetConnectionSettingView::CVRXPageNetConnectionSettingView(CVRXPageNetCo
                          QRect(nameGroup.x() + 140, nameGroup.y() + 26, nameGroup.width() - 152, 26));
     m_systemName->setMaxLength(Page::kSystemNameChars);
 
-    m_save = Place(new QPushButton(Ui(StringTable::Dialog("CVRXPageNetConnectionSetting", "Save")), this),
+    m_save = Place(new QPushButton(QuorlinkLook::Icon(QuorlinkLook::IconKind::Save),
+                                   Ui(StringTable::Dialog("CVRXPageNetConnectionSetting", "Save")), this),
                    "save", ToQRect(Page::Layout::kSaveButton));
-    m_cancel = Place(new QPushButton(Ui(StringTable::Dialog("CVRXPageNetConnectionSetting", "Cancel")), this),
+    m_cancel = Place(new QPushButton(QuorlinkLook::Icon(QuorlinkLook::IconKind::Cancel),
+                                     Ui(StringTable::Dialog("CVRXPageNetConnectionSetting", "Cancel")), this),
                      "cancel", ToQRect(Page::Layout::kCancelButton));
-    m_save->setAutoDefault(false);
-    m_cancel->setAutoDefault(false);
+    for (QPushButton* button : {m_save, m_cancel}) {
+        button->setIconSize(QSize(20, 20)); // as on the printer list page
+        button->setAutoDefault(false);
+    }
 
     connect(m_radioDhcp, &QRadioButton::clicked, this, [this] { m_page.OnBnClickedRadioDhcp(); });
     connect(m_radioManual, &QRadioButton::clicked, this, [this] { m_page.OnBnClickedRadioManual(); });

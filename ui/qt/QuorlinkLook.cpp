@@ -94,6 +94,48 @@ void DrawClose(QPainter& p) {
     p.drawLine(QPointF(15.6, 8.4), QPointF(8.4, 15.6));
 }
 
+void DrawSave(QPainter& p) {
+    // A diskette: the body, the label and the shutter.
+    QPainterPath body;
+    body.moveTo(3, 3);
+    body.lineTo(18, 3);
+    body.lineTo(21, 6);
+    body.lineTo(21, 21);
+    body.lineTo(3, 21);
+    body.closeSubpath();
+    p.setBrush(VerticalGradient(3, 21, QColor(0x5c, 0xa0, 0xdc), QColor(0x1f, 0x5f, 0x99)));
+    p.setPen(QPen(QColor(0x16, 0x4a, 0x7e), 1.0));
+    p.drawPath(body);
+    p.setBrush(Qt::white);
+    p.setPen(QPen(QColor(0x9f, 0xb4, 0xc8), 1.0));
+    p.drawRect(QRectF(6.5, 12.5, 11, 7.5));
+    p.drawLine(QPointF(8.5, 15), QPointF(15.5, 15));
+    p.drawLine(QPointF(8.5, 17.5), QPointF(15.5, 17.5));
+    p.setBrush(QColor(0xd6, 0xdd, 0xe5));
+    p.setPen(QPen(QColor(0x44, 0x51, 0x5f), 1.0));
+    p.drawRect(QRectF(7.5, 3.5, 8, 5.5));
+    p.setBrush(QColor(0x44, 0x51, 0x5f));
+    p.setPen(Qt::NoPen);
+    p.drawRect(QRectF(12.5, 4.5, 2, 3.5));
+}
+
+void DrawCancel(QPainter& p) {
+    // An arrow curving back to the left: back to the list, nothing saved.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0x44, 0x51, 0x5f), 3.0, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath curve;
+    curve.moveTo(7, 9);
+    curve.lineTo(14, 9);
+    curve.cubicTo(QPointF(23, 9), QPointF(23, 20), QPointF(14, 20));
+    curve.lineTo(9, 20);
+    p.drawPath(curve);
+    QPolygonF head;
+    head << QPointF(2, 9) << QPointF(9, 3.5) << QPointF(9, 14.5);
+    p.setBrush(QColor(0x44, 0x51, 0x5f));
+    p.setPen(QPen(QColor(0x44, 0x51, 0x5f), 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolygon(head);
+}
+
 void DrawLanguage(QPainter& p) {
     // Two speech bubbles: a back one and a front one with "A".
     QPainterPath back;
@@ -200,6 +242,12 @@ void Draw(IconKind kind, QPainter& p) {
         break;
     case IconKind::Language:
         DrawLanguage(p);
+        break;
+    case IconKind::Save:
+        DrawSave(p);
+        break;
+    case IconKind::Cancel:
+        DrawCancel(p);
         break;
     case IconKind::PrinterListTab:
         DrawPrinter(p);

@@ -16,6 +16,8 @@ enum class IconKind {
     Search,
     Close,
     Language,
+    Save,
+    Cancel,
     PrinterListTab,
     WLanTab,
     SettingsTab,
