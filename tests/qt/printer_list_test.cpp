@@ -115,10 +115,15 @@ private slots:
         QCOMPARE(h.selectedRow(), 1);
     }
 
-    void aLongDetailShowsFromItsStartAndWholeInItsTooltip() {
+    void longTextsShowFromTheirStartAndWholeInTooltips() {
         MainWindowHarness h;
         h.view->show();
-        h.searchFinds({{MacOf(0x01), Wired(0x01, {203, 0, 113, 254}, 1)}}, {});
+        const std::string name = "Warehouse aisle 7, the long shelf by the loading gate";
+        h.searchFinds({{MacOf(0x01), Wired(0x01, {203, 0, 113, 254}, 1)}},
+                      {{MacOf(0x02), Wireless(0x02, {192, 0, 2, 2}, 0x91, name)}});
+        // The list's fixed column elides the name; its tooltip holds it whole.
+        QCOMPARE(h.list()->item(1, 3)->toolTip(), QString::fromStdString(name));
+        h.clickCell(0);
         auto* ip = h.child<QLineEdit>("editIpAddress");
         const QString text = QStringLiteral("203.0.113.254 (DHCP)");
         QCOMPARE(ip->text(), text);

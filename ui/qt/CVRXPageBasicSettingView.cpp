@@ -202,8 +202,10 @@ void CVRXPageBasicSettingView::RebuildRows() {
     for (int row = 0; row < m_list->rowCount(); ++row) {
         const auto& texts = controls.rows[static_cast<size_t>(row)].texts;
         for (int column = 0; column < Page::kColumnCount; ++column) {
-            auto* item = new QTableWidgetItem(Ui(texts[static_cast<size_t>(column)]));
+            const QString text = Ui(texts[static_cast<size_t>(column)]);
+            auto* item = new QTableWidgetItem(text);
             item->setTextAlignment(Qt::AlignCenter);
+            item->setToolTip(text); // whole, where the fixed column width elides it
             item->setData(Qt::UserRole, controls.rows[static_cast<size_t>(row)].itemData);
             m_list->setItem(row, column, item);
         }
