@@ -87,6 +87,12 @@ std::string Trimmed(const std::string& text) {
     return text.substr(begin, end - begin + 1);
 }
 
+// A 16-bit field of the printer's records: high byte first, from a value the page keeps within 16 bits.
+void PutBigEndian16(std::uint32_t value, std::uint8_t (&bytes)[2]) {
+    bytes[0] = static_cast<std::uint8_t>(value >> 8);
+    bytes[1] = static_cast<std::uint8_t>(value % 256);
+}
+
 std::string FormatValueMessage(const std::string& text, int value) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, " (%d)", value);
@@ -355,10 +361,8 @@ bool CVRXPageNetConnectionSetting::NetInfoDataValidation() {
 
     NewSettings settings{};
     settings.dhcp = m_nIpMode == kIpModeDhcp ? 1 : 0;
-    settings.port[0] = static_cast<std::uint8_t>(m_dwPortNumber >> 8);
-    settings.port[1] = static_cast<std::uint8_t>(m_dwPortNumber % 256);
-    settings.inactiveTime[0] = static_cast<std::uint8_t>(m_dwInactiveTime >> 8);
-    settings.inactiveTime[1] = static_cast<std::uint8_t>(m_dwInactiveTime % 256);
+    PutBigEndian16(m_dwPortNumber, settings.port);
+    PutBigEndian16(m_dwInactiveTime, settings.inactiveTime);
     settings.ip = m_controls.ipAddress.address;
     settings.subnet = m_controls.subnetMask.address;
     settings.gateway = m_controls.gateway.address;
@@ -394,10 +398,8 @@ bool CVRXPageNetConnectionSetting::NetInfoDataValidation() {
 template <typename Record>
 void CVRXPageNetConnectionSetting::WriteUserValues(Record& record, const char* partName) {
     record.Dhcp = m_nIpMode == kIpModeDhcp ? 1 : 0;
-    record.Port[0] = static_cast<std::uint8_t>(m_dwPortNumber >> 8);
-    record.Port[1] = static_cast<std::uint8_t>(m_dwPortNumber % 256);
-    record.I_activeTime[0] = static_cast<std::uint8_t>(m_dwInactiveTime >> 8);
-    record.I_activeTime[1] = static_cast<std::uint8_t>(m_dwInactiveTime % 256);
+    PutBigEndian16(m_dwPortNumber, record.Port);
+    PutBigEndian16(m_dwInactiveTime, record.I_activeTime);
     WriteLog("SendNetInfoSettingCommand : m_stNetInfo.%s.Dhcp = %d", partName, record.Dhcp);
     WriteLog("SendNetInfoSettingCommand : m_stNetInfo.%s.Port[0] = x%02X", partName, record.Port[0]);
     WriteLog("SendNetInfoSettingCommand : m_stNetInfo.%s.Port[1] = x%02X", partName, record.Port[1]);
