@@ -188,6 +188,7 @@ void CVRXPageNetConnectionSetting::WriteControls() {
 
 void CVRXPageNetConnectionSetting::SetPrinterNetworkInfo(PRINTER_NETWORK_INFO record) {
     m_stNetInfo = std::move(record);
+    m_bSaveWentAhead = false;
 
     m_controls.ipAddress.address = ParseDottedAddress(m_stNetInfo.strIPAddress);
     m_controls.subnetMask.address = ParseDottedAddress(m_stNetInfo.strSubnetMask);
@@ -273,6 +274,9 @@ void CVRXPageNetConnectionSetting::OnAddressChanged(int id, const std::array<std
 }
 
 void CVRXPageNetConnectionSetting::OnBnClickedBtnSave() {
+    if (m_bSaveWentAhead)
+        return; // a click queued while the exchange ran; the list is coming back
+
     const bool read = ReadControls();
     WriteLog("CVRXPageNetConnectionSetting::OnBnClickedBtnSave : START");
     if (!read) {
@@ -318,6 +322,7 @@ void CVRXPageNetConnectionSetting::OnBnClickedBtnSave() {
     }
 
     // The exchange takes up to about a second; the page does not answer meanwhile.
+    m_bSaveWentAhead = true;
     m_cursor.ShowWait();
     const bool sent = SendNetInfoSettingCommand();
     m_cursor.ShowArrow();

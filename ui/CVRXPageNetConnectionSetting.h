@@ -147,6 +147,9 @@ private:
     std::uint32_t m_dwPortNumber = 0;
     std::uint32_t m_dwInactiveTime = 0;
     std::string m_strSystemName;
+    // Set by a save that went ahead until the page is prepared for a printer again: a click queued while
+    // the exchange ran must not save a second time.
+    bool m_bSaveWentAhead = false;
 
     std::string m_strInvalidPortNumber;     // 113
     std::string m_strSaveQuestion;          // 114

@@ -561,6 +561,20 @@ TEST_F(PageNetConnectionSettingTest, OutcomeOfTheExchange) {
     }
 }
 
+TEST_F(PageNetConnectionSettingTest, AClickQueuedWhileTheExchangeRanDoesNotSaveAgain) {
+    page.SetPrinterNetworkInfo(WiredPrinter());
+    page.OnEnChangeEditInactiveTime("0");
+    page.OnBnClickedBtnSave();
+    page.OnBnClickedBtnSave(); // the second click of a double click
+    EXPECT_EQ(journal, (std::vector<std::string>{"ask Are you sure to save the configuration ?", "post M3"}));
+    EXPECT_EQ(sent().size(), 1u);
+
+    page.SetPrinterNetworkInfo(WiredPrinter()); // opened again after the new search
+    page.OnEnChangeEditInactiveTime("1");
+    page.OnBnClickedBtnSave();
+    EXPECT_EQ(sent().size(), 2u);
+}
+
 TEST_F(PageNetConnectionSettingTest, UnknownPrinterTypeSendsNothingAndReportsTheFailure) {
     auto record = WiredPrinter();
     record.strNetworkType = "Ethernet";
