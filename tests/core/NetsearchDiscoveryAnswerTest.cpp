@@ -30,7 +30,9 @@ struct WiredCase {
     std::uint8_t http; // expected Http
 };
 
-void PrintTo(const WiredCase& c, std::ostream* out) { *out << c.length << " bytes \"" << c.header << "\""; }
+void PrintTo(const WiredCase& c, std::ostream* out) {
+    *out << c.length << " bytes \"" << c.header << "\"";
+}
 
 class WiredAnswers : public ::testing::TestWithParam<WiredCase> {};
 

@@ -11,7 +11,8 @@ class TextCatalogTest : public QObject {
     Q_OBJECT
 
     static std::string CatalogPath(int index) {
-        return QCoreApplication::applicationDirPath().toStdString() + "/" + LanguageTable::CatalogRelativePath(index);
+        return QCoreApplication::applicationDirPath().toStdString() + "/" +
+               LanguageTable::CatalogRelativePath(index);
     }
 
 private slots:
