@@ -356,6 +356,10 @@
         <source>WLAN (Advanced)</source>
         <translation>WLAN (高级)</translation>
     </message>
+    <message>
+        <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
+        <translation>通过 USB 或串行线连接的打印机的高级 WLAN 设置将在以后的版本中在此页面上配置。</translation>
+    </message>
 </context>
 <context>
     <name>CVRXSearchDlg</name>

@@ -356,6 +356,10 @@
         <source>WLAN (Advanced)</source>
         <translation>WLAN (Erweitert)</translation>
     </message>
+    <message>
+        <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
+        <translation>Die erweiterten WLAN-Einstellungen eines über USB oder eine serielle Leitung angeschlossenen Druckers werden in einer späteren Version auf dieser Seite konfiguriert.</translation>
+    </message>
 </context>
 <context>
     <name>CVRXSearchDlg</name>

@@ -356,6 +356,10 @@
         <source>WLAN (Advanced)</source>
         <translation>WLAN (avanzado)</translation>
     </message>
+    <message>
+        <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
+        <translation>La configuración WLAN avanzada de una impresora conectada por USB o por una línea serie se podrá definir en esta página en una versión posterior.</translation>
+    </message>
 </context>
 <context>
     <name>CVRXSearchDlg</name>

@@ -356,6 +356,10 @@
         <source>WLAN (Advanced)</source>
         <translation>WLAN (avancé)</translation>
     </message>
+    <message>
+        <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
+        <translation>Les paramètres WLAN avancés d'une imprimante reliée par USB ou par une liaison série seront configurés sur cette page dans une version ultérieure.</translation>
+    </message>
 </context>
 <context>
     <name>CVRXSearchDlg</name>

@@ -356,6 +356,10 @@
         <source>WLAN (Advanced)</source>
         <translation>WLAN (speciális)</translation>
     </message>
+    <message>
+        <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
+        <translation>Az USB-n vagy soros vonalon csatlakoztatott nyomtató speciális WLAN-beállításai egy későbbi verzióban ezen az oldalon lesznek megadhatók.</translation>
+    </message>
 </context>
 <context>
     <name>CVRXSearchDlg</name>

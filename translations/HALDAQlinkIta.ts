@@ -356,6 +356,10 @@
         <source>WLAN (Advanced)</source>
         <translation>WLAN (avanzate)</translation>
     </message>
+    <message>
+        <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
+        <translation>Le impostazioni WLAN avanzate di una stampante collegata tramite USB o linea seriale saranno configurabili in questa pagina in una versione successiva.</translation>
+    </message>
 </context>
 <context>
     <name>CVRXSearchDlg</name>

@@ -356,6 +356,10 @@
         <source>WLAN (Advanced)</source>
         <translation>WLAN (詳細)</translation>
     </message>
+    <message>
+        <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
+        <translation>USB またはシリアル回線で接続したプリンターの WLAN 詳細設定は、今後のバージョンでこのページから行えるようになります。</translation>
+    </message>
 </context>
 <context>
     <name>CVRXSearchDlg</name>

@@ -356,6 +356,10 @@
         <source>WLAN (Advanced)</source>
         <translation>WLAN (고급)</translation>
     </message>
+    <message>
+        <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
+        <translation>USB 또는 직렬 회선으로 연결된 프린터의 고급 WLAN 설정은 이후 버전에서 이 페이지에서 구성할 수 있습니다.</translation>
+    </message>
 </context>
 <context>
     <name>CVRXSearchDlg</name>

@@ -356,6 +356,10 @@
         <source>WLAN (Advanced)</source>
         <translation>WLAN (zaawansowane)</translation>
     </message>
+    <message>
+        <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
+        <translation>Zaawansowane ustawienia WLAN drukarki podłączonej przez USB lub łącze szeregowe będzie można skonfigurować na tej stronie w późniejszej wersji.</translation>
+    </message>
 </context>
 <context>
     <name>CVRXSearchDlg</name>

@@ -356,6 +356,10 @@
         <source>WLAN (Advanced)</source>
         <translation>WLAN (дополнительно)</translation>
     </message>
+    <message>
+        <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
+        <translation>Дополнительные настройки WLAN принтера, подключённого по USB или последовательной линии, появятся на этой странице в следующей версии.</translation>
+    </message>
 </context>
 <context>
     <name>CVRXSearchDlg</name>

@@ -356,6 +356,10 @@
         <source>WLAN (Advanced)</source>
         <translation>WLAN (進階)</translation>
     </message>
+    <message>
+        <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
+        <translation>透過 USB 或序列線連接之印表機的進階 WLAN 設定,將在日後的版本中於此頁面設定。</translation>
+    </message>
 </context>
 <context>
     <name>CVRXSearchDlg</name>
