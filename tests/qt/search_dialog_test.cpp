@@ -4,6 +4,7 @@
 #include "FakeCursor.h"
 #include "FakeMessageBox.h"
 #include "FakeNetworkEndpoint.h"
+#include "WhenShown.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -24,19 +25,6 @@ const ETHERNET_INFO kWired =
     FakeNetworkEndpoint::WiredPrinter({0, 0x1A, 0x2B, 0x3C, 0x4D, 0x01}, {192, 0, 2, 10});
 const WLAN_INFO kWireless =
     FakeNetworkEndpoint::WirelessPrinter({0, 0x1A, 0x2B, 0x3C, 0x4D, 0x81}, {192, 0, 2, 20}, "Hall");
-
-// Runs step on the dialog's modal loop once it is up.
-void WhenShown(QDialog& dialog, std::function<void()> step) {
-    auto* poll = new QTimer(&dialog);
-    QObject::connect(poll, &QTimer::timeout, &dialog, [poll, &dialog, step] {
-        if (!dialog.isVisible())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        step();
-    });
-    poll->start(5);
-}
 
 } // namespace
 

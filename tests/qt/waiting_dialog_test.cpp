@@ -3,6 +3,7 @@
 #include "ui/qt/QtCursor.h"
 
 #include "FakeCursor.h"
+#include "WhenShown.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -15,19 +16,6 @@
 namespace {
 
 using Model = BusyProgressModel;
-
-// Runs step on the dialog's modal loop once it is up.
-void WhenShown(QDialog& dialog, std::function<void()> step) {
-    auto* poll = new QTimer(&dialog);
-    QObject::connect(poll, &QTimer::timeout, &dialog, [poll, &dialog, step] {
-        if (!dialog.isVisible())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        step();
-    });
-    poll->start(5);
-}
 
 } // namespace
 
