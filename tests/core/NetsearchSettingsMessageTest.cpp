@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -137,6 +138,43 @@ TEST(NetsearchSettingsMessage, ForbiddenPortsAndUnusableAddresses) {
                            {0, 255, 255, 255},
                            {127, 0, 0, 1}})
         EXPECT_FALSE(IsUnusableManualAddress(ip.data()));
+}
+
+TEST(NetsearchSettingsMessage, MasksSubnetEdgesAndGateways) {
+    using A = std::array<std::uint8_t, 4>;
+    struct MaskCase {
+        A mask;
+        bool contiguous;
+    };
+    for (const MaskCase& c : {MaskCase{{255, 255, 255, 0}, true},
+                              {{255, 255, 255, 255}, true},
+                              {{128, 0, 0, 0}, true},
+                              {{255, 255, 254, 0}, true},
+                              {{0, 0, 0, 0}, false},
+                              {{255, 0, 255, 0}, false},
+                              {{255, 255, 255, 1}, false},
+                              {{0, 255, 255, 255}, false}})
+        EXPECT_EQ(IsContiguousSubnetMask(c.mask.data()), c.contiguous)
+            << int(c.mask[0]) << '.' << int(c.mask[1]) << '.' << int(c.mask[2]) << '.' << int(c.mask[3]);
+
+    struct EdgeCase {
+        A ip, mask;
+        bool edge;
+    };
+    for (const EdgeCase& c : {EdgeCase{{192, 0, 2, 0}, {255, 255, 255, 0}, true},
+                              {{192, 0, 2, 255}, {255, 255, 255, 0}, true},
+                              {{192, 0, 2, 1}, {255, 255, 255, 0}, false},
+                              {{192, 0, 3, 255}, {255, 255, 254, 0}, true},
+                              {{192, 0, 2, 255}, {255, 255, 254, 0}, false},
+                              {{192, 0, 2, 4}, {255, 255, 255, 254}, false}, // /31: both addresses are hosts
+                              {{192, 0, 2, 4}, {255, 255, 255, 255}, false}})
+        EXPECT_EQ(IsNetworkOrBroadcastAddress(c.ip.data(), c.mask.data()), c.edge) << int(c.ip[3]);
+
+    const A ip{192, 0, 2, 10}, mask{255, 255, 255, 0};
+    EXPECT_FALSE(IsGatewayOutsideSubnet(ip.data(), mask.data(), A{192, 0, 2, 1}.data()));
+    EXPECT_FALSE(IsGatewayOutsideSubnet(ip.data(), mask.data(), A{0, 0, 0, 0}.data())); // no gateway
+    EXPECT_TRUE(IsGatewayOutsideSubnet(ip.data(), mask.data(), A{192, 0, 3, 1}.data()));
+    EXPECT_TRUE(IsGatewayOutsideSubnet(ip.data(), mask.data(), A{198, 51, 100, 1}.data()));
 }
 
 TEST(NetsearchSettingsMessage, ConfirmationsByLengthAndHeader) {

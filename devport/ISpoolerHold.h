@@ -1,0 +1,21 @@
+#pragma once
+
+// Frees a printer's port from the print spooler while the program talks to the printer: the maker's
+// queues on that kind of port are held before the port is opened and given back after it is closed.
+class ISpoolerHold {
+public:
+    virtual ~ISpoolerHold() = default;
+
+    // nTargetPort: 0 = USB, 1 = serial, any other value = both. False only when the queues cannot be
+    // listed; the caller goes on either way.
+    virtual bool ChangeWinDrvPortName(int nTargetPort) = 0;
+    // Gives back what the last ChangeWinDrvPortName held; false when it held nothing.
+    virtual bool RestoreWinDrvPortName() = 0;
+};
+
+// For callers and tests that have no spooler to deal with.
+class NoSpoolerHold : public ISpoolerHold {
+public:
+    bool ChangeWinDrvPortName(int) override { return true; }
+    bool RestoreWinDrvPortName() override { return false; }
+};
