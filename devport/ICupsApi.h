@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// A print queue as the spooler lists it.
+struct CupsQueue {
+    static constexpr int kIdle = 3;       // printer-state values
+    static constexpr int kProcessing = 4; // a job is printing
+    static constexpr int kStopped = 5;    // paused
+
+    std::string name;         // printer-name
+    std::string makeAndModel; // printer-make-and-model, the *NickName of the queue's PPD
+    std::string deviceUri;    // device-uri; its scheme names the backend ("usb", "serial")
+    int state = kIdle;        // printer-state
+    std::string stateMessage; // printer-state-message
+};
+
+// The outcome of one request to the spooler: ok, or the IPP status with CUPS's error text.
+struct CupsResult {
+    static constexpr int kNotFound = 0x0406; // client-error-not-found: no such queue
+
+    bool ok = true;
+    int status = 0;
+    std::string text;
+};
+
+// What the spooler hold needs of one CUPS server. CCupsApi reaches it through libcups; tests script it.
+class ICupsApi {
+public:
+    virtual ~ICupsApi() = default;
+
+    // The server as libcups reaches it: a socket path or host:port. The journal keeps it, so that a later
+    // start resumes the queues on the server where they were paused.
+    virtual std::string Server() const = 0;
+    // Every queue of the server. A server without queues gives an empty list, not a failure.
+    virtual CupsResult ListQueues(std::vector<CupsQueue>& queues) = 0;
+    // IPP Pause-Printer, with reason as the queue's state message.
+    virtual CupsResult PauseQueue(const std::string& name, const std::string& reason) = 0;
+    // IPP Resume-Printer.
+    virtual CupsResult ResumeQueue(const std::string& name) = 0;
+};
