@@ -5,6 +5,7 @@
 #include "app/LanguageTable.h"
 #include "app/Preferences.h"
 #include "app/StringTable.h"
+#include "devport/CCupsSpoolerHold.h"
 
 #include <cstring>
 
@@ -18,6 +19,8 @@ bool CVrxQuorlink2ndApp::InitInstance() {
         ResetPreferences();
     else
         InitPreference(AppPaths::FromExecutable(executable));
+    // Print queues that an earlier run left paused when it ended without giving them back.
+    CCupsSpoolerHold::ResumeQueuesOfEndedRuns();
 
     int language = 0;
     if (const auto stored = ReadPreferenceInt(PreferenceKey::Language)) {

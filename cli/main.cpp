@@ -1,5 +1,6 @@
 #include "app/StringTable.h"
 #include "cli/CliCommands.h"
+#include "devport/CCupsSpoolerHold.h"
 
 #include <cstdio>
 #include <cstring>
@@ -31,6 +32,8 @@ void PrintUsage(FILE* out) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Print queues that an earlier run left paused when it ended without giving them back.
+    CCupsSpoolerHold::ResumeQueuesOfEndedRuns();
     if (argc < 2) {
         PrintUsage(stderr);
         return 1;
