@@ -1,0 +1,576 @@
+// The spooler hold against a real cupsd of its own: a private configuration, state, spool, cache and log
+// folder under /tmp, a unix socket there as the only listener (no TCP, no browsing), and a backend folder
+// whose usb and serial backends are stand-ins that never open a device. Queues come from lpadmin with a
+// small PPD: the maker's USB and serial queues, another maker's USB queue, and one of the maker's that is
+// paused already. Exit 77 when no such server can be started here.
+#include "devport/CCupsApi.h"
+#include "devport/CCupsSpoolerHold.h"
+
+#include "CapturedLog.h"
+#include "TempDir.h"
+
+#include <cups/cups.h>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <filesystem>
+#include <poll.h>
+#include <pty.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr const char* kCupsd = "/usr/sbin/cupsd";
+constexpr const char* kCupsExec = "/usr/lib/cups/daemon/cups-exec";
+constexpr const char* kLpadmin = "/usr/sbin/lpadmin";
+constexpr const char* kLp = "/usr/bin/lp";
+constexpr const char* kCancel = "/usr/bin/cancel";
+constexpr uid_t kNobody = 65534;
+
+std::string PpdFor(const std::string& maker) {
+    return "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n*LanguageVersion: English\n"
+           "*LanguageEncoding: ISOLatin1\n*PCFileName: \"" +
+           maker + ".PPD\"\n*Manufacturer: \"" + maker +
+           "\"\n"
+           "*Product: \"(" +
+           maker + " RK7)\"\n*ModelName: \"" + maker + " RK7\"\n*ShortNickName: \"" + maker +
+           " RK7\"\n*NickName: \"" + maker +
+           " RK7 Label Printer\"\n*PSVersion: \"(3010.000) 0\"\n"
+           "*LanguageLevel: \"3\"\n*ColorDevice: False\n*DefaultColorSpace: Gray\n*FileSystem: False\n"
+           "*Throughput: \"1\"\n*LandscapeOrientation: Plus90\n*TTRasterizer: Type42\n"
+           "*OpenUI *PageSize/Media Size: PickOne\n*OrderDependency: 10 AnySetup *PageSize\n"
+           "*DefaultPageSize: w288h432\n*PageSize w288h432/4x6: \"<</PageSize[288 432]>>setpagedevice\"\n"
+           "*CloseUI: *PageSize\n*OpenUI *PageRegion/Media Size: PickOne\n"
+           "*OrderDependency: 10 AnySetup *PageRegion\n*DefaultPageRegion: w288h432\n"
+           "*PageRegion w288h432/4x6: \"<</PageSize[288 432]>>setpagedevice\"\n*CloseUI: *PageRegion\n"
+           "*DefaultImageableArea: w288h432\n*ImageableArea w288h432/4x6: \"0 0 288 432\"\n"
+           "*DefaultPaperDimension: w288h432\n*PaperDimension w288h432/4x6: \"288 432\"\n";
+}
+
+// A stand-in backend: lists no devices, swallows a job and finishes it once the release file exists.
+const char* const kStandInBackend = "#!/bin/sh\n"
+                                    "# stand-in backend of the test server: never opens any device\n"
+                                    "[ $# -eq 0 ] && exit 0\n"
+                                    "cat > /dev/null\n"
+                                    "release=\"${0%/bin/backend/*}/release-jobs\"\n"
+                                    "while [ ! -e \"$release\" ]; do sleep 0.1; done\n"
+                                    "exit 0\n";
+
+// Runs argv, returns its exit status (-1 when it could not run) and what it wrote.
+int RunProgram(const std::vector<std::string>& argv, std::string* output = nullptr,
+               const std::vector<std::pair<std::string, std::string>>& env = {}) {
+    int pipeFds[2];
+    if (::pipe2(pipeFds, O_CLOEXEC) != 0)
+        return -1;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(pipeFds[1], 1);
+        ::dup2(pipeFds[1], 2);
+        for (const auto& [name, value] : env)
+            ::setenv(name.c_str(), value.c_str(), 1);
+        std::vector<char*> args;
+        for (const auto& arg : argv)
+            args.push_back(const_cast<char*>(arg.c_str()));
+        args.push_back(nullptr);
+        ::execv(args[0], args.data());
+        ::_exit(127);
+    }
+    ::close(pipeFds[1]);
+    std::string text;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof(buffer))) > 0;)
+        text.append(buffer, static_cast<size_t>(n));
+    ::close(pipeFds[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (output)
+        *output = text;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool CanConnect(const std::string& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof(address.sun_path), "%s", path.c_str());
+    const bool ok = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
+    ::close(fd);
+    return ok;
+}
+
+// The private server and everything it keeps.
+class PrivateCups {
+public:
+    std::string Start();
+    void Stop();
+
+    std::string Path(const std::string& name) const { return base.file(name); }
+    std::string Socket() const { return Path("cups.sock"); }
+    std::string Token() const { return "quorlink-private-cups-" + std::to_string(::getpid()); }
+    std::string ErrorLog() const { return base.read("log/error_log"); }
+
+    TempDir base;
+    pid_t pid = -1;
+};
+
+std::string PrivateCups::Start() {
+    for (const char* tool : {kCupsd, kCupsExec, kLpadmin, kLp, kCancel})
+        if (::access(tool, X_OK) != 0)
+            return std::string(tool) + " is missing (Debian packages cups-daemon and cups-client)";
+    if (Socket().size() >= sizeof(sockaddr_un::sun_path))
+        return "the temporary folder's path is too long for a unix socket";
+
+    ::chmod(base.path().c_str(),
+            0755); // the backends run as the spooler's user and look for the release file
+    for (const char* folder : {"etc", "bin", "bin/backend", "bin/daemon", "bin/filter", "cache", "state",
+                               "spool", "spool/tmp", "log", "ppd", "journal-home"})
+        std::filesystem::create_directories(base.path() / folder);
+    ::chmod(Path("journal-home").c_str(), 0777); // also written by the test's unprivileged child
+    base.write(
+        "etc/cupsd.conf",
+        "LogLevel debug\n"
+        "Listen " +
+            Socket() +
+            "\n"
+            "Browsing No\nBrowseLocalProtocols none\nWebInterface No\nDefaultAuthType Basic\n"
+            "IdleExitTimeout 0\n"
+            "<Location />\n  Order allow,deny\n</Location>\n"
+            "<Location /admin>\n  Order allow,deny\n</Location>\n"
+            "<Policy default>\n"
+            "  <Limit Pause-Printer Resume-Printer CUPS-Add-Modify-Printer CUPS-Delete-Printer Cancel-Jobs>\n"
+            "    AuthType Default\n    Require user @SYSTEM\n    Order deny,allow\n  </Limit>\n"
+            "  <Limit Cancel-Job>\n    Require user @OWNER @SYSTEM\n    Order deny,allow\n  </Limit>\n"
+            "  <Limit All>\n    Order deny,allow\n  </Limit>\n"
+            "</Policy>\n");
+    base.write("etc/cups-files.conf", "SystemGroup root\n"
+                                      "PeerCred root-only\n" // everybody else is asked for a password
+                                      "ServerRoot " +
+                                          Path("etc") +
+                                          "\n"
+                                          "ServerBin " +
+                                          Path("bin") +
+                                          "\n"
+                                          "CacheDir " +
+                                          Path("cache") +
+                                          "\n"
+                                          "StateDir " +
+                                          Path("state") +
+                                          "\n"
+                                          "RequestRoot " +
+                                          Path("spool") +
+                                          "\n"
+                                          "TempDir " +
+                                          Path("spool/tmp") +
+                                          "\n"
+                                          "ErrorLog " +
+                                          Path("log/error_log") +
+                                          "\n"
+                                          "AccessLog " +
+                                          Path("log/access_log") +
+                                          "\n"
+                                          "PageLog " +
+                                          Path("log/page_log") +
+                                          "\n"
+                                          "Printcap " +
+                                          Path("printcap") + "\n");
+    for (const char* backend : {"bin/backend/usb", "bin/backend/serial"}) {
+        base.write(backend, kStandInBackend);
+        ::chmod(Path(backend).c_str(), 0755);
+    }
+    std::filesystem::create_symlink(kCupsExec, Path("bin/daemon/cups-exec"));
+    base.write("ppd/voranex.ppd", PpdFor("VORANEX"));
+    base.write("ppd/acme.ppd", PpdFor("ACME"));
+
+    pid = ::fork();
+    if (pid == 0) {
+        const int out = ::open(Path("log/cupsd.out").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        ::dup2(out, 1);
+        ::dup2(out, 2);
+        const std::string conf = Path("etc/cupsd.conf"), files = Path("etc/cups-files.conf");
+        ::execl(kCupsd, "cupsd", "-f", "-c", conf.c_str(), "-s", files.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    for (int i = 0; i < 100; ++i) {
+        int status = 0;
+        if (::waitpid(pid, &status, WNOHANG) == pid) {
+            pid = -1;
+            return "cupsd ended at once: " + base.read("log/cupsd.out") + ErrorLog();
+        }
+        if (CanConnect(Socket()))
+            return {};
+        std::this_thread::sleep_for(100ms);
+    }
+    Stop();
+    return "cupsd did not listen on " + Socket() + " within 10 s";
+}
+
+void PrivateCups::Stop() {
+    if (pid <= 0)
+        return;
+    ::kill(pid, SIGTERM);
+    for (int i = 0; i < 50; ++i) {
+        if (::waitpid(pid, nullptr, WNOHANG) == pid) {
+            pid = -1;
+            return;
+        }
+        std::this_thread::sleep_for(100ms);
+    }
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+    pid = -1;
+}
+
+PrivateCups* g_cups = nullptr;
+
+const std::vector<std::string> kQueues = {"ACME_USB", "VX_PAUSED", "VX_SERIAL", "VX_USB"};
+
+std::string MakeQueues() {
+    const std::string voranex = g_cups->Path("ppd/voranex.ppd"), acme = g_cups->Path("ppd/acme.ppd");
+    const std::vector<std::vector<std::string>> commands = {
+        {kLpadmin, "-p", "VX_USB", "-E", "-v", "usb://VORANEX/RK7?serial=Q1", "-P", voranex},
+        {kLpadmin, "-p", "VX_SERIAL", "-E", "-v", "serial:/dev/ttyQUORLINKTEST0?baud=115200", "-P", voranex},
+        {kLpadmin, "-p", "ACME_USB", "-E", "-v", "usb://ACME/LP2", "-P", acme},
+        {kLpadmin, "-p", "VX_PAUSED", "-E", "-v", "usb://VORANEX/RK8?serial=Q2", "-P", voranex},
+    };
+    for (auto command : commands) {
+        command.insert(command.end(), {"-D", g_cups->Token()});
+        std::string output;
+        if (RunProgram(command, &output) != 0)
+            return command[2] + ": " + output;
+    }
+    std::string output;
+    if (RunProgram({"/usr/sbin/cupsdisable", "-r", "maintenance", "VX_PAUSED"}, &output) != 0)
+        return "cupsdisable: " + output;
+    return {};
+}
+
+// The state of the private server's queues.
+std::map<std::string, CupsQueue> Queues() {
+    CCupsApi cups(g_cups->Socket());
+    std::vector<CupsQueue> list;
+    EXPECT_TRUE(cups.ListQueues(list).ok);
+    std::map<std::string, CupsQueue> byName;
+    for (auto& queue : list)
+        byName[queue.name] = queue;
+    return byName;
+}
+
+std::vector<std::string> Paused() {
+    std::vector<std::string> paused;
+    for (const auto& [name, queue] : Queues())
+        if (queue.state == CupsQueue::kStopped)
+            paused.push_back(name + (queue.stateMessage == CCupsSpoolerHold::kHoldMessage
+                                         ? " (held)"
+                                         : " (" + queue.stateMessage + ")"));
+    return paused;
+}
+
+std::string PrinterInfo(const std::string& name) {
+    http_t* http =
+        httpConnect2(g_cups->Socket().c_str(), 0, nullptr, AF_LOCAL, HTTP_ENCRYPTION_NEVER, 1, 5000, nullptr);
+    if (!http)
+        return {};
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof(uri), "ipp", nullptr, "localhost", 0, "/printers/%s",
+                     name.c_str());
+    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                 "printer-info");
+    ipp_t* response = cupsDoRequest(http, request, "/");
+    std::string info;
+    if (ipp_attribute_t* attribute = ippFindAttribute(response, "printer-info", IPP_TAG_TEXT))
+        info = ippGetString(attribute, 0, nullptr);
+    ippDelete(response);
+    httpClose(http);
+    return info;
+}
+
+template <typename Condition> bool WaitFor(Condition condition, std::chrono::milliseconds limit = 10s) {
+    for (const auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;) {
+        if (condition())
+            return true;
+        std::this_thread::sleep_for(50ms);
+    }
+    return condition();
+}
+
+// The same program, started as a process that holds the queues of target and then waits to be killed.
+struct Holder {
+    explicit Holder(int target, const std::string& folder) {
+        int pipeFds[2];
+        if (::pipe2(pipeFds, O_CLOEXEC) != 0)
+            return;
+        pid = ::fork();
+        if (pid == 0) {
+            ::dup2(pipeFds[1], 1);
+            const std::string targetText = std::to_string(target);
+            ::execl("/proc/self/exe", "spooler-hold-cups-tests", "--hold-queues", targetText.c_str(),
+                    folder.c_str(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ::close(pipeFds[1]);
+        char buffer[64] = {};
+        const ssize_t n = ::read(pipeFds[0], buffer, sizeof(buffer) - 1);
+        ::close(pipeFds[0]);
+        reply = n > 0 ? std::string(buffer, static_cast<size_t>(n)) : std::string();
+    }
+    ~Holder() { Kill(); }
+    void Kill() {
+        if (pid > 0) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+            pid = -1;
+        }
+    }
+    pid_t pid = -1;
+    std::string reply;
+};
+
+int HoldQueuesAndWait(int target, const std::string& folder) {
+    CCupsApi cups; // the server of CUPS_SERVER, as the program finds it
+    const CSpoolerJournal journal(folder, ProcessIdentity::Self());
+    CCupsSpoolerHold hold(cups, journal);
+    hold.ChangeWinDrvPortName(target);
+    std::printf("held %zu\n", hold.m_DrvInfo.size());
+    std::fflush(stdout);
+    for (;;)
+        ::pause();
+}
+
+class PrivateCupsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // Every queue but the paused one runs; the paused one is paused for its own reason.
+        CCupsApi cups(g_cups->Socket());
+        for (const char* name : {"VX_USB", "VX_SERIAL", "ACME_USB"})
+            ASSERT_TRUE(cups.ResumeQueue(name).ok) << name;
+        ASSERT_THAT(Paused(), ElementsAre("VX_PAUSED (maintenance)"));
+        std::filesystem::remove_all(stateHome);
+        std::filesystem::create_directories(stateHome);
+    }
+
+    CapturedLog log;
+    std::string stateHome = g_cups->Path("journal-home/state");
+    std::string folder = stateHome + "/quorlink-tool";
+    CCupsApi cups{g_cups->Socket()};
+    CSpoolerJournal journal{folder, ProcessIdentity::Self()};
+    CCupsSpoolerHold hold{cups, journal};
+};
+
+} // namespace
+
+TEST_F(PrivateCupsTest, TheServerAnsweringIsThePrivateOne) {
+    EXPECT_EQ(std::string(std::getenv("CUPS_SERVER")), g_cups->Socket());
+    EXPECT_EQ(CCupsApi().Server(), g_cups->Socket());
+    std::vector<std::string> names;
+    for (const auto& [name, queue] : Queues()) {
+        names.push_back(name);
+        EXPECT_EQ(PrinterInfo(name), g_cups->Token()) << name;
+    }
+    EXPECT_EQ(names, kQueues);
+    EXPECT_EQ(Queues()["VX_USB"].makeAndModel, "VORANEX RK7 Label Printer"); // the PPD's *NickName
+    EXPECT_EQ(Queues()["VX_SERIAL"].deviceUri, "serial:/dev/ttyQUORLINKTEST0?baud=115200");
+}
+
+TEST_F(PrivateCupsTest, EachTargetPausesItsQueuesAndRestoringResumesOnlyThoseTwice) {
+    struct Case {
+        int target;
+        std::vector<std::string> paused;
+    } cases[] = {
+        {0, {"VX_PAUSED (maintenance)", "VX_USB (held)"}},
+        {1, {"VX_PAUSED (maintenance)", "VX_SERIAL (held)"}},
+        {2, {"VX_PAUSED (maintenance)", "VX_SERIAL (held)", "VX_USB (held)"}},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(hold.ChangeWinDrvPortName(c.target));
+        EXPECT_EQ(Paused(), c.paused) << "target " << c.target;
+        EXPECT_EQ(CSpoolerJournal::Read(journal.Path())->server, g_cups->Socket());
+
+        EXPECT_TRUE(hold.RestoreWinDrvPortName());
+        EXPECT_THAT(Paused(), ElementsAre("VX_PAUSED (maintenance)"));
+        EXPECT_FALSE(std::filesystem::exists(journal.Path()));
+
+        log.Clear();
+        EXPECT_TRUE(hold.RestoreWinDrvPortName()); // the same again
+        EXPECT_THAT(Paused(), ElementsAre("VX_PAUSED (maintenance)"));
+        EXPECT_EQ(log.LinesStartingWith("RestoreWinDrvPortName : ("), [&] {
+            std::vector<std::string> lines;
+            for (const auto& [name, uri] : hold.m_DrvInfo)
+                lines.push_back("RestoreWinDrvPortName : (" + name + ") (" + uri + ")");
+            return lines;
+        }());
+        EXPECT_EQ(hold.m_DrvInfo.size(), c.paused.size() - 1);
+    }
+}
+
+TEST_F(PrivateCupsTest, AQueuePrintingNowIsReportedBeforeTheHold) {
+    std::filesystem::remove(g_cups->Path("release-jobs"));
+    g_cups->base.write("label.raw", "^XA^FDquorlink^FS^XZ\n");
+    std::string output;
+    ASSERT_EQ(RunProgram({kLp, "-d", "VX_USB", "-o", "raw", g_cups->Path("label.raw")}, &output), 0)
+        << output;
+    ASSERT_TRUE(WaitFor([] { return Queues()["VX_USB"].state == CupsQueue::kProcessing; }))
+        << g_cups->ErrorLog().substr(0, 4000);
+
+    EXPECT_THAT(hold.QueuesPrintingNow(0), ElementsAre("VX_USB"));
+    EXPECT_THAT(hold.QueuesPrintingNow(2), ElementsAre("VX_USB"));
+    EXPECT_THAT(hold.QueuesPrintingNow(1), IsEmpty());
+
+    g_cups->base.write("release-jobs", "");
+    EXPECT_TRUE(WaitFor([] { return Queues()["VX_USB"].state == CupsQueue::kIdle; }));
+    EXPECT_THAT(hold.QueuesPrintingNow(0), IsEmpty());
+}
+
+TEST_F(PrivateCupsTest, TheJournalOfAKilledProcessIsResumedAtTheNextStartOnly) {
+    Holder holder(2, folder);
+    ASSERT_EQ(holder.reply, "held 2\n");
+    ASSERT_THAT(Paused(), ElementsAre("VX_PAUSED (maintenance)", "VX_SERIAL (held)", "VX_USB (held)"));
+    const auto files = CSpoolerJournal::Files(folder);
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(CSpoolerJournal::Read(files[0])->owner.pid, holder.pid);
+
+    // A start while the holder runs leaves its queues alone. The command line is started the way a user
+    // starts it, with CUPS_SERVER pointing nowhere: the journal names the server to go back to.
+    const char* cli = std::getenv("QL_CLI");
+    const auto start = [&] {
+        if (!cli)
+            return CCupsSpoolerHold::ResumeQueuesOfEndedRuns(folder, [](const std::string& server) {
+                       return std::make_unique<CCupsApi>(server);
+                   }) >= 0;
+        std::string output;
+        const int status =
+            RunProgram({cli, "--version"}, &output,
+                       {{"XDG_STATE_HOME", stateHome}, {"CUPS_SERVER", g_cups->Path("nowhere.sock")}});
+        EXPECT_EQ(output.rfind("quorlink (", 0), 0u) << output; // the version line and nothing else
+        EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
+        return status == 0;
+    };
+    ASSERT_TRUE(start());
+    EXPECT_THAT(Paused(), ElementsAre("VX_PAUSED (maintenance)", "VX_SERIAL (held)", "VX_USB (held)"));
+    EXPECT_EQ(CSpoolerJournal::Files(folder), files);
+
+    holder.Kill(); // SIGKILL: no restore, no clean-up
+    EXPECT_THAT(Paused(), ElementsAre("VX_PAUSED (maintenance)", "VX_SERIAL (held)", "VX_USB (held)"));
+    ASSERT_TRUE(start());
+    EXPECT_THAT(Paused(), ElementsAre("VX_PAUSED (maintenance)"));
+    EXPECT_THAT(CSpoolerJournal::Files(folder), IsEmpty());
+}
+
+TEST_F(PrivateCupsTest, WithItsServerGoneAJournalIsKeptAndTheStartIsNotHeldUp) {
+    std::string error;
+    const CSpoolerJournal left(folder, ProcessIdentity{::getpid(), 1}); // this id, another start: ended
+    ASSERT_TRUE(left.Write(g_cups->Path("gone.sock"), {"VX_USB"}, error)) << error;
+    const auto began = std::chrono::steady_clock::now();
+    EXPECT_EQ(CCupsSpoolerHold::ResumeQueuesOfEndedRuns(
+                  folder, [](const std::string& server) { return std::make_unique<CCupsApi>(server); }),
+              0);
+    EXPECT_LT(std::chrono::steady_clock::now() - began, 1s);
+    EXPECT_THAT(CSpoolerJournal::Read(left.Path())->queues, ElementsAre("VX_USB"));
+    EXPECT_TRUE(
+        log.Contains("ResumeQueuesOfEndedRuns : EnumPrinters failed with (1282) cannot connect to the "
+                     "CUPS server " +
+                     g_cups->Path("gone.sock") + ": No such file or directory; the journal is kept."))
+        << ::testing::PrintToString(log.Lines());
+}
+
+TEST_F(PrivateCupsTest, NoServerReachableIsLoggedAndTheHoldGoesOn) {
+    CCupsApi nowhere(g_cups->Path("nowhere.sock"));
+    CCupsSpoolerHold alone(nowhere, journal);
+    const auto began = std::chrono::steady_clock::now();
+    EXPECT_FALSE(alone.ChangeWinDrvPortName(0));
+    EXPECT_LT(std::chrono::steady_clock::now() - began, 1s);
+    EXPECT_FALSE(alone.RestoreWinDrvPortName());
+    EXPECT_EQ(log.LinesStartingWith("ChangeWinDrvPortName : EnumPrinters failed with (1282)").size(), 1u);
+    EXPECT_THAT(Paused(), ElementsAre("VX_PAUSED (maintenance)"));
+}
+
+TEST_F(PrivateCupsTest, AUserWhomTheServerAsksForAPasswordIsNeverPromptedAndTheQueueIsSkipped) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to run a part of the test as nobody";
+    const std::string childHome = g_cups->Path("journal-home/nobody");
+    std::filesystem::create_directories(childHome);
+    ::chown(childHome.c_str(), kNobody, kNobody);
+    int master = -1;
+    const pid_t child = ::forkpty(&master, nullptr, nullptr, nullptr); // a terminal a prompt would go to
+    if (child == 0) {
+        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
+            ::_exit(90);
+        DiagnosticLog::Process().Configure(false, {}, {});
+        cupsSetUser(nullptr); // the user libcups took from the parent was root
+        CCupsApi asNobody(g_cups->Socket());
+        const CSpoolerJournal theirs(childHome, ProcessIdentity::Self());
+        CCupsSpoolerHold nobodysHold(asNobody, theirs);
+        const bool listed = nobodysHold.ChangeWinDrvPortName(0);
+        std::printf("done\n");
+        std::fflush(stdout);
+        ::_exit(listed && nobodysHold.m_DrvInfo.empty() ? 0 : 91);
+    }
+    ASSERT_GT(child, 0);
+    std::string terminal;
+    int status = -1;
+    for (const auto end = std::chrono::steady_clock::now() + 15s; std::chrono::steady_clock::now() < end;) {
+        pollfd fd{master, POLLIN, 0};
+        if (::poll(&fd, 1, 100) > 0) {
+            char buffer[256];
+            const ssize_t n = ::read(master, buffer, sizeof(buffer));
+            if (n > 0)
+                terminal.append(buffer, static_cast<size_t>(n));
+        }
+        if (::waitpid(child, &status, WNOHANG) == child)
+            break;
+    }
+    if (!WIFEXITED(status) && !WIFSIGNALED(status)) {
+        ::kill(child, SIGKILL);
+        ::waitpid(child, &status, 0);
+    }
+    ::close(master);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status << ": " << terminal;
+    EXPECT_EQ(terminal.find("assword"), std::string::npos) << terminal;
+    EXPECT_THAT(Paused(), ElementsAre("VX_PAUSED (maintenance)"));
+    // The server did ask: the request came back unauthorised, and no password was sent.
+    const std::string access = g_cups->base.read("log/access_log");
+    const size_t last = access.rfind("Pause-Printer");
+    ASSERT_NE(last, std::string::npos);
+    const std::string line = access.substr(access.rfind('\n', last) + 1, last - access.rfind('\n', last));
+    EXPECT_THAT(line, ::testing::HasSubstr("\" 401 ")) << line;
+}
+
+int main(int argc, char** argv) {
+    if (argc == 4 && std::string(argv[1]) == "--hold-queues")
+        return HoldQueuesAndWait(std::atoi(argv[2]), argv[3]);
+
+    ::testing::InitGoogleTest(&argc, argv);
+    PrivateCups cups;
+    g_cups = &cups;
+    // Before anything reaches libcups: every client of this process and its children talks to the
+    // private server, never to the machine's own.
+    ::setenv("CUPS_SERVER", cups.Socket().c_str(), 1);
+    ::setenv("XDG_STATE_HOME", cups.Path("journal-home/state").c_str(), 1);
+    if (const std::string reason = cups.Start(); !reason.empty()) {
+        std::printf("SKIP: no private cupsd: %s\n", reason.c_str());
+        return 77;
+    }
+    if (const std::string failure = MakeQueues(); !failure.empty()) {
+        std::printf("FAILED: the test queues could not be made: %s\n%s\n", failure.c_str(),
+                    cups.ErrorLog().c_str());
+        cups.Stop();
+        return 1;
+    }
+    const int result = RUN_ALL_TESTS();
+    cups.Stop();
+    return result;
+}
