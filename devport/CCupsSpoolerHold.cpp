@@ -4,6 +4,7 @@
 #include "devport/CCupsApi.h"
 
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -226,11 +227,13 @@ int CCupsSpoolerHold::ResumeQueuesOfEndedRuns(const std::string& folder, const C
     int resumedCount = 0;
     for (const auto& path : files) {
         const auto contents = CSpoolerJournal::Read(path);
-        if (!contents || CSpoolerJournal(folder, contents->owner).Path() != path) {
+        // The owner's journal carries the owner's name; a file under another name is somebody else's.
+        if (!contents || std::filesystem::path(CSpoolerJournal(folder, contents->owner).Path()).filename() !=
+                             std::filesystem::path(path).filename()) {
             WriteLog("ResumeQueuesOfEndedRuns : (%s) is no journal; left as it is.", path.c_str());
             continue;
         }
-        const CSpoolerJournal journal(folder, contents->owner);
+        const CSpoolerJournal journal(std::filesystem::path(path).parent_path().string(), contents->owner);
         if (contents->owner.IsRunning()) {
             WriteLog("ResumeQueuesOfEndedRuns : process %d still runs; its journal is left alone.",
                      static_cast<int>(contents->owner.pid));

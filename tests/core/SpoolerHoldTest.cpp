@@ -319,8 +319,20 @@ TEST(SpoolerJournal, WriteReplacesTheWholeFileAndAnEmptySetRemovesIt) {
 }
 
 TEST(SpoolerJournal, DefaultFolderFollowsXdgStateHomeThenHome) {
-    const std::string savedState = std::getenv("XDG_STATE_HOME") ? std::getenv("XDG_STATE_HOME") : "";
-    const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    struct SavedVariable {
+        explicit SavedVariable(const char* name) : name(name) {
+            if (const char* value = std::getenv(name))
+                saved = value;
+        }
+        ~SavedVariable() {
+            if (saved)
+                ::setenv(name, saved->c_str(), 1);
+            else
+                ::unsetenv(name);
+        }
+        const char* name;
+        std::optional<std::string> saved;
+    } state("XDG_STATE_HOME"), home("HOME");
     ::setenv("HOME", "/home/someone", 1);
     ::setenv("XDG_STATE_HOME", "/var/state", 1);
     EXPECT_EQ(CSpoolerJournal::DefaultFolder(), "/var/state/quorlink-tool");
@@ -328,8 +340,6 @@ TEST(SpoolerJournal, DefaultFolderFollowsXdgStateHomeThenHome) {
     EXPECT_EQ(CSpoolerJournal::DefaultFolder(), "/home/someone/.local/state/quorlink-tool");
     ::unsetenv("XDG_STATE_HOME");
     EXPECT_EQ(CSpoolerJournal::DefaultFolder(), "/home/someone/.local/state/quorlink-tool");
-    ::setenv("XDG_STATE_HOME", savedState.c_str(), 1);
-    ::setenv("HOME", savedHome.c_str(), 1);
 }
 
 TEST(ProcessIdentityTest, StartTimeIsReadPastACommandWithBlanksAndParentheses) {
@@ -351,12 +361,10 @@ TEST(ProcessIdentityTest, ARunningProcessIsItselfAndNotAnotherWithItsId) {
     const pid_t zombie = ::fork(); // ended, not yet reaped
     if (zombie == 0)
         ::_exit(0);
-    const auto before = ProcessIdentity::Of(zombie);
     for (int i = 0; i < 200 && ProcessIdentity::Of(zombie); ++i)
         ::usleep(5000);
     EXPECT_FALSE(ProcessIdentity::Of(zombie));
     ::waitpid(zombie, nullptr, 0);
-    (void)before;
 }
 
 // --- resuming after a run that ended without giving its queues back ---
@@ -473,4 +481,11 @@ TEST_F(ReplayTest, AFileThatIsNoJournalIsLeftAndTheOthersAreStillResumed) {
     Leave(EndedProcess(), {"VX_USB"});
     EXPECT_EQ(Replay(), 1);
     EXPECT_TRUE(std::filesystem::exists(folder + "/held-queues-99-1"));
+}
+
+TEST_F(ReplayTest, AFolderNamedWithATrailingSlashIsTheSameFolder) {
+    Leave(EndedProcess(), {"VX_USB"});
+    folder += "/";
+    EXPECT_EQ(Replay(), 1);
+    EXPECT_THAT(CSpoolerJournal::Files(folder), IsEmpty());
 }
