@@ -16,7 +16,7 @@ namespace {
 
 constexpr const char* kHeader = "quorlink-tool held print queues 1";
 constexpr const char* kFilePrefix = "held-queues-";
-constexpr const char* kPartSuffix = ".part";
+constexpr const char* kNewSuffix = ".new";
 
 std::string ErrorText(int error) {
     return std::strerror(error);
@@ -94,18 +94,18 @@ bool CSpoolerJournal::Write(const std::string& server, const std::set<std::strin
 
     const std::string text =
         Format({m_owner, server, std::vector<std::string>(queues.begin(), queues.end())});
-    const std::string part = m_path + kPartSuffix;
-    const int fd = ::open(part.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    const std::string fresh = m_path + kNewSuffix;
+    const int fd = ::open(fresh.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd < 0) {
-        error = part + ": " + ErrorText(errno);
+        error = fresh + ": " + ErrorText(errno);
         return false;
     }
     const bool written = WriteAll(fd, text) && ::fsync(fd) == 0;
     const int writeError = errno;
     ::close(fd);
-    if (!written || ::rename(part.c_str(), m_path.c_str()) != 0) {
-        error = part + ": " + ErrorText(written ? errno : writeError);
-        ::unlink(part.c_str());
+    if (!written || ::rename(fresh.c_str(), m_path.c_str()) != 0) {
+        error = fresh + ": " + ErrorText(written ? errno : writeError);
+        ::unlink(fresh.c_str());
         return false;
     }
     SyncFolder(m_folder);
@@ -117,7 +117,7 @@ std::vector<std::string> CSpoolerJournal::Files(const std::string& folder) {
     std::error_code ec;
     for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (name.rfind(kFilePrefix, 0) == 0 && !name.ends_with(kPartSuffix) && it->is_regular_file(ec))
+        if (name.rfind(kFilePrefix, 0) == 0 && !name.ends_with(kNewSuffix) && it->is_regular_file(ec))
             files.push_back(it->path().string());
     }
     std::sort(files.begin(), files.end());

@@ -468,7 +468,7 @@ TEST_F(ReplayTest, QueuesNoLongerHeldByThisProgramAreLeftAsTheyAre) {
 TEST_F(ReplayTest, APlainStartLooksAtTheFolderAndLogsNothing) {
     EXPECT_EQ(Replay(), 0); // no folder
     std::filesystem::create_directories(folder);
-    dir.write("quorlink-tool/held-queues-1-2.part", "half");
+    dir.write("quorlink-tool/held-queues-1-2.new", "half");
     EXPECT_EQ(Replay(), 0);
     EXPECT_THAT(servers, IsEmpty());
     EXPECT_THAT(log.Lines(), IsEmpty());
