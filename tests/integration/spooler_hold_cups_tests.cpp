@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
+#include <grp.h>
 #include <poll.h>
 #include <pty.h>
 #include <sys/socket.h>
@@ -155,10 +156,13 @@ std::string PrivateCups::Start() {
             "  <Limit Cancel-Job>\n    Require user @OWNER @SYSTEM\n    Order deny,allow\n  </Limit>\n"
             "  <Limit All>\n    Order deny,allow\n  </Limit>\n"
             "</Policy>\n");
-    base.write("etc/cups-files.conf", "SystemGroup root\n"
-                                      "PeerCred root-only\n" // everybody else is asked for a password
-                                      "ServerRoot " +
-                                          Path("etc") +
+    // As root, the test's own administrator is root and everybody else is asked for a password. Run by
+    // another user, that user's group administers the server.
+    const group* ownGroup = ::getgrgid(::getegid());
+    const std::string administrators = ::geteuid() == 0 || !ownGroup ? "root" : ownGroup->gr_name;
+    base.write("etc/cups-files.conf", "SystemGroup " + administrators + "\n" +
+                                          (::geteuid() == 0 ? "PeerCred root-only\n" : "PeerCred on\n") +
+                                          "ServerRoot " + Path("etc") +
                                           "\n"
                                           "ServerBin " +
                                           Path("bin") +
