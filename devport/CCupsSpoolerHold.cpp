@@ -123,8 +123,9 @@ bool CCupsSpoolerHold::ChangeWinDrvPortName(int nTargetPort) {
     WriteLog("ChangeWinDrvPortName : m_DrvInfo.GetCount() = %d", static_cast<int>(m_DrvInfo.size()));
 
     if (!toPause.empty()) {
-        // The journal names every queue before it is paused: a crash in between resumes too much at the
-        // next start (which only resumes queues that show the hold's message), never too little.
+        // The journal names every queue before it is paused. A crash in between leaves it naming a queue
+        // that is not paused, which the next start passes over: it resumes only queues showing the hold's
+        // message.
         const std::set<std::string> heldBefore = m_held;
         for (const CupsQueue* queue : toPause)
             m_held.insert(queue->name);
