@@ -342,6 +342,22 @@
         <translation>网关:</translation>
     </message>
     <message>
+        <source>Port Number:</source>
+        <translation>端口号:</translation>
+    </message>
+    <message>
+        <source>[0 - 32767]</source>
+        <translation>[0 - 32767]</translation>
+    </message>
+    <message>
+        <source>Inactivity Time:</source>
+        <translation>闲置时间:</translation>
+    </message>
+    <message>
+        <source>[0 - 3600] sec.</source>
+        <translation>[0 - 3600] 秒</translation>
+    </message>
+    <message>
         <source>System Name:</source>
         <translation>系统名称:</translation>
     </message>

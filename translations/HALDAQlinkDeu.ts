@@ -342,6 +342,22 @@
         <translation>Gateway:</translation>
     </message>
     <message>
+        <source>Port Number:</source>
+        <translation>Portnummer:</translation>
+    </message>
+    <message>
+        <source>[0 - 32767]</source>
+        <translation>[0 - 32767]</translation>
+    </message>
+    <message>
+        <source>Inactivity Time:</source>
+        <translation>Inaktivitätszeit:</translation>
+    </message>
+    <message>
+        <source>[0 - 3600] sec.</source>
+        <translation>[0 - 3600] Sek.</translation>
+    </message>
+    <message>
         <source>System Name:</source>
         <translation>Systemname:</translation>
     </message>

@@ -342,6 +342,22 @@
         <translation>Puerta de enlace:</translation>
     </message>
     <message>
+        <source>Port Number:</source>
+        <translation>Número de puerto:</translation>
+    </message>
+    <message>
+        <source>[0 - 32767]</source>
+        <translation>[0 - 32767]</translation>
+    </message>
+    <message>
+        <source>Inactivity Time:</source>
+        <translation>Tiempo de inactividad:</translation>
+    </message>
+    <message>
+        <source>[0 - 3600] sec.</source>
+        <translation>[0 - 3600] s</translation>
+    </message>
+    <message>
         <source>System Name:</source>
         <translation>Nombre del sistema:</translation>
     </message>

@@ -342,6 +342,22 @@
         <translation>Átjáró:</translation>
     </message>
     <message>
+        <source>Port Number:</source>
+        <translation>Portszám:</translation>
+    </message>
+    <message>
+        <source>[0 - 32767]</source>
+        <translation>[0 - 32767]</translation>
+    </message>
+    <message>
+        <source>Inactivity Time:</source>
+        <translation>Inaktivitási idő:</translation>
+    </message>
+    <message>
+        <source>[0 - 3600] sec.</source>
+        <translation>[0 - 3600] mp</translation>
+    </message>
+    <message>
         <source>System Name:</source>
         <translation>Rendszernév:</translation>
     </message>

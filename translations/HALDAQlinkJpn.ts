@@ -342,6 +342,22 @@
         <translation>ゲートウェイ:</translation>
     </message>
     <message>
+        <source>Port Number:</source>
+        <translation>ポート番号:</translation>
+    </message>
+    <message>
+        <source>[0 - 32767]</source>
+        <translation>[0 - 32767]</translation>
+    </message>
+    <message>
+        <source>Inactivity Time:</source>
+        <translation>無操作時間:</translation>
+    </message>
+    <message>
+        <source>[0 - 3600] sec.</source>
+        <translation>[0 - 3600] 秒</translation>
+    </message>
+    <message>
         <source>System Name:</source>
         <translation>システム名:</translation>
     </message>

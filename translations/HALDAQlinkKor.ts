@@ -342,6 +342,22 @@
         <translation>게이트웨이:</translation>
     </message>
     <message>
+        <source>Port Number:</source>
+        <translation>포트 번호:</translation>
+    </message>
+    <message>
+        <source>[0 - 32767]</source>
+        <translation>[0 - 32767]</translation>
+    </message>
+    <message>
+        <source>Inactivity Time:</source>
+        <translation>비활성 시간:</translation>
+    </message>
+    <message>
+        <source>[0 - 3600] sec.</source>
+        <translation>[0 - 3600] 초</translation>
+    </message>
+    <message>
         <source>System Name:</source>
         <translation>시스템 이름:</translation>
     </message>

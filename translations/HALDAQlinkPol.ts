@@ -342,6 +342,22 @@
         <translation>Brama:</translation>
     </message>
     <message>
+        <source>Port Number:</source>
+        <translation>Numer portu:</translation>
+    </message>
+    <message>
+        <source>[0 - 32767]</source>
+        <translation>[0 - 32767]</translation>
+    </message>
+    <message>
+        <source>Inactivity Time:</source>
+        <translation>Czas bezczynności:</translation>
+    </message>
+    <message>
+        <source>[0 - 3600] sec.</source>
+        <translation>[0 - 3600] s</translation>
+    </message>
+    <message>
         <source>System Name:</source>
         <translation>Nazwa systemu:</translation>
     </message>

@@ -342,6 +342,22 @@
         <translation>Шлюз:</translation>
     </message>
     <message>
+        <source>Port Number:</source>
+        <translation>Номер порта:</translation>
+    </message>
+    <message>
+        <source>[0 - 32767]</source>
+        <translation>[0 - 32767]</translation>
+    </message>
+    <message>
+        <source>Inactivity Time:</source>
+        <translation>Время бездействия:</translation>
+    </message>
+    <message>
+        <source>[0 - 3600] sec.</source>
+        <translation>[0 - 3600] с</translation>
+    </message>
+    <message>
         <source>System Name:</source>
         <translation>Имя системы:</translation>
     </message>

@@ -342,6 +342,22 @@
         <translation>閘道:</translation>
     </message>
     <message>
+        <source>Port Number:</source>
+        <translation>連接埠號碼:</translation>
+    </message>
+    <message>
+        <source>[0 - 32767]</source>
+        <translation>[0 - 32767]</translation>
+    </message>
+    <message>
+        <source>Inactivity Time:</source>
+        <translation>閒置時間:</translation>
+    </message>
+    <message>
+        <source>[0 - 3600] sec.</source>
+        <translation>[0 - 3600] 秒</translation>
+    </message>
+    <message>
         <source>System Name:</source>
         <translation>系統名稱:</translation>
     </message>

@@ -53,6 +53,23 @@ private slots:
         }
     }
 
+    // Every string-table entry is in every catalog, found by its number.
+    void everyCatalogHasEveryStringTableEntry() {
+        for (int index = 1; index < LanguageTable::kCount; ++index) {
+            int error = -1;
+            const auto catalog = QtTextCatalog::Load(CatalogPath(index), error);
+            QVERIFY2(catalog, CatalogPath(index).c_str());
+            for (const auto& [id, english] : StringTable::Entries()) {
+                const auto translated =
+                    catalog->Translate(StringTable::kContext, english, std::to_string(id));
+                QVERIFY2(
+                    translated && !translated->empty(),
+                    qPrintable(
+                        QStringLiteral("%1: %2").arg(QString::fromStdString(CatalogPath(index))).arg(id)));
+            }
+        }
+    }
+
     void missingCatalogReportsWhy() {
         int error = 0;
         QVERIFY(!QtTextCatalog::Load("/nonexistent/HALDAQlinkDeu.qm", error));
