@@ -49,5 +49,6 @@ bool SystemNameFitsField(std::string_view name) {
 void EncodeSystemName(std::string_view name, std::uint8_t (&field)[64]) {
     std::memset(field, 0, sizeof field);
     const std::string_view cut = Utf8::CutToBytes(TrimmedSystemName(name), sizeof field);
-    std::memcpy(field, cut.data(), cut.size());
+    if (!cut.empty()) // an empty view may have no data at all
+        std::memcpy(field, cut.data(), cut.size());
 }
