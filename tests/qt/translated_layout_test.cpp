@@ -1,13 +1,15 @@
 // The printer list and the settings page in every interface language: each label, button, frame title,
-// column header and type text is shown whole (nothing cut or elided), and the footer is translated.
+// column header and type text is shown whole (nothing cut or elided), the footer is translated, and a
+// question carries Qt's own Yes and No in the same language.
 //
 // With QUORLINK_SCREENSHOTS set to a folder, the test also saves the main window and the settings page of
-// every language there as PNG files (main-window-<code>.png, wlan-page-<code>.png, settings-page-<code>.png).
+// every language there as PNG files (main-window-, wlan-page-, settings-page- and question-<code>.png).
 
 #include "MainWindowHarness.h"
 #include "app/LanguageTable.h"
 #include "app/StringTable.h"
 #include "ui/qt/CaptionBar.h"
+#include "ui/qt/QtAppPlatform.h"
 #include "ui/qt/QtTextCatalog.h"
 
 #include <QAbstractButton>
@@ -15,6 +17,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -86,6 +89,10 @@ QStringList CutCells(QTableWidget* list) {
     return cut;
 }
 
+QString Ui(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
 void SaveScreenshot(QWidget* window, const char* name, int index) {
     const QString folder = qEnvironmentVariable("QUORLINK_SCREENSHOTS");
     if (folder.isEmpty())
@@ -147,6 +154,22 @@ private slots:
         SaveScreenshot(h.view.get(), "settings-page", index);
         const QStringList settingsCut = CutTexts(settingsPage);
         QVERIFY2(settingsCut.isEmpty(), qPrintable(settingsCut.join(QStringLiteral("; "))));
+
+        // A question as the program asks it, with Qt's own Yes and No in the same language.
+        QtAppPlatform platform([] { return 0; });
+        platform.UseToolkitLanguage(index);
+        QMessageBox question(QMessageBox::Question, Ui(LoadString(StringId::AppTitle)),
+                             Ui(LoadString(StringId::GatewayOutsideSubnetQuestion)),
+                             QMessageBox::Yes | QMessageBox::No, h.view.get());
+        question.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&question));
+        const QString yes = question.button(QMessageBox::Yes)->text();
+        QVERIFY2((yes == QStringLiteral("&Yes")) == (index == 0), qPrintable(yes));
+        const QStringList questionCut = CutTexts(&question);
+        QVERIFY2(questionCut.isEmpty(), qPrintable(questionCut.join(QStringLiteral("; "))));
+        SaveScreenshot(&question, "question", index);
+        question.close();
+        platform.UseToolkitLanguage(0);
     }
 };
 
