@@ -1,5 +1,6 @@
 #include "app/AppPaths.h"
 
+#include <cerrno>
 #include <climits>
 #include <unistd.h>
 
@@ -22,10 +23,14 @@ AppPaths AppPaths::FromExecutable(const std::string& executablePath) {
     return paths;
 }
 
-std::optional<std::string> AppPaths::CurrentExecutable() {
+std::optional<std::string> AppPaths::CurrentExecutable(int* errorCode) {
     char buffer[PATH_MAX + 1];
-    const ssize_t length = ::readlink("/proc/self/exe", buffer, PATH_MAX);
-    if (length <= 0)
+    const ssize_t length = ::readlink("/proc/self/exe", buffer, sizeof buffer);
+    if (length <= 0 || static_cast<size_t>(length) >= sizeof buffer) {
+        // A path that fills the whole buffer may have been cut.
+        if (errorCode)
+            *errorCode = length < 0 ? errno : ENAMETOOLONG;
         return std::nullopt;
+    }
     return std::string(buffer, static_cast<size_t>(length));
 }

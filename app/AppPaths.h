@@ -14,6 +14,7 @@ struct AppPaths {
     // folder name; a file name without '.' gets ".INI" appended.
     static AppPaths FromExecutable(const std::string& executablePath);
 
-    // The running program's full path (/proc/self/exe), or nothing when it cannot be had.
-    static std::optional<std::string> CurrentExecutable();
+    // The running program's full path (/proc/self/exe), or nothing when it cannot be had; then errorCode,
+    // when given, receives the system's error number.
+    static std::optional<std::string> CurrentExecutable(int* errorCode = nullptr);
 };

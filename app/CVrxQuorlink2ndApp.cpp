@@ -14,7 +14,8 @@ CVrxQuorlink2ndApp::CVrxQuorlink2ndApp(IAppPlatform& platform) : m_platform(plat
 bool CVrxQuorlink2ndApp::InitInstance() {
     m_platform.InitToolkit();
 
-    const std::string executable = m_platform.ExecutablePath();
+    int pathError = 0;
+    const std::string executable = m_platform.ExecutablePath(pathError);
     if (executable.empty())
         ResetPreferences();
     else
@@ -52,9 +53,10 @@ void CVrxQuorlink2ndApp::SetLanguageResource(int index) {
     else
         WriteLog("SetLanguageResource : VRXWriteConfigurationInfoFromFile failed.");
 
-    const std::string module = m_platform.ExecutablePath();
+    int pathError = 0;
+    const std::string module = m_platform.ExecutablePath(pathError);
     if (module.empty()) {
-        WriteLog("SetLanguageResource : GetModuleFileName failed with (%d)", ENOENT);
+        WriteLog("SetLanguageResource : GetModuleFileName failed with (%d)", pathError);
         WriteLog("SetLanguageResource : END");
         return;
     }
@@ -65,6 +67,7 @@ void CVrxQuorlink2ndApp::SetLanguageResource(int index) {
     const std::string catalogPath = directory + LanguageTable::CatalogRelativePath(index);
     WriteLog("SetLanguageResource : szModuleName (2) = %s", catalogPath.c_str());
 
+    int catalogLanguage = -1; // the language whose catalog this call put in use
     if (index != 0) {
         int error = 0;
         std::shared_ptr<const ITextCatalog> catalog;
@@ -76,6 +79,7 @@ void CVrxQuorlink2ndApp::SetLanguageResource(int index) {
         if (catalog) {
             m_hCurrResource = catalog;
             m_bHaveCurrResource = true;
+            catalogLanguage = index;
         } else {
             WriteLog("SetLanguageResource : LoadLibrary failed with (%d)", error);
         }
@@ -83,6 +87,7 @@ void CVrxQuorlink2ndApp::SetLanguageResource(int index) {
     } else {
         m_hCurrResource = m_hDefResource;
         m_bHaveCurrResource = true;
+        catalogLanguage = 0;
     }
 
     // A failed first load leaves no catalog in use: the texts stay as they are, unswitched.
@@ -93,6 +98,8 @@ void CVrxQuorlink2ndApp::SetLanguageResource(int index) {
                  reinterpret_cast<unsigned long>(m_hDefResource.get()));
         StringTable::SetCatalog(m_hCurrResource);
         WriteLog("SetLanguageResource : AfxSetResourceHandle");
+        if (catalogLanguage >= 0)
+            m_platform.UseToolkitLanguage(catalogLanguage);
     }
     WriteLog("SetLanguageResource : END");
 }

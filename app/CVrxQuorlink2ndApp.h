@@ -13,10 +13,13 @@ public:
     virtual ~IAppPlatform() = default;
     // The toolkit's own set-up (styles, fonts).
     virtual void InitToolkit() {}
-    // The running program's full path, or "" when it cannot be had.
-    virtual std::string ExecutablePath() = 0;
+    // The running program's full path, or "" with errorCode set (an errno value) when it cannot be had.
+    virtual std::string ExecutablePath(int& errorCode) = 0;
     // Loads the language catalog at path; nullptr with errorCode set when it cannot be loaded.
     virtual std::unique_ptr<ITextCatalog> LoadCatalog(const std::string& path, int& errorCode) = 0;
+    // Gives the toolkit's own texts (the buttons of message boxes and the like) the language of index,
+    // whose catalog has just become the one in use.
+    virtual void UseToolkitLanguage(int /*index*/) {}
     // The desktop's interface language as a locale name ("de_DE", "zh_TW").
     virtual std::string UserInterfaceLocale() = 0;
     // Builds and runs the main window modally; IDOK after a language switch, IDCANCEL otherwise.

@@ -88,7 +88,8 @@ void DiagnosticLog::Write(std::string_view message) {
         return;
     const LocalTime now = m_clock();
     const std::string path = FilePathFor(now);
-    if (path.size() > kMaxPathChars)
+    // The limit counts characters; a folder with accented or CJK names needs more bytes than that.
+    if (Utf8::ToUtf16(path).size() > kMaxPathChars)
         return;
 
     std::u16string text = Utf8::ToUtf16(message);

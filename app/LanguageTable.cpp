@@ -56,6 +56,12 @@ const std::array<LanguageEntry, kCount>& Entries() {
     return kEntries;
 }
 
+const char* ToolkitLocaleName(int index) {
+    constexpr const char* kNames[kCount] = {"en", "de", "fr", "es", "it",    "pl",
+                                            "hu", "ru", "ko", "ja", "zh_CN", "zh_TW"};
+    return index >= 0 && index < kCount ? kNames[index] : kNames[0];
+}
+
 std::string CatalogRelativePath(int index) {
     if (index < 1 || index >= kCount)
         return {};

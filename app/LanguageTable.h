@@ -32,6 +32,10 @@ int IndexForLanguageId(std::uint16_t languageId);
 // 0x0409 (English) for a name it does not know.
 std::uint16_t LanguageIdFromLocaleName(std::string_view localeName);
 
+// The locale of index's language as the toolkit names its own catalogs ("de", "zh_TW"); "en" for index 0
+// and every index outside the table.
+const char* ToolkitLocaleName(int index);
+
 // The menu command number for index i, or 0.
 int MenuCommandForIndex(int index);
 // The index whose menu command is command, or -1.

@@ -4,7 +4,9 @@
 
 #include <cctype>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <fcntl.h>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
@@ -97,6 +99,84 @@ std::string_view Unquote(std::string_view value) {
     return value;
 }
 
+// The file a path names, through any symbolic links: a preferences file that is a link to a shared file
+// stays a link, and the shared file gets the new content. A link that points nowhere yet names the file to
+// create.
+std::string ResolveLinks(const std::string& path) {
+    std::string target = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info {};
+        if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return target;
+        std::vector<char> buffer(static_cast<size_t>(info.st_size > 0 ? info.st_size : PATH_MAX) + 1);
+        const ssize_t length = ::readlink(target.c_str(), buffer.data(), buffer.size());
+        if (length <= 0 || static_cast<size_t>(length) >= buffer.size())
+            return target;
+        std::string link(buffer.data(), static_cast<size_t>(length));
+        if (link.front() != '/') {
+            const auto slash = target.rfind('/');
+            link = (slash == std::string::npos ? std::string() : target.substr(0, slash + 1)) + link;
+        }
+        target = std::move(link);
+    }
+    return target; // a loop of links: the open below fails on it
+}
+
+bool WriteAllTo(int fd, const std::string& content) {
+    const char* bytes = content.data();
+    size_t left = content.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, bytes, left);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        bytes += written;
+        left -= static_cast<size_t>(written);
+    }
+    return true;
+}
+
+// Rewrites the file itself: for a folder that takes no new file while the file is writable.
+bool RewriteInPlace(const std::string& path, const std::string& content) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool written = WriteAllTo(fd, content) &&
+                         ::ftruncate(fd, static_cast<off_t>(content.size())) == 0 && ::fsync(fd) == 0;
+    return ::close(fd) == 0 && written;
+}
+
+// Gives path the new content: written to a temporary file of a name of its own beside the target and
+// moved into place, so that a failed write never leaves half a file and two programs writing at once never
+// share a temporary file.
+bool ReplaceFileContent(const std::string& path, const std::string& content, bool exists) {
+    const std::string target = ResolveLinks(path);
+    std::string temporary = target + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
+        // A folder that takes no new file (read-only, or not ours) while the file itself is writable.
+        return exists && (errno == EACCES || errno == EPERM || errno == EROFS) &&
+               RewriteInPlace(target, content);
+    }
+    struct stat info {};
+    mode_t mode = 0;
+    if (exists && ::stat(target.c_str(), &info) == 0) {
+        mode = info.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0); // a new file gets what the process would give it
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    bool written = WriteAllTo(fd, content) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    written = ::close(fd) == 0 && written;
+    if (!written || std::rename(temporary.c_str(), target.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<std::string> PrivateProfile::ReadString(const std::string& path, std::string_view section,
@@ -182,26 +262,8 @@ bool PrivateProfile::WriteString(const std::string& path, std::string_view secti
             lines[i] += eol;
     }
 
-    // Write a sibling file and move it into place, so that a failed write never leaves a half file.
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        for (const auto& line : lines)
-            out << line;
-        out.flush();
-        if (!out) {
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    struct stat info {};
-    if (existing && ::stat(path.c_str(), &info) == 0)
-        ::chmod(temporary.c_str(), info.st_mode & 07777);
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    std::string content;
+    for (const auto& line : lines)
+        content += line;
+    return ReplaceFileContent(path, content, existing.has_value());
 }

@@ -49,6 +49,11 @@ const std::vector<std::pair<int, const char*>> kEntries = {
     {274, "Are you sure to perform a factory reset?"},
     {276, "Failed to perform a factory reset."},
     {279, "NO NETWORK CONNECTION FOUND"},
+    {320, "The subnet mask cannot be used: its one bits must come first, as in 255.255.255.0."},
+    {321, "The IP address cannot be used: it is the network or broadcast address of its subnet."},
+    {322, "The gateway is outside the printer's subnet, so the printer may not reach it. Do you want to save "
+          "all the same?"},
+    {323, "No web browser could be started to open %s."},
     {57344, "Quorlink Tool"},
     {61715, "Enter a positive integer."},
     {61720, "Enter no more than %1 characters."},

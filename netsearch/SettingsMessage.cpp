@@ -34,13 +34,21 @@ std::vector<std::uint8_t> BuildWirelessSettingsMessage(const WLAN_INFO& record) 
                    named ? kWirelessRecordBytesNamed : kWirelessRecordBytesUnnamed, true);
 }
 
-void EncodeSystemName(std::string_view name, std::uint8_t (&field)[64]) {
+std::string_view TrimmedSystemName(std::string_view name) {
     constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
-    std::memset(field, 0, sizeof field);
     const std::size_t first = name.find_first_not_of(kWhiteSpace);
     if (first == std::string_view::npos)
-        return;
-    name = name.substr(first, name.find_last_not_of(kWhiteSpace) - first + 1);
-    const std::string_view cut = Utf8::CutToBytes(name, sizeof field);
-    std::memcpy(field, cut.data(), cut.size());
+        return {};
+    return name.substr(first, name.find_last_not_of(kWhiteSpace) - first + 1);
+}
+
+bool SystemNameFitsField(std::string_view name) {
+    return TrimmedSystemName(name).size() <= sizeof WLAN_INFO{}.SystemName;
+}
+
+void EncodeSystemName(std::string_view name, std::uint8_t (&field)[64]) {
+    std::memset(field, 0, sizeof field);
+    const std::string_view cut = Utf8::CutToBytes(TrimmedSystemName(name), sizeof field);
+    if (!cut.empty()) // an empty view may have no data at all
+        std::memcpy(field, cut.data(), cut.size());
 }

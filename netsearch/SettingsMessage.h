@@ -15,3 +15,7 @@ std::vector<std::uint8_t> BuildWirelessSettingsMessage(const WLAN_INFO& record);
 // without splitting a character (no terminating zero when it fills all 64), zero-filled; "" or blanks give
 // zeros.
 void EncodeSystemName(std::string_view name, std::uint8_t (&field)[64]);
+// The name as EncodeSystemName carries it, before the cut: without leading and trailing white space.
+std::string_view TrimmedSystemName(std::string_view name);
+// Whether the name's bytes, trimmed, fit the 64-byte field whole (a longer name would go out cut).
+bool SystemNameFitsField(std::string_view name);

@@ -84,8 +84,13 @@ SettingsPlan PlanWirelessSettings(const WLAN_INFO& record, const SettingsRequest
         return plan;
     }
     if (request.name) {
+        // Characters as the settings page's field counts them, then bytes as the printer's field holds
+        // them: a name that would go out cut is refused with its byte count.
         plan.nameLength = Utf8Characters(*request.name);
-        if (plan.nameLength == 0 || plan.nameLength > 64) {
+        const bool characters = plan.nameLength == 0 || plan.nameLength > 64;
+        if (!characters && !SystemNameFitsField(*request.name))
+            plan.nameLength = static_cast<int>(TrimmedSystemName(*request.name).size());
+        if (characters || !SystemNameFitsField(*request.name)) {
             plan.outcome = SettingsPlan::Outcome::NameLength;
             return plan;
         }

@@ -25,12 +25,12 @@ struct SettingsPlan {
         PortTooLarge,      // above kMaxPortNumber
         ForbiddenPort,     // "Invalid Port Number"
         UnusableAddress,   // manual mode with 0.0.0.0 or 255.255.255.255: "The IP address cannot be used."
-        NameLength,        // empty or longer than 64 characters: "SYSTEM NAME LENGTH ERROR"
+        NameLength,        // empty, longer than 64 characters or than 64 bytes: "SYSTEM NAME LENGTH ERROR"
         NoSystemName,      // a name for a printer that has none
         Same,              // nothing would change
     };
     Outcome outcome = Outcome::Send;
-    int nameLength = 0; // characters of the rejected name
+    int nameLength = 0; // characters of the rejected name, or its bytes when only those are too many
     int nPrinterNetworkType = 0;
     int nLocalNetworkInterface = 0;
     std::vector<std::uint8_t> message;

@@ -209,6 +209,26 @@
         <translation>未找到网络连接</translation>
     </message>
     <message>
+        <source>The subnet mask cannot be used: its one bits must come first, as in 255.255.255.0.</source>
+        <comment>320</comment>
+        <translation>无法使用此子网掩码：其中为 1 的位必须连续位于最前面，例如 255.255.255.0。</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be used: it is the network or broadcast address of its subnet.</source>
+        <comment>321</comment>
+        <translation>无法使用此 IP 地址：它是所在子网的网络地址或广播地址。</translation>
+    </message>
+    <message>
+        <source>The gateway is outside the printer's subnet, so the printer may not reach it. Do you want to save all the same?</source>
+        <comment>322</comment>
+        <translation>网关不在打印机的子网内，打印机可能无法访问它。仍要保存吗？</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to open %s.</source>
+        <comment>323</comment>
+        <translation>无法启动 Web 浏览器来打开 %s。</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -209,6 +209,26 @@
         <translation>KEINE NETZWERKVERBINDUNG GEFUNDEN</translation>
     </message>
     <message>
+        <source>The subnet mask cannot be used: its one bits must come first, as in 255.255.255.0.</source>
+        <comment>320</comment>
+        <translation>Die Subnetzmaske kann nicht verwendet werden: Ihre Einsen müssen zusammenhängend am Anfang stehen, wie in 255.255.255.0.</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be used: it is the network or broadcast address of its subnet.</source>
+        <comment>321</comment>
+        <translation>Die IP-Adresse kann nicht verwendet werden: Sie ist die Netzwerk- oder Broadcast-Adresse ihres Subnetzes.</translation>
+    </message>
+    <message>
+        <source>The gateway is outside the printer's subnet, so the printer may not reach it. Do you want to save all the same?</source>
+        <comment>322</comment>
+        <translation>Das Gateway liegt außerhalb des Subnetzes des Druckers, sodass der Drucker es möglicherweise nicht erreicht. Trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to open %s.</source>
+        <comment>323</comment>
+        <translation>Es konnte kein Webbrowser gestartet werden, um %s zu öffnen.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -209,6 +209,26 @@
         <translation>NO SE ENCONTRÓ NINGUNA CONEXIÓN DE RED</translation>
     </message>
     <message>
+        <source>The subnet mask cannot be used: its one bits must come first, as in 255.255.255.0.</source>
+        <comment>320</comment>
+        <translation>No se puede usar la máscara de subred: sus bits a 1 deben ir primero, como en 255.255.255.0.</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be used: it is the network or broadcast address of its subnet.</source>
+        <comment>321</comment>
+        <translation>No se puede usar la dirección IP: es la dirección de red o de difusión de su subred.</translation>
+    </message>
+    <message>
+        <source>The gateway is outside the printer's subnet, so the printer may not reach it. Do you want to save all the same?</source>
+        <comment>322</comment>
+        <translation>La puerta de enlace está fuera de la subred de la impresora, por lo que es posible que la impresora no pueda alcanzarla. ¿Desea guardar de todos modos?</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to open %s.</source>
+        <comment>323</comment>
+        <translation>No se pudo iniciar ningún navegador web para abrir %s.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

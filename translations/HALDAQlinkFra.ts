@@ -209,6 +209,26 @@
         <translation>AUCUNE CONNEXION RÉSEAU TROUVÉE</translation>
     </message>
     <message>
+        <source>The subnet mask cannot be used: its one bits must come first, as in 255.255.255.0.</source>
+        <comment>320</comment>
+        <translation>Le masque de sous-réseau ne peut pas être utilisé : ses bits à 1 doivent venir en premier, comme dans 255.255.255.0.</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be used: it is the network or broadcast address of its subnet.</source>
+        <comment>321</comment>
+        <translation>L'adresse IP ne peut pas être utilisée : c'est l'adresse réseau ou l'adresse de diffusion de son sous-réseau.</translation>
+    </message>
+    <message>
+        <source>The gateway is outside the printer's subnet, so the printer may not reach it. Do you want to save all the same?</source>
+        <comment>322</comment>
+        <translation>La passerelle est en dehors du sous-réseau de l'imprimante, qui risque de ne pas pouvoir l'atteindre. Voulez-vous quand même enregistrer ?</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to open %s.</source>
+        <comment>323</comment>
+        <translation>Aucun navigateur web n'a pu être lancé pour ouvrir %s.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -209,6 +209,26 @@
         <translation>NEM TALÁLHATÓ HÁLÓZATI KAPCSOLAT</translation>
     </message>
     <message>
+        <source>The subnet mask cannot be used: its one bits must come first, as in 255.255.255.0.</source>
+        <comment>320</comment>
+        <translation>Ez az alhálózati maszk nem használható: az 1-es bitjeinek kell elöl állniuk, mint a 255.255.255.0 esetében.</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be used: it is the network or broadcast address of its subnet.</source>
+        <comment>321</comment>
+        <translation>Ez az IP-cím nem használható: az alhálózatának hálózati vagy szórási címe.</translation>
+    </message>
+    <message>
+        <source>The gateway is outside the printer's subnet, so the printer may not reach it. Do you want to save all the same?</source>
+        <comment>322</comment>
+        <translation>Az átjáró a nyomtató alhálózatán kívül esik, így a nyomtató esetleg nem éri el. Mégis menti?</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to open %s.</source>
+        <comment>323</comment>
+        <translation>Nem sikerült webböngészőt indítani a(z) %s megnyitásához.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -209,6 +209,26 @@
         <translation>NESSUNA CONNESSIONE DI RETE TROVATA</translation>
     </message>
     <message>
+        <source>The subnet mask cannot be used: its one bits must come first, as in 255.255.255.0.</source>
+        <comment>320</comment>
+        <translation>La subnet mask non può essere usata: i suoi bit a 1 devono venire per primi, come in 255.255.255.0.</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be used: it is the network or broadcast address of its subnet.</source>
+        <comment>321</comment>
+        <translation>L'indirizzo IP non può essere usato: è l'indirizzo di rete o di broadcast della sua sottorete.</translation>
+    </message>
+    <message>
+        <source>The gateway is outside the printer's subnet, so the printer may not reach it. Do you want to save all the same?</source>
+        <comment>322</comment>
+        <translation>Il gateway è fuori dalla sottorete della stampante, che potrebbe non raggiungerlo. Salvare comunque?</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to open %s.</source>
+        <comment>323</comment>
+        <translation>Impossibile avviare un browser web per aprire %s.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

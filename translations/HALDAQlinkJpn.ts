@@ -209,6 +209,26 @@
         <translation>ネットワーク接続が見つかりません</translation>
     </message>
     <message>
+        <source>The subnet mask cannot be used: its one bits must come first, as in 255.255.255.0.</source>
+        <comment>320</comment>
+        <translation>このサブネットマスクは使用できません。255.255.255.0 のように、1 のビットが先頭から連続している必要があります。</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be used: it is the network or broadcast address of its subnet.</source>
+        <comment>321</comment>
+        <translation>この IP アドレスは使用できません。サブネットのネットワークアドレスまたはブロードキャストアドレスです。</translation>
+    </message>
+    <message>
+        <source>The gateway is outside the printer's subnet, so the printer may not reach it. Do you want to save all the same?</source>
+        <comment>322</comment>
+        <translation>ゲートウェイがプリンターのサブネットの外にあるため、プリンターから到達できない可能性があります。このまま保存しますか？</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to open %s.</source>
+        <comment>323</comment>
+        <translation>%s を開く Web ブラウザーを起動できませんでした。</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>
@@ -358,7 +378,8 @@
     </message>
     <message>
         <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
-        <translation>USB またはシリアル回線で接続したプリンターの WLAN 詳細設定は、今後のバージョンでこのページから行えるようになります。</translation>
+        <translation>USB またはシリアル回線で接続したプリンターの WLAN 詳細設定は、
+今後のバージョンでこのページから行えるようになります。</translation>
     </message>
 </context>
 <context>
@@ -379,7 +400,7 @@
     <name>CVrxQuorlink2ndDlg</name>
     <message>
         <source>Copyright © HALDA. All rights reserved.</source>
-        <translation>Copyright © HALDA. All rights reserved.</translation>
+        <translation>Copyright © HALDA. 無断転載を禁じます。</translation>
     </message>
 </context>
 </TS>

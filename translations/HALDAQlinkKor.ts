@@ -209,6 +209,26 @@
         <translation>네트워크 연결을 찾을 수 없습니다</translation>
     </message>
     <message>
+        <source>The subnet mask cannot be used: its one bits must come first, as in 255.255.255.0.</source>
+        <comment>320</comment>
+        <translation>이 서브넷 마스크는 사용할 수 없습니다. 255.255.255.0처럼 1인 비트가 앞에 연속되어야 합니다.</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be used: it is the network or broadcast address of its subnet.</source>
+        <comment>321</comment>
+        <translation>이 IP 주소는 사용할 수 없습니다. 해당 서브넷의 네트워크 주소 또는 브로드캐스트 주소입니다.</translation>
+    </message>
+    <message>
+        <source>The gateway is outside the printer's subnet, so the printer may not reach it. Do you want to save all the same?</source>
+        <comment>322</comment>
+        <translation>게이트웨이가 프린터의 서브넷 밖에 있어 프린터가 게이트웨이에 도달하지 못할 수 있습니다. 그래도 저장하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to open %s.</source>
+        <comment>323</comment>
+        <translation>%s을(를) 열 웹 브라우저를 시작할 수 없습니다.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>
@@ -379,7 +399,7 @@
     <name>CVrxQuorlink2ndDlg</name>
     <message>
         <source>Copyright © HALDA. All rights reserved.</source>
-        <translation>Copyright © HALDA. All rights reserved.</translation>
+        <translation>Copyright © HALDA. 모든 권리 보유.</translation>
     </message>
 </context>
 </TS>

@@ -209,6 +209,26 @@
         <translation>NIE ZNALEZIONO POŁĄCZENIA SIECIOWEGO</translation>
     </message>
     <message>
+        <source>The subnet mask cannot be used: its one bits must come first, as in 255.255.255.0.</source>
+        <comment>320</comment>
+        <translation>Nie można użyć tej maski podsieci: jej bity o wartości 1 muszą występować na początku, jak w 255.255.255.0.</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be used: it is the network or broadcast address of its subnet.</source>
+        <comment>321</comment>
+        <translation>Nie można użyć tego adresu IP: jest to adres sieci lub adres rozgłoszeniowy jego podsieci.</translation>
+    </message>
+    <message>
+        <source>The gateway is outside the printer's subnet, so the printer may not reach it. Do you want to save all the same?</source>
+        <comment>322</comment>
+        <translation>Brama znajduje się poza podsiecią drukarki, więc drukarka może nie móc się z nią połączyć. Czy mimo to zapisać?</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to open %s.</source>
+        <comment>323</comment>
+        <translation>Nie można uruchomić przeglądarki internetowej, aby otworzyć %s.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

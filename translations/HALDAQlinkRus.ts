@@ -209,6 +209,26 @@
         <translation>СЕТЕВОЕ ПОДКЛЮЧЕНИЕ НЕ НАЙДЕНО</translation>
     </message>
     <message>
+        <source>The subnet mask cannot be used: its one bits must come first, as in 255.255.255.0.</source>
+        <comment>320</comment>
+        <translation>Эту маску подсети нельзя использовать: её единичные биты должны идти первыми, как в 255.255.255.0.</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be used: it is the network or broadcast address of its subnet.</source>
+        <comment>321</comment>
+        <translation>Этот IP-адрес нельзя использовать: это адрес сети или широковещательный адрес его подсети.</translation>
+    </message>
+    <message>
+        <source>The gateway is outside the printer's subnet, so the printer may not reach it. Do you want to save all the same?</source>
+        <comment>322</comment>
+        <translation>Шлюз находится вне подсети принтера, поэтому принтер может не достичь его. Всё равно сохранить?</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to open %s.</source>
+        <comment>323</comment>
+        <translation>Не удалось запустить веб-браузер, чтобы открыть %s.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -209,6 +209,26 @@
         <translation>找不到網路連線</translation>
     </message>
     <message>
+        <source>The subnet mask cannot be used: its one bits must come first, as in 255.255.255.0.</source>
+        <comment>320</comment>
+        <translation>無法使用此子網路遮罩：其中為 1 的位元必須連續位於最前面，例如 255.255.255.0。</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be used: it is the network or broadcast address of its subnet.</source>
+        <comment>321</comment>
+        <translation>無法使用此 IP 位址：它是所屬子網路的網路位址或廣播位址。</translation>
+    </message>
+    <message>
+        <source>The gateway is outside the printer's subnet, so the printer may not reach it. Do you want to save all the same?</source>
+        <comment>322</comment>
+        <translation>閘道不在印表機的子網路內，印表機可能無法連線到它。仍要儲存嗎？</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to open %s.</source>
+        <comment>323</comment>
+        <translation>無法啟動網頁瀏覽器來開啟 %s。</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>
@@ -358,7 +378,7 @@
     </message>
     <message>
         <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
-        <translation>透過 USB 或序列線連接之印表機的進階 WLAN 設定,將在日後的版本中於此頁面設定。</translation>
+        <translation>透過 USB 或序列線連接之印表機的進階 WLAN 設定，將在日後的版本中於此頁面設定。</translation>
     </message>
 </context>
 <context>

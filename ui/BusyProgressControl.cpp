@@ -121,8 +121,11 @@ void BusyProgressControl::SetColor(int index, BusyProgressModel::Color color) {
 }
 
 void BusyProgressControl::RecalculateGeometry() {
-    std::lock_guard lock(m_mutex);
-    m_model.RecalculateGeometry();
+    {
+        std::lock_guard lock(m_mutex);
+        m_model.RecalculateGeometry();
+    }
+    Redraw();
 }
 
 void BusyProgressControl::Reset() {

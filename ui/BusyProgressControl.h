@@ -61,7 +61,7 @@ public:
     void SetBusyFill(int busyFill);
     void SetGranularity(int granularity);
     void SetColor(int index, BusyProgressModel::Color color); // 1..5, redraw
-    void RecalculateGeometry();
+    void RecalculateGeometry();                               // geometry, redraw
     void Reset();
     void SetUseSystemColor(bool useSystemColor);
 

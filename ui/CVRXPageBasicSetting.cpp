@@ -5,11 +5,34 @@
 #include "app/StringTable.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
 constexpr const char* kDashes = "-------------------------------------------------------";
+
+// The number of a dotted IPv4 address ("192.0.2.21"), or nothing for any other text.
+std::optional<std::uint32_t> AddressNumber(const std::string& text) {
+    std::uint32_t number = 0;
+    size_t position = 0;
+    for (int part = 0; part < 4; ++part) {
+        if (part > 0 && (position >= text.size() || text[position++] != '.'))
+            return std::nullopt;
+        unsigned value = 0, digits = 0;
+        while (position < text.size() && text[position] >= '0' && text[position] <= '9' && digits < 3) {
+            value = value * 10 + static_cast<unsigned>(text[position++] - '0');
+            ++digits;
+        }
+        if (digits == 0 || value > 255)
+            return std::nullopt;
+        number = (number << 8) | value;
+    }
+    if (position != text.size())
+        return std::nullopt;
+    return number;
+}
 
 // Compares two texts ignoring the letter case of the Latin letters.
 int CompareNoCase(const std::string& a, const std::string& b) {
@@ -308,8 +331,14 @@ void CVRXPageBasicSetting::OnBnClickedBtnBrowser() {
         SetListControlFocus({});
     }
     WriteLog("OnBnClickedBtnBrowser : strCommand = %s", command.c_str());
-    if (!command.empty())
-        m_browser.Open(command);
+    if (!command.empty() && !m_browser.Open(command)) {
+        // Without a browser to start, the click would otherwise do nothing visible.
+        WriteLog("OnBnClickedBtnBrowser : no browser started");
+        std::string text = LoadString(StringId::NoBrowserStarted);
+        if (const size_t marker = text.find("%s"); marker != std::string::npos)
+            text.replace(marker, 2, command);
+        m_messages.ShowError(text);
+    }
     WriteLog("OnBnClickedBtnBrowser : END");
 }
 
@@ -370,10 +399,19 @@ void CVRXPageBasicSetting::OnColumnClick(int column) {
                      [column, ascending](const ListRow& a, const ListRow& b) {
                          const auto& x = a.texts[static_cast<size_t>(column)];
                          const auto& y = b.texts[static_cast<size_t>(column)];
-                         const int order = column == kColumnNumber
-                                               ? (std::atoi(x.c_str()) > std::atoi(y.c_str())) -
-                                                     (std::atoi(x.c_str()) < std::atoi(y.c_str()))
-                                               : CompareNoCase(x, y);
+                         int order = 0;
+                         if (column == kColumnNumber) {
+                             order = (std::atoi(x.c_str()) > std::atoi(y.c_str())) -
+                                     (std::atoi(x.c_str()) < std::atoi(y.c_str()));
+                         } else if (const auto a =
+                                        column == kColumnIpAddress ? AddressNumber(x) : std::nullopt,
+                                    b = column == kColumnIpAddress ? AddressNumber(y) : std::nullopt;
+                                    a && b) {
+                             // Addresses by number: 192.0.2.21 before 192.0.2.209.
+                             order = (*a > *b) - (*a < *b);
+                         } else {
+                             order = CompareNoCase(x, y);
+                         }
                          return ascending ? order < 0 : order > 0;
                      });
     for (int row = 0; row < RowCount(); ++row) {

@@ -15,7 +15,6 @@ namespace {
 
 constexpr std::array<std::uint8_t, 4> kFactoryDefaultIp = {192, 168, 192, 123};
 constexpr std::array<std::uint8_t, 4> kAllZero = {0, 0, 0, 0};
-constexpr const char* kWhiteSpace = " \t\r\n\v\f";
 
 // An unsigned decimal number as the data exchange reads it: blanks around it are allowed, nothing else.
 bool ParseUnsigned(const std::string& text, std::uint32_t& value) {
@@ -79,12 +78,14 @@ size_t CharacterCount(const std::string& text) {
     return Utf8::ToUtf16(text).size();
 }
 
-std::string Trimmed(const std::string& text) {
-    const size_t begin = text.find_first_not_of(kWhiteSpace);
-    if (begin == std::string::npos)
-        return {};
-    const size_t end = text.find_last_not_of(kWhiteSpace);
-    return text.substr(begin, end - begin + 1);
+// The name as the comparison with the printer's field takes it: its bytes as they stand (no blanks
+// removed), cut or filled with zero bytes to the 64 bytes of the field; a name of more than 128 bytes gives
+// no bytes.
+void NameFieldAsTyped(const std::string& name, std::uint8_t (&field)[64]) {
+    std::memset(field, 0, sizeof field);
+    if (name.size() > 128)
+        return;
+    std::memcpy(field, name.data(), std::min(name.size(), sizeof field));
 }
 
 // A 16-bit field of the printer's records: high byte first, from a value the page keeps within 16 bits.
@@ -109,7 +110,10 @@ CVRXPageNetConnectionSetting::CVRXPageNetConnectionSetting(INetworkEndpoint& end
       m_strSaveFailed(LoadString(StringId::SaveNetworkFailed)),
       m_strSystemNameLengthError(LoadString(StringId::SystemNameLengthError)),
       m_strWired(LoadString(StringId::SettingsWired)), m_strWireless(LoadString(StringId::SettingsWireless)),
-      m_strIpAddressCannotBeUsed(LoadString(StringId::IpAddressCannotBeUsed)) {
+      m_strIpAddressCannotBeUsed(LoadString(StringId::IpAddressCannotBeUsed)),
+      m_strSubnetMaskNotContiguous(LoadString(StringId::SubnetMaskNotContiguous)),
+      m_strAddressIsNetworkOrBroadcast(LoadString(StringId::AddressIsNetworkOrBroadcast)),
+      m_strGatewayOutsideSubnet(LoadString(StringId::GatewayOutsideSubnetQuestion)) {
     WriteControls();
 }
 
@@ -257,13 +261,27 @@ void CVRXPageNetConnectionSetting::OnEnChangeEditInactiveTime(const std::string&
 
 void CVRXPageNetConnectionSetting::OnEnChangeEditSystemName(const std::string& text) {
     m_controls.systemName.text = text;
-    ReadControls();
-    const size_t length = CharacterCount(m_strSystemName);
-    if (length == 0 || length > static_cast<size_t>(kSystemNameChars)) {
-        m_messages.ShowError(FormatValueMessage(m_strSystemNameLengthError, static_cast<int>(length)));
+    // A field that could not be read has shown its message; the name that stands was checked before.
+    if (ReadControls())
+        RefuseSystemNameLength();
+    WriteControls();
+}
+
+bool CVRXPageNetConnectionSetting::RefuseSystemNameLength() {
+    // Characters as the field counts them; bytes as the printer's 64-byte field takes them (a name that
+    // needs more would go out cut, three-byte characters after 21).
+    const size_t characters = CharacterCount(m_strSystemName);
+    int shownLength = static_cast<int>(characters);
+    bool refused = characters == 0 || characters > static_cast<size_t>(kSystemNameChars);
+    if (!refused && !SystemNameFitsField(m_strSystemName)) {
+        shownLength = static_cast<int>(TrimmedSystemName(m_strSystemName).size());
+        refused = true;
+    }
+    if (refused) {
+        m_messages.ShowError(FormatValueMessage(m_strSystemNameLengthError, shownLength));
         SetFocus(IDC_EDIT_SYSTEM_NAME);
     }
-    WriteControls();
+    return refused;
 }
 
 void CVRXPageNetConnectionSetting::OnAddressChanged(int id, const std::array<std::uint8_t, 4>& address) {
@@ -309,10 +327,30 @@ void CVRXPageNetConnectionSetting::OnBnClickedBtnSave() {
         SetFocus(IDC_EDIT_PORT_NUMBER);
         return;
     }
+    // A name the printer's field cannot hold whole is not sent cut.
+    if (HasSystemNameGroup() && !SystemNameFitsField(m_strSystemName)) {
+        WriteLog("CVRXPageNetConnectionSetting::OnBnClickedBtnSave : m_strSystemName needs %d bytes",
+                 static_cast<int>(TrimmedSystemName(m_strSystemName).size()));
+        WriteLog("CVRXPageNetConnectionSetting::OnBnClickedBtnSave : END");
+        RefuseSystemNameLength();
+        return;
+    }
     if (!NetInfoDataValidation()) {
-        m_mainWindow.SendMessage(MainWindowMessage::M3);
+        // A refused value keeps the user on the page with every edit; nothing changed goes back.
+        if (!m_bInputRefused)
+            m_mainWindow.SendMessage(MainWindowMessage::M3);
         WriteLog("CVRXPageNetConnectionSetting::OnBnClickedBtnSave : NetInfoDataValidation failed.");
         WriteLog("CVRXPageNetConnectionSetting::OnBnClickedBtnSave : END");
+        return;
+    }
+    if (m_nIpMode == kIpModeManual &&
+        IsGatewayOutsideSubnet(m_controls.ipAddress.address.data(), m_controls.subnetMask.address.data(),
+                               m_controls.gateway.address.data()) &&
+        !m_messages.AskYesNo(m_strGatewayOutsideSubnet)) {
+        WriteLog(
+            "CVRXPageNetConnectionSetting::OnBnClickedBtnSave : gateway outside the subnet kept by user");
+        WriteLog("CVRXPageNetConnectionSetting::OnBnClickedBtnSave : END");
+        SetFocus(IDC_IPADDRESS_GATEWAY);
         return;
     }
     if (!m_messages.AskYesNo(m_strSaveQuestion)) {
@@ -371,6 +409,7 @@ bool CVRXPageNetConnectionSetting::NetInfoDataValidation() {
     settings.ip = m_controls.ipAddress.address;
     settings.subnet = m_controls.subnetMask.address;
     settings.gateway = m_controls.gateway.address;
+    m_bInputRefused = false;
 
     const bool wired = m_stNetInfo.strNetworkType == m_strWired;
     const bool wireless = !wired && m_stNetInfo.strNetworkType == m_strWireless;
@@ -381,8 +420,10 @@ bool CVRXPageNetConnectionSetting::NetInfoDataValidation() {
                           : SameSettings(settings, m_stNetInfo.stWLANInfo);
         if (same && wireless) {
             // The name as the settings message would carry it.
+            // The name as typed, blanks and all: a stored name with a blank at either end is unchanged
+            // when the field still holds it, and an added blank is a change.
             std::uint8_t name[64];
-            EncodeSystemName(m_strSystemName, name);
+            NameFieldAsTyped(m_strSystemName, name);
             same = std::memcmp(name, m_stNetInfo.stWLANInfo.SystemName, sizeof name) == 0;
         }
         if (manual && IsUnusableManualAddress(settings.ip.data())) {
@@ -390,6 +431,21 @@ bool CVRXPageNetConnectionSetting::NetInfoDataValidation() {
                                              : "NetInfoDataValidation : 255.255.255.255 cannot be entered");
             m_messages.ShowError(m_strIpAddressCannotBeUsed);
             SetFocus(IDC_IPADDRESS_IP);
+            m_bInputRefused = true;
+            result = false;
+        } else if (manual && !IsContiguousSubnetMask(settings.subnet.data())) {
+            WriteLog("NetInfoDataValidation : %d.%d.%d.%d is no contiguous subnet mask", settings.subnet[0],
+                     settings.subnet[1], settings.subnet[2], settings.subnet[3]);
+            m_messages.ShowError(m_strSubnetMaskNotContiguous);
+            SetFocus(IDC_IPADDRESS_SUBNET);
+            m_bInputRefused = true;
+            result = false;
+        } else if (manual && IsNetworkOrBroadcastAddress(settings.ip.data(), settings.subnet.data())) {
+            WriteLog("NetInfoDataValidation : %d.%d.%d.%d is the network or broadcast address of its subnet",
+                     settings.ip[0], settings.ip[1], settings.ip[2], settings.ip[3]);
+            m_messages.ShowError(m_strAddressIsNetworkOrBroadcast);
+            SetFocus(IDC_IPADDRESS_IP);
+            m_bInputRefused = true;
             result = false;
         } else if (same) {
             WriteLog("NetInfoDataValidation : The data to be set is same");
@@ -458,7 +514,7 @@ bool CVRXPageNetConnectionSetting::SendNetInfoSettingCommand() {
         if (record.Mask[0] & VRX_MASK_SYSTEM_NAME) {
             WriteLog("SendNetInfoSettingCommand : m_strSystemName = %s", m_strSystemName.c_str());
             if (!m_strSystemName.empty()) {
-                m_strSystemName = Trimmed(m_strSystemName);
+                m_strSystemName = std::string(TrimmedSystemName(m_strSystemName));
                 // The name's bytes with the terminating zero.
                 WriteLog("SendNetInfoSettingCommand : dwAnsiLength = %d",
                          static_cast<int>(m_strSystemName.size() + 1));

@@ -108,7 +108,8 @@ public:
     void OnBnClickedBtnCancel();
 
     // Checks the input against the printer's record; false when the address cannot be used or nothing
-    // changed.
+    // changed. In manual mode the subnet mask must be contiguous and the address neither the network nor
+    // the broadcast address of its subnet.
     bool NetInfoDataValidation();
     // Writes the input into the printer's record and sends it to the printer; true when it went out.
     bool SendNetInfoSettingCommand();
@@ -134,6 +135,9 @@ private:
     void SetFocus(int id);
     void Changed();
     bool HasSystemNameGroup() const;
+    // The length message for a name that is empty, over 64 characters or over the 64 bytes of the field;
+    // false when the name passes.
+    bool RefuseSystemNameLength();
 
     template <typename Record> void WriteUserValues(Record& record, const char* partName);
 
@@ -150,14 +154,20 @@ private:
     // Set by a save that went ahead until the page is prepared for a printer again: a click queued while
     // the exchange ran must not save a second time.
     bool m_bSaveWentAhead = false;
+    // Set by NetInfoDataValidation when it refused a value with a message (as against nothing changed):
+    // the user stays on the page to correct it.
+    bool m_bInputRefused = false;
 
-    std::string m_strInvalidPortNumber;     // 113
-    std::string m_strSaveQuestion;          // 114
-    std::string m_strSaveFailed;            // 115
-    std::string m_strSystemNameLengthError; // 117
-    std::string m_strWired;                 // 118
-    std::string m_strWireless;              // 119
-    std::string m_strIpAddressCannotBeUsed; // 120
+    std::string m_strInvalidPortNumber;           // 113
+    std::string m_strSaveQuestion;                // 114
+    std::string m_strSaveFailed;                  // 115
+    std::string m_strSystemNameLengthError;       // 117
+    std::string m_strWired;                       // 118
+    std::string m_strWireless;                    // 119
+    std::string m_strIpAddressCannotBeUsed;       // 120
+    std::string m_strSubnetMaskNotContiguous;     // 320
+    std::string m_strAddressIsNetworkOrBroadcast; // 321
+    std::string m_strGatewayOutsideSubnet;        // 322
 
     Controls m_controls;
     std::function<void()> m_changeListener;

@@ -36,7 +36,11 @@ private:
 
 class ScriptedPlatform : public IAppPlatform {
 public:
-    std::string ExecutablePath() override { return executable; }
+    std::string ExecutablePath(int& errorCode) override {
+        if (executable.empty())
+            errorCode = pathError;
+        return executable;
+    }
     std::unique_ptr<ITextCatalog> LoadCatalog(const std::string& path, int& errorCode) override {
         loadedCatalogs.push_back(path);
         if (!std::filesystem::exists(path)) {
@@ -56,6 +60,7 @@ public:
     }
 
     std::string executable;
+    int pathError = ENOENT; // reported when executable is empty
     std::string locale = "en_US";
     int mainWindowResult = IDCANCEL;
     std::vector<std::string> loadedCatalogs;
@@ -188,6 +193,20 @@ TEST_F(AppStartupTest, UnwritablePreferencesKeepTheLanguageIndexButStillSwitch) 
     app.SetLanguageResource(3);
     EXPECT_EQ(app.CurrentLanguage(), 0);
     EXPECT_EQ(LoadString(StringId::Refresh), "[HALDAQlinkEsp] Refresh");
+}
+
+TEST_F(AppStartupTest, AMissingExecutablePathIsLoggedWithTheSystemsError) {
+    CapturedLog log;
+    for (const int error : {EACCES, ENAMETOOLONG}) {
+        platform.executable.clear();
+        platform.pathError = error;
+        CVrxQuorlink2ndApp app(platform);
+        app.SetLanguageResource(1);
+        EXPECT_TRUE(log.Contains("SetLanguageResource : GetModuleFileName failed with (" +
+                                 std::to_string(error) + ")"))
+            << error;
+    }
+    EXPECT_TRUE(platform.loadedCatalogs.empty());
 }
 
 TEST_F(AppStartupTest, LanguageSelectionLogsEachStepAndSwitchesOnlyToACatalogItHas) {

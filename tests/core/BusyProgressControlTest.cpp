@@ -97,15 +97,23 @@ TEST(BusyProgressControl, DispatchRoutesEveryMessageToItsOperation) {
     }
 }
 
+// The recalculation is seen by its redraw: every other change of the client area recalculates the geometry
+// already, so the message's own effect is that the view paints the geometry anew, and nothing else changes.
 TEST(BusyProgressControl, DispatchRecalculatesTheGeometryOnRequestAndRefusesUnknownNumbers) {
-    BusyProgressControl control(20, 0);
+    RedrawCounter redraws;
+    BusyProgressControl control(20, 3, redraws.Request());
     control.SetClientArea({0, 0, 120, 10});
     EXPECT_DOUBLE_EQ(control.Snapshot().BlockWidth(), 5.0);
+    redraws.count = 0;
     EXPECT_EQ(control.Dispatch(0x412), 1);
+    EXPECT_EQ(redraws.count, 1);
     EXPECT_DOUBLE_EQ(control.Snapshot().BlockWidth(), 5.0);
+    EXPECT_DOUBLE_EQ(control.Snapshot().BlockHeight(), 10.0);
+    EXPECT_EQ(control.Snapshot().Position(), 3);
     for (const int unknown : {0x400, 0x415, 0})
         EXPECT_EQ(control.Dispatch(unknown, 9, 9), 0) << unknown;
-    EXPECT_EQ(control.Snapshot().Position(), 0);
+    EXPECT_EQ(redraws.count, 1);
+    EXPECT_EQ(control.Snapshot().Position(), 3);
 }
 
 TEST(BusyProgressControl, AnimationStepsAtTheSpeedOnItsOwnThreadUntilStopped) {

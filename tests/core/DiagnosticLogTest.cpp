@@ -1,5 +1,6 @@
 #include "app/DiagnosticLog.h"
 #include "app/Preferences.h"
+#include "app/Utf8.h"
 
 #include "TempDir.h"
 
@@ -174,5 +175,35 @@ TEST(LogSwitch, OnlyANumberAboveZeroSwitchesTheLogOn) {
             EXPECT_EQ(dir.read("LOG/" + std::filesystem::path(file).filename().string()).substr(0, 2), kBom);
         }
         ResetPreferences();
+    }
+}
+
+// The path limit counts characters: a path of 259 characters is written although its accented folder names
+// take far more than 259 bytes; one character more and the line is lost.
+TEST_F(DiagnosticLogTest, PathLimitCountsCharactersNotBytes) {
+    const std::string fileName = "LOG/quorlink-tool_03072026.LOG";
+    // Folder names of "é" (two bytes each), each within the 255 bytes a name may take.
+    const size_t fixed = dir.dir().size() + fileName.size() + 2; // two '/' after the folders
+    ASSERT_LT(fixed, DiagnosticLog::kMaxPathChars - 2);
+    for (const size_t extra : {size_t{0}, size_t{1}}) {
+        SCOPED_TRACE(extra);
+        const size_t accents = DiagnosticLog::kMaxPathChars - fixed + extra;
+        auto folder = [](size_t count) {
+            std::string name;
+            for (size_t i = 0; i < count; ++i)
+                name += "\xC3\xA9";
+            return name;
+        };
+        const std::string first = folder(accents / 2), second = folder(accents - accents / 2);
+        const std::string directory = dir.dir() + first + "/" + second + "/";
+        std::filesystem::create_directories(directory + "LOG");
+        const std::string path = directory + fileName;
+        ASSERT_EQ(Utf8::ToUtf16(path).size(), DiagnosticLog::kMaxPathChars + extra);
+        ASSERT_GT(path.size(), DiagnosticLog::kMaxPathChars + 100);
+
+        log.Configure(true, directory, "quorlink-tool");
+        log.Write("long folder");
+        EXPECT_EQ(std::filesystem::exists(path), extra == 0);
+        std::filesystem::remove_all(dir.path() / first);
     }
 }

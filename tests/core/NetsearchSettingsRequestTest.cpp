@@ -144,4 +144,43 @@ TEST(NetsearchSettingsRequest, WirelessNameRules) {
     EXPECT_EQ(moved.message.size(), 48u);
 }
 
+// Names by characters and by bytes: the printer's field holds 64 bytes, and a name that needs more is refused
+// instead of going out cut.
+TEST(NetsearchSettingsRequest, NameLengthCountsCharactersAndBytes) {
+    auto repeat = [](const std::string& unit, int times) {
+        std::string text;
+        for (int i = 0; i < times; ++i)
+            text += unit;
+        return text;
+    };
+    const std::string kanji = "\xE6\xBC\xA2"; // 漢, three bytes
+    struct Case {
+        const char* what;
+        std::string name;
+        Outcome outcome;
+        int nameLength; // reported with NameLength
+    } cases[] = {
+        {"63 bytes exactly", std::string(63, 'n'), Outcome::Send, 0},
+        {"64 bytes exactly", std::string(64, 'n'), Outcome::Send, 0},
+        {"21 CJK characters, 63 bytes", repeat(kanji, 21), Outcome::Send, 0},
+        {"22 CJK characters, 66 bytes", repeat(kanji, 22), Outcome::NameLength, 66},
+        {"64 CJK characters, 192 bytes", repeat(kanji, 64), Outcome::NameLength, 192},
+        {"65 characters", std::string(65, 'n'), Outcome::NameLength, 65},
+        {"blanks around 63 bytes of CJK", " " + repeat(kanji, 21) + "\t", Outcome::Send, 0},
+        {"empty", "", Outcome::NameLength, 0},
+    };
+    const WLAN_INFO withName = Wireless(0x91, "Shelf");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SettingsRequest request = Manual({192, 0, 2, 50});
+        request.name = c.name;
+        const SettingsPlan plan = PlanWirelessSettings(withName, request);
+        EXPECT_EQ(plan.outcome, c.outcome);
+        if (c.outcome == Outcome::NameLength) {
+            EXPECT_EQ(plan.nameLength, c.nameLength);
+            EXPECT_TRUE(plan.message.empty());
+        }
+    }
+}
+
 } // namespace

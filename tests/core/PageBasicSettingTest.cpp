@@ -255,6 +255,36 @@ TEST_F(PageBasicSettingTest, LaunchBrowserOpensTheCurrentRowsPrinterAndNothingWi
     EXPECT_EQ(page.GetControls().selectedRow, 1);
 }
 
+TEST_F(PageBasicSettingTest, LaunchBrowserWithoutABrowserToStartSaysSo) {
+    SearchFindsTwoWiredAndOneWireless();
+    page.OnBnClickedBtnBrowser();
+    EXPECT_TRUE(messages.shown().empty());
+
+    browser.result = false;
+    page.OnBnClickedBtnBrowser();
+    EXPECT_EQ(browser.opened.size(), 2u);
+    EXPECT_EQ(messages.Errors(),
+              std::vector<std::string>{"No web browser could be started to open http://192.0.2.5."});
+}
+
+// Addresses sort by their four numbers, so that 192.0.2.21 comes before 192.0.2.209 and 192.0.2.3 first.
+TEST_F(PageBasicSettingTest, TheAddressColumnSortsByNumber) {
+    EthernetInfoMap wired;
+    const std::uint8_t lasts[] = {209, 21, 3, 100};
+    for (const std::uint8_t last : lasts)
+        wired[MacOf(last)] = Wired(last, {192, 0, 2, last});
+    wired[MacOf(1)] = Wired(1, {10, 0, 0, 250});
+    SearchFinds(wired, {});
+    page.OnColumnClick(CVRXPageBasicSetting::kColumnIpAddress);
+    EXPECT_EQ(
+        Column(CVRXPageBasicSetting::kColumnIpAddress),
+        (std::vector<std::string>{"10.0.0.250", "192.0.2.3", "192.0.2.21", "192.0.2.100", "192.0.2.209"}));
+    page.OnColumnClick(CVRXPageBasicSetting::kColumnIpAddress);
+    EXPECT_EQ(
+        Column(CVRXPageBasicSetting::kColumnIpAddress),
+        (std::vector<std::string>{"192.0.2.209", "192.0.2.100", "192.0.2.21", "192.0.2.3", "10.0.0.250"}));
+}
+
 TEST_F(PageBasicSettingTest, ClickOnTheEmptyAreaReselectsTheCurrentRow) {
     SearchFindsTwoWiredAndOneWireless();
     const unsigned focusBefore = page.GetControls().listFocusSerial;
@@ -328,7 +358,8 @@ TEST_F(PageBasicSettingTest, SetListControlFocusFindsTheMacExactlyOrKeepsTheCurr
     EXPECT_EQ(page.GetControls().listFocusSerial, focusBefore + 1);
 }
 
-TEST_F(PageBasicSettingTest, HeaderClicksSortNumbersAsNumbersAndTextsIgnoringCaseTogglingDirection) {
+TEST_F(PageBasicSettingTest,
+       HeaderClicksSortNumbersAndAddressesAsNumbersAndTextsIgnoringCaseTogglingDirection) {
     EthernetInfoMap wired;
     for (std::uint8_t i = 1; i <= 11; ++i)
         wired[MacOf(i)] = Wired(i, {192, 0, 2, i});
@@ -347,7 +378,8 @@ TEST_F(PageBasicSettingTest, HeaderClicksSortNumbersAsNumbersAndTextsIgnoringCas
         {P::kColumnNumber, true, {"1", "2", "3", "4"}},
         {P::kColumnNumber, false, {"14", "13", "12", "11", "10", "9"}},
         {P::kColumnNumber, true, {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}},
-        {P::kColumnIpAddress, true, {"192.0.2.1", "192.0.2.10", "192.0.2.11", "192.0.2.2"}},
+        {P::kColumnIpAddress, true, {"192.0.2.1", "192.0.2.2", "192.0.2.3", "192.0.2.4"}},
+        {P::kColumnIpAddress, false, {"198.51.100.3", "198.51.100.2", "198.51.100.1", "192.0.2.11"}},
         {P::kColumnSystemName, true, {"-"}},
         {P::kColumnSystemName, false, {"charlie", "Bravo", "alpha", "-"}},
         {P::kColumnType, true, {"Wired"}},

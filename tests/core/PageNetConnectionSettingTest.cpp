@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -269,8 +270,13 @@ TEST_F(PageNetConnectionSettingTest, AnEmptyOrUnreadableNumberFieldShowsTheMessa
     EXPECT_EQ(controls().portNumber.text, "515");
 }
 
-TEST_F(PageNetConnectionSettingTest, SystemNameLengthIsCheckedInCharactersWhileTyping) {
+TEST_F(PageNetConnectionSettingTest, SystemNameLengthIsCheckedInCharactersAndBytesWhileTyping) {
     page.SetPrinterNetworkInfo(WirelessPrinter());
+    std::string accents, kanji21;
+    for (int i = 0; i < 64; ++i)
+        accents += "\xC3\xA9"; // é: 64 characters, 128 bytes
+    for (int i = 0; i < 21; ++i)
+        kanji21 += "\xE6\xBC\xA2"; // 漢: 21 characters, 63 bytes
     struct Case {
         std::string typed;
         std::string message; // "" for none
@@ -279,18 +285,14 @@ TEST_F(PageNetConnectionSettingTest, SystemNameLengthIsCheckedInCharactersWhileT
         {"", "SYSTEM NAME LENGTH ERROR (0)", ""},
         {"A", "", "A"},
         {std::string(64, 'n'), "", std::string(64, 'n')},
-        {[] {
-             std::string s;
-             for (int i = 0; i < 64; ++i)
-                 s += "\xC3\xA9"; // é: 64 characters, 128 bytes
-             return s;
-         }(),
-         "", ""},
+        {kanji21, "", kanji21},
+        // More bytes than the printer's field holds: the length message with the bytes; the field keeps the
+        // text, so that the user can shorten it.
+        {kanji21 + "\xE6\xBC\xA2", "SYSTEM NAME LENGTH ERROR (66)", kanji21 + "\xE6\xBC\xA2"},
+        {accents, "SYSTEM NAME LENGTH ERROR (128)", accents},
         // Longer than the field takes: the framework's message, and the name that stood is shown again.
-        {std::string(65, 'x'), "Enter no more than 64 characters.", ""},
+        {std::string(65, 'x'), "Enter no more than 64 characters.", accents},
     };
-    cases[3].shown = cases[3].typed;
-    cases[4].shown = cases[3].typed;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         const size_t before = messages.shown().size();
@@ -305,6 +307,74 @@ TEST_F(PageNetConnectionSettingTest, SystemNameLengthIsCheckedInCharactersWhileT
         }
         EXPECT_EQ(controls().systemName.text, c.shown);
         EXPECT_EQ(page.GetSystemName(), c.shown);
+    }
+}
+
+// What Save does with the name of a named wireless printer (everything else unchanged): a name is compared
+// as it stands, blanks included, and one that needs more than the field's 64 bytes is refused.
+TEST_F(PageNetConnectionSettingTest, SystemNameCasesOnSave) {
+    std::string kanji64;
+    for (int i = 0; i < 64; ++i)
+        kanji64 += "\xE6\xBC\xA2"; // 漢
+    const std::string bytes63 = "Label-" + std::string(57, 'x');
+    enum class Result { Same, Sent, Refused };
+    struct Case {
+        const char* what;
+        std::string stored;
+        std::optional<std::string> typed; // nothing: the field keeps the stored name
+        Result result;
+        std::string sentName; // Sent: the name field of the message
+        std::string message;  // Refused: the box
+    } cases[] = {
+        {"stored with a blank at the start", " Shelf", {}, Result::Same, "", ""},
+        {"stored with a blank at the end", "Shelf ", {}, Result::Same, "", ""},
+        {"stored with blanks at both ends", "  Shelf  ", {}, Result::Same, "", ""},
+        {"a blank added at the end", "Shelf", "Shelf ", Result::Sent, "Shelf", ""},
+        {"a blank added at the start", "Shelf", " Shelf", Result::Sent, "Shelf", ""},
+        {"63 bytes exactly", "Shelf", bytes63, Result::Sent, bytes63, ""},
+        {"63 bytes exactly, unchanged", bytes63, {}, Result::Same, "", ""},
+        {"64 bytes exactly", "Shelf", std::string(64, 'q'), Result::Sent, std::string(64, 'q'), ""},
+        {"64 CJK characters", "Shelf", kanji64, Result::Refused, "", "SYSTEM NAME LENGTH ERROR (192)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeMessageBox messages;
+        messages.defaultAnswer = true;
+        FakeNetworkEndpoint endpoint;
+        std::vector<std::string> journal;
+        RecordingMainWindow mainWindow(journal);
+        Page page(endpoint, messages, cursor, mainWindow);
+        page.SetPrinterNetworkInfo(WirelessPrinter(WirelessRecord(c.stored)));
+        ASSERT_EQ(page.GetSystemName(), c.stored);
+        if (c.typed)
+            page.OnEnChangeEditSystemName(*c.typed);
+        const size_t boxesBefore = messages.shown().size();
+        page.OnBnClickedBtnSave();
+        switch (c.result) {
+        case Result::Same:
+            EXPECT_TRUE(messages.shown().empty());
+            EXPECT_EQ(journal, std::vector<std::string>{"send M3"});
+            EXPECT_TRUE(endpoint.SentMessages().empty());
+            break;
+        case Result::Sent: {
+            EXPECT_EQ(journal, std::vector<std::string>{"post M3"});
+            ASSERT_EQ(endpoint.SentMessages().size(), 1u);
+            const Bytes out = endpoint.SentMessages()[0].bytes;
+            ASSERT_EQ(out.size(), 112u);
+            EXPECT_EQ(Bytes(out.begin() + 47, out.begin() + 111), NameField(c.sentName));
+            break;
+        }
+        case Result::Refused:
+            // Typing showed the message once; Save shows it again, keeps the page and sends nothing.
+            ASSERT_EQ(messages.shown().size(), boxesBefore + 1);
+            EXPECT_EQ(messages.shown().back().text, c.message);
+            EXPECT_EQ(page.GetControls().focus, Page::IDC_EDIT_SYSTEM_NAME);
+            EXPECT_EQ(page.GetSystemName(), *c.typed);
+            EXPECT_TRUE(journal.empty());
+            EXPECT_TRUE(messages.Questions().empty());
+            EXPECT_TRUE(endpoint.Calls().empty());
+            break;
+        }
     }
 }
 
@@ -382,7 +452,7 @@ TEST_F(PageNetConnectionSettingTest, ValuesOverTheLimitsThatTypingDidNotClampSto
     EXPECT_TRUE(journal.empty());
 }
 
-TEST_F(PageNetConnectionSettingTest, UnusableManualAddressIsRefusedAndTheListSearchesAgain) {
+TEST_F(PageNetConnectionSettingTest, UnusableManualAddressIsRefusedAndThePageStays) {
     struct Case {
         std::array<std::uint8_t, 4> ip;
         const char* logLine;
@@ -394,10 +464,13 @@ TEST_F(PageNetConnectionSettingTest, UnusableManualAddressIsRefusedAndTheListSea
             journal.clear();
             page.SetPrinterNetworkInfo(printer);
             page.OnBnClickedRadioManual();
+            page.OnEnChangeEditPortNumber("9101"); // an edit that must not be lost
             page.OnAddressChanged(Page::IDC_IPADDRESS_IP, c.ip);
             page.OnBnClickedBtnSave();
-            EXPECT_EQ(journal, (std::vector<std::string>{"box The IP address cannot be used.", "send M3"}));
+            EXPECT_EQ(journal, (std::vector<std::string>{"box The IP address cannot be used."}));
             EXPECT_EQ(controls().focus, Page::IDC_IPADDRESS_IP);
+            EXPECT_EQ(controls().portNumber.text, "9101");
+            EXPECT_EQ(controls().ipAddress.address, c.ip);
             EXPECT_TRUE(Logged(c.logLine));
             EXPECT_TRUE(
                 Logged("CVRXPageNetConnectionSetting::OnBnClickedBtnSave : NetInfoDataValidation failed."));
@@ -508,18 +581,135 @@ TEST_F(PageNetConnectionSettingTest, WirelessPrinterWithoutNameAfterANamedOneCom
 }
 
 TEST_F(PageNetConnectionSettingTest, ANameOverTheMessagesFieldIsNotMistakenForAnEmptyOne) {
-    // 43 CJK characters are 129 bytes; the printer has an empty name and nothing else changes.
+    // 43 CJK characters are 129 bytes; the printer has an empty name and nothing else changes. The name is
+    // refused for its length, not taken as unchanged.
     std::string name;
     for (int i = 0; i < 43; ++i)
         name += "\xE6\xBC\xA2"; // 漢
     page.SetPrinterNetworkInfo(WirelessPrinter(WirelessRecord("", 0x91)));
     page.OnEnChangeEditSystemName(name);
+    journal.clear();
     page.OnBnClickedBtnSave();
-    const auto out = sent();
-    ASSERT_EQ(out.size(), 1u);
-    ASSERT_EQ(out[0].bytes.size(), 112u);
-    const Bytes field(out[0].bytes.begin() + 47, out[0].bytes.begin() + 111);
-    EXPECT_EQ(field, NameField(name.substr(0, 63))); // whole characters only
+    EXPECT_EQ(journal, std::vector<std::string>{"box SYSTEM NAME LENGTH ERROR (129)"});
+    EXPECT_TRUE(Logged("CVRXPageNetConnectionSetting::OnBnClickedBtnSave : m_strSystemName needs 129 bytes"));
+    EXPECT_FALSE(Logged("NetInfoDataValidation : The data to be set is same"));
+    EXPECT_TRUE(sent().empty());
+}
+
+// In manual mode the subnet mask, the address within its subnet and the gateway are checked before anything
+// is asked or sent; a refused value keeps the page with every edit.
+TEST_F(PageNetConnectionSettingTest, ManualAddressesAgainstTheSubnet) {
+    using Address = std::array<std::uint8_t, 4>;
+    struct Case {
+        const char* what;
+        Address ip, mask, gateway;
+        std::vector<bool> answers; // to the questions, in order
+        std::vector<std::string> journal;
+        int focus; // IDC_PAGE: not checked
+        bool sends;
+    } cases[] = {
+        {"non-contiguous mask",
+         {192, 0, 2, 60},
+         {255, 0, 255, 0},
+         {192, 0, 2, 1},
+         {},
+         {"box The subnet mask cannot be used: its one bits must come first, as in 255.255.255.0."},
+         Page::IDC_IPADDRESS_SUBNET,
+         false},
+        {"mask of zeros",
+         {192, 0, 2, 60},
+         {0, 0, 0, 0},
+         {0, 0, 0, 0},
+         {},
+         {"box The subnet mask cannot be used: its one bits must come first, as in 255.255.255.0."},
+         Page::IDC_IPADDRESS_SUBNET,
+         false},
+        {"network address",
+         {192, 0, 2, 0},
+         {255, 255, 255, 0},
+         {192, 0, 2, 1},
+         {},
+         {"box The IP address cannot be used: it is the network or broadcast address of its subnet."},
+         Page::IDC_IPADDRESS_IP,
+         false},
+        {"broadcast address",
+         {192, 0, 2, 127},
+         {255, 255, 255, 128},
+         {192, 0, 2, 1},
+         {},
+         {"box The IP address cannot be used: it is the network or broadcast address of its subnet."},
+         Page::IDC_IPADDRESS_IP,
+         false},
+        {"gateway outside, answer No",
+         {192, 0, 2, 60},
+         {255, 255, 255, 0},
+         {198, 51, 100, 1},
+         {false},
+         {"ask The gateway is outside the printer's subnet, so the printer may not reach it. Do you want to "
+          "save all the same?"},
+         Page::IDC_IPADDRESS_GATEWAY,
+         false},
+        {"gateway outside, answer Yes",
+         {192, 0, 2, 60},
+         {255, 255, 255, 0},
+         {198, 51, 100, 1},
+         {true, true},
+         {"ask The gateway is outside the printer's subnet, so the printer may not reach it. Do you want to "
+          "save all the same?",
+          "ask Are you sure to save the configuration ?", "post M3"},
+         Page::IDC_BTN_SAVE,
+         true},
+        {"no gateway",
+         {192, 0, 2, 60},
+         {255, 255, 255, 0},
+         {0, 0, 0, 0},
+         {true},
+         {"ask Are you sure to save the configuration ?", "post M3"},
+         Page::IDC_BTN_SAVE,
+         true},
+        {"a /31 has neither network nor broadcast address",
+         {192, 0, 2, 60},
+         {255, 255, 255, 254},
+         {192, 0, 2, 61},
+         {true},
+         {"ask Are you sure to save the configuration ?", "post M3"},
+         Page::IDC_BTN_SAVE,
+         true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeMessageBox messages;
+        messages.answers.assign(c.answers.begin(), c.answers.end());
+        FakeNetworkEndpoint endpoint;
+        std::vector<std::string> journal;
+        messages.onShow = [&journal](const FakeMessageBox::Shown& shown) {
+            journal.push_back((shown.kind == FakeMessageBox::Kind::Question ? "ask " : "box ") + shown.text);
+        };
+        RecordingMainWindow mainWindow(journal);
+        Page page(endpoint, messages, cursor, mainWindow);
+        page.SetPrinterNetworkInfo(WiredPrinter());
+        page.OnEnChangeEditInactiveTime("120");
+        page.OnAddressChanged(Page::IDC_IPADDRESS_IP, c.ip);
+        page.OnAddressChanged(Page::IDC_IPADDRESS_SUBNET, c.mask);
+        page.OnAddressChanged(Page::IDC_IPADDRESS_GATEWAY, c.gateway);
+        page.OnBnClickedBtnSave();
+        EXPECT_EQ(journal, c.journal);
+        EXPECT_EQ(page.GetControls().focus, c.focus);
+        EXPECT_EQ(endpoint.SentMessages().size(), c.sends ? 1u : 0u);
+        // Nothing the user typed is lost.
+        EXPECT_EQ(page.GetControls().inactiveTime.text, "120");
+        EXPECT_EQ(page.GetControls().subnetMask.address, c.mask);
+    }
+}
+
+TEST_F(PageNetConnectionSettingTest, DhcpModeLeavesTheSubnetRulesAlone) {
+    page.SetPrinterNetworkInfo(WiredPrinter());
+    page.OnBnClickedRadioDhcp();
+    page.OnAddressChanged(Page::IDC_IPADDRESS_SUBNET, {255, 0, 255, 0});
+    page.OnAddressChanged(Page::IDC_IPADDRESS_GATEWAY, {203, 0, 113, 1});
+    page.OnBnClickedBtnSave();
+    EXPECT_EQ(journal, (std::vector<std::string>{"ask Are you sure to save the configuration ?", "post M3"}));
+    EXPECT_EQ(sent().size(), 1u);
 }
 
 TEST_F(PageNetConnectionSettingTest, AnswerNoKeepsThePageAndSendsNothing) {

@@ -6,6 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <filesystem>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
 TEST(AppPaths, DerivesPreferencesFileAndApplicationName) {
     struct Case {
         const char* exe;
@@ -120,23 +126,107 @@ TEST_F(PreferencesTest, WriteAddsTheSectionAfterAFinalLineWithoutLineEnd) {
     EXPECT_EQ(dir.read("Tool.INI"), "[Other]\nk=v\n[Tool]\nPREFERENCE[1]=2\n");
 }
 
-TEST_F(PreferencesTest, ReadOnlyFileIsNotWritten) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes read-only files";
+// Cases about permissions, which root's powers would make meaningless: ctest runs them again as an
+// unprivileged user when the tests run as root (tests/CMakeLists.txt), so that they run every time.
+class PreferencesWithoutPrivilegeTest : public PreferencesTest {
+protected:
+    void SetUp() override {
+        if (::geteuid() == 0)
+            GTEST_SKIP() << "root writes and reads files regardless of their permissions";
+        PreferencesTest::SetUp();
+    }
+};
+
+TEST_F(PreferencesWithoutPrivilegeTest, ReadOnlyFileIsNotWritten) {
     writeIni("[Tool]\nPREFERENCE[1]=1\n");
     std::filesystem::permissions(dir.file("Tool.INI"), std::filesystem::perms::owner_read);
     EXPECT_FALSE(VRXWriteConfigurationInfoFromFile(PreferenceKey::Language, "2"));
     EXPECT_EQ(dir.read("Tool.INI"), "[Tool]\nPREFERENCE[1]=1\n");
 }
 
-TEST_F(PreferencesTest, UnreadableFileIsNotReplaced) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root reads unreadable files";
+TEST_F(PreferencesWithoutPrivilegeTest, UnreadableFileIsNotReplaced) {
     writeIni("[Tool]\nPREFERENCE[0]=1\nPREFERENCE[4]=2\n");
     std::filesystem::permissions(dir.file("Tool.INI"), std::filesystem::perms::owner_write);
     EXPECT_FALSE(VRXWriteConfigurationInfoFromFile(PreferenceKey::Language, "2"));
     std::filesystem::permissions(dir.file("Tool.INI"), std::filesystem::perms::owner_all);
     EXPECT_EQ(dir.read("Tool.INI"), "[Tool]\nPREFERENCE[0]=1\nPREFERENCE[4]=2\n");
+}
+
+// A folder that takes no new file: a writable preferences file in it is rewritten in place; without the
+// file nothing can be written.
+TEST_F(PreferencesWithoutPrivilegeTest, WritableFileInAReadOnlyFolderIsRewrittenInPlace) {
+    using std::filesystem::perms;
+    writeIni("[Tool]\nPREFERENCE[0]=1\nPREFERENCE[1]=12345\n");
+    std::filesystem::permissions(dir.path(), perms::owner_read | perms::owner_exec);
+    EXPECT_TRUE(VRXWriteConfigurationInfoFromFile(PreferenceKey::Language, "6"));
+    EXPECT_TRUE(VRXWriteConfigurationInfoFromFile("PREFERENCE[3]", "1"));
+    std::filesystem::permissions(dir.path(), perms::owner_all);
+    EXPECT_EQ(dir.read("Tool.INI"), "[Tool]\nPREFERENCE[0]=1\nPREFERENCE[1]=6\nPREFERENCE[3]=1\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1) << "no file left over";
+
+    std::filesystem::remove(dir.file("Tool.INI"));
+    std::filesystem::permissions(dir.path(), perms::owner_read | perms::owner_exec);
+    EXPECT_FALSE(VRXWriteConfigurationInfoFromFile(PreferenceKey::Language, "6"));
+    std::filesystem::permissions(dir.path(), perms::owner_all);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Tool.INI")));
+}
+
+// A preferences file that is a link to a shared file stays a link; the shared file gets the value.
+TEST_F(PreferencesTest, WriteGoesThroughASymbolicLinkToItsTarget) {
+    std::filesystem::create_directory(dir.path() / "shared");
+    dir.write("shared/common.INI", "[Tool]\nPREFERENCE[0]=1\n");
+    std::filesystem::permissions(dir.file("shared/common.INI"), std::filesystem::perms::owner_read |
+                                                                    std::filesystem::perms::owner_write |
+                                                                    std::filesystem::perms::group_read);
+    std::filesystem::create_symlink("shared/common.INI", dir.file("Tool.INI")); // relative to the link
+    ASSERT_TRUE(VRXWriteConfigurationInfoFromFile(PreferenceKey::Language, "4"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("Tool.INI")));
+    EXPECT_EQ(dir.read("shared/common.INI"), "[Tool]\nPREFERENCE[0]=1\nPREFERENCE[1]=4\n");
+    EXPECT_EQ(std::filesystem::status(dir.file("shared/common.INI")).permissions() &
+                  std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                  std::filesystem::perms::group_read)
+        << "the target keeps its permissions";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path() / "shared"), {}), 1);
+
+    // A link whose target does not exist yet names the file to create.
+    std::filesystem::remove(dir.file("Tool.INI"));
+    std::filesystem::create_symlink(dir.file("shared/new.INI"), dir.file("Tool.INI"));
+    ASSERT_TRUE(VRXWriteConfigurationInfoFromFile(PreferenceKey::Language, "5"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("Tool.INI")));
+    EXPECT_EQ(dir.read("shared/new.INI"), "[Tool]\nPREFERENCE[1]=5\n");
+}
+
+// The temporary file has a name of its own for every write: whatever lies at a fixed name beside the file
+// (another instance's temporary file, a folder) neither stops the write nor is touched.
+TEST_F(PreferencesTest, TemporaryFileHasANameOfItsOwn) {
+    writeIni("[Tool]\nPREFERENCE[1]=1\n");
+    std::filesystem::create_directory(dir.path() / "Tool.INI.tmp");
+    dir.write("Tool.INI.tmp/inside", "x");
+    ASSERT_TRUE(VRXWriteConfigurationInfoFromFile(PreferenceKey::Language, "3"));
+    EXPECT_EQ(dir.read("Tool.INI"), "[Tool]\nPREFERENCE[1]=3\n");
+    EXPECT_EQ(dir.read("Tool.INI.tmp/inside"), "x");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+}
+
+// Two programs writing at once each write a whole file; none is left half-written or left behind.
+TEST_F(PreferencesTest, ConcurrentWritersLeaveAWholeFile) {
+    writeIni("[Tool]\nPREFERENCE[0]=1\n");
+    std::vector<std::thread> writers;
+    std::atomic<int> failures{0};
+    for (int writer = 0; writer < 4; ++writer)
+        writers.emplace_back([&failures, writer] {
+            for (int i = 0; i < 50; ++i)
+                if (!VRXWriteConfigurationInfoFromFile("PREFERENCE[3]", std::to_string(writer)))
+                    ++failures;
+        });
+    for (auto& thread : writers)
+        thread.join();
+    EXPECT_EQ(failures.load(), 0);
+    const std::string content = dir.read("Tool.INI");
+    EXPECT_EQ(content.substr(0, 37), "[Tool]\nPREFERENCE[0]=1\nPREFERENCE[3]=");
+    EXPECT_EQ(content.size(), 39u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 TEST(PreferencesWithoutPath, ReadAndWriteReportNothing) {

@@ -13,6 +13,7 @@
 #include "TempDir.h"
 
 #include <QAbstractItemView>
+#include <QActionGroup>
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -23,6 +24,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -120,6 +122,7 @@ private:
 struct LanguageMenuSeen {
     QStringList texts;
     QList<bool> checked;
+    bool oneChoice = false; // the items are one exclusive group (radio marks)
     bool shown = false;
 };
 
@@ -135,6 +138,11 @@ inline LanguageMenuSeen ChooseFromLanguageMenu(QWidget* window, int index) {
             return;
         poll->stop();
         seen.shown = true;
+        const auto actions = menu->actions();
+        QActionGroup* group = actions.isEmpty() ? nullptr : actions.front()->actionGroup();
+        seen.oneChoice = group && group->isExclusive() &&
+                         std::all_of(actions.begin(), actions.end(),
+                                     [group](QAction* action) { return action->actionGroup() == group; });
         for (QAction* action : menu->actions()) {
             seen.texts << action->text();
             seen.checked << action->isChecked();

@@ -77,8 +77,8 @@ private slots:
         clearField(window.edit->field(1));
         QCOMPARE(window.edit->field(1)->text(), QString());
         QCOMPARE(window.edit->address(), (Address{203, 0, 113, 9}));
-        QTest::keyClick(window.edit->field(1), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), window.edit->field(2)); // Tab goes to the next field
+        QTest::keyClick(window.edit->field(1), Qt::Key_Period);
+        QCOMPARE(QApplication::focusWidget(), window.edit->field(2)); // the dot goes to the next field
         QCOMPARE(window.edit->field(1)->text(), QStringLiteral("0"));
 
         // Leaving the control altogether does the same.
@@ -87,6 +87,53 @@ private slots:
         window.after->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), window.after);
         QCOMPARE(window.edit->field(2)->text(), QStringLiteral("0"));
+    }
+
+    // The four numbers are one field of the window: Tab and Shift+Tab leave the control from any of them
+    // and enter it at its first number, so that a page of address controls is crossed in one press each.
+    void tabLeavesTheControlAsAWhole() {
+        QWidget widget;
+        auto* layout = new QVBoxLayout(&widget);
+        auto* before = new QLineEdit(&widget);
+        auto* edit = new IpAddressEdit(&widget);
+        auto* second = new IpAddressEdit(&widget);
+        auto* after = new QLineEdit(&widget);
+        for (QWidget* child : {static_cast<QWidget*>(before), static_cast<QWidget*>(edit),
+                               static_cast<QWidget*>(second), static_cast<QWidget*>(after)})
+            layout->addWidget(child);
+        widget.show();
+        widget.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&widget));
+
+        before->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), before);
+        const QList<QWidget*> forward = {edit->field(0), second->field(0), after};
+        for (QWidget* expected : forward) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), expected);
+        }
+        const QList<QWidget*> backward = {second->field(0), edit->field(0), before};
+        for (QWidget* expected : backward) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), expected);
+        }
+        // From a number inside the control, both ways lead out of it.
+        for (int index = 1; index < 4; ++index) {
+            edit->field(index)->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), edit->field(index));
+            QTest::keyClick(edit->field(index), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), second->field(0));
+            edit->field(index)->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), edit->field(index));
+            QTest::keyClick(edit->field(index), Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), before);
+        }
+        // Arrows still move between the numbers.
+        edit->field(0)->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), edit->field(0));
+        edit->field(0)->end(false);
+        QTest::keyClick(edit->field(0), Qt::Key_Right);
+        QCOMPARE(QApplication::focusWidget(), edit->field(1));
     }
 
     void onlyTheUsersEditsAreReported() {

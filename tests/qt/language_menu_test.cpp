@@ -9,6 +9,9 @@
 #include "ui/qt/QtAppPlatform.h"
 #include "ui/qt/QtTextCatalog.h"
 
+#include <QMessageBox>
+#include <QPushButton>
+
 #include <filesystem>
 
 using printers::MacOf;
@@ -23,7 +26,7 @@ public:
     RecordingPlatform(std::string executable, std::function<int()> runMainWindow)
         : QtAppPlatform(std::move(runMainWindow)), m_executable(std::move(executable)) {}
     void InitToolkit() override {}
-    std::string ExecutablePath() override { return m_executable; }
+    std::string ExecutablePath(int&) override { return m_executable; }
     bool StartProcess(const std::string& program, const std::string&) override {
         started.push_back(program);
         return true;
@@ -64,6 +67,7 @@ private slots:
         const LanguageMenuSeen seen = ChooseFromLanguageMenu(h.view.get(), -1);
         QVERIFY(seen.shown);
         QCOMPARE(seen.texts, MenuTexts());
+        QVERIFY(seen.oneChoice);
         for (int i = 0; i < seen.checked.size(); ++i)
             QCOMPARE(seen.checked[i], i == checked);
         QVERIFY(h.messages.shown().empty());
@@ -136,9 +140,13 @@ private slots:
         int language = -1;
         QString header;
         QString searchText;
+        QStringList questionButtons;
         RecordingPlatform secondPlatform(executable, [&] {
             MainWindowHarness window(*running);
             language = running->CurrentLanguage();
+            // Qt's own texts come in the same language: the buttons of a question.
+            QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::No);
+            questionButtons << box.button(QMessageBox::Yes)->text() << box.button(QMessageBox::No)->text();
             header = window.list()->horizontalHeaderItem(1)->text();
             window.searchFinds({{MacOf(0x10), Wired(0x10, {192, 0, 2, 10})}}, {});
             searchText = window.button("btnSearch")->text();
@@ -158,10 +166,31 @@ private slots:
         QCOMPARE(language, 1);
         QCOMPARE(header, QString::fromStdString(*ipAddress));
         QCOMPARE(searchText, QString::fromStdString(*refresh));
+        QCOMPARE(questionButtons, (QStringList{QStringLiteral("&Ja"), QStringLiteral("&Nein")}));
         QVERIFY(secondPlatform.started.empty());
 
         StringTable::SetCatalog(nullptr);
         ResetPreferences();
+    }
+
+    // Every language of the table but English has Qt's own catalog installed beside ours; English leaves
+    // Qt's built-in texts, and a switch replaces the catalog of the language before.
+    void toolkitTextsFollowTheLanguage() {
+        RecordingPlatform platform("/nonexistent/quorlink-tool", [] { return int(IDCANCEL); });
+        auto yes = [] {
+            QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::No);
+            return box.button(QMessageBox::Yes)->text();
+        };
+        const QString english = yes();
+        QCOMPARE(english, QStringLiteral("&Yes"));
+        for (int index = 1; index < LanguageTable::kCount; ++index) {
+            platform.UseToolkitLanguage(index);
+            QVERIFY2(yes() != english, LanguageTable::ToolkitLocaleName(index));
+        }
+        platform.UseToolkitLanguage(6);
+        QCOMPARE(yes(), QStringLiteral("&Igen"));
+        platform.UseToolkitLanguage(0);
+        QCOMPARE(yes(), english);
     }
 };
 

@@ -3,6 +3,11 @@
 
 #include "MainWindowHarness.h"
 
+#include <QScrollBar>
+#include <QStyle>
+
+#include <cstdlib>
+
 using printers::MacOf;
 using printers::Wired;
 using printers::Wireless;
@@ -60,20 +65,71 @@ private slots:
         QVERIFY(!h.button("btnConfiguration")->isEnabled());
     }
 
+    // The "#" and type columns are at least as wide as the page has them and wide enough for their texts;
+    // the three text columns share the rest of the list beside the vertical scroll bar.
     void listHasTheColumnsOfThePage() {
         MainWindowHarness h;
         QTableWidget* list = h.list();
-        const int textWidth = (list->width() - 3) / 3 - 30;
-        const int widths[] = {28, textWidth, textWidth, textWidth, 60};
         const QStringList headers = {"#", "IP Address", "Mac Address", "System Name", "Type"};
         QCOMPARE(list->columnCount(), 5);
-        for (int column = 0; column < 5; ++column) {
-            QCOMPARE(list->columnWidth(column), widths[column]);
+        for (int column = 0; column < 5; ++column)
             QCOMPARE(list->horizontalHeaderItem(column)->text(), headers[column]);
-        }
+        QVERIFY(list->columnWidth(0) >= 28);
+        QVERIFY(list->columnWidth(4) >= 60);
+        const QFontMetrics metrics(list->font());
+        QVERIFY(list->columnWidth(4) > metrics.horizontalAdvance(QStringLiteral("Wireless")));
+        for (const QString& widest : {QStringLiteral("255.255.255.255"), QStringLiteral("DD:DD:DD:DD:DD:DD")})
+            QVERIFY(list->columnWidth(widest.contains(':') ? 2 : 1) > metrics.horizontalAdvance(widest));
+        QVERIFY(list->columnWidth(3) >= 80);
+        int total = 0;
+        for (int column = 0; column < 5; ++column)
+            total += list->columnWidth(column);
+        QCOMPARE(total, list->width() - 2 * list->frameWidth()); // no rows: no vertical scroll bar either
         QVERIFY(list->showGrid());
         QCOMPARE(list->selectionBehavior(), QAbstractItemView::SelectRows);
         QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
+    }
+
+    // A long list: three-digit numbers whole, no horizontal scroll bar beside the vertical one, and the
+    // selected row (the last one after the search, or one chosen in the details' place) on screen.
+    void twoHundredPrintersFitTheListAndTheSelectedRowIsOnScreen() {
+        MainWindowHarness h;
+        h.view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(h.view.get()));
+        EthernetInfoMap wired;
+        for (int i = 1; i <= 200; ++i)
+            wired[MacOf(static_cast<std::uint8_t>(i))] =
+                Wired(static_cast<std::uint8_t>(i), {192, 0, 2, static_cast<std::uint8_t>(i)});
+        h.searchFinds(wired, {});
+        QTableWidget* list = h.list();
+        QCOMPARE(list->rowCount(), 200);
+        QApplication::processEvents();
+        QVERIFY(list->verticalScrollBar()->isVisible());
+        QVERIFY(!list->horizontalScrollBar()->isVisible());
+        QVERIFY(list->horizontalHeader()->length() <= list->viewport()->width());
+        const QFontMetrics metrics(list->font());
+        QVERIFY(list->columnWidth(0) >= metrics.horizontalAdvance(QStringLiteral("200")) + 8);
+
+        auto onScreen = [list](int row) {
+            const QRect cell = list->visualRect(list->model()->index(row, 1));
+            return cell.isValid() && list->viewport()->rect().contains(cell);
+        };
+        QCOMPARE(h.selectedRow(), 199);
+        QVERIFY(onScreen(199));
+        QCOMPARE(h.field("editIpAddress"), QStringLiteral("192.0.2.200"));
+
+        // Sorted by address, 192.0.2.200 is still the selected row, now in the middle: on screen too.
+        QTest::mouseClick(list->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                          QPoint(list->horizontalHeader()->sectionViewportPosition(1) + 10, 5));
+        QCOMPARE(h.text(0, 1), QStringLiteral("192.0.2.1"));
+        QCOMPARE(h.text(20, 1), QStringLiteral("192.0.2.21"));
+        QCOMPARE(h.selectedRow(), 199);
+        h.clickCell(0);
+        list->scrollToTop();
+        h.dlg->GetPageBasicSetting().SetListControlFocus(MacOf(150));
+        QApplication::processEvents();
+        QCOMPARE(h.selectedRow(), 149);
+        QVERIFY(onScreen(149));
     }
 
     void wirelessMaskDisablesBothButtonsUntilTheNextSearch() {

@@ -93,6 +93,43 @@ class SettingsPageTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // DHCP greys the three address controls and their labels; manual mode gives both back.
+    void dhcpModeGreysTheAddressLabelsWithTheirControls() {
+        Fixture f;
+        f.show();
+        f.page.SetPrinterNetworkInfo(WirelessPrinter("Shelf")); // DHCP
+        const char* labels[] = {"ipLabel", "subnetLabel", "gatewayLabel"};
+        const char* controls[] = {"ipAddress", "subnetMask", "gateway"};
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(!f.find<QLabel>(labels[i])->isEnabled());
+            QVERIFY(!f.find<IpAddressEdit>(controls[i])->isEnabled());
+        }
+        f.find<QRadioButton>("radioManual")->click();
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(f.find<QLabel>(labels[i])->isEnabled());
+            QVERIFY(f.find<IpAddressEdit>(controls[i])->isEnabled());
+        }
+        f.find<QRadioButton>("radioDhcp")->click();
+        QVERIFY(!f.find<QLabel>("subnetLabel")->isEnabled());
+    }
+
+    // The address controls are one Tab stop each: from the manual button, three presses cross them.
+    void tabCrossesEachAddressControlOnce() {
+        Fixture f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.dialog));
+        f.page.SetPrinterNetworkInfo(WiredPrinter()); // manual
+        f.find<QRadioButton>("radioManual")->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), f.find<QRadioButton>("radioManual"));
+        const char* controls[] = {"ipAddress", "subnetMask", "gateway"};
+        for (const char* name : controls) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), f.find<IpAddressEdit>(name)->field(0));
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f.field("portNumber"));
+    }
+
     void numberFieldsAreClampedWhileTyping() {
         Fixture f;
         f.page.SetPrinterNetworkInfo(WiredPrinter());

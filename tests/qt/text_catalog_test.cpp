@@ -38,6 +38,38 @@ private slots:
         }
     }
 
+    // The settings page tells wired from wireless printers by the list's type text (109, 110) compared with
+    // its own (118, 119): a catalog that translates one of a pair differently would break every save.
+    void everyCatalogTranslatesTheTypeTextsOfListAndSettingsAlike() {
+        for (int index = 1; index < LanguageTable::kCount; ++index) {
+            int error = -1;
+            std::shared_ptr<const ITextCatalog> catalog = QtTextCatalog::Load(CatalogPath(index), error);
+            QVERIFY2(catalog, CatalogPath(index).c_str());
+            StringTable::SetCatalog(catalog);
+            const QByteArray where = QByteArray::fromStdString(CatalogPath(index));
+            QVERIFY2(LoadString(StringId::ListWired) == LoadString(StringId::SettingsWired), where);
+            QVERIFY2(LoadString(StringId::ListWireless) == LoadString(StringId::SettingsWireless), where);
+            QVERIFY2(LoadString(StringId::ListWired) != LoadString(StringId::ListWireless), where);
+        }
+    }
+
+    // Every string-table entry is in every catalog, found by its number.
+    void everyCatalogHasEveryStringTableEntry() {
+        for (int index = 1; index < LanguageTable::kCount; ++index) {
+            int error = -1;
+            const auto catalog = QtTextCatalog::Load(CatalogPath(index), error);
+            QVERIFY2(catalog, CatalogPath(index).c_str());
+            for (const auto& [id, english] : StringTable::Entries()) {
+                const auto translated =
+                    catalog->Translate(StringTable::kContext, english, std::to_string(id));
+                QVERIFY2(
+                    translated && !translated->empty(),
+                    qPrintable(
+                        QStringLiteral("%1: %2").arg(QString::fromStdString(CatalogPath(index))).arg(id)));
+            }
+        }
+    }
+
     void missingCatalogReportsWhy() {
         int error = 0;
         QVERIFY(!QtTextCatalog::Load("/nonexistent/HALDAQlinkDeu.qm", error));

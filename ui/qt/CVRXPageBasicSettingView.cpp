@@ -3,6 +3,7 @@
 #include "app/StringTable.h"
 #include "ui/qt/QuorlinkLook.h"
 
+#include <QActionGroup>
 #include <QCursor>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -12,7 +13,11 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
+
+#include <algorithm>
 
 #include <functional>
 
@@ -72,6 +77,33 @@ protected:
     }
 };
 
+// The width a button needs for each of texts (with its icon), the widest of them.
+int ButtonWidthFor(QPushButton* button, const QStringList& texts) {
+    const QString shown = button->text();
+    int width = 0;
+    for (const QString& text : texts) {
+        button->setText(text);
+        width = std::max(width, button->sizeHint().width());
+    }
+    button->setText(shown);
+    return width;
+}
+
+// Lays buttons out in a row from left to right across width pixels with gap pixels between them: each gets
+// the width its texts need, and what is left is shared out evenly.
+void LayOutButtonRow(const std::vector<std::pair<QPushButton*, int>>& buttons, int left, int top, int width,
+                     int height, int gap) {
+    int needed = gap * static_cast<int>(buttons.size() - 1);
+    for (const auto& [button, want] : buttons)
+        needed += want;
+    const int extra = std::max(0, width - needed) / static_cast<int>(buttons.size());
+    int x = left;
+    for (const auto& [button, want] : buttons) {
+        button->setGeometry(x, top, want + extra, height);
+        x += want + extra + gap;
+    }
+}
+
 // Shows text in a detail field from its start (a text wider than the field is cut at its end, not at its
 // beginning), and whole in the field's tooltip.
 void SetTextIfDifferent(QLineEdit* field, const std::string& text) {
@@ -116,6 +148,8 @@ CVRXPageBasicSettingView::CVRXPageBasicSettingView(CVRXPageBasicSetting& page, Q
     m_list->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     m_list->horizontalHeader()->setStretchLastSection(false);
     m_list->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    // The columns share the list's width (RebuildRows), room for the vertical scroll bar included.
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     m_search =
         Button(this, m_page.GetControls().searchText, IconKind::Search, "btnSearch", QRect(24, 214, 164, 34));
@@ -123,6 +157,13 @@ CVRXPageBasicSettingView::CVRXPageBasicSettingView(CVRXPageBasicSetting& page, Q
                              IconKind::Configuration, "btnConfiguration", QRect(196, 214, 164, 34));
     m_browser = Button(this, StringTable::Dialog("CVRXPageBasicSetting", "Launch Browser"), IconKind::Browser,
                        "btnBrowser", QRect(368, 214, 168, 34));
+    // Each button as wide as its text in the current language needs (Search also for "Refresh"); what is
+    // left of the row is shared out evenly.
+    LayOutButtonRow(
+        {{m_search, ButtonWidthFor(m_search, {m_search->text(), Ui(LoadString(StringId::Refresh))})},
+         {m_configuration, ButtonWidthFor(m_configuration, {m_configuration->text()})},
+         {m_browser, ButtonWidthFor(m_browser, {m_browser->text()})}},
+        24, 214, 512, 34, 8);
 
     struct Detail {
         std::string label;
@@ -141,13 +182,18 @@ CVRXPageBasicSettingView::CVRXPageBasicSettingView(CVRXPageBasicSetting& page, Q
         {StringTable::Dialog("CVRXPageBasicSetting", "Port Number:"), "editPortNumber", &m_portNumber,
          QRect(26, 350, 250, 24)},
     };
+    // The labels as wide as the widest needs in the current language; the fields take the rest of each half
+    // (152 pixels, wide enough for "255.255.255.255 (DHCP)", unless a language's labels need more).
+    int labelWidth = 96;
+    for (const auto& detail : details)
+        labelWidth = std::max(labelWidth, QLabel(Ui(detail.label)).sizeHint().width() + 2);
+    labelWidth = std::min(labelWidth, 150);
     for (const auto& detail : details) {
         auto* label = new QLabel(Ui(detail.label), this);
-        label->setGeometry(detail.geometry.x(), detail.geometry.y(), 96, detail.geometry.height());
-        // Wide enough for "255.255.255.255 (DHCP)".
-        *detail.field =
-            DetailField(this, detail.name,
-                        QRect(detail.geometry.x() + 98, detail.geometry.y(), 152, detail.geometry.height()));
+        label->setGeometry(detail.geometry.x(), detail.geometry.y(), labelWidth, detail.geometry.height());
+        *detail.field = DetailField(this, detail.name,
+                                    QRect(detail.geometry.x() + labelWidth + 2, detail.geometry.y(),
+                                          250 - labelWidth - 2, detail.geometry.height()));
         label->setBuddy(*detail.field);
     }
 
@@ -155,6 +201,9 @@ CVRXPageBasicSettingView::CVRXPageBasicSettingView(CVRXPageBasicSetting& page, Q
                         "btnLanguage", QRect(12, 392, 140, 34));
     m_close = Button(this, StringTable::Dialog("CVRXPageBasicSetting", "Close"), IconKind::Close, "btnClose",
                      QRect(408, 392, 140, 34));
+    m_language->resize(std::max(140, ButtonWidthFor(m_language, {m_language->text()})), 34);
+    const int closeWidth = std::max(140, ButtonWidthFor(m_close, {m_close->text()}));
+    m_close->setGeometry(548 - closeWidth, 392, closeWidth, 34);
 
     connect(m_search, &QPushButton::clicked, this, [this] { m_page.OnBnClickedSearchRefreshBtn(); });
     connect(m_configuration, &QPushButton::clicked, this, [this] { m_page.OnBnClickedBtnConfiguration(); });
@@ -191,11 +240,10 @@ void CVRXPageBasicSettingView::RebuildRows() {
     const auto& controls = m_page.GetControls();
     const auto columns = m_page.ListColumns(m_list->width());
     QStringList headers;
-    for (int column = 0; column < Page::kColumnCount; ++column) {
+    for (int column = 0; column < Page::kColumnCount; ++column)
         headers << Ui(columns[static_cast<size_t>(column)].header);
-        m_list->setColumnWidth(column, columns[static_cast<size_t>(column)].width);
-    }
     m_list->setHorizontalHeaderLabels(headers);
+    SizeColumns(columns);
 
     m_list->clearContents();
     m_list->setRowCount(static_cast<int>(controls.rows.size()));
@@ -214,10 +262,66 @@ void CVRXPageBasicSettingView::RebuildRows() {
         controls.sortColumn, controls.sortAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
+void CVRXPageBasicSettingView::SizeColumns(const std::vector<CVRXPageBasicSetting::ListColumn>& columns) {
+    // Every column wide enough for its header and its texts in the current language: "#" for three-digit
+    // numbers, the address columns for the addresses listed, the type column for both types. The system name
+    // takes what is left of the list beside the vertical scroll bar, so that no horizontal scroll bar is ever
+    // needed (a long name shows whole in its tooltip).
+    const QFontMetrics cell(m_list->font());
+    const QFontMetrics header(m_list->horizontalHeader()->font());
+    constexpr int kCellPadding = 14;   // the grid line and the item's margins on both sides
+    constexpr int kHeaderPadding = 30; // the section's margins and the sort mark
+    // "#" and the type column are never narrower than the page has them; the text columns share the rest.
+    auto fit = [&](size_t column, const QStringList& texts) {
+        const bool fixed = column == Page::kColumnNumber || column == Page::kColumnType;
+        int width = std::max(fixed ? columns[column].width : 0,
+                             header.horizontalAdvance(Ui(columns[column].header)) + kHeaderPadding);
+        for (const QString& text : texts)
+            width = std::max(width, cell.horizontalAdvance(text) + kCellPadding);
+        return width;
+    };
+    // Room beside the vertical scroll bar when the rows need one.
+    const int rowsHeight =
+        static_cast<int>(m_page.GetControls().rows.size()) * m_list->verticalHeader()->defaultSectionSize();
+    const bool scrolls = rowsHeight > m_list->height() - 2 * m_list->frameWidth() -
+                                          m_list->horizontalHeader()->sizeHint().height();
+    const int available =
+        m_list->width() - 2 * m_list->frameWidth() -
+        (scrolls ? m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_list) : 0);
+    // The addresses as the rows hold them (before a search, the longest an address can be).
+    QStringList addresses = {QStringLiteral("255.255.255.255")}, macs = {QStringLiteral("00:00:00:00:00:00")};
+    if (!m_page.GetControls().rows.empty()) {
+        addresses.clear();
+        macs.clear();
+        for (const auto& row : m_page.GetControls().rows) {
+            addresses << Ui(row.texts[Page::kColumnIpAddress]);
+            macs << Ui(row.texts[Page::kColumnMacAddress]);
+        }
+    }
+    int widths[Page::kColumnCount] = {
+        fit(Page::kColumnNumber, {QStringLiteral("000")}),
+        fit(Page::kColumnIpAddress, addresses),
+        fit(Page::kColumnMacAddress, macs),
+        fit(Page::kColumnSystemName, {}),
+        fit(Page::kColumnType, {Ui(LoadString(StringId::ListWired)), Ui(LoadString(StringId::ListWireless))}),
+    };
+    // What is left goes to the three text columns alike; when there is too little, the name gives way.
+    int left = available;
+    for (const int width : widths)
+        left -= width;
+    const int extra = left / 3;
+    widths[Page::kColumnIpAddress] += std::max(0, extra);
+    widths[Page::kColumnMacAddress] += std::max(0, extra);
+    widths[Page::kColumnSystemName] += left - 2 * std::max(0, extra);
+    for (int column = 0; column < Page::kColumnCount; ++column)
+        m_list->setColumnWidth(column, widths[column]);
+}
+
 void CVRXPageBasicSettingView::Refresh() {
     const auto& controls = m_page.GetControls();
     m_bSyncing = true;
-    if (controls.rowsSerial != m_appliedRowsSerial) {
+    const bool rebuilt = controls.rowsSerial != m_appliedRowsSerial;
+    if (rebuilt) {
         m_appliedRowsSerial = controls.rowsSerial;
         RebuildRows();
     }
@@ -227,6 +331,11 @@ void CVRXPageBasicSettingView::Refresh() {
         if (!m_list->selectionModel()->isRowSelected(selected, {}))
             m_list->setCurrentCell(selected, 0,
                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        // The row whose details show is on screen, also after a search that filled a long list.
+        if (selected != m_scrolledToRow || rebuilt) {
+            m_list->scrollTo(m_list->model()->index(selected, 0), QAbstractItemView::EnsureVisible);
+            m_scrolledToRow = selected;
+        }
     } else if (m_list->selectionModel()->hasSelection()) {
         m_list->clearSelection();
     }
@@ -251,10 +360,14 @@ void CVRXPageBasicSettingView::ShowLanguageMenu() {
     const auto items = m_page.OnBnClickedLanguageBtn();
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("languageMenu"));
+    // One choice among many: the current language carries a radio mark.
+    auto* choices = new QActionGroup(&menu);
+    choices->setExclusive(true);
     int chosen = 0;
     for (const auto& item : items) {
         QAction* action = menu.addAction(Ui(item.text));
         action->setCheckable(true);
+        action->setActionGroup(choices);
         action->setChecked(item.checked);
         action->setData(item.command);
         connect(action, &QAction::triggered, &menu, [&chosen, command = item.command] { chosen = command; });

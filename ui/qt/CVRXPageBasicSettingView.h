@@ -22,6 +22,7 @@ protected:
 private:
     void Refresh();
     void RebuildRows();
+    void SizeColumns(const std::vector<CVRXPageBasicSetting::ListColumn>& columns);
     void ShowLanguageMenu();
 
     CVRXPageBasicSetting& m_page;
@@ -38,5 +39,6 @@ private:
     QLineEdit* m_portNumber = nullptr;
     unsigned m_appliedRowsSerial = 0;
     unsigned m_appliedFocusSerial = 0;
-    bool m_bSyncing = false; // the view is showing the page's state; the list's signals are not the user's
+    int m_scrolledToRow = -1; // the selected row the list was last scrolled to
+    bool m_bSyncing = false;  // the view is showing the page's state; the list's signals are not the user's
 };

@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 
+#include <algorithm>
+
 namespace {
 
 using Page = CVRXPageNetConnectionSetting;
@@ -37,6 +39,11 @@ QLineEdit* DigitsField(QWidget* parent, int maxDigits) {
     field->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(maxDigits)), field));
     return field;
+}
+
+// The width a label's text needs in the current language.
+int TextWidth(const QLabel* label) {
+    return label->sizeHint().width() + 2;
 }
 
 void SetTextIfDifferent(QLineEdit* field, const std::string& text) {
@@ -74,35 +81,52 @@ CVRXPageNetConnectionSettingView::CVRXPageNetConnectionSettingView(CVRXPageNetCo
         Place(new QRadioButton(Ui(StringTable::Dialog("CVRXPageNetConnectionSetting", "Manual")), this),
               "radioManual", QRect(28, 58, 500, 24));
 
-    Place(new QLabel(Ui(StringTable::Dialog("CVRXPageNetConnectionSetting", "IP Address:")), this), "ipLabel",
-          QRect(48, 94, 140, 26));
-    m_ipAddress = Place(new IpAddressEdit(this), "ipAddress", QRect(196, 94, 200, 26));
-    Place(new QLabel(Ui(StringTable::Dialog("CVRXPageNetConnectionSetting", "Subnet Mask:")), this),
-          "subnetLabel", QRect(48, 128, 140, 26));
-    m_subnetMask = Place(new IpAddressEdit(this), "subnetMask", QRect(196, 128, 200, 26));
-    Place(new QLabel(Ui(StringTable::Dialog("CVRXPageNetConnectionSetting", "GateWay:")), this),
-          "gatewayLabel", QRect(48, 162, 140, 26));
-    m_gateway = Place(new IpAddressEdit(this), "gateway", QRect(196, 162, 200, 26));
+    // Labels are as wide as their texts in the current language need; the controls beside them follow.
+    m_ipLabel = new QLabel(Ui(StringTable::Dialog("CVRXPageNetConnectionSetting", "IP Address:")), this);
+    m_subnetLabel = new QLabel(Ui(StringTable::Dialog("CVRXPageNetConnectionSetting", "Subnet Mask:")), this);
+    m_gatewayLabel = new QLabel(Ui(StringTable::Dialog("CVRXPageNetConnectionSetting", "GateWay:")), this);
+    const int addressLabelWidth =
+        std::max({140, TextWidth(m_ipLabel), TextWidth(m_subnetLabel), TextWidth(m_gatewayLabel)});
+    const int addressX = 48 + addressLabelWidth + 8;
+    Place(m_ipLabel, "ipLabel", QRect(48, 94, addressLabelWidth, 26));
+    m_ipAddress = Place(new IpAddressEdit(this), "ipAddress", QRect(addressX, 94, 200, 26));
+    Place(m_subnetLabel, "subnetLabel", QRect(48, 128, addressLabelWidth, 26));
+    m_subnetMask = Place(new IpAddressEdit(this), "subnetMask", QRect(addressX, 128, 200, 26));
+    Place(m_gatewayLabel, "gatewayLabel", QRect(48, 162, addressLabelWidth, 26));
+    m_gateway = Place(new IpAddressEdit(this), "gateway", QRect(addressX, 162, 200, 26));
 
-    Place(new QLabel(Ui(StringTable::Dialog("CVRXPageNetConnectionSetting", "Port Number:")), this),
-          "portLabel", QRect(24, 236, 112, 26));
-    m_portNumber = Place(DigitsField(this, Page::kPortNumberChars), "portNumber", QRect(140, 236, 80, 26));
-    Place(new QLabel(Ui(StringTable::Dialog("CVRXPageNetConnectionSetting", "[0 - 32767]")), this),
-          "portHint", QRect(140, 266, 130, 22));
-
-    Place(new QLabel(Ui(StringTable::Dialog("CVRXPageNetConnectionSetting", "Inactivity Time:")), this),
-          "inactivityLabel", QRect(296, 236, 120, 26));
-    m_inactiveTime =
-        Place(DigitsField(this, Page::kInactiveTimeChars), "inactiveTime", QRect(420, 236, 70, 26));
-    Place(new QLabel(Ui(StringTable::Dialog("CVRXPageNetConnectionSetting", "[0 - 3600] sec.")), this),
-          "inactivityHint", QRect(420, 266, 124, 22));
+    // A label, its field and the hint under the field, within a group whose inner edges are left and right.
+    auto labelledField = [this](const std::string& labelText, const char* labelName, QLineEdit* field,
+                                const char* fieldName, int fieldWidth, const std::string& hintText,
+                                const char* hintName, int left, int right) {
+        auto* label = new QLabel(Ui(labelText), this);
+        const int labelWidth = std::min(TextWidth(label), right - left - fieldWidth - 4);
+        Place(label, labelName, QRect(left, 236, labelWidth, 26));
+        const int fieldX = left + labelWidth + 4;
+        Place(field, fieldName, QRect(fieldX, 236, fieldWidth, 26));
+        auto* hint = new QLabel(Ui(hintText), this);
+        const int hintX = std::min(fieldX, right - TextWidth(hint));
+        Place(hint, hintName, QRect(hintX, 266, right - hintX, 22));
+    };
+    m_portNumber = DigitsField(this, Page::kPortNumberChars);
+    labelledField(StringTable::Dialog("CVRXPageNetConnectionSetting", "Port Number:"), "portLabel",
+                  m_portNumber, "portNumber", 80,
+                  StringTable::Dialog("CVRXPageNetConnectionSetting", "[0 - 32767]"), "portHint", 24, 268);
+    m_inactiveTime = DigitsField(this, Page::kInactiveTimeChars);
+    labelledField(StringTable::Dialog("CVRXPageNetConnectionSetting", "Inactivity Time:"), "inactivityLabel",
+                  m_inactiveTime, "inactiveTime", 70,
+                  StringTable::Dialog("CVRXPageNetConnectionSetting", "[0 - 3600] sec."), "inactivityHint",
+                  296, 540);
 
     const QRect nameGroup = ToQRect(Page::Layout::kSystemNameGroup);
     m_systemNameLabel =
-        Place(new QLabel(Ui(StringTable::Dialog("CVRXPageNetConnectionSetting", "System Name:")), this),
-              "systemNameLabel", QRect(nameGroup.x() + 12, nameGroup.y() + 26, 124, 26));
+        new QLabel(Ui(StringTable::Dialog("CVRXPageNetConnectionSetting", "System Name:")), this);
+    const int nameLabelWidth = std::max(124, TextWidth(m_systemNameLabel));
+    Place(m_systemNameLabel, "systemNameLabel",
+          QRect(nameGroup.x() + 12, nameGroup.y() + 26, nameLabelWidth, 26));
     m_systemName = Place(new QLineEdit(this), "systemName",
-                         QRect(nameGroup.x() + 140, nameGroup.y() + 26, nameGroup.width() - 152, 26));
+                         QRect(nameGroup.x() + 16 + nameLabelWidth, nameGroup.y() + 26,
+                               nameGroup.width() - 28 - nameLabelWidth, 26));
     m_systemName->setMaxLength(Page::kSystemNameChars);
 
     m_save = Place(new QPushButton(QuorlinkLook::Icon(QuorlinkLook::IconKind::Save),
@@ -115,6 +139,9 @@ CVRXPageNetConnectionSettingView::CVRXPageNetConnectionSettingView(CVRXPageNetCo
         button->setIconSize(QSize(20, 20)); // as on the printer list page
         button->setAutoDefault(false);
     }
+    // As wide as their texts need, Cancel at the right edge and Save before it.
+    m_cancelWidth = std::max(Page::Layout::kCancelButton.width, m_cancel->sizeHint().width());
+    m_saveWidth = std::max(Page::Layout::kSaveButton.width, m_save->sizeHint().width());
 
     connect(m_radioDhcp, &QRadioButton::clicked, this, [this] { m_page.OnBnClickedRadioDhcp(); });
     connect(m_radioManual, &QRadioButton::clicked, this, [this] { m_page.OnBnClickedRadioManual(); });
@@ -185,6 +212,10 @@ void CVRXPageNetConnectionSettingView::Refresh() {
         edit->setAddress(state->address);
         edit->setEnabled(state->enabled);
     }
+    // The labels grey with their controls (DHCP mode).
+    m_ipLabel->setEnabled(controls.ipAddress.enabled);
+    m_subnetLabel->setEnabled(controls.subnetMask.enabled);
+    m_gatewayLabel->setEnabled(controls.gateway.enabled);
 
     const std::pair<QLineEdit*, const Page::EditControl*> edits[] = {{m_portNumber, &controls.portNumber},
                                                                      {m_inactiveTime, &controls.inactiveTime},
@@ -196,8 +227,11 @@ void CVRXPageNetConnectionSettingView::Refresh() {
     }
     m_systemNameGroup->setVisible(controls.systemNameGroupVisible);
     m_systemNameLabel->setVisible(controls.systemNameLabelVisible);
-    m_save->setGeometry(ToQRect(controls.saveButton));
-    m_cancel->setGeometry(ToQRect(controls.cancelButton));
+    const Page::Rect& cancel = controls.cancelButton;
+    m_cancel->setGeometry(cancel.x + cancel.width - m_cancelWidth, cancel.y, m_cancelWidth, cancel.height);
+    const int saveRight = std::min(controls.saveButton.x + controls.saveButton.width, m_cancel->x() - 8);
+    m_save->setGeometry(saveRight - m_saveWidth, controls.saveButton.y, m_saveWidth,
+                        controls.saveButton.height);
 
     if (controls.focusSerial != m_appliedFocusSerial) {
         m_appliedFocusSerial = controls.focusSerial;

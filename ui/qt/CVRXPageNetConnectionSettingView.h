@@ -35,10 +35,15 @@ private:
     IpAddressEdit* m_gateway = nullptr;
     QLineEdit* m_portNumber = nullptr;
     QLineEdit* m_inactiveTime = nullptr;
+    QLabel* m_ipLabel = nullptr;
+    QLabel* m_subnetLabel = nullptr;
+    QLabel* m_gatewayLabel = nullptr;
     QGroupBox* m_systemNameGroup = nullptr;
     QLabel* m_systemNameLabel = nullptr;
     QLineEdit* m_systemName = nullptr;
     QPushButton* m_save = nullptr;
     QPushButton* m_cancel = nullptr;
     unsigned m_appliedFocusSerial = 0;
+    int m_saveWidth = 0;
+    int m_cancelWidth = 0;
 };

@@ -39,6 +39,10 @@ IpAddressEdit::IpAddressEdit(QWidget* parent) : QFrame(parent) {
         field->setValidator(validator);
         field->setText(QStringLiteral("0"));
         field->installEventFilter(this);
+        // Only the first number is a stop of the window's Tab order; the others are reached by the dot, the
+        // arrow keys or the mouse.
+        if (index > 0)
+            field->setFocusPolicy(Qt::ClickFocus);
         connect(field, &QLineEdit::textEdited, this, [this, index] { onFieldEdited(index); });
         layout->addWidget(field, 1);
         m_fields[static_cast<size_t>(index)] = field;
@@ -99,6 +103,12 @@ bool IpAddressEdit::eventFilter(QObject* watched, QEvent* event) {
         const bool atStart = field->cursorPosition() == 0 && !field->hasSelectedText();
         const bool atEnd = field->cursorPosition() == field->text().size() && !field->hasSelectedText();
         switch (key->key()) {
+        case Qt::Key_Backtab:
+            // Out of the control, not to its first number: move there first, so that the window's
+            // Shift+Tab, which follows, starts from it.
+            if (index > 0)
+                m_fields[0]->setFocus(Qt::OtherFocusReason);
+            break;
         case Qt::Key_Period:
             if (index < 3)
                 focusField(index + 1, true);

@@ -9,8 +9,9 @@ class QLineEdit;
 
 // An IPv4 address control: four fields of 0..255 separated by dots. A field holds at most three digits; a
 // larger number becomes 255. The dot key, and a third digit typed at a field's end, move on to the next
-// field; Tab and Shift+Tab go from field to field. A field left empty reads as 0 and shows 0 once the
-// focus leaves it.
+// field, as do the arrow keys across a field's border. The four numbers are one field of the window: Tab and
+// Shift+Tab leave the control from any of them, and enter it at its first number. A field left empty reads
+// as 0 and shows 0 once the focus leaves it.
 class IpAddressEdit : public QFrame {
     Q_OBJECT
 public:

@@ -3,7 +3,10 @@
 #include "app/ProcessLauncher.h"
 #include "ui/qt/QtTextCatalog.h"
 
+#include "app/LanguageTable.h"
+
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QStyleFactory>
 
@@ -15,8 +18,8 @@ void QtAppPlatform::InitToolkit() {
         QApplication::setStyle(style);
 }
 
-std::string QtAppPlatform::ExecutablePath() {
-    return AppPaths::CurrentExecutable().value_or(std::string());
+std::string QtAppPlatform::ExecutablePath(int& errorCode) {
+    return AppPaths::CurrentExecutable(&errorCode).value_or(std::string());
 }
 
 std::unique_ptr<ITextCatalog> QtAppPlatform::LoadCatalog(const std::string& path, int& errorCode) {
@@ -26,6 +29,21 @@ std::unique_ptr<ITextCatalog> QtAppPlatform::LoadCatalog(const std::string& path
 std::string QtAppPlatform::UserInterfaceLocale() {
     const QStringList languages = QLocale::system().uiLanguages();
     return (languages.isEmpty() ? QLocale::system().name() : languages.first()).toStdString();
+}
+
+void QtAppPlatform::UseToolkitLanguage(int index) {
+    if (m_toolkitTranslator) {
+        QCoreApplication::removeTranslator(m_toolkitTranslator.get());
+        m_toolkitTranslator.reset();
+    }
+    if (index == 0)
+        return;
+    auto translator = std::make_unique<QTranslator>();
+    const QString name =
+        QStringLiteral("qtbase_") + QString::fromLatin1(LanguageTable::ToolkitLocaleName(index));
+    if (translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(translator.get()))
+        m_toolkitTranslator = std::move(translator);
 }
 
 int QtAppPlatform::RunMainWindow() {
