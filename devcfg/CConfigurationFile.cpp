@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -24,11 +25,19 @@ std::size_t CConfigurationFile::ReadWiFiConfigurationDataFromFile(const std::str
     WriteLog("ReadWiFiConfigurationDataFromFile : START");
     WriteLog("ReadWiFiConfigurationDataFromFile : %s", path.c_str());
     data.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking on a pipe or device that was picked by mistake: only a regular file is read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         const int error = errno;
         WriteLog("ReadWiFiConfigurationDataFromFile : the file cannot be opened (%d)", error);
         m_messages.ShowError(SystemMessage(error));
+        WriteLog("ReadWiFiConfigurationDataFromFile : END");
+        return 0;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        WriteLog("ReadWiFiConfigurationDataFromFile : failed to read data.");
         WriteLog("ReadWiFiConfigurationDataFromFile : END");
         return 0;
     }

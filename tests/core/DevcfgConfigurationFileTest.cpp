@@ -223,9 +223,11 @@ TEST_F(ConfigurationFileTest, ReadingRefusesFilesLargerThanTheFrameBuffer) {
     EXPECT_EQ(file.ReadWiFiConfigurationDataFromFile(dir.file("long.qlt"), data), 0u);
     EXPECT_TRUE(data.empty());
     EXPECT_TRUE(log.Contains("ReadWiFiConfigurationDataFromFile : the file is larger than 2048 bytes."));
-    // A folder opens but cannot be read.
+    // A folder, or a pipe nobody writes to, is no configuration file (and does not block the read).
     EXPECT_EQ(file.ReadWiFiConfigurationDataFromFile(dir.path().string(), data), 0u);
     EXPECT_TRUE(log.Contains("ReadWiFiConfigurationDataFromFile : failed to read data."));
+    ASSERT_EQ(::mkfifo(dir.file("pipe.qlt").c_str(), 0600), 0);
+    EXPECT_EQ(file.ReadWiFiConfigurationDataFromFile(dir.file("pipe.qlt"), data), 0u);
     EXPECT_TRUE(messages.shown().empty());
 }
 
