@@ -14,6 +14,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <sys/wait.h>
 
@@ -227,6 +228,127 @@ TEST(SearchTwoLinks, RepeatedAnswersOnBothInterfacesGiveOneRecordWithTheFirstInt
     for (const auto& request : requests)
         onSecond += request["to"] == "198.51.100.255";
     EXPECT_EQ(onSecond, 10u) << "the second interface's broadcasts leave by the second link";
+}
+
+// ----------------------------------------------------------------------------------------------------
+// Printers whose own address is on another subnet answer by broadcast (two links)
+
+TEST(SearchBroadcast, PrintersOnAnotherSubnetAnsweringByBroadcastAreFoundWithTheirInterface) {
+    REQUIRE_HARNESS();
+    if (!std::getenv("QL_TOOL_ADDR2"))
+        GTEST_SKIP() << "needs --second-link";
+    // Each printer sits on one link and can reach the tool only by broadcast.
+    START_SIM(sim, Printers({{{"type", "wired"},
+                              {"mac", "02:00:00:00:0b:01"},
+                              {"ip", "203.0.113.50"},
+                              {"reply_by", "subnet-broadcast"},
+                              {"link", "192.0.2.2"}},
+                             {{"type", "wired"},
+                              {"mac", "02:00:00:00:0b:02"},
+                              {"ip", "203.0.113.51"},
+                              {"reply_by", "broadcast"},
+                              {"link", "198.51.100.2"}},
+                             {{"type", "wireless"},
+                              {"mac", "06:00:00:00:0b:03"},
+                              {"ip", "203.0.113.52"},
+                              {"name", "Far away"},
+                              {"reply_by", "broadcast"},
+                              {"link", "192.0.2.2"}},
+                             {{"type", "wireless"},
+                              {"mac", "06:00:00:00:0b:04"},
+                              {"ip", "203.0.113.53"},
+                              {"name", "Further"},
+                              {"reply_by", "subnet-broadcast"},
+                              {"link", "198.51.100.2"}}}));
+    CUdpEndpoint endpoint;
+    ASSERT_TRUE(endpoint.InitLocalNetworkInterface());
+    ASSERT_EQ(endpoint.GetPrinterNetworkAddress(), 2);
+    const SearchResult result = RunSearchProcedure(endpoint);
+    ASSERT_EQ(result.ethernet.size(), 2u);
+    ASSERT_EQ(result.wlan.size(), 2u);
+    EXPECT_EQ(result.ethernet.at("02:00:00:00:0B:01").byLocalNetworkInterface, 0);
+    EXPECT_EQ(Ipv4Text(result.ethernet.at("02:00:00:00:0B:01").Ip), "203.0.113.50");
+    EXPECT_EQ(result.ethernet.at("02:00:00:00:0B:02").byLocalNetworkInterface, 1);
+    EXPECT_EQ(result.wlan.at("06:00:00:00:0B:03").byLocalNetworkInterface, 0);
+    EXPECT_EQ(DecodeSystemName(result.wlan.at("06:00:00:00:0B:03")), "Far away");
+    EXPECT_EQ(result.wlan.at("06:00:00:00:0B:04").byLocalNetworkInterface, 1);
+    EXPECT_EQ(DecodeSystemName(result.wlan.at("06:00:00:00:0B:04")), "Further");
+
+    // Such a printer confirms new settings by broadcast too: the exchange hears it.
+    for (const auto& [mac, record] : result.ethernet) {
+        SCOPED_TRACE(mac);
+        ETHERNET_INFO changed = record;
+        changed.Ip[3] = 99;
+        const auto message = BuildWiredSettingsMessage(changed);
+        EXPECT_TRUE(endpoint.SetQlinkInfo(record.byLocalNetworkInterface, VRX_WIRED_PRINTER, message.data(),
+                                          static_cast<int>(message.size())));
+        EXPECT_TRUE(endpoint.LastSettingConfirmed());
+    }
+    endpoint.CloseSocket();
+    const json state = sim.State();
+    ASSERT_TRUE(state.is_array()) << state.dump();
+    EXPECT_EQ(state[0]["ip"], "203.0.113.99");
+    EXPECT_EQ(state[1]["ip"], "203.0.113.99");
+}
+
+// ----------------------------------------------------------------------------------------------------
+// Two cards on one subnet; the printer side sends what is meant for one card's address to the other card
+
+// A counter of a network device of this namespace, such as "tx_packets".
+long DeviceCounter(const std::string& device, const std::string& counter) {
+    std::ifstream in("/sys/class/net/" + device + "/statistics/" + counter);
+    long value = -1;
+    in >> value;
+    return value;
+}
+
+TEST(SearchTwoCards, RequestsLeaveByTheSearchedCardAndAnswersThroughTheOtherAreTakenOnce) {
+    REQUIRE_HARNESS();
+    if (!std::getenv("QL_TOOL_CARD2_ADDR"))
+        GTEST_SKIP() << "needs --two-cards";
+    START_SIM(sim, Printers({{{"type", "wired"}, {"mac", "02:00:00:00:0c:01"}, {"ip", "192.0.2.61"}},
+                             {{"type", "wired"},
+                              {"mac", "02:00:00:00:0c:02"},
+                              {"ip", "203.0.113.62"},
+                              {"reply_by", "subnet-broadcast"}},
+                             {{"type", "wireless"},
+                              {"mac", "06:00:00:00:0c:03"},
+                              {"ip", "192.0.2.63"},
+                              {"name", "Twin"},
+                              {"answers", 3}}}));
+    CUdpEndpoint endpoint;
+    ASSERT_TRUE(endpoint.InitLocalNetworkInterface());
+    ASSERT_EQ(endpoint.GetPrinterNetworkAddress(), 2);
+    EXPECT_EQ(Ipv4Text(endpoint.InterfaceTable().at(0).byIpAdr), "192.0.2.1");
+    EXPECT_EQ(Ipv4Text(endpoint.InterfaceTable().at(1).byIpAdr), "192.0.2.3");
+    const std::string card[2] = {endpoint.InterfaceName(0), endpoint.InterfaceName(1)};
+
+    for (const int searched : {0, 1}) {
+        SCOPED_TRACE("card " + std::to_string(searched));
+        const int other = 1 - searched;
+        const long sentBefore[2] = {DeviceCounter(card[0], "tx_packets"),
+                                    DeviceCounter(card[1], "tx_packets")};
+        const long otherHeard = DeviceCounter(card[other], "rx_packets");
+        endpoint.ClearPrinterTables();
+        EXPECT_EQ(endpoint.SearchPrinter(searched, VRX_WIRED_PRINTER), 2);
+        EXPECT_EQ(DeviceCounter(card[searched], "tx_packets") - sentBefore[searched], 5)
+            << "the five requests leave by the searched card";
+        EXPECT_EQ(DeviceCounter(card[other], "tx_packets") - sentBefore[other], 0) << "and none by the other";
+        EXPECT_GE(DeviceCounter(card[other], "rx_packets") - otherHeard, 5)
+            << "the unicast answers came in through the other card";
+        EthernetInfoMap wired;
+        ASSERT_EQ(endpoint.CopyEthernetInfoTo(wired), 2);
+        for (const auto& [mac, record] : wired)
+            EXPECT_EQ(record.byLocalNetworkInterface, searched) << mac;
+    }
+
+    const SearchResult result = RunSearchProcedure(endpoint);
+    ASSERT_EQ(result.ethernet.size(), 2u);
+    ASSERT_EQ(result.wlan.size(), 1u);
+    for (const auto& [mac, record] : result.ethernet)
+        EXPECT_EQ(record.byLocalNetworkInterface, 0) << mac << ": listed once, with the first card";
+    EXPECT_EQ(result.wlan.at("06:00:00:00:0C:03").byLocalNetworkInterface, 0);
+    EXPECT_EQ(DecodeSystemName(result.wlan.at("06:00:00:00:0C:03")), "Twin");
 }
 
 // ----------------------------------------------------------------------------------------------------
