@@ -30,6 +30,10 @@ inline constexpr int SettingsWireless = 119;
 inline constexpr int IpAddressCannotBeUsed = 120;
 inline constexpr int ConfigurationTab2 = 145;
 inline constexpr int NoNetworkConnection = 279;
+// Manual IP settings: the subnet mask and the subnet's edges (refused), a gateway elsewhere (asked).
+inline constexpr int InvalidSubnetMask = 300;
+inline constexpr int NetworkOrBroadcastAddress = 301;
+inline constexpr int GatewayOutsideSubnetQuestion = 302;
 inline constexpr int AppTitle = 57344;
 inline constexpr int ParseUnsignedInteger = 61715; // a number field that does not hold an unsigned number
 inline constexpr int ParseStringTooLong = 61720;   // a text field over its limit; %1 is the limit
