@@ -209,6 +209,21 @@
         <translation>未找到网络连接</translation>
     </message>
     <message>
+        <source>The subnet mask is not valid.</source>
+        <comment>300</comment>
+        <translation>子网掩码无效。</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be the network or broadcast address of its subnet.</source>
+        <comment>301</comment>
+        <translation>IP 地址不能是其子网的网络地址或广播地址。</translation>
+    </message>
+    <message>
+        <source>The gateway is not in the printer's subnet. Send the settings anyway?</source>
+        <comment>302</comment>
+        <translation>网关不在打印机的子网内。仍要发送这些设置吗？</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

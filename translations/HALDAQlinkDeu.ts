@@ -209,6 +209,21 @@
         <translation>KEINE NETZWERKVERBINDUNG GEFUNDEN</translation>
     </message>
     <message>
+        <source>The subnet mask is not valid.</source>
+        <comment>300</comment>
+        <translation>Die Subnetzmaske ist ungültig.</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be the network or broadcast address of its subnet.</source>
+        <comment>301</comment>
+        <translation>Die IP-Adresse darf nicht die Netzwerk- oder Broadcast-Adresse ihres Subnetzes sein.</translation>
+    </message>
+    <message>
+        <source>The gateway is not in the printer's subnet. Send the settings anyway?</source>
+        <comment>302</comment>
+        <translation>Das Gateway liegt nicht im Subnetz des Druckers. Die Einstellungen trotzdem senden?</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

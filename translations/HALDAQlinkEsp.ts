@@ -209,6 +209,21 @@
         <translation>NO SE ENCONTRÓ NINGUNA CONEXIÓN DE RED</translation>
     </message>
     <message>
+        <source>The subnet mask is not valid.</source>
+        <comment>300</comment>
+        <translation>La máscara de subred no es válida.</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be the network or broadcast address of its subnet.</source>
+        <comment>301</comment>
+        <translation>La dirección IP no puede ser la dirección de red ni la de difusión de su subred.</translation>
+    </message>
+    <message>
+        <source>The gateway is not in the printer's subnet. Send the settings anyway?</source>
+        <comment>302</comment>
+        <translation>La puerta de enlace no está en la subred de la impresora. ¿Enviar la configuración de todos modos?</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -209,6 +209,21 @@
         <translation>AUCUNE CONNEXION RÉSEAU TROUVÉE</translation>
     </message>
     <message>
+        <source>The subnet mask is not valid.</source>
+        <comment>300</comment>
+        <translation>Le masque de sous-réseau n'est pas valide.</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be the network or broadcast address of its subnet.</source>
+        <comment>301</comment>
+        <translation>L'adresse IP ne peut pas être l'adresse de réseau ou de diffusion de son sous-réseau.</translation>
+    </message>
+    <message>
+        <source>The gateway is not in the printer's subnet. Send the settings anyway?</source>
+        <comment>302</comment>
+        <translation>La passerelle n'est pas dans le sous-réseau de l'imprimante. Envoyer quand même les paramètres ?</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -209,6 +209,21 @@
         <translation>NEM TALÁLHATÓ HÁLÓZATI KAPCSOLAT</translation>
     </message>
     <message>
+        <source>The subnet mask is not valid.</source>
+        <comment>300</comment>
+        <translation>Az alhálózati maszk érvénytelen.</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be the network or broadcast address of its subnet.</source>
+        <comment>301</comment>
+        <translation>Az IP-cím nem lehet az alhálózat hálózati vagy szórási címe.</translation>
+    </message>
+    <message>
+        <source>The gateway is not in the printer's subnet. Send the settings anyway?</source>
+        <comment>302</comment>
+        <translation>Az átjáró nincs a nyomtató alhálózatában. Mégis elküldi a beállításokat?</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -209,6 +209,21 @@
         <translation>NESSUNA CONNESSIONE DI RETE TROVATA</translation>
     </message>
     <message>
+        <source>The subnet mask is not valid.</source>
+        <comment>300</comment>
+        <translation>La subnet mask non è valida.</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be the network or broadcast address of its subnet.</source>
+        <comment>301</comment>
+        <translation>L'indirizzo IP non può essere l'indirizzo di rete o di broadcast della sua sottorete.</translation>
+    </message>
+    <message>
+        <source>The gateway is not in the printer's subnet. Send the settings anyway?</source>
+        <comment>302</comment>
+        <translation>Il gateway non è nella sottorete della stampante. Inviare comunque le impostazioni?</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

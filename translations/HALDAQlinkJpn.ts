@@ -209,6 +209,21 @@
         <translation>ネットワーク接続が見つかりません</translation>
     </message>
     <message>
+        <source>The subnet mask is not valid.</source>
+        <comment>300</comment>
+        <translation>サブネット マスクが無効です。</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be the network or broadcast address of its subnet.</source>
+        <comment>301</comment>
+        <translation>IP アドレスには、サブネットのネットワーク アドレスまたはブロードキャスト アドレスは使用できません。</translation>
+    </message>
+    <message>
+        <source>The gateway is not in the printer's subnet. Send the settings anyway?</source>
+        <comment>302</comment>
+        <translation>ゲートウェイがプリンターのサブネット外にあります。このまま設定を送信しますか？</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -209,6 +209,21 @@
         <translation>네트워크 연결을 찾을 수 없습니다</translation>
     </message>
     <message>
+        <source>The subnet mask is not valid.</source>
+        <comment>300</comment>
+        <translation>서브넷 마스크가 올바르지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be the network or broadcast address of its subnet.</source>
+        <comment>301</comment>
+        <translation>IP 주소는 해당 서브넷의 네트워크 주소나 브로드캐스트 주소일 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The gateway is not in the printer's subnet. Send the settings anyway?</source>
+        <comment>302</comment>
+        <translation>게이트웨이가 프린터의 서브넷에 속하지 않습니다. 그래도 설정을 보내시겠습니까?</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

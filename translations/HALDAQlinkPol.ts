@@ -209,6 +209,21 @@
         <translation>NIE ZNALEZIONO POŁĄCZENIA SIECIOWEGO</translation>
     </message>
     <message>
+        <source>The subnet mask is not valid.</source>
+        <comment>300</comment>
+        <translation>Maska podsieci jest nieprawidłowa.</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be the network or broadcast address of its subnet.</source>
+        <comment>301</comment>
+        <translation>Adres IP nie może być adresem sieci ani adresem rozgłoszeniowym swojej podsieci.</translation>
+    </message>
+    <message>
+        <source>The gateway is not in the printer's subnet. Send the settings anyway?</source>
+        <comment>302</comment>
+        <translation>Brama nie należy do podsieci drukarki. Czy mimo to wysłać ustawienia?</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -209,6 +209,21 @@
         <translation>СЕТЕВОЕ ПОДКЛЮЧЕНИЕ НЕ НАЙДЕНО</translation>
     </message>
     <message>
+        <source>The subnet mask is not valid.</source>
+        <comment>300</comment>
+        <translation>Недопустимая маска подсети.</translation>
+    </message>
+    <message>
+        <source>The IP address cannot be the network or broadcast address of its subnet.</source>
+        <comment>301</comment>
+        <translation>IP-адрес не может быть адресом сети или широковещательным адресом своей подсети.</translation>
+    </message>
+    <message>
+        <source>The gateway is not in the printer's subnet. Send the settings anyway?</source>
+        <comment>302</comment>
+        <translation>Шлюз не входит в подсеть принтера. Всё равно отправить настройки?</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>
