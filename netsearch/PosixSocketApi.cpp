@@ -1,5 +1,6 @@
 #include "netsearch/PosixSocketApi.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <poll.h>
@@ -103,7 +104,19 @@ void PosixSocketApi::Close(int fd) {
 }
 
 void PosixSocketApi::Sleep(std::chrono::milliseconds duration) {
-    std::this_thread::sleep_for(duration);
+    // The exchanges pace themselves by runs of short pauses (five requests 50 ms apart, 40 polls for 2 s
+    // of silence). A busy system wakes a sleeper late, and over a run the delays add up; so a pause that
+    // follows closely on another is shortened by what the run is behind (at most one pause's worth).
+    using Clock = std::chrono::steady_clock;
+    thread_local Clock::time_point lastEnd{};
+    thread_local Clock::duration behind{};
+    const auto start = Clock::now();
+    if (start - lastEnd > std::chrono::milliseconds(100))
+        behind = {}; // not part of the same run
+    const auto wanted = std::chrono::duration_cast<Clock::duration>(duration);
+    std::this_thread::sleep_until(start + std::max(wanted - behind, Clock::duration::zero()));
+    lastEnd = Clock::now();
+    behind = std::clamp(behind + (lastEnd - start) - wanted, Clock::duration::zero(), wanted);
 }
 
 int PosixSocketApi::LastError() {

@@ -164,7 +164,8 @@ void SimConfig::Generate(const json& description, std::vector<SimPrinter>& print
                      {"mac", macText},
                      {"ip", ipText},
                      {"answers", description.value("answers", 1)},
-                     {"delay_ms", description.value("delay_ms", 0)}};
+                     {"delay_ms", description.value("delay_ms", 0)},
+                     {"reply_by", description.value("reply_by", "unicast")}};
         if (i >= wired)
             item["name"] = "Printer " + std::to_string(i + 1);
         printers.push_back(PrinterFrom(item));

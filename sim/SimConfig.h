@@ -28,7 +28,7 @@
 //                  "link": "198.51.100.2"          hears requests only on the simulator's link with this
 //                                                  address (default: on every link)}],
 //    "generate": {"wired": 1000, "wireless": 0, "answers": 1, "base_mac": "02:00:00:00:00:00",
-//                 "base_ip": "192.0.2.10", "delay_ms": 0}}
+//                 "base_ip": "192.0.2.10", "delay_ms": 0, "reply_by": "unicast"}}
 //
 // Wireless printers default to mask [145, 0] (name, browser, configuration) with a name, [17, 0] without.
 class SimConfig {
