@@ -8,12 +8,26 @@
 #include <thread>
 #include <unistd.h>
 
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The pauses of the exchange running on this thread (one socket's life).
+struct Pace {
+    Clock::time_point lastEnd{};
+    Clock::duration behind{};
+};
+thread_local Pace t_pace;
+
+} // namespace
+
 PosixSocketApi& PosixSocketApi::Instance() {
     static PosixSocketApi instance;
     return instance;
 }
 
 int PosixSocketApi::Open() {
+    t_pace = {}; // a new exchange
     return ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, IPPROTO_UDP);
 }
 
@@ -100,23 +114,23 @@ bool PosixSocketApi::DatagramWaiting(int fd) {
 }
 
 void PosixSocketApi::Close(int fd) {
+    t_pace = {};
     ::close(fd);
 }
 
 void PosixSocketApi::Sleep(std::chrono::milliseconds duration) {
     // The exchanges pace themselves by runs of short pauses (five requests 50 ms apart, 40 polls for 2 s
     // of silence). A busy system wakes a sleeper late, and over a run the delays add up; so a pause that
-    // follows closely on another is shortened by what the run is behind (at most one pause's worth).
-    using Clock = std::chrono::steady_clock;
-    thread_local Clock::time_point lastEnd{};
-    thread_local Clock::duration behind{};
+    // follows closely on another of the same exchange is shortened by what the run is behind (at most one
+    // pause's worth). The first pause of an exchange is never shortened.
     const auto start = Clock::now();
-    if (start - lastEnd > std::chrono::milliseconds(100))
-        behind = {}; // not part of the same run
+    if (start - t_pace.lastEnd > std::chrono::milliseconds(100))
+        t_pace.behind = {}; // not part of the same run
     const auto wanted = std::chrono::duration_cast<Clock::duration>(duration);
-    std::this_thread::sleep_until(start + std::max(wanted - behind, Clock::duration::zero()));
-    lastEnd = Clock::now();
-    behind = std::clamp(behind + (lastEnd - start) - wanted, Clock::duration::zero(), wanted);
+    std::this_thread::sleep_until(start + std::max(wanted - t_pace.behind, Clock::duration::zero()));
+    t_pace.lastEnd = Clock::now();
+    t_pace.behind =
+        std::clamp(t_pace.behind + (t_pace.lastEnd - start) - wanted, Clock::duration::zero(), wanted);
 }
 
 int PosixSocketApi::LastError() {
