@@ -257,8 +257,15 @@ int CUdpEndpoint::SendData(const void* pData, int nDataLength) {
         std::memcpy(route.source, bound->second.byIpAdr, 4);
         via = &route;
     }
-    const ssize_t bytesSent =
+    ssize_t bytesSent =
         m_sockets.SendTo(m_socketDes, pData, static_cast<size_t>(nDataLength), serverInfo, via);
+    if (bytesSent < 0 && via) {
+        // The system would not take the interface or the source address: let its routing table decide.
+        WriteLog("SendData: not sent by interface %u, (%d); sent as routed", via->interfaceIndex,
+                 m_sockets.LastError());
+        bytesSent =
+            m_sockets.SendTo(m_socketDes, pData, static_cast<size_t>(nDataLength), serverInfo, nullptr);
+    }
     if (bytesSent < 0) {
         WriteLog("SendData: %s (%d)", "Error transmitting data.", m_sockets.LastError());
         WriteLog("SendData: END");

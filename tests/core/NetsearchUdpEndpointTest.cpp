@@ -253,6 +253,16 @@ TEST_F(NetsearchUdpEndpointExchange, RequestsLeaveByTheSearchedInterfaceFromItsA
     }
 }
 
+TEST_F(NetsearchUdpEndpointExchange, ASystemThatRefusesTheRouteStillGetsTheRequestsAsRouted) {
+    net.failRoutedSend = true;
+    CapturedLog log;
+    EXPECT_EQ(endpoint.SearchPrinter(0, VRX_WIRED_PRINTER), 0);
+    ASSERT_EQ(net.sent.size(), 5u);
+    EXPECT_FALSE(net.sent[0].routed);
+    EXPECT_EQ(FakeSocketApi::Text(net.sent[0].to), "192.0.2.255:48781");
+    EXPECT_EQ(log.LinesStartingWith("SendData: not sent by interface").size(), 5u);
+}
+
 TEST_F(NetsearchUdpEndpointExchange, TakesAnswersForTheInterfacesAddressOrItsBroadcastsOnIt) {
     lister.rows[0].index = 7;
     lister.rows[1].index = 9;

@@ -51,6 +51,7 @@ public:
     int failOptionName = -1; // SOL_SOCKET option whose setting fails
     bool failBind = false;
     bool failSend = false;
+    bool failRoutedSend = false; // a send with a route is refused (EINVAL), one without is not
 
     // What the endpoint did.
     std::map<int, std::vector<std::uint8_t>> options;   // last value per SOL_SOCKET option
@@ -138,6 +139,8 @@ public:
                    const Route* route) override {
         if (failSend || !openSockets.count(fd))
             return Fail(ENETUNREACH);
+        if (failRoutedSend && route)
+            return Fail(EINVAL);
         const auto* bytes = static_cast<const std::uint8_t*>(data);
         sent.push_back({std::vector<std::uint8_t>(bytes, bytes + size), to, nowMs, route != nullptr,
                         route ? *route : Route{}});
