@@ -18,7 +18,7 @@ template <typename Record> json Common(const char* type, const Record& r) {
             {"gateway", Ipv4Text(r.Gateway)},
             {"port", BigEndian16(r.Port)},
             {"baudrate", r.Baudrate},
-            {"dhcp", r.Dhcp == 1},
+            {"dhcp", r.Dhcp != 0}, // as the settings page reads it: anything but 0 is DHCP
             {"inactivity", BigEndian16(r.I_activeTime)},
             {"http", r.Http == 1},
             {"firmware", std::to_string(r.FwVer[0]) + "." + std::to_string(r.FwVer[1])},
@@ -144,7 +144,7 @@ void PrintPrinterTable(const SearchResult& result, std::FILE* out) {
     int number = 0;
     const auto printer = [&](const auto& r, const std::string& name, const std::string& type) {
         row({std::to_string(++number), Ipv4Text(r.Ip), MacText(r.MacAddr), name.empty() ? "-" : name, type,
-             r.Dhcp == 1 ? "yes" : "no", std::to_string(BigEndian16(r.Port)),
+             r.Dhcp != 0 ? "yes" : "no", std::to_string(BigEndian16(r.Port)),
              std::to_string(r.FwVer[0]) + "." + std::to_string(r.FwVer[1]),
              std::to_string(r.byLocalNetworkInterface)});
     };
