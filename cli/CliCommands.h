@@ -11,9 +11,11 @@ inline constexpr int NoNetwork = 2;  // no usable local interface
 inline constexpr int NotFound = 3;   // no printer with that MAC address answered
 inline constexpr int Unchanged = 4;  // the settings equal the printer's
 inline constexpr int SendFailed = 5; // the settings message could not be sent
+inline constexpr int Declined = 6;   // the user answered no to a question
 } // namespace CliExit
 
 // quorlink search [--json]
 int RunSearchCommand(const std::vector<std::string>& args);
 // quorlink set-ip <MAC> (--dhcp | --ip A --subnet M --gateway G) [--port N] [--inactivity S] [--name TEXT]
+//                 [--yes]
 int RunSetIpCommand(const std::vector<std::string>& args);

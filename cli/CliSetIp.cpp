@@ -7,16 +7,73 @@
 #include "netsearch/SettingsRequest.h"
 
 #include <cstdio>
+#include <optional>
+#include <unistd.h>
 
 namespace {
 
 using CliArguments::NormaliseMac;
 using CliArguments::ParseAddress;
 using CliArguments::ParseNumber;
+using Outcome = SettingsPlan::Outcome;
 
 int Fail(int status, const std::string& message) {
     std::fprintf(stderr, "quorlink set-ip: %s\n", message.c_str());
     return status;
+}
+
+std::string Dotted(const std::optional<SettingsRequest::Address>& address) {
+    return address ? Ipv4Text(address->data()) : std::string("?");
+}
+
+// The message and exit status of a plan that does not send; nullopt when it sends (or asks).
+std::optional<int> Refusal(const SettingsPlan& plan, const SettingsRequest& request, const std::string& mac) {
+    switch (plan.outcome) {
+    case Outcome::Send:
+    case Outcome::GatewayOutsideSubnet:
+        return std::nullopt;
+    case Outcome::InactivityTooLong:
+        return Fail(CliExit::Usage, "the inactivity time must be 0 to " + std::to_string(kMaxInactiveTime));
+    case Outcome::PortTooLarge:
+        return Fail(CliExit::Usage, "the port number must be 0 to " + std::to_string(kMaxPortNumber));
+    case Outcome::ForbiddenPort:
+        return Fail(CliExit::Usage, LoadString(StringId::InvalidPortNumber));
+    case Outcome::UnusableAddress:
+        return Fail(CliExit::Usage, LoadString(StringId::IpAddressCannotBeUsed));
+    case Outcome::BadSubnetMask:
+        return Fail(CliExit::Usage,
+                    LoadString(StringId::SubnetMaskNotContiguous) + " (" + Dotted(request.subnet) + ")");
+    case Outcome::NetworkOrBroadcastAddress:
+        return Fail(CliExit::Usage,
+                    LoadString(StringId::AddressIsNetworkOrBroadcast) + " (" + Dotted(request.ip) + ")");
+    case Outcome::NameLength:
+        return Fail(CliExit::Usage, LoadString(StringId::SystemNameLengthError) + " (" +
+                                        std::to_string(plan.nameLength) + ")");
+    case Outcome::NoSystemName:
+        return Fail(CliExit::Usage, "printer " + mac + " has no system name to set");
+    case Outcome::Same:
+        return Fail(CliExit::Unchanged, "The data to be set is same");
+    }
+    return Fail(CliExit::Usage, "the settings were refused");
+}
+
+// Asks about a gateway outside the printer's subnet: on the terminal when there is one, else --yes answers.
+// The exit status when the answer is no; nullopt to go on.
+std::optional<int> AskAboutTheGateway(const SettingsRequest& request, bool yes) {
+    const std::string question =
+        LoadString(StringId::GatewayOutsideSubnetQuestion) + " (" + Dotted(request.gateway) + ")";
+    if (yes)
+        return std::nullopt;
+    if (!::isatty(STDIN_FILENO))
+        return Fail(CliExit::Usage, question + "\nGive --yes to send them anyway.");
+    std::fprintf(stderr, "%s [y/N] ", question.c_str());
+    std::fflush(stderr);
+    char answer[16] = {};
+    if (!std::fgets(answer, sizeof answer, stdin))
+        answer[0] = 0;
+    if (answer[0] == 'y' || answer[0] == 'Y')
+        return std::nullopt;
+    return Fail(CliExit::Declined, "nothing sent");
 }
 
 } // namespace
@@ -24,13 +81,17 @@ int Fail(int status, const std::string& message) {
 int RunSetIpCommand(const std::vector<std::string>& args) {
     SettingsRequest request;
     std::string mac;
-    bool dhcp = false;
+    bool dhcp = false, yes = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
         const std::string value = hasValue ? args[i + 1] : "";
         if (arg == "--dhcp") {
             dhcp = true;
+            continue;
+        }
+        if (arg == "--yes") {
+            yes = true;
             continue;
         }
         if (arg == "--ip" || arg == "--subnet" || arg == "--gateway") {
@@ -65,11 +126,16 @@ int RunSetIpCommand(const std::vector<std::string>& args) {
     if (dhcp ? anyAddress : !allAddresses)
         return Fail(CliExit::Usage, "give either --dhcp or all of --ip, --subnet and --gateway");
     request.dhcp = dhcp;
-    // The values alone, before any datagram goes out.
-    if (request.inactivity && *request.inactivity > kMaxInactiveTime)
-        return Fail(CliExit::Usage, "the inactivity time must be 0 to " + std::to_string(kMaxInactiveTime));
-    if (request.port && *request.port > kMaxPortNumber)
-        return Fail(CliExit::Usage, "the port number must be 0 to " + std::to_string(kMaxPortNumber));
+
+    // Everything the values alone decide, before any datagram goes out.
+    const SettingsPlan check = CheckSettingsValues(request);
+    if (const auto status = Refusal(check, request, mac))
+        return *status;
+    if (check.outcome == Outcome::GatewayOutsideSubnet) {
+        if (const auto status = AskAboutTheGateway(request, yes))
+            return *status;
+        request.gatewayConfirmed = true;
+    }
 
     CUdpEndpoint& endpoint = *CUdpEndpoint::GetInstance();
     if (!endpoint.InitLocalNetworkInterface() || endpoint.GetPrinterNetworkAddress() <= 0) {
@@ -77,33 +143,22 @@ int RunSetIpCommand(const std::vector<std::string>& args) {
         return CliExit::NoNetwork;
     }
     const SearchResult found = RunSearchProcedure(endpoint);
-    SettingsPlan plan;
-    if (const auto wired = found.ethernet.find(mac); wired != found.ethernet.end())
-        plan = PlanWiredSettings(wired->second, request);
-    else if (const auto wireless = found.wlan.find(mac); wireless != found.wlan.end())
-        plan = PlanWirelessSettings(wireless->second, request);
-    else
+    const auto wired = found.ethernet.find(mac);
+    const auto wireless = found.wlan.find(mac);
+    if (wired == found.ethernet.end() && wireless == found.wlan.end())
         return Fail(CliExit::NotFound, "no printer " + mac + " answered the search");
-
-    using Outcome = SettingsPlan::Outcome;
-    switch (plan.outcome) {
-    case Outcome::Send:
-        break;
-    case Outcome::InactivityTooLong:
-        return Fail(CliExit::Usage, "the inactivity time must be 0 to " + std::to_string(kMaxInactiveTime));
-    case Outcome::PortTooLarge:
-        return Fail(CliExit::Usage, "the port number must be 0 to " + std::to_string(kMaxPortNumber));
-    case Outcome::ForbiddenPort:
-        return Fail(CliExit::Usage, LoadString(StringId::InvalidPortNumber));
-    case Outcome::UnusableAddress:
-        return Fail(CliExit::Usage, LoadString(StringId::IpAddressCannotBeUsed));
-    case Outcome::NameLength:
-        return Fail(CliExit::Usage, LoadString(StringId::SystemNameLengthError) + " (" +
-                                        std::to_string(plan.nameLength) + ")");
-    case Outcome::NoSystemName:
-        return Fail(CliExit::Usage, "printer " + mac + " has no system name to set");
-    case Outcome::Same:
-        return Fail(CliExit::Unchanged, "The data to be set is same");
+    const auto planFor = [&] {
+        return wired != found.ethernet.end() ? PlanWiredSettings(wired->second, request)
+                                             : PlanWirelessSettings(wireless->second, request);
+    };
+    SettingsPlan plan = planFor();
+    if (const auto status = Refusal(plan, request, mac))
+        return *status;
+    if (plan.outcome == Outcome::GatewayOutsideSubnet) { // asked before the search already, as a rule
+        if (const auto status = AskAboutTheGateway(request, yes))
+            return *status;
+        request.gatewayConfirmed = true;
+        plan = planFor();
     }
 
     if (!endpoint.SetQlinkInfo(plan.nLocalNetworkInterface, plan.nPrinterNetworkType, plan.message.data(),

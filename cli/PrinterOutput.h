@@ -5,7 +5,13 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
+#include <string>
 
 // The printers of a search as `quorlink search` shows them, wired printers first.
 nlohmann::json PrintersAsJson(const SearchResult& result);
+// A table that fits 100 terminal columns; `--json` has every field.
 void PrintPrinterTable(const SearchResult& result, std::FILE* out);
+
+// text (UTF-8) in exactly width terminal columns: padded with blanks, or cut with "…" at the end when
+// longer. Wide characters take two columns; a cut never splits a character.
+std::string FitColumn(const std::string& text, int width);

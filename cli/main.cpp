@@ -18,15 +18,22 @@ void PrintUsage(FILE* out) {
                  "Commands:\n"
                  "  search [--json]      lists the printers that answer on every local interface\n"
                  "  set-ip <MAC> (--dhcp | --ip A --subnet M --gateway G)\n"
-                 "         [--port N] [--inactivity S] [--name TEXT]\n"
+                 "         [--port N] [--inactivity S] [--name TEXT] [--yes]\n"
                  "                       sends a printer found by a search new IP settings\n"
+                 "\n"
+                 "set-ip checks every value before it sends anything: an address of 0.0.0.0 or\n"
+                 "255.255.255.255, the subnet's network or broadcast address, a subnet mask whose ones\n"
+                 "do not come first, a port above 32767 or one of 21 23 25 80 443 3318, an inactivity\n"
+                 "time above 3600 s are refused. A gateway outside the printer's subnet is asked about\n"
+                 "on the terminal; without one it is refused unless --yes is given (0.0.0.0 means no\n"
+                 "gateway).\n"
                  "\n"
                  "Options:\n"
                  "  --help      show this text\n"
                  "  --version   show the program's version\n"
                  "\n"
                  "Exit status: 0 done, 1 bad arguments or values, 2 no network connection, 3 printer not\n"
-                 "found, 4 settings unchanged, 5 settings could not be sent.\n");
+                 "found, 4 settings unchanged, 5 settings could not be sent, 6 answered no.\n");
 }
 
 } // namespace

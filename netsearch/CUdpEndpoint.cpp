@@ -59,6 +59,7 @@ bool CUdpEndpoint::InitLocalNetworkInterface() {
     }
     m_InterfaceInfo.clear();
     m_interfaceNames.clear();
+    m_interfaceIndexes.clear();
     m_ethernetInfoMap.clear();
     m_WLanInfoMap.clear();
 
@@ -114,6 +115,7 @@ bool CUdpEndpoint::InitLocalNetworkInterface() {
         const int key = static_cast<int>(m_InterfaceInfo.size());
         m_InterfaceInfo[key] = info;
         m_interfaceNames[key] = entry.name;
+        m_interfaceIndexes[key] = entry.index;
     }
 
     WriteLog("InitLocalNetworkInterface: m_InterfaceInfo.GetCount() = %d",
@@ -129,6 +131,11 @@ int CUdpEndpoint::GetPrinterNetworkAddress() {
 std::string CUdpEndpoint::InterfaceName(int nLocalNetworkInterface) const {
     const auto found = m_interfaceNames.find(nLocalNetworkInterface);
     return found == m_interfaceNames.end() ? std::string() : found->second;
+}
+
+unsigned CUdpEndpoint::InterfaceIndex(int nLocalNetworkInterface) const {
+    const auto found = m_interfaceIndexes.find(nLocalNetworkInterface);
+    return found == m_interfaceIndexes.end() ? 0 : found->second;
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -166,6 +173,9 @@ bool CUdpEndpoint::CreateSocket() {
     }
     m_socketDes = fd;
     SetReceiveBuffer();
+    // Where each datagram came in and whom it was sent to, so that the exchange takes only its interface's.
+    if (m_sockets.SetOption(m_socketDes, IPPROTO_IP, IP_PKTINFO, &on, sizeof on) != 0)
+        WriteLog("CreateSocket: IP_PKTINFO not set, (%d)", m_sockets.LastError());
 
     WriteLog("CreateSocket: bRet = %d", 1);
     WriteLog("CreateSocket: END");
@@ -211,22 +221,21 @@ bool CUdpEndpoint::BindSocket(int nLocalNetworkInterface, int nPrinterNetworkTyp
     WriteLog("BindSocket: localInterfaceInfo.byBroadcastAdr = [%d][%d][%d][%d]", broadcast[0], broadcast[1],
              broadcast[2], broadcast[3]);
 
-    // A socket bound to the interface's address still lets the routing table pick the interface a
-    // broadcast leaves by; tying it to the device sends it out of this one. That needs the right to do so
-    // (root); without it the directed broadcast address routes to the same interface in all but the case
-    // of two interfaces on one subnet.
-    const std::string name = InterfaceName(nLocalNetworkInterface);
-    if (!name.empty() && m_sockets.SetOption(m_socketDes, SOL_SOCKET, SO_BINDTODEVICE, name.c_str(),
-                                             static_cast<socklen_t>(name.size())) != 0)
-        WriteLog("BindSocket: SO_BINDTODEVICE %s not set, (%d)", name.c_str(), m_sockets.LastError());
-
-    if (m_sockets.Bind(m_socketDes, clientInfo) != 0) {
+    // The socket takes the port on every address: one bound to the interface's address would never hear an
+    // answer sent to the broadcast address. It is not tied to the device either, which would drop an answer
+    // for this interface's address that the system delivers through another card on the same subnet.
+    // Which interface a request leaves by is given with each datagram (SendData), and what comes in is
+    // sorted by its destination and arrival (ReceiveDatagram).
+    sockaddr_in anyAddress = clientInfo;
+    anyAddress.sin_addr.s_addr = htonl(INADDR_ANY);
+    if (m_sockets.Bind(m_socketDes, anyAddress) != 0) {
         WriteLog("BindSocket: %s, (%d)", "Cannot bind address to socket.", m_sockets.LastError());
         m_sockets.Close(m_socketDes);
         m_socketDes = kNoSocket;
         WriteLog("BindSocket: END");
         return false;
     }
+    m_boundInterface = nLocalNetworkInterface;
     WriteLog("BindSocket: bRet = %d", 1);
     WriteLog("BindSocket: END");
     return true;
@@ -239,8 +248,24 @@ int CUdpEndpoint::SendData(const void* pData, int nDataLength) {
         WriteLog("SendData: END");
         return 0;
     }
-    const ssize_t bytesSent =
-        m_sockets.SendTo(m_socketDes, pData, static_cast<size_t>(nDataLength), serverInfo);
+    // Out of the exchange's interface, from its address: with two cards on one subnet the routing table
+    // alone would send every broadcast out of the same one.
+    ISocketApi::Route route;
+    const ISocketApi::Route* via = nullptr;
+    if (const auto bound = m_InterfaceInfo.find(m_boundInterface); bound != m_InterfaceInfo.end()) {
+        route.interfaceIndex = InterfaceIndex(m_boundInterface);
+        std::memcpy(route.source, bound->second.byIpAdr, 4);
+        via = &route;
+    }
+    ssize_t bytesSent =
+        m_sockets.SendTo(m_socketDes, pData, static_cast<size_t>(nDataLength), serverInfo, via);
+    if (bytesSent < 0 && via) {
+        // The system would not take the interface or the source address: let its routing table decide.
+        WriteLog("SendData: not sent by interface %u, (%d); sent as routed", via->interfaceIndex,
+                 m_sockets.LastError());
+        bytesSent =
+            m_sockets.SendTo(m_socketDes, pData, static_cast<size_t>(nDataLength), serverInfo, nullptr);
+    }
     if (bytesSent < 0) {
         WriteLog("SendData: %s (%d)", "Error transmitting data.", m_sockets.LastError());
         WriteLog("SendData: END");
@@ -256,22 +281,47 @@ void CUdpEndpoint::CloseSocket() {
     if (m_socketDes != kNoSocket)
         m_sockets.Close(m_socketDes);
     m_socketDes = kNoSocket;
+    m_boundInterface = -1;
     WriteLog("CloseSocket: END");
 }
 
 int CUdpEndpoint::ReceiveDatagram(std::uint8_t* buffer, std::size_t size, bool dontWait) {
-    sockaddr_in from{};
-    const ssize_t received = m_sockets.ReceiveFrom(m_socketDes, buffer, size, dontWait, from);
-    if (received < 0)
-        return -1;
-    serverInfo = from; // a later send on this socket answers the last sender
-    return static_cast<int>(received);
+    for (;;) {
+        sockaddr_in from{};
+        ISocketApi::Arrival arrival;
+        const ssize_t received = m_sockets.ReceiveFrom(m_socketDes, buffer, size, dontWait, from, &arrival);
+        if (received < 0)
+            return -1;
+        if (!IsForBoundInterface(arrival)) {
+            const std::uint8_t* to = arrival.destination;
+            WriteLog("ReceiveDatagram: passed over, sent to %d.%d.%d.%d on interface %u", to[0], to[1], to[2],
+                     to[3], arrival.interfaceIndex);
+            continue;
+        }
+        serverInfo = from; // a later send on this socket answers the last sender
+        return static_cast<int>(received);
+    }
+}
+
+bool CUdpEndpoint::IsForBoundInterface(const ISocketApi::Arrival& arrival) const {
+    const auto bound = m_InterfaceInfo.find(m_boundInterface);
+    if (!arrival.known || bound == m_InterfaceInfo.end())
+        return true; // nothing to tell it by
+    const LOCAL_INTERFACE_INFO& info = bound->second;
+    const std::uint8_t* to = arrival.destination;
+    if (std::memcmp(to, info.byIpAdr, 4) == 0)
+        return true; // for this interface's address, whichever card it came through
+    const bool limited = to[0] == 255 && to[1] == 255 && to[2] == 255 && to[3] == 255;
+    if (!limited && std::memcmp(to, info.byBroadcastAdr, 4) != 0)
+        return false;
+    const unsigned index = InterfaceIndex(m_boundInterface);
+    return index == 0 || arrival.interfaceIndex == index; // a broadcast counts on its own interface only
 }
 
 // ---------------------------------------------------------------------------------------------------
 // Discovery
 
-int CUdpEndpoint::SearchPrinter(int nLocalNetworkInterface, int nPrinterNetworkType) {
+int CUdpEndpoint::SearchPrinter(int nLocalNetworkInterface, int nPrinterNetworkType, std::stop_token stop) {
     WriteLog("SearchPrinter: START");
     WriteLog("SearchPrinter: nLocalNetworkInterface = %d", nLocalNetworkInterface);
     WriteLog("SearchPrinter: nPrinterNetworkType = %d", nPrinterNetworkType);
@@ -294,14 +344,14 @@ int CUdpEndpoint::SearchPrinter(int nLocalNetworkInterface, int nPrinterNetworkT
         WriteLog("SearchPrinter: command-2, sizeof(cmd2) = %d", static_cast<int>(request.size()));
     }
     if (!request.empty()) {
-        for (int i = 0; i < kRequestRepeats; ++i) {
+        for (int i = 0; i < kRequestRepeats && !stop.stop_requested(); ++i) {
             SendData(request.data(), static_cast<int>(request.size())); // results do not matter
             m_sockets.Sleep(kSendPause);
         }
     }
 
     int nRet = 0;
-    if (ReceiveResponseData(nLocalNetworkInterface) > 0) {
+    if (ReceiveResponseData(nLocalNetworkInterface, stop) > 0) {
         if (nPrinterNetworkType == VRX_WIRED_PRINTER) {
             nRet = static_cast<int>(m_ethernetInfoMap.size());
             WriteLog("SearchPrinter: VRX_WIRED_PRINTER");
@@ -316,7 +366,7 @@ int CUdpEndpoint::SearchPrinter(int nLocalNetworkInterface, int nPrinterNetworkT
     return nRet;
 }
 
-int CUdpEndpoint::ReceiveResponseData(int nLocalNetworkInterface) {
+int CUdpEndpoint::ReceiveResponseData(int nLocalNetworkInterface, std::stop_token stop) {
     WriteLog("ReceiveResponseData: START");
     int nTotalBytes = 0;
     if (m_socketDes == kNoSocket) {
@@ -325,33 +375,31 @@ int CUdpEndpoint::ReceiveResponseData(int nLocalNetworkInterface) {
     }
     std::uint8_t buffer[QlinkProtocol::kMaxDatagram] = {};
 
-    for (;;) {
-        const int nReceived = ReceiveDatagram(buffer, sizeof buffer, false);
-        if (nReceived < 0) {
-            WriteLog("ReceiveResponseData: %s (%d)", "Error receiving data.", m_sockets.LastError());
-            break;
-        }
+    const int nReceived = stop.stop_requested() ? -1 : ReceiveDatagram(buffer, sizeof buffer, false);
+    if (nReceived < 0) {
+        WriteLog("ReceiveResponseData: %s (%d)", "Error receiving data.", m_sockets.LastError());
+    } else {
         TakeDiscoveryDatagram(buffer, nReceived, nLocalNetworkInterface, nTotalBytes);
         // Everything else that is waiting, at once: with many printers answering, pausing between single
         // datagrams lets the socket's buffer overflow and answers get lost.
-        for (int n; (n = ReceiveDatagram(buffer, sizeof buffer, true)) >= 0;)
-            TakeDiscoveryDatagram(buffer, n, nLocalNetworkInterface, nTotalBytes);
+        TakeWaitingDiscoveryDatagrams(buffer, sizeof buffer, nLocalNetworkInterface, nTotalBytes);
 
-        // Wait for more; 2 s of silence ends the collection.
-        bool more = false;
-        for (int nTry = 1; nTry <= kSilencePolls && !more; ++nTry) {
+        // Wait for more; 2 s of silence ends the collection. Only datagrams for this interface break it.
+        for (int nTry = 1; nTry <= kSilencePolls && !stop.stop_requested(); ++nTry) {
             m_sockets.Sleep(kPollPause);
             const int bytes_available = m_sockets.BytesWaiting(m_socketDes);
             WriteLog("ReceiveResponseData: bytes_available = %d", bytes_available);
             // An empty datagram shows no bytes but still waits at the head of the queue.
-            if (bytes_available > 0 || m_sockets.DatagramWaiting(m_socketDes)) {
+            if ((bytes_available > 0 || m_sockets.DatagramWaiting(m_socketDes)) &&
+                TakeWaitingDiscoveryDatagrams(buffer, sizeof buffer, nLocalNetworkInterface, nTotalBytes) >
+                    0) {
                 WriteLog("ReceiveResponseData: BREAK, nTry = %d", nTry);
-                more = true;
+                nTry = 0;
             }
         }
-        if (!more)
-            break;
     }
+    if (stop.stop_requested())
+        WriteLog("ReceiveResponseData: stopped");
 
     WriteLog("ReceiveResponseData: m_ethernetInfoMap.GetCount() = %d",
              static_cast<int>(m_ethernetInfoMap.size()));
@@ -359,6 +407,14 @@ int CUdpEndpoint::ReceiveResponseData(int nLocalNetworkInterface) {
     WriteLog("ReceiveResponseData: nTotalBytes = %d", nTotalBytes);
     WriteLog("ReceiveResponseData: END");
     return nTotalBytes;
+}
+
+int CUdpEndpoint::TakeWaitingDiscoveryDatagrams(std::uint8_t* buffer, std::size_t size,
+                                                int nLocalNetworkInterface, int& nTotalBytes) {
+    int taken = 0;
+    for (int n; (n = ReceiveDatagram(buffer, size, true)) >= 0; ++taken)
+        TakeDiscoveryDatagram(buffer, n, nLocalNetworkInterface, nTotalBytes);
+    return taken;
 }
 
 void CUdpEndpoint::TakeDiscoveryDatagram(const std::uint8_t* data, int nReceived, int nLocalNetworkInterface,

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <map>
 #include <netinet/in.h>
+#include <stop_token>
 #include <string>
 
 // Everything the program does over UDP: the table of usable local IPv4 interfaces, one socket at a time,
@@ -15,6 +16,12 @@
 //
 // There is one process-wide instance (GetInstance). Tests make their own, with an injected interface list
 // and socket layer. Nothing is locked: a search and a settings exchange never overlap.
+//
+// The socket of an exchange is bound to the type's local port on every address, and each datagram it sends
+// leaves by the interface of the exchange with that interface's address as its source. Of what comes in,
+// it takes what was sent to the interface's own address, through whichever card it arrived (two cards on
+// one subnet may deliver it through the other), and what was sent to the interface's broadcast address or
+// to 255.255.255.255 through that interface (a printer on another subnet cannot answer any other way).
 class CUdpEndpoint : public INetworkEndpoint {
 public:
     // The interface list query holds at most this many IPv4 entries; a longer list fails the query.
@@ -38,6 +45,8 @@ public:
     const std::map<int, LOCAL_INTERFACE_INFO>& InterfaceTable() const { return m_InterfaceInfo; }
     // The system's name of interface nLocalNetworkInterface ("" when unknown).
     std::string InterfaceName(int nLocalNetworkInterface) const;
+    // The system's index of interface nLocalNetworkInterface (0 when unknown).
+    unsigned InterfaceIndex(int nLocalNetworkInterface) const;
 
     // Socket.
     bool CreateSocket();
@@ -48,9 +57,10 @@ public:
     const sockaddr_in& ServerInfo() const { return serverInfo; }
     const sockaddr_in& ClientInfo() const { return clientInfo; }
 
-    // Discovery.
-    int SearchPrinter(int nLocalNetworkInterface, int nPrinterNetworkType) override;
-    int ReceiveResponseData(int nLocalNetworkInterface);
+    // Discovery. A stop request ends the search at its next wait; what was collected stays.
+    int SearchPrinter(int nLocalNetworkInterface, int nPrinterNetworkType,
+                      std::stop_token stop = {}) override;
+    int ReceiveResponseData(int nLocalNetworkInterface, std::stop_token stop = {});
     void ClearPrinterTables() override;
     int CopyEthernetInfoTo(EthernetInfoMap& target) override;
     int CopyWLanInfoTo(WLanInfoMap& target) override;
@@ -63,10 +73,16 @@ public:
     bool LastSettingConfirmed() const { return m_bLastSettingConfirmed; }
 
 private:
-    // One datagram into buffer; its source replaces serverInfo. -1 on failure or time-out.
+    // One datagram for the bound interface into buffer; its source replaces serverInfo. Datagrams for
+    // other interfaces are passed over. -1 on failure or time-out.
     int ReceiveDatagram(std::uint8_t* buffer, std::size_t size, bool dontWait);
+    // Whether a datagram that came in as arrival belongs to the bound interface's exchange.
+    bool IsForBoundInterface(const ISocketApi::Arrival& arrival) const;
     void TakeDiscoveryDatagram(const std::uint8_t* data, int nReceived, int nLocalNetworkInterface,
                                int& nTotalBytes);
+    // Takes every datagram waiting, without waiting; the number taken.
+    int TakeWaitingDiscoveryDatagrams(std::uint8_t* buffer, std::size_t size, int nLocalNetworkInterface,
+                                      int& nTotalBytes);
     void SetReceiveBuffer();
 
     SystemInterfaceLister m_lister;
@@ -79,5 +95,7 @@ private:
     EthernetInfoMap m_ethernetInfoMap;
     std::map<int, LOCAL_INTERFACE_INFO> m_InterfaceInfo;
     std::map<int, std::string> m_interfaceNames;
+    std::map<int, unsigned> m_interfaceIndexes;
+    int m_boundInterface = -1; // key of the interface the socket's exchange runs on
     bool m_bLastSettingConfirmed = false;
 };

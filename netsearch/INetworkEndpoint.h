@@ -2,6 +2,8 @@
 
 #include "netsearch/PrinterRecords.h"
 
+#include <stop_token>
+
 // What the search dialog, the search worker and the network settings page need of the UDP endpoint.
 // CUdpEndpoint is the real one; tests give a scripted fake.
 class INetworkEndpoint {
@@ -15,7 +17,9 @@ public:
     // Empties both printer tables.
     virtual void ClearPrinterTables() = 0;
     // One search on one interface for one type; the count of the type's table when anything was received.
-    virtual int SearchPrinter(int nLocalNetworkInterface, int nPrinterNetworkType) = 0;
+    // A stop request (from another thread) ends it at its next wait, keeping what was collected.
+    virtual int SearchPrinter(int nLocalNetworkInterface, int nPrinterNetworkType,
+                              std::stop_token stop = {}) = 0;
     // Empty target, copy every entry; the count.
     virtual int CopyEthernetInfoTo(EthernetInfoMap& target) = 0;
     virtual int CopyWLanInfoTo(WLanInfoMap& target) = 0;

@@ -11,8 +11,10 @@ public:
     int SetOption(int fd, int level, int name, const void* value, socklen_t length) override;
     int GetOption(int fd, int level, int name, void* value, socklen_t* length) override;
     int Bind(int fd, const sockaddr_in& address) override;
-    ssize_t SendTo(int fd, const void* data, std::size_t size, const sockaddr_in& to) override;
-    ssize_t ReceiveFrom(int fd, void* buffer, std::size_t size, bool dontWait, sockaddr_in& from) override;
+    ssize_t SendTo(int fd, const void* data, std::size_t size, const sockaddr_in& to,
+                   const Route* route) override;
+    ssize_t ReceiveFrom(int fd, void* buffer, std::size_t size, bool dontWait, sockaddr_in& from,
+                        Arrival* arrival) override;
     int BytesWaiting(int fd) override;
     bool DatagramWaiting(int fd) override;
     void Close(int fd) override;

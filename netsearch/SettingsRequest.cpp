@@ -36,6 +36,10 @@ template <typename Record> SettingsPlan::Outcome Apply(Record& record, const Set
         std::memcpy(record.Subnet, request.subnet->data(), 4);
     if (request.gateway)
         std::memcpy(record.Gateway, request.gateway->data(), 4);
+    if (!request.dhcp && !IsContiguousSubnetMask(record.Subnet))
+        return Outcome::BadSubnetMask;
+    if (!request.dhcp && IsNetworkOrBroadcastAddress(record.Ip, record.Subnet))
+        return Outcome::NetworkOrBroadcastAddress;
     record.Dhcp = request.dhcp ? 1 : 0;
     record.Port[0] = static_cast<std::uint8_t>(port >> 8);
     record.Port[1] = static_cast<std::uint8_t>(port % 256);
@@ -50,6 +54,12 @@ template <typename Record> bool SameCommonFields(const Record& before, const Rec
            std::memcmp(before.Gateway, after.Gateway, 4) == 0 &&
            std::memcmp(before.Port, after.Port, 2) == 0 &&
            std::memcmp(before.I_activeTime, after.I_activeTime, 2) == 0;
+}
+
+// Whether the user must first agree to the gateway (manual mode only; 0.0.0.0 is no gateway).
+template <typename Record> bool AsksAboutTheGateway(const Record& updated, const SettingsRequest& request) {
+    return !request.dhcp && !request.gatewayConfirmed &&
+           IsGatewayOutsideSubnet(updated.Ip, updated.Subnet, updated.Gateway);
 }
 
 } // namespace
@@ -68,6 +78,10 @@ SettingsPlan PlanWiredSettings(const ETHERNET_INFO& record, const SettingsReques
         return plan;
     if (SameCommonFields(record, updated)) {
         plan.outcome = SettingsPlan::Outcome::Same;
+        return plan;
+    }
+    if (AsksAboutTheGateway(updated, request)) {
+        plan.outcome = SettingsPlan::Outcome::GatewayOutsideSubnet;
         return plan;
     }
     plan.message = BuildWiredSettingsMessage(updated);
@@ -106,6 +120,16 @@ SettingsPlan PlanWirelessSettings(const WLAN_INFO& record, const SettingsRequest
         plan.outcome = SettingsPlan::Outcome::Same;
         return plan;
     }
+    if (AsksAboutTheGateway(updated, request)) {
+        plan.outcome = SettingsPlan::Outcome::GatewayOutsideSubnet;
+        return plan;
+    }
     plan.message = BuildWirelessSettingsMessage(updated);
     return plan;
+}
+
+SettingsPlan CheckSettingsValues(const SettingsRequest& request) {
+    WLAN_INFO blank{};
+    blank.Mask[0] = VRX_MASK_SYSTEM_NAME; // so that a name is checked too
+    return PlanWirelessSettings(blank, request);
 }

@@ -28,6 +28,8 @@ bool ListSystemInterfaces(std::vector<SystemInterfaceEntry>& entries, int& error
         SystemInterfaceEntry entry;
         entry.name = item->ifa_name ? item->ifa_name : "";
         entry.flags = item->ifa_flags;
+        // An address label such as "eth0:1" names the device before the colon.
+        entry.index = ::if_nametoindex(entry.name.substr(0, entry.name.find(':')).c_str());
         CopyAddress(item->ifa_addr, entry.address);
         if (item->ifa_netmask)
             CopyAddress(item->ifa_netmask, entry.netmask);

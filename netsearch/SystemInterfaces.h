@@ -8,6 +8,7 @@
 // One IPv4 address of a local interface as the system lists it.
 struct SystemInterfaceEntry {
     std::string name;        // "eth0"
+    unsigned index = 0;      // the system's interface index; 0 when unknown
     std::uint32_t flags = 0; // the system's IFF_* flags
     std::uint8_t address[4] = {};
     std::uint8_t netmask[4] = {};

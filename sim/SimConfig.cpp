@@ -121,6 +121,18 @@ SimPrinter SimConfig::PrinterFrom(const json& item) {
         b.settingsReply = SimPrinter::SettingsReply::None;
     else
         throw std::invalid_argument("settings_reply must be SET_RSP, SETC or none");
+    const std::string replyBy = item.value("reply_by", "unicast");
+    if (replyBy == "unicast")
+        b.replyBy = SimPrinter::ReplyBy::Unicast;
+    else if (replyBy == "subnet-broadcast")
+        b.replyBy = SimPrinter::ReplyBy::SubnetBroadcast;
+    else if (replyBy == "broadcast")
+        b.replyBy = SimPrinter::ReplyBy::LimitedBroadcast;
+    else
+        throw std::invalid_argument("reply_by must be unicast, subnet-broadcast or broadcast");
+    b.link = item.value("link", "");
+    if (!b.link.empty())
+        ParseBytes(b.link, 4, '.', 10); // an IPv4 address
     if (item.contains("dhcp_ip"))
         b.dhcpAddress = ParseBytes(item.at("dhcp_ip").get<std::string>(), 4, '.', 10);
 
@@ -152,7 +164,8 @@ void SimConfig::Generate(const json& description, std::vector<SimPrinter>& print
                      {"mac", macText},
                      {"ip", ipText},
                      {"answers", description.value("answers", 1)},
-                     {"delay_ms", description.value("delay_ms", 0)}};
+                     {"delay_ms", description.value("delay_ms", 0)},
+                     {"reply_by", description.value("reply_by", "unicast")}};
         if (i >= wired)
             item["name"] = "Printer " + std::to_string(i + 1);
         printers.push_back(PrinterFrom(item));

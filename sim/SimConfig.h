@@ -20,9 +20,15 @@
 //                  "delay_ms": 0,
 //                  "answers_to": "wired" | "wireless" | "both",   requests answered (default: own type)
 //                  "garbage_before": ["text", "hex:00ff", "random:12"], "garbage_after": [...],
-//                  "settings_reply": "SET_RSP" | "SETC" | "none"}],
+//                  "settings_reply": "SET_RSP" | "SETC" | "none",
+//                  "reply_by": "unicast" | "subnet-broadcast" | "broadcast",   where answers and
+//                                  confirmations go (default unicast to the sender; subnet-broadcast to
+//                                  the broadcast address of the link the request came in on, broadcast to
+//                                  255.255.255.255 on that link)
+//                  "link": "198.51.100.2"          hears requests only on the simulator's link with this
+//                                                  address (default: on every link)}],
 //    "generate": {"wired": 1000, "wireless": 0, "answers": 1, "base_mac": "02:00:00:00:00:00",
-//                 "base_ip": "192.0.2.10", "delay_ms": 0}}
+//                 "base_ip": "192.0.2.10", "delay_ms": 0, "reply_by": "unicast"}}
 //
 // Wireless printers default to mask [145, 0] (name, browser, configuration) with a name, [17, 0] without.
 class SimConfig {

@@ -14,6 +14,10 @@ class SimPrinter {
 public:
     enum class Kind { Wired, Wireless };
     enum class SettingsReply { SetResponse, Complete, None };
+    // Where its answers and confirmations go: back to the sender, or (as a printer whose address is on
+    // another subnet must) to the broadcast address of the link the request came in on, or to
+    // 255.255.255.255 on that link.
+    enum class ReplyBy { Unicast, SubnetBroadcast, LimitedBroadcast };
 
     struct Behaviour {
         std::size_t answerLength = 0; // bytes of each discovery answer
@@ -24,6 +28,8 @@ public:
         std::vector<std::vector<std::uint8_t>> garbageBefore, garbageAfter; // sent around the answers
         SettingsReply settingsReply = SettingsReply::SetResponse;
         std::optional<std::vector<std::uint8_t>> dhcpAddress; // the address DHCP mode gives; else kept
+        ReplyBy replyBy = ReplyBy::Unicast;
+        std::string link; // the simulator's address on the only link it hears requests on; "" every link
     };
 
     SimPrinter(Kind kind, const WLAN_INFO& record, Behaviour behaviour);

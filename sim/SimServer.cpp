@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <ifaddrs.h>
+#include <net/if.h>
 #include <poll.h>
 #include <unistd.h>
 
@@ -51,8 +53,10 @@ int OpenListener(const in_addr& address, std::uint16_t port, std::string& error)
     return fd;
 }
 
-// One datagram without waiting, with the address it was sent to (a broadcast address for a search).
-ssize_t Receive(int fd, std::uint8_t* buffer, std::size_t size, sockaddr_in& from, in_addr& to) {
+// One datagram without waiting, with the address it was sent to (a broadcast address for a search) and the
+// interface it came in on.
+ssize_t Receive(int fd, std::uint8_t* buffer, std::size_t size, sockaddr_in& from, in_addr& to,
+                unsigned& interfaceIndex) {
     iovec data{buffer, size};
     alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))];
     msghdr message{};
@@ -64,10 +68,39 @@ ssize_t Receive(int fd, std::uint8_t* buffer, std::size_t size, sockaddr_in& fro
     message.msg_controllen = sizeof control;
     const ssize_t received = ::recvmsg(fd, &message, MSG_DONTWAIT);
     to = {};
+    interfaceIndex = 0;
     for (cmsghdr* c = CMSG_FIRSTHDR(&message); received >= 0 && c; c = CMSG_NXTHDR(&message, c))
-        if (c->cmsg_level == IPPROTO_IP && c->cmsg_type == IP_PKTINFO)
-            to = reinterpret_cast<const in_pktinfo*>(CMSG_DATA(c))->ipi_addr;
+        if (c->cmsg_level == IPPROTO_IP && c->cmsg_type == IP_PKTINFO) {
+            in_pktinfo info{};
+            std::memcpy(&info, CMSG_DATA(c), sizeof info);
+            to = info.ipi_addr;
+            interfaceIndex = static_cast<unsigned>(info.ipi_ifindex);
+        }
     return received;
+}
+
+// One datagram to to, out of interface interfaceIndex when it is not 0.
+ssize_t SendOn(int fd, const std::vector<std::uint8_t>& bytes, const sockaddr_in& to,
+               unsigned interfaceIndex) {
+    iovec data{const_cast<std::uint8_t*>(bytes.data()), bytes.size()};
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))] = {};
+    msghdr message{};
+    message.msg_name = const_cast<sockaddr_in*>(&to);
+    message.msg_namelen = sizeof to;
+    message.msg_iov = &data;
+    message.msg_iovlen = 1;
+    if (interfaceIndex != 0) {
+        message.msg_control = control;
+        message.msg_controllen = sizeof control;
+        cmsghdr* c = CMSG_FIRSTHDR(&message);
+        c->cmsg_level = IPPROTO_IP;
+        c->cmsg_type = IP_PKTINFO;
+        c->cmsg_len = CMSG_LEN(sizeof(in_pktinfo));
+        in_pktinfo info{};
+        info.ipi_ifindex = static_cast<int>(interfaceIndex);
+        std::memcpy(CMSG_DATA(c), &info, sizeof info);
+    }
+    return ::sendmsg(fd, &message, 0);
 }
 
 std::string Text(const sockaddr_in& address) {
@@ -100,6 +133,36 @@ SimServer::~SimServer() {
 }
 
 bool SimServer::Open(std::string& error) {
+    ifaddrs* list = nullptr;
+    if (::getifaddrs(&list) != 0) {
+        error = "getifaddrs: " + std::string(std::strerror(errno));
+        return false;
+    }
+    for (const ifaddrs* item = list; item; item = item->ifa_next) {
+        if (!item->ifa_addr || item->ifa_addr->sa_family != AF_INET || !item->ifa_name)
+            continue;
+        Link link;
+        const std::string name = item->ifa_name;
+        link.index = ::if_nametoindex(name.substr(0, name.find(':')).c_str());
+        link.address = reinterpret_cast<const sockaddr_in*>(item->ifa_addr)->sin_addr;
+        if ((item->ifa_flags & IFF_BROADCAST) && item->ifa_broadaddr)
+            link.broadcast = reinterpret_cast<const sockaddr_in*>(item->ifa_broadaddr)->sin_addr;
+        m_links.push_back(link);
+    }
+    ::freeifaddrs(list);
+    for (const SimPrinter& printer : m_printers) {
+        const std::string& wanted = printer.behaviour().link;
+        in_addr linkAddress{};
+        if (wanted.empty())
+            continue;
+        ::inet_pton(AF_INET, wanted.c_str(), &linkAddress);
+        if (std::none_of(m_links.begin(), m_links.end(),
+                         [&](const Link& link) { return link.address.s_addr == linkAddress.s_addr; })) {
+            error = "printer " + printer.Mac() + ": no link with the address " + wanted;
+            return false;
+        }
+    }
+
     in_addr address{};
     if (::inet_pton(AF_INET, m_options.bindAddress.c_str(), &address) != 1) {
         error = "not an IPv4 address: " + m_options.bindAddress;
@@ -158,7 +221,8 @@ void SimServer::Take(int fd, std::uint16_t port) {
         std::uint8_t buffer[2048];
         sockaddr_in from{};
         in_addr to{};
-        const ssize_t received = Receive(fd, buffer, sizeof buffer, from, to);
+        unsigned interfaceIndex = 0;
+        const ssize_t received = Receive(fd, buffer, sizeof buffer, from, to, interfaceIndex);
         if (received < 0)
             return;
         const auto length = static_cast<std::size_t>(received);
@@ -171,28 +235,32 @@ void SimServer::Take(int fd, std::uint16_t port) {
         if (wiredRequest || wirelessRequest) {
             for (const SimPrinter& printer : m_printers) {
                 const auto& b = printer.behaviour();
-                if (!(wiredRequest ? b.answersWiredRequest : b.answersWirelessRequest))
+                if (!(wiredRequest ? b.answersWiredRequest : b.answersWirelessRequest) ||
+                    !Hears(printer, interfaceIndex))
                     continue;
+                const sockaddr_in replyTo = ReplyAddress(printer, from, interfaceIndex);
+                const unsigned via = ReplyInterface(printer, interfaceIndex);
                 for (const auto& garbage : b.garbageBefore)
-                    Plan(fd, from, b.delayMs, garbage);
+                    Plan(fd, replyTo, via, b.delayMs, garbage);
                 const std::vector<std::uint8_t> answer = printer.Answer();
                 for (int i = 0; i < b.answersPerRequest; ++i)
-                    Plan(fd, from, b.delayMs, answer);
+                    Plan(fd, replyTo, via, b.delayMs, answer);
                 for (const auto& garbage : b.garbageAfter)
-                    Plan(fd, from, b.delayMs, garbage);
+                    Plan(fd, replyTo, via, b.delayMs, garbage);
             }
             continue;
         }
         for (SimPrinter& printer : m_printers) {
             const bool ownPort = port == (printer.kind() == SimPrinter::Kind::Wired ? kWiredPrinterPort
                                                                                     : kWirelessPrinterPort);
-            if (!ownPort || !printer.ApplySettings(buffer, length))
+            if (!ownPort || !Hears(printer, interfaceIndex) || !printer.ApplySettings(buffer, length))
                 continue;
             std::printf("settings applied to %s\n", printer.Mac().c_str());
             std::fflush(stdout);
             std::vector<std::uint8_t> confirmation = printer.SettingsConfirmation();
             if (!confirmation.empty())
-                Plan(fd, from, printer.behaviour().delayMs, std::move(confirmation));
+                Plan(fd, ReplyAddress(printer, from, interfaceIndex), ReplyInterface(printer, interfaceIndex),
+                     printer.behaviour().delayMs, std::move(confirmation));
         }
     }
 }
@@ -208,16 +276,51 @@ void SimServer::LogRequest(std::uint16_t port, const sockaddr_in& from, const in
     std::ofstream(m_options.requestLog, std::ios::app) << line.dump() << '\n';
 }
 
-void SimServer::Plan(int fd, const sockaddr_in& to, int delayMs, std::vector<std::uint8_t> bytes) {
-    m_outgoing.push({Clock::now() + std::chrono::milliseconds(delayMs), m_order++, fd, to, std::move(bytes)});
+bool SimServer::Hears(const SimPrinter& printer, unsigned interfaceIndex) const {
+    const std::string& wanted = printer.behaviour().link;
+    if (wanted.empty())
+        return true;
+    in_addr address{};
+    ::inet_pton(AF_INET, wanted.c_str(), &address);
+    return std::any_of(m_links.begin(), m_links.end(), [&](const Link& link) {
+        return link.index == interfaceIndex && link.address.s_addr == address.s_addr;
+    });
+}
+
+sockaddr_in SimServer::ReplyAddress(const SimPrinter& printer, const sockaddr_in& from,
+                                    unsigned interfaceIndex) const {
+    sockaddr_in to = from;
+    switch (printer.behaviour().replyBy) {
+    case SimPrinter::ReplyBy::Unicast:
+        break;
+    case SimPrinter::ReplyBy::SubnetBroadcast:
+        for (const Link& link : m_links)
+            if (link.index == interfaceIndex && link.broadcast.s_addr != 0)
+                to.sin_addr = link.broadcast;
+        break;
+    case SimPrinter::ReplyBy::LimitedBroadcast:
+        to.sin_addr.s_addr = htonl(INADDR_BROADCAST);
+        break;
+    }
+    return to;
+}
+
+unsigned SimServer::ReplyInterface(const SimPrinter& printer, unsigned interfaceIndex) const {
+    // A unicast reply goes as the routing table says; a broadcast one out of the link it answers.
+    return printer.behaviour().replyBy == SimPrinter::ReplyBy::Unicast ? 0 : interfaceIndex;
+}
+
+void SimServer::Plan(int fd, const sockaddr_in& to, unsigned interfaceIndex, int delayMs,
+                     std::vector<std::uint8_t> bytes) {
+    m_outgoing.push({Clock::now() + std::chrono::milliseconds(delayMs), m_order++, fd, to, interfaceIndex,
+                     std::move(bytes)});
 }
 
 void SimServer::SendDue() {
     const auto now = Clock::now();
     while (!m_outgoing.empty() && m_outgoing.top().when <= now) {
         const Outgoing& next = m_outgoing.top();
-        if (::sendto(next.fd, next.bytes.data(), next.bytes.size(), 0,
-                     reinterpret_cast<const sockaddr*>(&next.to), sizeof next.to) < 0)
+        if (SendOn(next.fd, next.bytes, next.to, next.interfaceIndex) < 0)
             std::fprintf(stderr, "quorlink-printer-sim: sendto %s: %s\n", Text(next.to).c_str(),
                          std::strerror(errno));
         m_outgoing.pop();

@@ -10,7 +10,8 @@
 #include <vector>
 
 // The simulator's network side: one socket on each printer port (48781 wired, 3337 wireless), bound so
-// that broadcasts reach it; answers go to the requester's address and port, after each printer's delay.
+// that broadcasts reach it; answers go to the requester's address and port (or, for a printer that replies
+// by broadcast, to the broadcast address of the link the request came in on), after each printer's delay.
 class SimServer {
 public:
     struct Options {
@@ -35,6 +36,7 @@ private:
         std::uint64_t order; // keeps datagrams of the same instant in the order they were planned
         int fd;
         sockaddr_in to;
+        unsigned interfaceIndex; // the link to send on; 0 as the routing table decides
         std::vector<std::uint8_t> bytes;
         bool operator>(const Outgoing& other) const {
             return when != other.when ? when > other.when : order > other.order;
@@ -44,10 +46,23 @@ private:
     void Take(int fd, std::uint16_t port);
     void LogRequest(std::uint16_t port, const sockaddr_in& from, const in_addr& to, const std::uint8_t* data,
                     std::size_t length);
-    void Plan(int fd, const sockaddr_in& to, int delayMs, std::vector<std::uint8_t> bytes);
+    // Whether printer hears a datagram that came in on interface interfaceIndex.
+    bool Hears(const SimPrinter& printer, unsigned interfaceIndex) const;
+    // Where printer's reply to a datagram from from, received on interface interfaceIndex, goes.
+    sockaddr_in ReplyAddress(const SimPrinter& printer, const sockaddr_in& from,
+                             unsigned interfaceIndex) const;
+    // The interface that reply leaves by (0: as the routing table decides).
+    unsigned ReplyInterface(const SimPrinter& printer, unsigned interfaceIndex) const;
+    void Plan(int fd, const sockaddr_in& to, unsigned interfaceIndex, int delayMs,
+              std::vector<std::uint8_t> bytes);
     void SendDue();
     void WriteState() const;
 
+    struct Link {
+        unsigned index = 0;
+        in_addr address{}, broadcast{};
+    };
+    std::vector<Link> m_links; // the simulator's IPv4 interfaces, read at Open
     std::vector<SimPrinter> m_printers;
     Options m_options;
     int m_wiredFd = -1;

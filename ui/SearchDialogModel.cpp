@@ -40,6 +40,7 @@ SearchDialogModel::SearchDialogModel(INetworkEndpoint& endpoint, IMessageBox& me
 
 SearchDialogModel::~SearchDialogModel() {
     m_indicator.Stop();
+    m_worker.request_stop(); // nobody is left to see the printers
     JoinWorker();
 }
 
@@ -65,7 +66,7 @@ bool SearchDialogModel::CreateSearchThread() {
     WriteLog("CVRXSearchDlg::CreateSearchThread : START");
     if (!m_bThreadStarted) {
         try {
-            m_worker = std::thread(&SearchDialogModel::StartSearchThread, this);
+            m_worker = std::jthread([this](std::stop_token stop) { StartSearchThread(stop); });
             m_bThreadStarted = true;
         } catch (const std::system_error&) {
             // No search; the first tick finds no worker and ends the dialog with empty tables.
@@ -75,10 +76,10 @@ bool SearchDialogModel::CreateSearchThread() {
     return m_bThreadStarted;
 }
 
-void SearchDialogModel::StartSearchThread() {
+void SearchDialogModel::StartSearchThread(std::stop_token stop) {
     LowerThisThreadsPriority(kWorkerNiceIncrement);
     WriteLog("StartSearchThread : START");
-    m_result = RunSearchProcedure(m_endpoint);
+    m_result = RunSearchProcedure(m_endpoint, stop);
     WriteLog("StartSearchThread : END");
     m_workerEnded.store(true, std::memory_order_release);
 }
@@ -100,8 +101,14 @@ bool SearchDialogModel::OnTimer() {
 }
 
 bool SearchDialogModel::OnCancel() {
-    if (!HasWorkerEnded())
+    if (!HasWorkerEnded()) {
+        if (!m_bCancelled)
+            WriteLog("CVRXSearchDlg::OnCancel : stopping the search");
+        m_bCancelled = true;
+        m_worker.request_stop(); // the next tick after the worker has stopped ends the dialog
         return false;
+    }
+    m_bCancelled = true;
     // A tick may have set the wait cursor already; it must not outlive the dialog.
     m_cursor.ShowArrow();
     m_indicator.Stop();

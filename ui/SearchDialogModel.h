@@ -15,8 +15,9 @@
 // worker has ended, and hands the printers found to the caller.
 //
 // The worker writes only into this object, and only its own result; the user-interface thread reads the
-// result only once it has seen the worker end. The object does not go while its worker runs: the destructor
-// waits for it (and the dialog refuses to be cancelled while the search runs, so that wait is the rare case).
+// result only once it has seen the worker end. The object does not go while its worker runs: cancelling
+// (or destroying the object) asks the worker to stop, which it does at its next wait, and the destructor
+// waits for that.
 class SearchDialogModel {
 public:
     static constexpr int kTimerId = 100;
@@ -49,13 +50,17 @@ public:
     bool IsSearching() const { return !HasWorkerEnded(); }
 
     // The timer's tick: shows the wait cursor; once the worker has ended gives the arrow back, stops the
-    // indicator and returns true: the view kills the timer and ends the dialog confirmed.
+    // indicator and returns true: the view kills the timer and ends the dialog, cancelled when the user
+    // asked for it (WasCancelled), else confirmed.
     bool OnTimer();
 
-    // The user cancels (Escape, the window's close). Refused (false) while the worker runs; otherwise the
-    // arrow comes back and the indicator stops, as at the timer's end, and the view ends the dialog
-    // cancelled. The printers found are still handed over.
+    // The user cancels (Escape, the window's close). While the worker runs, it is asked to stop at its
+    // next wait and false is returned: the dialog stays until a tick sees the worker end. Once it has
+    // ended, the arrow comes back and the indicator stops, as at the timer's end, and true tells the view
+    // to end the dialog cancelled. Either way the printers found until then are handed over.
     bool OnCancel();
+    // Whether the user cancelled the search.
+    bool WasCancelled() const { return m_bCancelled; }
 
     // The window goes: the indicator stops.
     void OnDestroy();
@@ -70,7 +75,7 @@ public:
     int NetworkPrinter() const;
 
 private:
-    void StartSearchThread();
+    void StartSearchThread(std::stop_token stop);
     void JoinWorker();
 
     INetworkEndpoint& m_endpoint;
@@ -78,7 +83,8 @@ private:
     ICursor& m_cursor;
     BusyProgressControl& m_indicator;
     bool m_bThreadStarted = false;
-    std::thread m_worker;
+    bool m_bCancelled = false;
+    std::jthread m_worker;
     std::atomic<bool> m_workerEnded{false};
     SearchResult m_result; // written by the worker only, read after m_workerEnded
 };

@@ -180,9 +180,9 @@ TEST(BusySearchDialogModel, SearchesEveryInterfaceOnTheWorkerAndEndsWhenItHasEnd
 TEST(BusySearchDialogModel, TheWorkerRunsBelowTheCallersPriority) {
     struct PriorityEndpoint : FakeNetworkEndpoint {
         std::atomic<int> nice{-100};
-        int SearchPrinter(int i, int type) override {
+        int SearchPrinter(int i, int type, std::stop_token stop) override {
             nice = ::getpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()));
-            return FakeNetworkEndpoint::SearchPrinter(i, type);
+            return FakeNetworkEndpoint::SearchPrinter(i, type, stop);
         }
     } endpoint;
     FakeMessageBox messages;
@@ -267,23 +267,70 @@ TEST(BusySearchDialogModel, OneWorkerPerDialog) {
     EXPECT_EQ(dialog.endpoint.CountCalls("ClearPrinterTables"), 1);
 }
 
-TEST(BusySearchDialogModel, GoingWhileTheWorkerIsBlockedWaitsForIt) {
+TEST(BusySearchDialogModel, GoingWhileTheWorkerIsBlockedStopsItAndWaitsForIt) {
     SearchDialog dialog;
     dialog.endpoint.SetSystemInterfaceCount(2);
     dialog.endpoint.AddWiredAnswer(1, kWired1);
-    dialog.endpoint.HoldSearches();
+    dialog.endpoint.HoldSearches(); // never released: only the stop request gets the worker out
     ASSERT_TRUE(dialog.model->InitDialog());
     ASSERT_TRUE(dialog.endpoint.WaitUntilSearchIsHeld(2s));
 
-    std::atomic<bool> released{false};
-    std::thread releaser([&] {
-        std::this_thread::sleep_for(150ms);
-        released = true;
-        dialog.endpoint.ReleaseSearches();
-    });
-    dialog.model.reset(); // waits for the worker, which finishes its search into the object that goes
-    EXPECT_TRUE(released);
-    EXPECT_EQ(dialog.endpoint.FinishedSearches(), 4);
+    dialog.model.reset(); // returns once the worker has stopped; it wrote into the object only before
+    EXPECT_EQ(dialog.endpoint.FinishedSearches(), 1);
+    EXPECT_EQ(dialog.endpoint.StoppedSearches(), 1);
+    EXPECT_TRUE(dialog.endpoint.WaitUntilNoSearchRuns(0ms));
     EXPECT_FALSE(dialog.indicator.IsRunning());
-    releaser.join();
+}
+
+TEST(BusySearchDialogModel, CancellingStopsTheWorkerAtItsNextWaitThenEndsCancelledWithWhatWasFound) {
+    // The first wired search answers; the next one waits (as for answers) until it is stopped.
+    struct SecondSearchWaits : FakeNetworkEndpoint {
+        std::atomic<int> searches{0};
+        int SearchPrinter(int i, int type, std::stop_token stop) override {
+            if (++searches == 2)
+                HoldSearches();
+            return FakeNetworkEndpoint::SearchPrinter(i, type, stop);
+        }
+    } endpoint;
+    endpoint.SetSystemInterfaceCount(2);
+    endpoint.AddWiredAnswer(0, kWired1);
+    endpoint.AddWiredAnswer(1, kWired2);
+    FakeMessageBox messages;
+    FakeCursor cursor;
+    BusyProgressControl indicator(10, 0);
+    CapturedLog log;
+    SearchDialogModel model(endpoint, messages, cursor, indicator);
+    ASSERT_TRUE(model.InitDialog());
+    ASSERT_TRUE(endpoint.WaitUntilSearchIsHeld(2s));
+    EXPECT_FALSE(model.OnTimer());
+
+    EXPECT_FALSE(model.OnCancel()) << "the dialog stays until the worker has stopped";
+    model.OnCancel(); // a second Escape: still one stop, one log line
+    EXPECT_TRUE(model.WasCancelled());
+    int ticks = 0;
+    while (!model.OnTimer() && ++ticks < 100)
+        std::this_thread::sleep_for(10ms);
+    EXPECT_LT(ticks, 100) << "a tick sees the stopped worker and ends the dialog";
+    EXPECT_FALSE(indicator.IsRunning());
+    EXPECT_FALSE(cursor.IsWait());
+
+    EXPECT_EQ(endpoint.StoppedSearches(), 1);
+    EXPECT_EQ(endpoint.CountCalls("SearchPrinter"), 2) << "nothing is searched after the stop";
+    EthernetInfoMap wired;
+    EXPECT_TRUE(model.CopyEthernetInfoTo(wired));
+    EXPECT_EQ(wired.size(), 1u) << "the printer found before the cancel";
+    EXPECT_EQ(wired.count(MacText(kWired1.MacAddr)), 1u);
+    EXPECT_EQ(log.LinesStartingWith("CVRXSearchDlg::OnCancel"),
+              std::vector<std::string>{"CVRXSearchDlg::OnCancel : stopping the search"});
+    EXPECT_TRUE(log.Contains("CVRXSearchDlg::RunSearchProcedure : stopped"));
+}
+
+TEST(BusySearchDialogModel, ASearchLeftAloneIsNotCancelled) {
+    SearchDialog dialog;
+    dialog.endpoint.SetSystemInterfaceCount(1);
+    ASSERT_TRUE(dialog.model->InitDialog());
+    ASSERT_GT(dialog.TickUntilEnd(), 0);
+    EXPECT_FALSE(dialog.model->WasCancelled());
+    EXPECT_TRUE(dialog.model->OnCancel()) << "after the end a cancel ends at once";
+    EXPECT_EQ(dialog.endpoint.StoppedSearches(), 0);
 }

@@ -27,6 +27,9 @@ public:
     int interfaces = 0;
     std::vector<std::function<int(ScriptedEndpoint&)>> steps;
     std::vector<std::string> calls;
+    std::stop_source source;
+    size_t stopAfter = SIZE_MAX; // the search during which the stop is requested
+    std::vector<bool> stopsSeen; // whether each search got the request
     EthernetInfoMap ethernet;
     WLanInfoMap wlan;
 
@@ -40,11 +43,16 @@ public:
         ethernet.clear();
         wlan.clear();
     }
-    int SearchPrinter(int nLocalNetworkInterface, int nPrinterNetworkType) override {
+    int SearchPrinter(int nLocalNetworkInterface, int nPrinterNetworkType,
+                      std::stop_token stop = {}) override {
         calls.push_back("search " + std::to_string(nLocalNetworkInterface) + "/" +
                         std::to_string(nPrinterNetworkType));
         const size_t step = searches++;
-        return step < steps.size() ? steps[step](*this) : 0;
+        const int result = step < steps.size() ? steps[step](*this) : 0;
+        if (step == stopAfter)
+            source.request_stop(); // as if the user cancelled while this search ran
+        stopsSeen.push_back(stop.stop_requested());
+        return result;
     }
     int CopyEthernetInfoTo(EthernetInfoMap& target) override {
         calls.push_back("copy wired");
@@ -134,6 +142,32 @@ TEST(NetsearchSearchProcedure, ReadsTheInterfaceCountBeforeEveryPass) {
     RunSearchProcedure(endpoint);
     EXPECT_EQ(SearchCalls(endpoint.calls),
               (std::vector<std::string>{"clear", "search 0/1", "search 0/2", "search 1/1", "search 1/2"}));
+}
+
+TEST(NetsearchSearchProcedure, AStopRequestEndsTheSearchAfterTheRunningOneAndKeepsWhatWasFound) {
+    struct Case {
+        size_t stopAfter;
+        std::vector<std::string> calls;
+    };
+    const Case cases[] = {
+        {0, {"clear", "search 0/1", "copy wired", "copy wireless"}}, // during the first wired search
+        {1, {"clear", "search 0/1", "search 0/2", "copy wired", "copy wireless"}},
+        {2, {"clear", "search 0/1", "search 0/2", "search 1/1", "copy wired", "copy wireless"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stopAfter);
+        ScriptedEndpoint endpoint;
+        endpoint.interfaces = 2;
+        endpoint.stopAfter = c.stopAfter;
+        endpoint.steps.assign(4, [](ScriptedEndpoint& e) {
+            e.ethernet.emplace(MacText(Wired(1).MacAddr), Wired(1));
+            return 1;
+        });
+        const SearchResult result = RunSearchProcedure(endpoint, endpoint.source.get_token());
+        EXPECT_EQ(SearchCalls(endpoint.calls), c.calls);
+        EXPECT_TRUE(endpoint.stopsSeen.back()) << "the endpoint got the request to stop its waits";
+        EXPECT_EQ(result.ethernet.size(), 1u) << "what was found until then is kept";
+    }
 }
 
 } // namespace

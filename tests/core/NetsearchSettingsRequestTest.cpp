@@ -183,4 +183,107 @@ TEST(NetsearchSettingsRequest, NameLengthCountsCharactersAndBytes) {
     }
 }
 
+TEST(NetsearchSettingsRequest, ManualAddressesMaskAndGateway) {
+    struct Case {
+        const char* what;
+        SettingsRequest::Address ip, mask, gateway;
+        Outcome expected;
+    };
+    const Case cases[] = {
+        {"a /24 with its gateway", {192, 0, 2, 60}, {255, 255, 255, 0}, {192, 0, 2, 254}, Outcome::Send},
+        {"mask 255.0.255.0", {192, 0, 2, 60}, {255, 0, 255, 0}, {192, 0, 2, 254}, Outcome::BadSubnetMask},
+        {"mask 0.0.0.0", {192, 0, 2, 60}, {0, 0, 0, 0}, {0, 0, 0, 0}, Outcome::BadSubnetMask},
+        {"mask 255.255.255.255", {192, 0, 2, 60}, {255, 255, 255, 255}, {0, 0, 0, 0}, Outcome::Send},
+        {"0.0.0.0 before the mask", {0, 0, 0, 0}, {255, 0, 255, 0}, {0, 0, 0, 0}, Outcome::UnusableAddress},
+        {"the network address",
+         {192, 0, 2, 0},
+         {255, 255, 255, 0},
+         {192, 0, 2, 254},
+         Outcome::NetworkOrBroadcastAddress},
+        {"the broadcast address",
+         {192, 0, 2, 255},
+         {255, 255, 255, 0},
+         {192, 0, 2, 254},
+         Outcome::NetworkOrBroadcastAddress},
+        {"a /31 has neither", {192, 0, 2, 0}, {255, 255, 255, 254}, {192, 0, 2, 1}, Outcome::Send},
+        {"the mask before the subnet edges",
+         {192, 0, 2, 0},
+         {255, 255, 0, 255},
+         {0, 0, 0, 0},
+         Outcome::BadSubnetMask},
+        {"a gateway outside is asked about",
+         {192, 0, 2, 60},
+         {255, 255, 255, 0},
+         {198, 51, 100, 1},
+         Outcome::GatewayOutsideSubnet},
+        {"no gateway", {192, 0, 2, 60}, {255, 255, 255, 0}, {0, 0, 0, 0}, Outcome::Send},
+        {"refused before the question",
+         {192, 0, 2, 255},
+         {255, 255, 255, 0},
+         {198, 51, 100, 1},
+         Outcome::NetworkOrBroadcastAddress},
+    };
+    for (const Case& c : cases) {
+        SettingsRequest request;
+        request.ip = c.ip;
+        request.subnet = c.mask;
+        request.gateway = c.gateway;
+        EXPECT_EQ(PlanWiredSettings(Wired(), request).outcome, c.expected) << c.what;
+        EXPECT_EQ(PlanWirelessSettings(Wireless(0x91, "Shelf"), request).outcome, c.expected) << c.what;
+        EXPECT_EQ(CheckSettingsValues(request).outcome, c.expected) << c.what << ", before any search";
+    }
+
+    // Agreed to, the gateway goes out.
+    SettingsRequest agreed = Manual({192, 0, 2, 60});
+    agreed.gateway = SettingsRequest::Address{198, 51, 100, 1};
+    agreed.gatewayConfirmed = true;
+    const SettingsPlan plan = PlanWiredSettings(Wired(), agreed);
+    ASSERT_EQ(plan.outcome, Outcome::Send);
+    EXPECT_EQ(std::vector<std::uint8_t>(plan.message.begin() + 18, plan.message.begin() + 22),
+              (std::vector<std::uint8_t>{198, 51, 100, 1}));
+
+    // Nothing changed: no question about a gateway the printer has already.
+    ETHERNET_INFO far = Wired();
+    far.Gateway[0] = 198;
+    SettingsRequest unchanged = Manual({192, 0, 2, 50});
+    std::memcpy(unchanged.gateway->data(), far.Gateway, 4);
+    EXPECT_EQ(PlanWiredSettings(far, unchanged).outcome, Outcome::Same);
+
+    // DHCP mode stays as it is: whatever mask and gateway the record holds.
+    ETHERNET_INFO odd = Wired();
+    odd.Subnet[1] = 0;
+    odd.Gateway[0] = 198;
+    SettingsRequest dhcp;
+    dhcp.dhcp = true;
+    EXPECT_EQ(PlanWiredSettings(odd, dhcp).outcome, Outcome::Send);
+}
+
+TEST(NetsearchSettingsRequest, ValuesCheckedBeforeAnySearch) {
+    struct Case {
+        const char* what;
+        SettingsRequest request;
+        Outcome expected;
+    };
+    auto manual = [](auto change) {
+        SettingsRequest r = Manual({192, 0, 2, 60});
+        change(r);
+        return r;
+    };
+    SettingsRequest dhcp;
+    dhcp.dhcp = true;
+    const Case cases[] = {
+        {"good values", Manual({192, 0, 2, 60}), Outcome::Send},
+        {"dhcp", dhcp, Outcome::Send},
+        {"0.0.0.0", Manual({0, 0, 0, 0}), Outcome::UnusableAddress},
+        {"255.255.255.255", Manual({255, 255, 255, 255}), Outcome::UnusableAddress},
+        {"port 80", manual([](auto& r) { r.port = 80; }), Outcome::ForbiddenPort},
+        {"port 32768", manual([](auto& r) { r.port = 32768; }), Outcome::PortTooLarge},
+        {"inactivity 3601", manual([](auto& r) { r.inactivity = 3601; }), Outcome::InactivityTooLong},
+        {"a name", manual([](auto& r) { r.name = "Dock"; }), Outcome::Send},
+        {"an empty name", manual([](auto& r) { r.name = ""; }), Outcome::NameLength},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CheckSettingsValues(c.request).outcome, c.expected) << c.what;
+}
+
 } // namespace

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
 #include <net/if.h>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -213,21 +215,146 @@ TEST_F(NetsearchUdpEndpointExchange, CreateSocketFailuresLeaveNoSocket) {
 TEST_F(NetsearchUdpEndpointExchange, BindSocketPortsAndAddressesPerType) {
     struct Case {
         int interfaceIndex, type;
-        std::string client, server;
+        std::string bound, client, server;
     };
-    const Case cases[] = {{0, 1, "192.0.2.1:48780", "192.0.2.255:48781"},
-                          {0, 2, "192.0.2.1:9000", "192.0.2.255:3337"},
-                          {1, 2, "198.51.100.1:9000", "198.51.100.255:3337"},
-                          {1, 7, "198.51.100.1:0", "198.51.100.255:0"}};
+    const Case cases[] = {{0, 1, "0.0.0.0:48780", "192.0.2.1:48780", "192.0.2.255:48781"},
+                          {0, 2, "0.0.0.0:9000", "192.0.2.1:9000", "192.0.2.255:3337"},
+                          {1, 2, "0.0.0.0:9000", "198.51.100.1:9000", "198.51.100.255:3337"},
+                          {1, 7, "0.0.0.0:0", "198.51.100.1:0", "198.51.100.255:0"}};
     for (const Case& c : cases) {
         ASSERT_TRUE(endpoint.CreateSocket());
+        EXPECT_EQ(net.ipOptions.count(IP_PKTINFO), 1u) << "arrivals are told by interface and destination";
         ASSERT_TRUE(endpoint.BindSocket(c.interfaceIndex, c.type));
-        EXPECT_EQ(FakeSocketApi::Text(net.bound), c.client);
+        // Every address, so that broadcast answers are heard; never tied to the device, so that an answer
+        // that another card on the same subnet delivers is heard too.
+        EXPECT_EQ(FakeSocketApi::Text(net.bound), c.bound);
+        EXPECT_EQ(net.options.count(SO_BINDTODEVICE), 0u);
         EXPECT_EQ(FakeSocketApi::Text(endpoint.ClientInfo()), c.client);
         EXPECT_EQ(FakeSocketApi::Text(endpoint.ServerInfo()), c.server);
-        const auto& device = net.options.at(SO_BINDTODEVICE);
-        EXPECT_EQ(std::string(device.begin(), device.end()), c.interfaceIndex ? "veth1" : "veth0");
     }
+}
+
+TEST_F(NetsearchUdpEndpointExchange, RequestsLeaveByTheSearchedInterfaceFromItsAddress) {
+    lister.rows[0].index = 7;
+    lister.rows[1].index = 9;
+    CUdpEndpoint indexed(lister.Function(), &net);
+    ASSERT_TRUE(indexed.InitLocalNetworkInterface());
+    for (const int interfaceIndex : {0, 1}) {
+        net.sent.clear();
+        EXPECT_EQ(indexed.SearchPrinter(interfaceIndex, VRX_WIRED_PRINTER), 0);
+        ASSERT_EQ(net.sent.size(), 5u);
+        for (const auto& sent : net.sent) {
+            ASSERT_TRUE(sent.routed);
+            EXPECT_EQ(sent.route.interfaceIndex, interfaceIndex ? 9u : 7u);
+            const std::uint8_t* source = sent.route.source;
+            EXPECT_EQ(Dotted(*reinterpret_cast<const std::uint8_t(*)[4]>(source)),
+                      interfaceIndex ? "198.51.100.1" : "192.0.2.1");
+        }
+    }
+}
+
+TEST_F(NetsearchUdpEndpointExchange, ASystemThatRefusesTheRouteStillGetsTheRequestsAsRouted) {
+    net.failRoutedSend = true;
+    CapturedLog log;
+    EXPECT_EQ(endpoint.SearchPrinter(0, VRX_WIRED_PRINTER), 0);
+    ASSERT_EQ(net.sent.size(), 5u);
+    EXPECT_FALSE(net.sent[0].routed);
+    EXPECT_EQ(FakeSocketApi::Text(net.sent[0].to), "192.0.2.255:48781");
+    EXPECT_EQ(log.LinesStartingWith("SendData: not sent by interface").size(), 5u);
+}
+
+TEST_F(NetsearchUdpEndpointExchange, TakesAnswersForTheInterfacesAddressOrItsBroadcastsOnIt) {
+    lister.rows[0].index = 7;
+    lister.rows[1].index = 9;
+    CUdpEndpoint indexed(lister.Function(), &net);
+    ASSERT_TRUE(indexed.InitLocalNetworkInterface());
+    struct Case {
+        const char* what;
+        unsigned arrivedOn;
+        std::string sentTo;
+        bool taken;
+    };
+    const Case cases[] = {
+        {"its address, on its card", 7, "192.0.2.1", true},
+        {"its address, through another card", 9, "192.0.2.1", true},
+        {"its subnet broadcast, on its card", 7, "192.0.2.255", true},
+        {"255.255.255.255 on its card", 7, "255.255.255.255", true},
+        {"its subnet broadcast through another card", 9, "192.0.2.255", false},
+        {"255.255.255.255 through another card", 9, "255.255.255.255", false},
+        {"another interface's address", 7, "198.51.100.1", false},
+        {"another subnet's broadcast", 7, "198.51.100.255", false},
+    };
+    std::uint8_t macLast = 1;
+    for (const Case& c : cases) {
+        net.responder = [&, macLast](FakeSocketApi& n, const FakeSocketApi::Sent&) {
+            n.Arrive(WiredAnswer(macLast), n.nowMs + 1, kPrinter, FakeSocketApi::Via(c.arrivedOn, c.sentTo));
+        };
+        indexed.ClearPrinterTables();
+        EXPECT_EQ(indexed.SearchPrinter(0, VRX_WIRED_PRINTER), c.taken ? 1 : 0) << c.what;
+        ++macLast;
+    }
+    // Without the arrival known (no IP_PKTINFO from the system), everything is taken.
+    net.responder = [](FakeSocketApi& n, const FakeSocketApi::Sent&) {
+        n.Arrive(WiredAnswer(99), n.nowMs + 1, kPrinter);
+    };
+    indexed.ClearPrinterTables();
+    EXPECT_EQ(indexed.SearchPrinter(0, VRX_WIRED_PRINTER), 1);
+}
+
+TEST_F(NetsearchUdpEndpointExchange, DatagramsForAnotherInterfaceNeitherCountNorBreakTheSilence) {
+    lister.rows[0].index = 7;
+    CUdpEndpoint indexed(lister.Function(), &net);
+    ASSERT_TRUE(indexed.InitLocalNetworkInterface());
+    ASSERT_TRUE(indexed.CreateSocket());
+    ASSERT_TRUE(indexed.BindSocket(0, VRX_WIRED_PRINTER));
+    net.Arrive(WiredAnswer(1), 10, kPrinter, FakeSocketApi::Via(7, "192.0.2.1"));
+    // Foreign datagrams keep coming every 100 ms for 3 s: they must not keep the collection going.
+    for (long at = 100; at < 3000; at += 100)
+        net.Arrive(WiredAnswer(2), at, kPrinter, FakeSocketApi::Via(7, "198.51.100.255"));
+    EXPECT_EQ(indexed.ReceiveResponseData(0), 31);
+    EXPECT_EQ(net.nowMs, 10 + 2000) << "2 s after the last answer for this interface";
+    EthernetInfoMap wired;
+    EXPECT_EQ(indexed.CopyEthernetInfoTo(wired), 1);
+}
+
+TEST_F(NetsearchUdpEndpointExchange, AStopRequestEndsTheSearchAtItsNextWait) {
+    std::stop_source source;
+    // Stopped while the requests go out: the rest are not sent, and the collection does not wait.
+    int sends = 0;
+    net.responder = [&](FakeSocketApi& n, const FakeSocketApi::Sent&) {
+        n.Arrive(WiredAnswer(1), n.nowMs + 1, kPrinter);
+        if (++sends == 2)
+            source.request_stop();
+    };
+    endpoint.ClearPrinterTables();
+    const long start = net.nowMs;
+    EXPECT_EQ(endpoint.SearchPrinter(0, VRX_WIRED_PRINTER, source.get_token()), 0);
+    EXPECT_EQ(net.sent.size(), 2u);
+    EXPECT_EQ(net.nowMs - start, 2 * 50);
+    EXPECT_FALSE(endpoint.HasSocket());
+
+    // Stopped during the 2 s of silence: the collection ends after that poll and keeps what it has.
+    struct StoppingNet : FakeSocketApi {
+        std::stop_source source;
+        long stopAtMs = 0;
+        void Sleep(std::chrono::milliseconds duration) override {
+            FakeSocketApi::Sleep(duration);
+            if (nowMs >= stopAtMs)
+                source.request_stop();
+        }
+    } stopping;
+    stopping.stopAtMs = 250 + 100;
+    stopping.responder = [](FakeSocketApi& n, const FakeSocketApi::Sent&) {
+        n.Arrive(WiredAnswer(2), n.nowMs + 1, kPrinter);
+    };
+    CUdpEndpoint other(lister.Function(), &stopping);
+    ASSERT_TRUE(other.InitLocalNetworkInterface());
+    CapturedLog log;
+    EXPECT_EQ(other.SearchPrinter(0, VRX_WIRED_PRINTER, stopping.source.get_token()), 1);
+    EXPECT_EQ(stopping.nowMs, 250 + 100);
+    EXPECT_TRUE(log.Contains("ReceiveResponseData: stopped"));
+    EthernetInfoMap wired;
+    EXPECT_EQ(other.CopyEthernetInfoTo(wired), 1);
 }
 
 TEST_F(NetsearchUdpEndpointExchange, BindSocketFailures) {
@@ -442,7 +569,9 @@ TEST_F(NetsearchUdpEndpointExchange, SettingsWithoutAnswerStillSucceedAfterTwoSe
     ASSERT_EQ(net.sent.size(), 2u);
     for (const auto& sent : net.sent)
         EXPECT_EQ(FakeSocketApi::Text(sent.to), "198.51.100.255:3337");
-    EXPECT_EQ(FakeSocketApi::Text(net.bound), "198.51.100.1:9000");
+    EXPECT_EQ(FakeSocketApi::Text(net.bound), "0.0.0.0:9000");
+    for (const auto& sent : net.sent)
+        EXPECT_EQ(sent.route.source[0], 198) << "from the interface's address";
     EXPECT_EQ(net.nowMs - start, 2 * (50 + 500));
     // Each attempt ends with the receive time-out, logged with the system's code.
     EXPECT_EQ(log.LinesStartingWith("ReceiveSettingResultData: Error"),

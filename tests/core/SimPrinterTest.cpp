@@ -117,6 +117,21 @@ TEST(SimPrinter, ConfirmationKindsAndGenerator) {
     EXPECT_EQ(printers[6].kind(), SimPrinter::Kind::Wireless);
 }
 
+TEST(SimPrinter, WhereRepliesGoAndWhichLinkIsHeard) {
+    const auto printers = Parse(R"({"printers": [
+        {"mac": "02:00:00:00:00:01"},
+        {"mac": "02:00:00:00:00:02", "reply_by": "subnet-broadcast", "link": "198.51.100.2"},
+        {"mac": "02:00:00:00:00:03", "reply_by": "broadcast"}],
+        "generate": {"wired": 1, "reply_by": "broadcast"}})");
+    ASSERT_EQ(printers.size(), 4u);
+    EXPECT_EQ(printers[0].behaviour().replyBy, SimPrinter::ReplyBy::Unicast);
+    EXPECT_EQ(printers[0].behaviour().link, "");
+    EXPECT_EQ(printers[1].behaviour().replyBy, SimPrinter::ReplyBy::SubnetBroadcast);
+    EXPECT_EQ(printers[1].behaviour().link, "198.51.100.2");
+    EXPECT_EQ(printers[2].behaviour().replyBy, SimPrinter::ReplyBy::LimitedBroadcast);
+    EXPECT_EQ(printers[3].behaviour().replyBy, SimPrinter::ReplyBy::LimitedBroadcast);
+}
+
 TEST(SimPrinter, BadConfigurationsAreRefused) {
     for (const char* text :
          {R"({"printers": [{"type": "wired"}]})",
@@ -126,7 +141,9 @@ TEST(SimPrinter, BadConfigurationsAreRefused) {
           R"({"printers": [{"mac": "02:00:00:00:00:01", "answer_length": 29}]})",
           R"({"printers": [{"type": "wireless", "mac": "02:00:00:00:00:01", "answer_length": 46}]})",
           R"({"printers": [{"mac": "02:00:00:00:00:01", "settings_reply": "OK"}]})",
-          R"({"printers": [{"mac": "02:00:00:00:00:01", "port": 70000}]})", "{not json"}) {
+          R"({"printers": [{"mac": "02:00:00:00:00:01", "port": 70000}]})",
+          R"({"printers": [{"mac": "02:00:00:00:00:01", "reply_by": "multicast"}]})",
+          R"({"printers": [{"mac": "02:00:00:00:00:01", "link": "192.0.2"}]})", "{not json"}) {
         std::vector<SimPrinter> printers;
         std::string error;
         EXPECT_FALSE(SimConfig::Parse(text, printers, error)) << text;

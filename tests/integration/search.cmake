@@ -13,7 +13,8 @@ add_dependencies(search-integration-tests quorlink-printer-sim quorlink)
 # name, harness options, test filter
 set(QUORLINK_SEARCH_GROUPS
     "search-wire||SearchWire.*"
-    "search-two-links|--second-link|SearchWire.InterfaceTable*:SearchTwoLinks.*"
+    "search-two-links|--second-link|SearchWire.InterfaceTable*:SearchTwoLinks.*:SearchBroadcast.*"
+    "search-two-cards|--two-cards|SearchTwoCards.*"
     "search-interfaces||SearchInterfaces.*"
     "settings-exchange||SettingsExchange.*"
     "search-cli||CliCommands.*")

@@ -1,6 +1,7 @@
 // The search dialog end to end: the real dialog (offscreen) with the process's UDP endpoint, against
 // quorlink-printer-sim with tests/integration/search_dialog_sim.json, run by scripts/netns-harness (with or
-// without --second-link). Searches twice: once left alone, once with Escape and a close while it runs.
+// without --second-link). Searches twice: once left alone, once with Escape and a close while it runs, which
+// stop it.
 //
 // Runs only inside the private network of the harness: it refuses to start unless it is in the harness's
 // tool namespace and every interface there is on a documentation network, so nothing reaches a real network.
@@ -32,6 +33,7 @@ struct Run {
     double seconds = 0;
     bool visibleWhileSearching = false;
     bool stillUpAfterEscape = false;
+    double secondsAfterEscape = -1;
     int positionsSeen = 0;
     EthernetInfoMap wired;
     WLanInfoMap wireless;
@@ -56,18 +58,21 @@ Run Search(CUdpEndpoint& endpoint, bool pressEscape) {
         lastPosition = position;
     });
     watch.start(50);
+    QElapsedTimer clock, sinceEscape;
     if (pressEscape) {
         QTimer::singleShot(600, &dialog, [&] {
             QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
             QApplication::sendEvent(&dialog, &press);
             dialog.close();
-            QTimer::singleShot(100, &dialog, [&] { run.stillUpAfterEscape = dialog.isVisible(); });
+            run.stillUpAfterEscape = dialog.isVisible();
+            sinceEscape.start();
         });
     }
-    QElapsedTimer clock;
     clock.start();
     run.result = dialog.exec();
     run.seconds = clock.elapsed() / 1000.0;
+    if (sinceEscape.isValid())
+        run.secondsAfterEscape = sinceEscape.elapsed() / 1000.0;
     dialog.CopyWLanInfoTo(run.wireless);
     dialog.CopyEthernetInfoTo(run.wired);
     for (const auto& shown : messages.shown())
@@ -121,8 +126,16 @@ int main(int argc, char** argv) {
     CheckPrinters(plain, "left alone");
 
     const Run escaped = Search(endpoint, true);
-    Check(escaped.stillUpAfterEscape, "Escape and a close do not end the dialog during the search");
-    CheckPrinters(escaped, "with Escape");
+    Check(escaped.stillUpAfterEscape, "Escape and a close leave the dialog up until the worker has stopped");
+    Check(escaped.result == QDialog::Rejected, "with Escape: the dialog ended cancelled");
+    Check(escaped.secondsAfterEscape >= 0 && escaped.secondsAfterEscape < 0.8,
+          "with Escape: the search stopped at its next wait (" + std::to_string(escaped.secondsAfterEscape) +
+              " s)");
+    Check(escaped.messages.empty(), "with Escape: no message box");
+    std::printf("with Escape: ended %.2f s after it\n", escaped.secondsAfterEscape);
+
+    // The search runs to its end again after a cancelled one.
+    CheckPrinters(Search(endpoint, false), "after a cancelled search");
 
     std::printf("%s\n", harness::failures ? "search-dialog-driver: FAILED" : "search-dialog-driver: passed");
     return harness::failures ? 1 : 0;

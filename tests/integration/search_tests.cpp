@@ -14,6 +14,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <sys/wait.h>
 
@@ -230,6 +231,127 @@ TEST(SearchTwoLinks, RepeatedAnswersOnBothInterfacesGiveOneRecordWithTheFirstInt
 }
 
 // ----------------------------------------------------------------------------------------------------
+// Printers whose own address is on another subnet answer by broadcast (two links)
+
+TEST(SearchBroadcast, PrintersOnAnotherSubnetAnsweringByBroadcastAreFoundWithTheirInterface) {
+    REQUIRE_HARNESS();
+    if (!std::getenv("QL_TOOL_ADDR2"))
+        GTEST_SKIP() << "needs --second-link";
+    // Each printer sits on one link and can reach the tool only by broadcast.
+    START_SIM(sim, Printers({{{"type", "wired"},
+                              {"mac", "02:00:00:00:0b:01"},
+                              {"ip", "203.0.113.50"},
+                              {"reply_by", "subnet-broadcast"},
+                              {"link", "192.0.2.2"}},
+                             {{"type", "wired"},
+                              {"mac", "02:00:00:00:0b:02"},
+                              {"ip", "203.0.113.51"},
+                              {"reply_by", "broadcast"},
+                              {"link", "198.51.100.2"}},
+                             {{"type", "wireless"},
+                              {"mac", "06:00:00:00:0b:03"},
+                              {"ip", "203.0.113.52"},
+                              {"name", "Far away"},
+                              {"reply_by", "broadcast"},
+                              {"link", "192.0.2.2"}},
+                             {{"type", "wireless"},
+                              {"mac", "06:00:00:00:0b:04"},
+                              {"ip", "203.0.113.53"},
+                              {"name", "Further"},
+                              {"reply_by", "subnet-broadcast"},
+                              {"link", "198.51.100.2"}}}));
+    CUdpEndpoint endpoint;
+    ASSERT_TRUE(endpoint.InitLocalNetworkInterface());
+    ASSERT_EQ(endpoint.GetPrinterNetworkAddress(), 2);
+    const SearchResult result = RunSearchProcedure(endpoint);
+    ASSERT_EQ(result.ethernet.size(), 2u);
+    ASSERT_EQ(result.wlan.size(), 2u);
+    EXPECT_EQ(result.ethernet.at("02:00:00:00:0B:01").byLocalNetworkInterface, 0);
+    EXPECT_EQ(Ipv4Text(result.ethernet.at("02:00:00:00:0B:01").Ip), "203.0.113.50");
+    EXPECT_EQ(result.ethernet.at("02:00:00:00:0B:02").byLocalNetworkInterface, 1);
+    EXPECT_EQ(result.wlan.at("06:00:00:00:0B:03").byLocalNetworkInterface, 0);
+    EXPECT_EQ(DecodeSystemName(result.wlan.at("06:00:00:00:0B:03")), "Far away");
+    EXPECT_EQ(result.wlan.at("06:00:00:00:0B:04").byLocalNetworkInterface, 1);
+    EXPECT_EQ(DecodeSystemName(result.wlan.at("06:00:00:00:0B:04")), "Further");
+
+    // Such a printer confirms new settings by broadcast too: the exchange hears it.
+    for (const auto& [mac, record] : result.ethernet) {
+        SCOPED_TRACE(mac);
+        ETHERNET_INFO changed = record;
+        changed.Ip[3] = 99;
+        const auto message = BuildWiredSettingsMessage(changed);
+        EXPECT_TRUE(endpoint.SetQlinkInfo(record.byLocalNetworkInterface, VRX_WIRED_PRINTER, message.data(),
+                                          static_cast<int>(message.size())));
+        EXPECT_TRUE(endpoint.LastSettingConfirmed());
+    }
+    endpoint.CloseSocket();
+    const json state = sim.State();
+    ASSERT_TRUE(state.is_array()) << state.dump();
+    EXPECT_EQ(state[0]["ip"], "203.0.113.99");
+    EXPECT_EQ(state[1]["ip"], "203.0.113.99");
+}
+
+// ----------------------------------------------------------------------------------------------------
+// Two cards on one subnet; the printer side sends what is meant for one card's address to the other card
+
+// A counter of a network device of this namespace, such as "tx_packets".
+long DeviceCounter(const std::string& device, const std::string& counter) {
+    std::ifstream in("/sys/class/net/" + device + "/statistics/" + counter);
+    long value = -1;
+    in >> value;
+    return value;
+}
+
+TEST(SearchTwoCards, RequestsLeaveByTheSearchedCardAndAnswersThroughTheOtherAreTakenOnce) {
+    REQUIRE_HARNESS();
+    if (!std::getenv("QL_TOOL_CARD2_ADDR"))
+        GTEST_SKIP() << "needs --two-cards";
+    START_SIM(sim, Printers({{{"type", "wired"}, {"mac", "02:00:00:00:0c:01"}, {"ip", "192.0.2.61"}},
+                             {{"type", "wired"},
+                              {"mac", "02:00:00:00:0c:02"},
+                              {"ip", "203.0.113.62"},
+                              {"reply_by", "subnet-broadcast"}},
+                             {{"type", "wireless"},
+                              {"mac", "06:00:00:00:0c:03"},
+                              {"ip", "192.0.2.63"},
+                              {"name", "Twin"},
+                              {"answers", 3}}}));
+    CUdpEndpoint endpoint;
+    ASSERT_TRUE(endpoint.InitLocalNetworkInterface());
+    ASSERT_EQ(endpoint.GetPrinterNetworkAddress(), 2);
+    EXPECT_EQ(Ipv4Text(endpoint.InterfaceTable().at(0).byIpAdr), "192.0.2.1");
+    EXPECT_EQ(Ipv4Text(endpoint.InterfaceTable().at(1).byIpAdr), "192.0.2.3");
+    const std::string card[2] = {endpoint.InterfaceName(0), endpoint.InterfaceName(1)};
+
+    for (const int searched : {0, 1}) {
+        SCOPED_TRACE("card " + std::to_string(searched));
+        const int other = 1 - searched;
+        const long sentBefore[2] = {DeviceCounter(card[0], "tx_packets"),
+                                    DeviceCounter(card[1], "tx_packets")};
+        const long otherHeard = DeviceCounter(card[other], "rx_packets");
+        endpoint.ClearPrinterTables();
+        EXPECT_EQ(endpoint.SearchPrinter(searched, VRX_WIRED_PRINTER), 2);
+        EXPECT_EQ(DeviceCounter(card[searched], "tx_packets") - sentBefore[searched], 5)
+            << "the five requests leave by the searched card";
+        EXPECT_EQ(DeviceCounter(card[other], "tx_packets") - sentBefore[other], 0) << "and none by the other";
+        EXPECT_GE(DeviceCounter(card[other], "rx_packets") - otherHeard, 5)
+            << "the unicast answers came in through the other card";
+        EthernetInfoMap wired;
+        ASSERT_EQ(endpoint.CopyEthernetInfoTo(wired), 2);
+        for (const auto& [mac, record] : wired)
+            EXPECT_EQ(record.byLocalNetworkInterface, searched) << mac;
+    }
+
+    const SearchResult result = RunSearchProcedure(endpoint);
+    ASSERT_EQ(result.ethernet.size(), 2u);
+    ASSERT_EQ(result.wlan.size(), 1u);
+    for (const auto& [mac, record] : result.ethernet)
+        EXPECT_EQ(record.byLocalNetworkInterface, 0) << mac << ": listed once, with the first card";
+    EXPECT_EQ(result.wlan.at("06:00:00:00:0C:03").byLocalNetworkInterface, 0);
+    EXPECT_EQ(DecodeSystemName(result.wlan.at("06:00:00:00:0C:03")), "Twin");
+}
+
+// ----------------------------------------------------------------------------------------------------
 // Interfaces the system lists that the table must leave out (changes the tool namespace: own harness run)
 
 TEST(SearchInterfaces, NoBroadcastFlagIsNeverListedAndNotUpIsListed) {
@@ -349,21 +471,24 @@ struct CliRun {
     std::string out;
 };
 
-// The command line program with args; wrapper (such as "unshare --net") runs it.
-CliRun Cli(const std::string& args, const std::string& wrapper = "") {
-    const char* cli = std::getenv("QL_CLI");
-    if (!cli)
-        return {-1, ""};
+// A shell command line; its exit status and everything it printed.
+CliRun Shell(const std::string& command) {
     TempDir dir;
-    const std::string command =
-        (wrapper.empty() ? "" : wrapper + " ") + std::string(cli) + " " + args + " 2>" + dir.file("err");
-    FILE* pipe = ::popen(command.c_str(), "r");
+    FILE* pipe = ::popen((command + " 2>" + dir.file("err")).c_str(), "r");
     std::string out;
     char buffer[4096];
     for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
         out.append(buffer, n);
     const int status = ::pclose(pipe);
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out + dir.read("err")};
+}
+
+// The command line program with args; wrapper (such as "unshare --net") runs it.
+CliRun Cli(const std::string& args, const std::string& wrapper = "") {
+    const char* cli = std::getenv("QL_CLI");
+    if (!cli)
+        return {-1, ""};
+    return Shell((wrapper.empty() ? "" : wrapper + " ") + std::string(cli) + " " + args);
 }
 
 json SearchJson() {
@@ -395,9 +520,9 @@ TEST(CliCommands, SearchJsonListsWiredFirst) {
                                 {"gateway", "192.0.2.254"},
                                 {"port", 9100},
                                 {"baudrate", 5},
-                                {"dhcp", 0},
+                                {"dhcp", false},
                                 {"inactivity", 300},
-                                {"http", 1},
+                                {"http", true},
                                 {"firmware", "1.20"},
                                 {"mask", nullptr},
                                 {"name", ""},
@@ -405,11 +530,31 @@ TEST(CliCommands, SearchJsonListsWiredFirst) {
     EXPECT_EQ(list[0], expectedWired);
     EXPECT_EQ(list[1]["type"], "wireless");
     EXPECT_EQ(list[1]["name"], "Front desk");
-    EXPECT_EQ(list[1]["mask"], "145.0");
+    EXPECT_EQ(list[1]["mask"], json::array({145, 0}));
+    EXPECT_EQ(list[1]["http"], false);
 
     sim.Stop();
     const json none = SearchJson();
     EXPECT_EQ(none, json::array()) << "no answer: an empty list and success";
+}
+
+TEST(CliCommands, SearchPrintsATableThatFitsOneHundredColumns) {
+    REQUIRE_HARNESS();
+    START_SIM(sim, Printers({{{"type", "wireless"},
+                              {"mac", "06:00:00:00:00:d1"},
+                              {"name", "The printer by the loading dock, second floor, east wing"},
+                              {"ip", "192.0.2.41"}},
+                             {{"type", "wired"}, {"mac", "02:00:00:00:00:d2"}, {"ip", "192.0.2.42"}}}));
+    const CliRun run = Cli("search");
+    ASSERT_EQ(run.status, 0) << run.out;
+    std::vector<std::string> lines;
+    for (size_t begin = 0, end; (end = run.out.find('\n', begin)) != std::string::npos; begin = end + 1)
+        lines.push_back(run.out.substr(begin, end - begin));
+    ASSERT_EQ(lines.size(), 3u) << run.out;
+    for (const auto& line : lines)
+        EXPECT_LE(line.size(), 100u) << line; // ASCII and one "…" of three bytes
+    EXPECT_NE(lines[1].find("192.0.2.42"), std::string::npos) << "wired first: " << lines[1];
+    EXPECT_NE(lines[2].find("The printer by the lo\u2026"), std::string::npos) << lines[2];
 }
 
 TEST(CliCommands, WithoutAUsableInterfaceBothCommandsSayNoNetworkAndExitTwo) {
@@ -451,8 +596,8 @@ TEST(CliCommands, SetIpThenSearchShowsTheNewSettings) {
     EXPECT_EQ(list[0]["gateway"], "192.0.2.1");
     EXPECT_EQ(list[0]["port"], 9101);
     EXPECT_EQ(list[0]["inactivity"], 120);
-    EXPECT_EQ(list[0]["dhcp"], 0);
-    EXPECT_EQ(list[1]["dhcp"], 1);
+    EXPECT_EQ(list[0]["dhcp"], false);
+    EXPECT_EQ(list[1]["dhcp"], true);
     EXPECT_EQ(list[1]["ip"], "192.0.2.99");
     EXPECT_EQ(list[1]["name"], "Dock 2");
     // The DHCP message carried the factory address as payload, sent to the broadcast address.
@@ -491,13 +636,90 @@ TEST(CliCommands, SetIpRefusesWithMessagesAndSendsNothing) {
         EXPECT_EQ(run.status, c.status) << c.args << "\n" << run.out;
         EXPECT_NE(run.out.find(c.message), std::string::npos) << c.args << "\n" << run.out;
     }
-    // Refused before any search.
-    for (const std::string args :
-         {"02:00:00:00:00:bb --dhcp --port 40000", "02:00:00:00:00:bb --inactivity 3601 --dhcp",
-          "02:00:00:00:00:bb --ip 192.0.2.9", "nonsense --dhcp", "--dhcp"}) {
-        const CliRun run = Cli("set-ip " + args);
-        EXPECT_EQ(run.status, 1) << args << "\n" << run.out;
+    for (const auto& request : sim.Requests())
+        EXPECT_NE(request["hex"].get<std::string>().substr(0, 8), Hex("SETT"));
+}
+
+TEST(CliCommands, SetIpRefusesWhatItCanCheckBeforeAnyDatagramLeaves) {
+    REQUIRE_HARNESS();
+    START_SIM(sim, Printers({{{"type", "wired"}, {"mac", "02:00:00:00:00:bb"}, {"ip", "192.0.2.50"}}}));
+    const std::string mac = "02:00:00:00:00:bb ";
+    struct Case {
+        std::string args, message;
+    };
+    const Case cases[] = {
+        {"--ip 192.0.2.60 --subnet 255.255.255.0 --gateway 192.0.2.1 --port 80", "Invalid Port Number"},
+        {"--ip 0.0.0.0 --subnet 255.255.255.0 --gateway 192.0.2.1", "The IP address cannot be used."},
+        {"--ip 255.255.255.255 --subnet 255.255.255.0 --gateway 0.0.0.0", "The IP address cannot be used."},
+        {"--ip 192.0.2.60 --subnet 255.0.255.0 --gateway 0.0.0.0",
+         "The subnet mask is not valid. (255.0.255.0)"},
+        {"--ip 192.0.2.0 --subnet 255.255.255.0 --gateway 0.0.0.0",
+         "network or broadcast address of its subnet. (192.0.2.0)"},
+        {"--ip 192.0.2.255 --subnet 255.255.255.0 --gateway 0.0.0.0",
+         "network or broadcast address of its subnet. (192.0.2.255)"},
+        {"--ip 192.0.2.60 --subnet 255.255.255.0 --gateway 198.51.100.1",
+         "The gateway is not in the printer's subnet. Send the settings anyway? (198.51.100.1)\n"
+         "Give --yes"},
+        {"--dhcp --port 40000", "the port number must be 0 to 32767"},
+        {"--dhcp --inactivity 3601", "the inactivity time must be 0 to 3600"},
+        {"--dhcp --name ''", "SYSTEM NAME LENGTH ERROR (0)"},
+        {"--ip 192.0.2.9", "give either --dhcp or all of"},
+        {"--dhcp --yes --bogus", "unknown argument"},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = Cli("set-ip " + mac + c.args + " </dev/null");
+        EXPECT_EQ(run.status, 1) << c.args << "\n" << run.out;
+        EXPECT_NE(run.out.find(c.message), std::string::npos) << c.args << "\n" << run.out;
     }
+    for (const std::string args : {"nonsense --dhcp", "--dhcp"})
+        EXPECT_EQ(Cli("set-ip " + args).status, 1) << args;
+    EXPECT_TRUE(sim.Requests().empty()) << "not even a search went out";
+}
+
+// The command line program on a terminal of its own (script(1)), typing input.
+CliRun CliOnTerminal(const std::string& args, const std::string& input) {
+    const char* cli = std::getenv("QL_CLI");
+    if (!cli)
+        return {-1, ""};
+    return Shell("printf '" + input + "' | script -qec \"" + cli + " " + args + "\" /dev/null");
+}
+
+TEST(CliCommands, SetIpAsksAboutAGatewayOutsideTheSubnet) {
+    REQUIRE_HARNESS();
+    START_SIM(sim, Printers({{{"type", "wired"},
+                              {"mac", "02:00:00:00:00:bc"},
+                              {"ip", "192.0.2.50"},
+                              {"settings_reply", "SETC"}}}));
+    const std::string args = "set-ip 02:00:00:00:00:bc --ip 192.0.2.61 --subnet 255.255.255.0 --gateway ";
+    const auto settingsSent = [&] {
+        size_t count = 0;
+        for (const auto& request : sim.Requests())
+            count += request["hex"].get<std::string>().rfind(Hex("SETT"), 0) == 0;
+        return count;
+    };
+
+    CliRun run = CliOnTerminal(args + "198.51.100.1", "n\\n");
+    EXPECT_EQ(run.status, 6) << run.out;
+    EXPECT_NE(run.out.find("Send the settings anyway? (198.51.100.1) [y/N]"), std::string::npos) << run.out;
+    EXPECT_TRUE(sim.Requests().empty()) << "asked before the search";
+
+    run = CliOnTerminal(args + "198.51.100.1", "y\\n");
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(settingsSent(), 1u);
+
+    run = Cli(args + "198.51.100.2 --yes </dev/null");
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(settingsSent(), 2u);
+    EXPECT_EQ(sim.State()[0]["gateway"], "198.51.100.2");
+
+    run = CliOnTerminal(args + "0.0.0.0 --port 9101", "");
+    EXPECT_EQ(run.status, 0) << "no gateway is not asked about\n" << run.out;
+    EXPECT_EQ(run.out.find("[y/N]"), std::string::npos) << run.out;
+}
+
+TEST(CliCommands, SetIpForAPrinterThatDoesNotAnswer) {
+    REQUIRE_HARNESS();
+    START_SIM(sim, Printers({{{"type", "wired"}, {"mac", "02:00:00:00:00:bb"}}}));
     const CliRun missing = Cli("set-ip 02:00:00:00:00:cc --dhcp");
     EXPECT_EQ(missing.status, 3) << missing.out;
     for (const auto& request : sim.Requests())

@@ -94,37 +94,47 @@ private slots:
         QVERIFY(dialog.CopyWLanInfoTo(wireless));
     }
 
-    void escapeAndCloseWaitForTheSearchWhichAnimatesMeanwhile() {
-        FakeNetworkEndpoint endpoint;
-        endpoint.SetSystemInterfaceCount(1);
-        endpoint.AddWiredAnswer(0, kWired);
-        endpoint.HoldSearches();
-        FakeMessageBox messages;
-        FakeCursor cursor;
-        CVRXSearchDlg dialog(endpoint, messages, cursor);
-        bool stillUp = false;
-        bool waitCursor = false;
-        int positionBefore = -1, positionAfter = -1;
-        WhenShown(dialog, [&] {
-            QVERIFY(endpoint.WaitUntilSearchIsHeld(2s));
-            positionBefore = dialog.BusyIndicator()->Control().Snapshot().Position();
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-            dialog.close();
-            dialog.reject();
-            QTimer::singleShot(250, &dialog, [&] {
-                stillUp = dialog.isVisible();
-                waitCursor = cursor.IsWait();
-                positionAfter = dialog.BusyIndicator()->Control().Snapshot().Position();
-                endpoint.ReleaseSearches();
+    void escapeAndCloseStopTheSearchAtItsNextWaitThenEndCancelled() {
+        for (const bool byClose : {false, true}) {
+            const char* how = byClose ? "close" : "Escape";
+            // The first wired search answers; the second waits (as for answers) until it is stopped.
+            struct SecondSearchWaits : FakeNetworkEndpoint {
+                std::atomic<int> searches{0};
+                int SearchPrinter(int i, int type, std::stop_token stop) override {
+                    if (++searches == 2)
+                        HoldSearches();
+                    return FakeNetworkEndpoint::SearchPrinter(i, type, stop);
+                }
+            } endpoint;
+            endpoint.SetSystemInterfaceCount(2);
+            endpoint.AddWiredAnswer(0, kWired);
+            FakeMessageBox messages;
+            FakeCursor cursor;
+            CVRXSearchDlg dialog(endpoint, messages, cursor);
+            bool upRightAfter = false;
+            QElapsedTimer sinceCancel;
+            WhenShown(dialog, [&] {
+                QVERIFY(endpoint.WaitUntilSearchIsHeld(2s));
+                sinceCancel.start();
+                if (byClose)
+                    dialog.close();
+                else
+                    QTest::keyClick(&dialog, Qt::Key_Escape);
+                upRightAfter = dialog.isVisible(); // it ends once the worker has stopped
             });
-        });
-        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-        QVERIFY(stillUp);
-        QVERIFY(waitCursor);
-        QVERIFY(positionAfter != positionBefore);
-        EthernetInfoMap wired;
-        QVERIFY(dialog.CopyEthernetInfoTo(wired));
-        QCOMPARE(wired.size(), size_t(1));
+            QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+            QVERIFY2(sinceCancel.elapsed() < 500, how);
+            QVERIFY2(upRightAfter, how);
+            QCOMPARE(endpoint.StoppedSearches(), 1);
+            QCOMPARE(endpoint.CountCalls("SearchPrinter"), 2);
+            QVERIFY(endpoint.WaitUntilNoSearchRuns(1s));
+            QVERIFY2(!cursor.IsWait(), how);
+            QVERIFY(!dialog.BusyIndicator()->Control().IsRunning());
+            EthernetInfoMap wired;
+            QVERIFY2(dialog.CopyEthernetInfoTo(wired), how); // what was found before the stop
+            QCOMPARE(wired.size(), size_t(1));
+            QVERIFY(messages.shown().empty());
+        }
     }
 
     void escapeAfterTheWorkerEndedBeforeTheNextTickLeavesNoWaitCursor() {
@@ -157,34 +167,25 @@ private slots:
         QCOMPARE(wired.size(), size_t(1));
     }
 
-    void destroyedDuringABlockedSearchWaitsForTheWorker() {
+    void destroyedDuringABlockedSearchStopsTheWorkerAndWaitsForIt() {
         FakeNetworkEndpoint endpoint;
         endpoint.SetSystemInterfaceCount(1);
         endpoint.AddWiredAnswer(0, kWired);
-        endpoint.HoldSearches();
+        endpoint.HoldSearches(); // never released: only the stop gets the worker out
         FakeMessageBox messages;
         FakeCursor cursor;
         QPointer<CVRXSearchDlg> dialog = new CVRXSearchDlg(endpoint, messages, cursor);
-        std::atomic<bool> released{false};
-        bool releasedBeforeGone = false;
-        std::thread releaser;
+        bool stoppedBeforeGone = false;
         WhenShown(*dialog, [&] {
             QVERIFY(endpoint.WaitUntilSearchIsHeld(2s));
-            QTest::keyClick(dialog, Qt::Key_Escape);
-            releaser = std::thread([&] {
-                std::this_thread::sleep_for(200ms);
-                released = true;
-                endpoint.ReleaseSearches();
-            });
             delete dialog; // with the worker still inside SearchPrinter
-            releasedBeforeGone = released;
+            stoppedBeforeGone = endpoint.StoppedSearches() == 1 && endpoint.FinishedSearches() == 1;
         });
         QCOMPARE(dialog->exec(), int(QDialog::Rejected));
         QVERIFY(dialog.isNull());
-        releaser.join();
-        QVERIFY(releasedBeforeGone);
-        QCOMPARE(endpoint.FinishedSearches(), 2);
-        QVERIFY(endpoint.WaitUntilNoSearchRuns(1s));
+        QVERIFY(stoppedBeforeGone);
+        QVERIFY(endpoint.WaitUntilNoSearchRuns(0s));
+        QCOMPARE(endpoint.CountCalls("SearchPrinter"), 1);
     }
 
     void sitsFiftyPixelsAboveTheCentreOfTheParentsWindow() {

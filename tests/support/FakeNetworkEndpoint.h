@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <map>
 #include <mutex>
+#include <stop_token>
 #include <string>
 #include <thread>
 #include <utility>
@@ -25,7 +26,8 @@
 //     when anything answered, else 0;
 //   - the Copy operations empty the target and return the count.
 // Every call is recorded. Searches can be held at a gate (to test what happens while a search is running)
-// and slowed down. All of it is safe to use from the worker thread and the test's thread at once.
+// and slowed down; a stop request ends the wait at the gate or the delay, and that search then answers
+// nothing. All of it is safe to use from the worker thread and the test's thread at once.
 class FakeNetworkEndpoint : public INetworkEndpoint {
 public:
     struct SentMessage {
@@ -119,6 +121,11 @@ public:
         std::lock_guard lock(m_mutex);
         return m_finishedSearches;
     }
+    // SearchPrinter calls that a stop request ended.
+    int StoppedSearches() const {
+        std::lock_guard lock(m_mutex);
+        return m_stoppedSearches;
+    }
     std::vector<SentMessage> SentMessages() const {
         std::lock_guard lock(m_mutex);
         return m_sent;
@@ -175,7 +182,8 @@ public:
         m_ethernet.clear();
         m_wlan.clear();
     }
-    int SearchPrinter(int nLocalNetworkInterface, int nPrinterNetworkType) override {
+    int SearchPrinter(int nLocalNetworkInterface, int nPrinterNetworkType,
+                      std::stop_token stop = {}) override {
         std::unique_lock lock(m_mutex);
         m_calls.push_back("SearchPrinter(" + std::to_string(nLocalNetworkInterface) + "," +
                           std::to_string(nPrinterNetworkType) + ")");
@@ -184,17 +192,16 @@ public:
         if (m_held) {
             ++m_waitingAtGate;
             m_changed.notify_all();
-            m_changed.wait(lock, [this] { return !m_held; });
+            m_changed.wait(lock, stop, [this] { return !m_held; });
             --m_waitingAtGate;
         }
-        if (m_searchDelay.count() > 0) {
-            const auto delay = m_searchDelay;
-            lock.unlock();
-            std::this_thread::sleep_for(delay);
-            lock.lock();
-        }
+        if (m_searchDelay.count() > 0)
+            m_changed.wait_for(lock, stop, m_searchDelay, [] { return false; });
         int result = 0;
-        const bool known = nLocalNetworkInterface >= 0 && nLocalNetworkInterface < m_interfaceTable;
+        const bool stopped = stop.stop_requested();
+        m_stoppedSearches += stopped;
+        const bool known =
+            !stopped && nLocalNetworkInterface >= 0 && nLocalNetworkInterface < m_interfaceTable;
         if (known && nPrinterNetworkType == VRX_WIRED_PRINTER)
             result = Enter(m_wiredAnswers, m_ethernet, nLocalNetworkInterface);
         else if (known && nPrinterNetworkType == VRX_WIRELESS_PRINTER)
@@ -250,7 +257,7 @@ private:
     }
 
     mutable std::mutex m_mutex;
-    std::condition_variable m_changed;
+    std::condition_variable_any m_changed;
     int m_systemInterfaces = 0;
     int m_interfaceTable = 0;
     std::map<int, std::vector<ETHERNET_INFO>> m_wiredAnswers;
@@ -263,6 +270,7 @@ private:
     int m_waitingAtGate = 0;
     int m_searchesRunning = 0;
     int m_finishedSearches = 0;
+    int m_stoppedSearches = 0;
     std::vector<std::string> m_calls;
     std::vector<std::thread::id> m_searchThreads;
     std::vector<SentMessage> m_sent;

@@ -25,11 +25,14 @@ public:
         std::vector<std::uint8_t> bytes;
         sockaddr_in from{};
         long atMs = 0;
+        Arrival arrival; // unknown unless scripted
     };
     struct Sent {
         std::vector<std::uint8_t> bytes;
         sockaddr_in to{};
         long atMs = 0;
+        bool routed = false; // sent with a route
+        Route route;
     };
     struct Event {
         std::string what; // "open 3", "close 3", "bind 3", "sleep 100", ...
@@ -48,9 +51,11 @@ public:
     int failOptionName = -1; // SOL_SOCKET option whose setting fails
     bool failBind = false;
     bool failSend = false;
+    bool failRoutedSend = false; // a send with a route is refused (EINVAL), one without is not
 
     // What the endpoint did.
-    std::map<int, std::vector<std::uint8_t>> options; // last value per SOL_SOCKET option
+    std::map<int, std::vector<std::uint8_t>> options;   // last value per SOL_SOCKET option
+    std::map<int, std::vector<std::uint8_t>> ipOptions; // last value per IPPROTO_IP option
     sockaddr_in bound{};
     std::set<int> openSockets;
 
@@ -70,9 +75,19 @@ public:
                std::to_string(o[3]) + ":" + std::to_string(ntohs(address.sin_port));
     }
 
-    // Schedules a datagram to arrive atMs.
-    void Arrive(std::vector<std::uint8_t> bytes, long atMs, const sockaddr_in& from) {
-        Datagram datagram{std::move(bytes), from, atMs};
+    // Where a datagram sent to destination came in: the interface with index interfaceIndex.
+    static Arrival Via(unsigned interfaceIndex, const std::string& destination) {
+        Arrival arrival;
+        arrival.known = true;
+        arrival.interfaceIndex = interfaceIndex;
+        const sockaddr_in address = Address(destination, 0);
+        std::memcpy(arrival.destination, &address.sin_addr.s_addr, 4);
+        return arrival;
+    }
+
+    // Schedules a datagram to arrive atMs; how it came in is reported only with IP_PKTINFO on.
+    void Arrive(std::vector<std::uint8_t> bytes, long atMs, const sockaddr_in& from, Arrival arrival = {}) {
+        Datagram datagram{std::move(bytes), from, atMs, arrival};
         const auto position = std::upper_bound(m_scheduled.begin(), m_scheduled.end(), atMs,
                                                [](long t, const Datagram& d) { return t < d.atMs; });
         m_scheduled.insert(position, std::move(datagram));
@@ -89,11 +104,15 @@ public:
         return fd;
     }
     int SetOption(int fd, int level, int name, const void* value, socklen_t length) override {
-        if (!openSockets.count(fd) || level != SOL_SOCKET)
+        if (!openSockets.count(fd) || (level != SOL_SOCKET && level != IPPROTO_IP))
             return Fail(EBADF);
-        if (name == failOptionName)
+        if (name == failOptionName && level == SOL_SOCKET)
             return Fail(ENOPROTOOPT);
         const auto* bytes = static_cast<const std::uint8_t*>(value);
+        if (level == IPPROTO_IP) {
+            ipOptions[name].assign(bytes, bytes + length);
+            return 0;
+        }
         options[name].assign(bytes, bytes + length);
         if (name == SO_RCVTIMEO && length == sizeof(timeval)) {
             const auto* timeout = static_cast<const timeval*>(value);
@@ -116,16 +135,21 @@ public:
         (void)fd;
         return 0;
     }
-    ssize_t SendTo(int fd, const void* data, std::size_t size, const sockaddr_in& to) override {
+    ssize_t SendTo(int fd, const void* data, std::size_t size, const sockaddr_in& to,
+                   const Route* route) override {
         if (failSend || !openSockets.count(fd))
             return Fail(ENETUNREACH);
+        if (failRoutedSend && route)
+            return Fail(EINVAL);
         const auto* bytes = static_cast<const std::uint8_t*>(data);
-        sent.push_back({std::vector<std::uint8_t>(bytes, bytes + size), to, nowMs});
+        sent.push_back({std::vector<std::uint8_t>(bytes, bytes + size), to, nowMs, route != nullptr,
+                        route ? *route : Route{}});
         if (responder)
             responder(*this, sent.back());
         return static_cast<ssize_t>(size);
     }
-    ssize_t ReceiveFrom(int fd, void* buffer, std::size_t size, bool dontWait, sockaddr_in& from) override {
+    ssize_t ReceiveFrom(int fd, void* buffer, std::size_t size, bool dontWait, sockaddr_in& from,
+                        Arrival* arrival) override {
         if (!openSockets.count(fd))
             return Fail(EBADF);
         Deliver();
@@ -149,6 +173,8 @@ public:
         if (length > 0)
             std::memcpy(buffer, datagram.bytes.data(), length);
         from = datagram.from;
+        if (arrival)
+            *arrival = ipOptions.count(IP_PKTINFO) ? datagram.arrival : Arrival{};
         return static_cast<ssize_t>(length);
     }
     int BytesWaiting(int fd) override {
@@ -163,6 +189,7 @@ public:
     }
     void Close(int fd) override {
         openSockets.erase(fd);
+        ipOptions.clear();
         m_queue.clear(); // what a closed socket held is gone
         Log("close " + std::to_string(fd));
     }

@@ -66,7 +66,10 @@ void CVRXSearchDlg::timerEvent(QTimerEvent* event) {
     }
     if (m_model.OnTimer()) {
         m_timer.stop();
-        accept();
+        if (m_model.WasCancelled())
+            QDialog::reject();
+        else
+            accept();
     }
 }
 

@@ -14,8 +14,9 @@ class IMessageBox;
 // The search dialog: a small modal window (203 × 34 dialog units, thin border, no caption) with a bouncing
 // busy indicator, placed over the main window, while a worker thread searches every local interface for
 // wired and wireless printers. It ends confirmed when the worker has ended; without a usable interface it
-// tells the user and ends cancelled. It cannot be cancelled while the search runs (the worker must not
-// outlive it), so Escape and the window's close wait for the search like everybody else.
+// tells the user and ends cancelled. Escape and the window's close stop the search at its next wait; the
+// dialog ends cancelled once the worker has stopped (so the worker never outlives it), handing over the
+// printers found until then.
 //
 // Calling order: construct, exec, CopyWLanInfoTo, CopyEthernetInfoTo, destroy.
 class CVRXSearchDlg : public QDialog {
@@ -27,7 +28,7 @@ public:
     // Stops the indicator and waits for a worker still running.
     ~CVRXSearchDlg() override;
 
-    // The modal run; QDialog::Accepted when the worker ended, Rejected otherwise.
+    // The modal run; QDialog::Accepted when the search ran to its end, Rejected otherwise.
     int exec() override;
     // Insert every printer found (target is not emptied); false when the dialog's table is empty.
     bool CopyWLanInfoTo(WLanInfoMap& target);
@@ -36,7 +37,7 @@ public:
     CVRXBusyProgressCtrl* BusyIndicator() const { return m_busy; }
 
 public slots:
-    // Ignored while the search runs.
+    // While the search runs: asks it to stop; the dialog ends at the tick that sees the worker end.
     void reject() override;
 
 protected:
