@@ -890,6 +890,13 @@ TEST_F(DevcfgExchange, FactoryResetFailures) {
     }
 }
 
+TEST_F(DevcfgExchange, FactoryResetWithoutPortShowsNothing) {
+    state.m_dwConnectionType = 9;
+    EXPECT_FALSE(exchange->FactoryReset());
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(spooler.holds, 0);
+}
+
 TEST_F(DevcfgExchange, EveryOperationUsesThePortOfTheConnectionType) {
     state.m_dwConnectionType = VRX_DEVICE_INTERFACE_USB;
     usb.Expect(B(DeviceFrame::kFactoryResetQuery), {});
