@@ -8,6 +8,7 @@
 #include <sys/ioctl.h>
 
 #include <filesystem>
+#include <thread>
 
 namespace {
 
@@ -314,6 +315,31 @@ TEST(DevportPortCom, WritesReachTheOtherEndAndNothingIsWrittenWithoutBytes) {
     EXPECT_TRUE(log.Contains("CPortCom::Write : dwWrite = 0"));
     EXPECT_EQ(port.Read(nullptr, 8, 1000), 0u);
     EXPECT_TRUE(log.Contains("CPortCom::Read : pByte is NULL"));
+}
+
+TEST(DevportPortCom, AnExchangeWithThePrinterOnTheOtherEnd) {
+    PtyPair pty;
+    CPortCom port;
+    ASSERT_TRUE(port.SetDeviceOption(SerialOption(pty.slavePath(), 9600, 2)));
+    ASSERT_TRUE(port.OpenPort());
+    std::string request;
+    std::thread printer = pty.AnswerOnce('\x03', {"\x1fWa0004", "0102", "0304ff\x03"}, request);
+    const std::string frame("\x1fWq0000ff\x03", 10);
+    ASSERT_EQ(port.Write(reinterpret_cast<const std::uint8_t*>(frame.data()), 10), 10u);
+    // As the protocol reads: again and again until the end byte has come, giving up after 2 s.
+    std::string reply;
+    std::uint8_t buffer[64];
+    const std::int64_t start = CPortUtility::NowMs();
+    while ((reply.empty() || reply.back() != '\x03') && ElapsedMs(start) < 2000) {
+        const std::uint32_t n = port.Read(buffer, sizeof buffer, 1000);
+        reply.append(reinterpret_cast<char*>(buffer), n);
+        if (n == 0)
+            ::usleep(1000);
+    }
+    printer.join();
+    EXPECT_EQ(request, frame);
+    EXPECT_EQ(reply, "\x1fWa000401020304ff\x03");
+    port.ClosePort();
 }
 
 TEST(DevportPortCom, AClosedPortNeitherReadsNorWrites) {
