@@ -652,13 +652,13 @@ TEST(CliCommands, SetIpRefusesWhatItCanCheckBeforeAnyDatagramLeaves) {
         {"--ip 0.0.0.0 --subnet 255.255.255.0 --gateway 192.0.2.1", "The IP address cannot be used."},
         {"--ip 255.255.255.255 --subnet 255.255.255.0 --gateway 0.0.0.0", "The IP address cannot be used."},
         {"--ip 192.0.2.60 --subnet 255.0.255.0 --gateway 0.0.0.0",
-         "The subnet mask is not valid. (255.0.255.0)"},
+         "its one bits must come first, as in 255.255.255.0. (255.0.255.0)"},
         {"--ip 192.0.2.0 --subnet 255.255.255.0 --gateway 0.0.0.0",
          "network or broadcast address of its subnet. (192.0.2.0)"},
         {"--ip 192.0.2.255 --subnet 255.255.255.0 --gateway 0.0.0.0",
          "network or broadcast address of its subnet. (192.0.2.255)"},
         {"--ip 192.0.2.60 --subnet 255.255.255.0 --gateway 198.51.100.1",
-         "The gateway is not in the printer's subnet. Send the settings anyway? (198.51.100.1)\n"
+         "Do you want to save all the same? (198.51.100.1)\n"
          "Give --yes"},
         {"--dhcp --port 40000", "the port number must be 0 to 32767"},
         {"--dhcp --inactivity 3601", "the inactivity time must be 0 to 3600"},
@@ -700,7 +700,8 @@ TEST(CliCommands, SetIpAsksAboutAGatewayOutsideTheSubnet) {
 
     CliRun run = CliOnTerminal(args + "198.51.100.1", "n\\n");
     EXPECT_EQ(run.status, 6) << run.out;
-    EXPECT_NE(run.out.find("Send the settings anyway? (198.51.100.1) [y/N]"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Do you want to save all the same? (198.51.100.1) [y/N]"), std::string::npos)
+        << run.out;
     EXPECT_TRUE(sim.Requests().empty()) << "asked before the search";
 
     run = CliOnTerminal(args + "198.51.100.1", "y\\n");
