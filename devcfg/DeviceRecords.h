@@ -195,6 +195,17 @@ bool PayloadToRecord(const std::uint8_t* afterHeader, std::size_t available, Con
 std::vector<std::uint8_t> ConfigurationFrame(const WLAN_ADVANCED_CONFIG_INFO& record, ConfigVariant variant,
                                              bool bForSending, std::uint8_t modeLetter);
 
+// ---- the record sent --------------------------------------------------------------------------------------
+
+// The record fields (offset, size) that grid item nItemId edits; empty for items that edit none. Grid 1
+// holds the items 1 to 28, grid 2 the items 29 to 37.
+std::span<const ByteRange> ItemFields(int nGrid, int nItemId);
+// The record to send: asRead with the fields of the visible items of both grids taken from working.
+WLAN_ADVANCED_CONFIG_INFO MergeVisibleItems(const WLAN_ADVANCED_CONFIG_INFO& asRead,
+                                            const WLAN_ADVANCED_CONFIG_INFO& working,
+                                            const std::vector<int>& grid1Visible,
+                                            const std::vector<int>& grid2Visible);
+
 // ---- access-point scan ----------------------------------------------------------------------------------
 
 // Parses the message of a BSS_RSP (n bytes, header and checksum included) into table, which it clears first;

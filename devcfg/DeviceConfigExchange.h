@@ -1,0 +1,105 @@
+#pragma once
+
+#include "devcfg/DeviceCertificateExchange.h"
+#include "devcfg/DeviceConfigState.h"
+#include "devcfg/DeviceLink.h"
+#include "devcfg/IConfigurationFileReader.h"
+#include "devcfg/IConfigurationGrid.h"
+#include "devcfg/IConfigurationValidator.h"
+#include "devcfg/IDeviceSleeper.h"
+#include "devcfg/IExchangeWaiting.h"
+#include "devport/DevicePorts.h"
+#include "devport/ISpoolerHold.h"
+#include "ui/ICursor.h"
+#include "ui/IMessageBox.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// What the configuration exchanges talk to besides the state. Only ports is required; a missing sleeper
+// sleeps the thread, a missing spooler hold holds nothing, and without a validator, grid, file reader,
+// message box, cursor or waiting dialog that step is left out (a save then sends the record as read).
+struct DeviceExchangeServices {
+    DevicePorts ports;
+    ISpoolerHold* spooler = nullptr;
+    IDeviceSleeper* sleeper = nullptr;
+    IMessageBox* messages = nullptr;
+    ICursor* cursor = nullptr;
+    IExchangeWaiting* waiting = nullptr;
+    IConfigurationValidator* validator = nullptr;
+    IConfigurationGrid* grid = nullptr;
+    IConfigurationFileReader* fileReader = nullptr;
+};
+
+// The exchanges with the printer's network module: reading its configuration (from the printer or a
+// file), writing a new one, scanning for access points, the factory reset and the certificate upload. Each
+// operation that uses the port takes the port of the state's connection type, has the spooler let go of
+// it, opens it, and closes it and gives it back to the spooler before it returns.
+class DeviceConfigExchange {
+public:
+    // The error codes of a failed save, shown after text 165.
+    static constexpr int kSaveErrorNoPort = 3;
+    static constexpr int kSaveErrorOpenPort = 4;
+    static constexpr int kSaveErrorStart = 5;
+    static constexpr int kSaveErrorSend = 6;
+    // Start handshakes of the exchanges try this many times more after the first read.
+    static constexpr int kStartMaxTry = 15;
+    static constexpr int kScanMaxTry = 200;
+    // How long the module needs for a factory reset before its answer is read.
+    static constexpr int kFactoryResetCountdownMs = 20000;
+
+    DeviceConfigExchange(DeviceConfigState& state, DeviceExchangeServices services);
+
+    // Reads the printer: factory-reset query, start handshake, system information, then the configuration
+    // from the printer (or from the state's file path) and the certificate names. received: the bytes of
+    // the last start reply (the page retries only when it is 0 or above 2).
+    bool GetCurrentConfiguration(std::uint32_t* received = nullptr);
+    bool ReceiveSystemInformation(CPortMng* pPortHandle);
+    // The IF__CUR frame the printer sends in answer to IF__GET; its length, 0 on failure.
+    std::size_t ReadWiFiConfigurationData(CPortMng* pPortHandle, std::vector<std::uint8_t>& frame);
+    bool ReceiveConfigInformation(CPortMng* pPortHandle);
+
+    // Validates, merges the visible edits into the record as read and sends it (or, toFile, only validates
+    // and merges). A failure to send shows text 165 with the error code 3 to 6.
+    bool SaveNewConfiguration(bool toFile);
+    void SetConfigInformationToSend();
+    bool SendConfigInformation(CPortMng* pPortHandle);
+    // The IF__SET frame (forSending) or the configuration file image of the working record, in the variant
+    // of the last read.
+    std::vector<std::uint8_t> CreateConfigurationData(bool bForSending) const;
+
+    // Scans for access points into the state's table.
+    bool GetBSSInfoList();
+    bool ReceiveBssInformation(CPortMng* pPortHandle, int maxTry);
+    // Copies the scan table (count entries) into buffer, which holds VRX_MAX_BSS_INFO; false when empty.
+    bool GetBSSInfoData(BSS_INFO* buffer, int& count) const;
+
+    // On an open port, before the start handshake: does the module answer the factory-reset query?
+    bool IsFactoryResetSupported(CPortMng* pPortHandle);
+    // Resets the module (the user has confirmed): the reset command, the waiting dialog for 20 s, then the
+    // module's answer; text 162 on success, text 276 otherwise.
+    bool FactoryReset();
+
+    // Uploads the certificate file at path as the state's m_nCertificateType (the user has confirmed):
+    // text 243 when the file is refused, then text 244 or 245. With names kept, the state's name of that
+    // type becomes the name sent.
+    bool UploadCertificateDocument(const std::string& path);
+
+    DeviceLink& Link() { return m_link; }
+    DeviceCertificateExchange& Certificates() { return m_certificates; }
+
+private:
+    CPortMng* Port() const;
+    // The spooler hold around every use of the port.
+    void HoldSpooler();
+    void RestoreSpooler();
+    IDeviceSleeper& Sleeper() const;
+    void ShowError(const std::string& text) const;
+    void ShowInformation(const std::string& text) const;
+
+    DeviceConfigState& m_state;
+    DeviceExchangeServices m_services;
+    DeviceLink m_link;
+    DeviceCertificateExchange m_certificates;
+};

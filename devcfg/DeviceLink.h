@@ -1,0 +1,90 @@
+#pragma once
+
+#include "devcfg/DeviceConfigState.h"
+#include "devcfg/IDeviceSleeper.h"
+#include "devport/CPortMng.h"
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+// How an exchange reads its reply: a delay before every read, a receive buffer of fixed size, a number of
+// reads, and when to stop early.
+struct ReadRule {
+    enum class Stop {
+        EndByte,           // bytes arrived and the last is 0x03
+        EndByteAndMinimum, // ... and at least minimum bytes are in
+        AnyBytes,          // anything arrived
+        Never,             // every read is made
+    };
+    std::chrono::milliseconds delay;
+    std::size_t bufferSize;
+    int attempts;
+    Stop stop;
+    std::size_t minimum = 0;
+};
+
+namespace ReadRules {
+using namespace std::chrono_literals;
+// The configuration start and the start in the alternate mode: maxTry + 1 reads.
+inline ReadRule ConfigStart(int maxTry) {
+    return {250ms, DeviceFrame::kStartBufferSize, maxTry + 1, ReadRule::Stop::EndByte};
+}
+inline ReadRule RefusedStart(int maxTry) {
+    return {50ms, DeviceFrame::kStartBufferSize, maxTry + 1, ReadRule::Stop::EndByte};
+}
+inline const ReadRule SysReq{250ms, DeviceFrame::kSysBufferSize, 11, ReadRule::Stop::EndByte};
+inline const ReadRule IfGet{250ms, DeviceFrame::kConfigBufferSize, 5, ReadRule::Stop::EndByteAndMinimum,
+                            DeviceFrame::kConfigReplyMinLength};
+inline const ReadRule IfSet{50ms, DeviceFrame::kConfigBufferSize, 11, ReadRule::Stop::EndByte};
+inline ReadRule BssReq(int maxTry) {
+    return {50ms, DeviceFrame::kScanBufferSize, maxTry + 1, ReadRule::Stop::EndByte};
+}
+inline const ReadRule CertificateName{50ms, DeviceFrame::kCertNameBufferSize, 11, ReadRule::Stop::EndByte};
+// The certificate start and chunk replies are read until their end byte, like every other reply, so that
+// one that comes in pieces over a slow serial line is whole before it is judged.
+inline const ReadRule CertificateStart{50ms, DeviceFrame::kStartBufferSize, 11, ReadRule::Stop::EndByte};
+inline const ReadRule CertificateChunk{50ms, DeviceFrame::kCertChunkBufferSize, 21, ReadRule::Stop::EndByte};
+inline const ReadRule FactoryResetQuery{50ms, DeviceFrame::kFactoryQueryBufferSize, 2,
+                                        ReadRule::Stop::AnyBytes};
+inline const ReadRule FactoryReset{50ms, DeviceFrame::kFactoryResetBufferSize, 11, ReadRule::Stop::Never};
+} // namespace ReadRules
+
+// The line to the module for one exchange: writes requests with the current mode letter, reads replies by
+// their rule, and runs the start handshake with its refusal path.
+class DeviceLink {
+public:
+    // Every read passes this time-out argument to the port (which bounds its own waits).
+    static constexpr std::uint32_t kReadTimeoutMs = 1000;
+
+    DeviceLink(DeviceConfigState& state, IDeviceSleeper& sleeper) : m_state(state), m_sleeper(sleeper) {}
+
+    // Reads a reply by rule into reply (cleared first): sleeps the rule's delay before every read and reads
+    // after the bytes already received. The bytes received; 0 when a reply does not fit the rule's buffer
+    // (it is refused whole, logged under operation).
+    std::size_t ReadReply(CPortMng& port, const ReadRule& rule, std::vector<std::uint8_t>& reply,
+                          std::string_view operation);
+
+    // Writes bytes; the count written (logged under operation).
+    std::uint32_t WriteBytes(CPortMng& port, const std::uint8_t* bytes, std::size_t count,
+                             std::string_view operation);
+    // Frames message with the current mode letter and writes it; the count written.
+    std::uint32_t WriteMessage(CPortMng& port, const std::vector<std::uint8_t>& message,
+                               std::string_view operation);
+
+    // The start handshake before a configuration exchange. In refused mode it is the alternate handshake
+    // right away; a refusal leads to it. received: the bytes of the last start reply (may be null).
+    bool SendConfigStartMessage(CPortMng* pPortHandle, std::uint32_t* received, int maxTry);
+    // The start in the alternate mode: the mode letter becomes 'N' and stays so until the next read; true
+    // (and refused mode set) when the module accepts.
+    bool HandleRefusalMessage(CPortMng* pPortHandle, std::uint32_t* received, int maxTry);
+
+    DeviceConfigState& State() { return m_state; }
+    IDeviceSleeper& Sleeper() { return m_sleeper; }
+
+private:
+    DeviceConfigState& m_state;
+    IDeviceSleeper& m_sleeper;
+};
