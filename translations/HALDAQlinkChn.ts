@@ -174,6 +174,96 @@
         <translation>无法上传证书。</translation>
     </message>
     <message>
+        <source>PIN CODE LENGTH ERROR.</source>
+        <comment>249</comment>
+        <translation>PIN 码长度错误。</translation>
+    </message>
+    <message>
+        <source>SSID LENGTH ERROR</source>
+        <comment>250</comment>
+        <translation>SSID 长度错误</translation>
+    </message>
+    <message>
+        <source>EAP ID LENGTH ERROR</source>
+        <comment>251</comment>
+        <translation>EAP ID 长度错误</translation>
+    </message>
+    <message>
+        <source>EAP PASSWORD LENGTH ERROR</source>
+        <comment>252</comment>
+        <translation>EAP 密码长度错误</translation>
+    </message>
+    <message>
+        <source>PSK KEY LENGTH ERROR</source>
+        <comment>253</comment>
+        <translation>PSK 密钥长度错误</translation>
+    </message>
+    <message>
+        <source>PSK KEY VALUE ERROR</source>
+        <comment>254</comment>
+        <translation>PSK 密钥值错误</translation>
+    </message>
+    <message>
+        <source>WEP-64 KEY LENGTH ERROR</source>
+        <comment>255</comment>
+        <translation>WEP-64 密钥长度错误</translation>
+    </message>
+    <message>
+        <source>WEP-64  KEY VALUE ERROR</source>
+        <comment>256</comment>
+        <translation>WEP-64 密钥值错误</translation>
+    </message>
+    <message>
+        <source>WEP-128 KEY LENGTH ERROR</source>
+        <comment>257</comment>
+        <translation>WEP-128 密钥长度错误</translation>
+    </message>
+    <message>
+        <source>WEP-128  KEY VALUE ERROR</source>
+        <comment>258</comment>
+        <translation>WEP-128 密钥值错误</translation>
+    </message>
+    <message>
+        <source>SYSTEM NAME LENGTH ERROR</source>
+        <comment>259</comment>
+        <translation>系统名称长度错误</translation>
+    </message>
+    <message>
+        <source>USER ID LENGTH ERROR</source>
+        <comment>260</comment>
+        <translation>用户 ID 长度错误</translation>
+    </message>
+    <message>
+        <source>USER PASSWORD LENGTH ERROR</source>
+        <comment>261</comment>
+        <translation>用户密码长度错误</translation>
+    </message>
+    <message>
+        <source>Community Name LENGTH ERROR (Read)</source>
+        <comment>262</comment>
+        <translation>团体名称长度错误（读）</translation>
+    </message>
+    <message>
+        <source>Community Name LENGTH ERROR (Write)</source>
+        <comment>263</comment>
+        <translation>团体名称长度错误（写）</translation>
+    </message>
+    <message>
+        <source>Trap IP Address LENGTH ERROR</source>
+        <comment>264</comment>
+        <translation>陷阱 IP 地址长度错误</translation>
+    </message>
+    <message>
+        <source>TRAP IP ADDRESS FORMAT ERROR</source>
+        <comment>265</comment>
+        <translation>陷阱 IP 地址格式错误</translation>
+    </message>
+    <message>
+        <source>Trap Community Name LENGTH ERROR</source>
+        <comment>266</comment>
+        <translation>陷阱团体名称长度错误</translation>
+    </message>
+    <message>
         <source>Save</source>
         <comment>267</comment>
         <translation>保存</translation>

@@ -174,6 +174,96 @@
         <translation>Das Zertifikat konnte nicht hochgeladen werden.</translation>
     </message>
     <message>
+        <source>PIN CODE LENGTH ERROR.</source>
+        <comment>249</comment>
+        <translation>FEHLER BEI DER LÄNGE DES PIN-CODES.</translation>
+    </message>
+    <message>
+        <source>SSID LENGTH ERROR</source>
+        <comment>250</comment>
+        <translation>FEHLER BEI DER LÄNGE DER SSID</translation>
+    </message>
+    <message>
+        <source>EAP ID LENGTH ERROR</source>
+        <comment>251</comment>
+        <translation>FEHLER BEI DER LÄNGE DER EAP-ID</translation>
+    </message>
+    <message>
+        <source>EAP PASSWORD LENGTH ERROR</source>
+        <comment>252</comment>
+        <translation>FEHLER BEI DER LÄNGE DES EAP-KENNWORTS</translation>
+    </message>
+    <message>
+        <source>PSK KEY LENGTH ERROR</source>
+        <comment>253</comment>
+        <translation>FEHLER BEI DER LÄNGE DES PSK-SCHLÜSSELS</translation>
+    </message>
+    <message>
+        <source>PSK KEY VALUE ERROR</source>
+        <comment>254</comment>
+        <translation>UNGÜLTIGER WERT IM PSK-SCHLÜSSEL</translation>
+    </message>
+    <message>
+        <source>WEP-64 KEY LENGTH ERROR</source>
+        <comment>255</comment>
+        <translation>FEHLER BEI DER LÄNGE DES WEP-64-SCHLÜSSELS</translation>
+    </message>
+    <message>
+        <source>WEP-64  KEY VALUE ERROR</source>
+        <comment>256</comment>
+        <translation>UNGÜLTIGER WERT IM WEP-64-SCHLÜSSEL</translation>
+    </message>
+    <message>
+        <source>WEP-128 KEY LENGTH ERROR</source>
+        <comment>257</comment>
+        <translation>FEHLER BEI DER LÄNGE DES WEP-128-SCHLÜSSELS</translation>
+    </message>
+    <message>
+        <source>WEP-128  KEY VALUE ERROR</source>
+        <comment>258</comment>
+        <translation>UNGÜLTIGER WERT IM WEP-128-SCHLÜSSEL</translation>
+    </message>
+    <message>
+        <source>SYSTEM NAME LENGTH ERROR</source>
+        <comment>259</comment>
+        <translation>FEHLER BEI DER LÄNGE DES SYSTEMNAMENS</translation>
+    </message>
+    <message>
+        <source>USER ID LENGTH ERROR</source>
+        <comment>260</comment>
+        <translation>FEHLER BEI DER LÄNGE DER BENUTZER-ID</translation>
+    </message>
+    <message>
+        <source>USER PASSWORD LENGTH ERROR</source>
+        <comment>261</comment>
+        <translation>FEHLER BEI DER LÄNGE DES BENUTZERKENNWORTS</translation>
+    </message>
+    <message>
+        <source>Community Name LENGTH ERROR (Read)</source>
+        <comment>262</comment>
+        <translation>Fehler bei der Länge des Community-Namens (Lesen)</translation>
+    </message>
+    <message>
+        <source>Community Name LENGTH ERROR (Write)</source>
+        <comment>263</comment>
+        <translation>Fehler bei der Länge des Community-Namens (Schreiben)</translation>
+    </message>
+    <message>
+        <source>Trap IP Address LENGTH ERROR</source>
+        <comment>264</comment>
+        <translation>Fehler bei der Länge der Trap-IP-Adresse</translation>
+    </message>
+    <message>
+        <source>TRAP IP ADDRESS FORMAT ERROR</source>
+        <comment>265</comment>
+        <translation>FORMATFEHLER IN DER TRAP-IP-ADRESSE</translation>
+    </message>
+    <message>
+        <source>Trap Community Name LENGTH ERROR</source>
+        <comment>266</comment>
+        <translation>Fehler bei der Länge des Trap-Community-Namens</translation>
+    </message>
+    <message>
         <source>Save</source>
         <comment>267</comment>
         <translation>Speichern</translation>

@@ -174,6 +174,96 @@
         <translation>No se pudo cargar el certificado.</translation>
     </message>
     <message>
+        <source>PIN CODE LENGTH ERROR.</source>
+        <comment>249</comment>
+        <translation>ERROR DE LONGITUD DEL CÓDIGO PIN.</translation>
+    </message>
+    <message>
+        <source>SSID LENGTH ERROR</source>
+        <comment>250</comment>
+        <translation>ERROR DE LONGITUD DEL SSID</translation>
+    </message>
+    <message>
+        <source>EAP ID LENGTH ERROR</source>
+        <comment>251</comment>
+        <translation>ERROR DE LONGITUD DEL ID DE EAP</translation>
+    </message>
+    <message>
+        <source>EAP PASSWORD LENGTH ERROR</source>
+        <comment>252</comment>
+        <translation>ERROR DE LONGITUD DE LA CONTRASEÑA DE EAP</translation>
+    </message>
+    <message>
+        <source>PSK KEY LENGTH ERROR</source>
+        <comment>253</comment>
+        <translation>ERROR DE LONGITUD DE LA CLAVE PSK</translation>
+    </message>
+    <message>
+        <source>PSK KEY VALUE ERROR</source>
+        <comment>254</comment>
+        <translation>ERROR DE VALOR DE LA CLAVE PSK</translation>
+    </message>
+    <message>
+        <source>WEP-64 KEY LENGTH ERROR</source>
+        <comment>255</comment>
+        <translation>ERROR DE LONGITUD DE LA CLAVE WEP-64</translation>
+    </message>
+    <message>
+        <source>WEP-64  KEY VALUE ERROR</source>
+        <comment>256</comment>
+        <translation>ERROR DE VALOR DE LA CLAVE WEP-64</translation>
+    </message>
+    <message>
+        <source>WEP-128 KEY LENGTH ERROR</source>
+        <comment>257</comment>
+        <translation>ERROR DE LONGITUD DE LA CLAVE WEP-128</translation>
+    </message>
+    <message>
+        <source>WEP-128  KEY VALUE ERROR</source>
+        <comment>258</comment>
+        <translation>ERROR DE VALOR DE LA CLAVE WEP-128</translation>
+    </message>
+    <message>
+        <source>SYSTEM NAME LENGTH ERROR</source>
+        <comment>259</comment>
+        <translation>ERROR DE LONGITUD DEL NOMBRE DEL SISTEMA</translation>
+    </message>
+    <message>
+        <source>USER ID LENGTH ERROR</source>
+        <comment>260</comment>
+        <translation>ERROR DE LONGITUD DEL ID DE USUARIO</translation>
+    </message>
+    <message>
+        <source>USER PASSWORD LENGTH ERROR</source>
+        <comment>261</comment>
+        <translation>ERROR DE LONGITUD DE LA CONTRASEÑA DE USUARIO</translation>
+    </message>
+    <message>
+        <source>Community Name LENGTH ERROR (Read)</source>
+        <comment>262</comment>
+        <translation>Error de longitud del nombre de comunidad (lectura)</translation>
+    </message>
+    <message>
+        <source>Community Name LENGTH ERROR (Write)</source>
+        <comment>263</comment>
+        <translation>Error de longitud del nombre de comunidad (escritura)</translation>
+    </message>
+    <message>
+        <source>Trap IP Address LENGTH ERROR</source>
+        <comment>264</comment>
+        <translation>Error de longitud de la dirección IP de trap</translation>
+    </message>
+    <message>
+        <source>TRAP IP ADDRESS FORMAT ERROR</source>
+        <comment>265</comment>
+        <translation>ERROR DE FORMATO DE LA DIRECCIÓN IP DE TRAP</translation>
+    </message>
+    <message>
+        <source>Trap Community Name LENGTH ERROR</source>
+        <comment>266</comment>
+        <translation>Error de longitud del nombre de comunidad de trap</translation>
+    </message>
+    <message>
         <source>Save</source>
         <comment>267</comment>
         <translation>Guardar</translation>

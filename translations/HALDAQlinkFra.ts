@@ -174,6 +174,96 @@
         <translation>Impossible de téléverser le certificat.</translation>
     </message>
     <message>
+        <source>PIN CODE LENGTH ERROR.</source>
+        <comment>249</comment>
+        <translation>ERREUR DE LONGUEUR DU CODE PIN.</translation>
+    </message>
+    <message>
+        <source>SSID LENGTH ERROR</source>
+        <comment>250</comment>
+        <translation>ERREUR DE LONGUEUR DU SSID</translation>
+    </message>
+    <message>
+        <source>EAP ID LENGTH ERROR</source>
+        <comment>251</comment>
+        <translation>ERREUR DE LONGUEUR DE L'ID EAP</translation>
+    </message>
+    <message>
+        <source>EAP PASSWORD LENGTH ERROR</source>
+        <comment>252</comment>
+        <translation>ERREUR DE LONGUEUR DU MOT DE PASSE EAP</translation>
+    </message>
+    <message>
+        <source>PSK KEY LENGTH ERROR</source>
+        <comment>253</comment>
+        <translation>ERREUR DE LONGUEUR DE LA CLÉ PSK</translation>
+    </message>
+    <message>
+        <source>PSK KEY VALUE ERROR</source>
+        <comment>254</comment>
+        <translation>ERREUR DE VALEUR DE LA CLÉ PSK</translation>
+    </message>
+    <message>
+        <source>WEP-64 KEY LENGTH ERROR</source>
+        <comment>255</comment>
+        <translation>ERREUR DE LONGUEUR DE LA CLÉ WEP-64</translation>
+    </message>
+    <message>
+        <source>WEP-64  KEY VALUE ERROR</source>
+        <comment>256</comment>
+        <translation>ERREUR DE VALEUR DE LA CLÉ WEP-64</translation>
+    </message>
+    <message>
+        <source>WEP-128 KEY LENGTH ERROR</source>
+        <comment>257</comment>
+        <translation>ERREUR DE LONGUEUR DE LA CLÉ WEP-128</translation>
+    </message>
+    <message>
+        <source>WEP-128  KEY VALUE ERROR</source>
+        <comment>258</comment>
+        <translation>ERREUR DE VALEUR DE LA CLÉ WEP-128</translation>
+    </message>
+    <message>
+        <source>SYSTEM NAME LENGTH ERROR</source>
+        <comment>259</comment>
+        <translation>ERREUR DE LONGUEUR DU NOM DU SYSTÈME</translation>
+    </message>
+    <message>
+        <source>USER ID LENGTH ERROR</source>
+        <comment>260</comment>
+        <translation>ERREUR DE LONGUEUR DE L'ID UTILISATEUR</translation>
+    </message>
+    <message>
+        <source>USER PASSWORD LENGTH ERROR</source>
+        <comment>261</comment>
+        <translation>ERREUR DE LONGUEUR DU MOT DE PASSE UTILISATEUR</translation>
+    </message>
+    <message>
+        <source>Community Name LENGTH ERROR (Read)</source>
+        <comment>262</comment>
+        <translation>Erreur de longueur du nom de communauté (lecture)</translation>
+    </message>
+    <message>
+        <source>Community Name LENGTH ERROR (Write)</source>
+        <comment>263</comment>
+        <translation>Erreur de longueur du nom de communauté (écriture)</translation>
+    </message>
+    <message>
+        <source>Trap IP Address LENGTH ERROR</source>
+        <comment>264</comment>
+        <translation>Erreur de longueur de l'adresse IP de trap</translation>
+    </message>
+    <message>
+        <source>TRAP IP ADDRESS FORMAT ERROR</source>
+        <comment>265</comment>
+        <translation>ERREUR DE FORMAT DE L'ADRESSE IP DE TRAP</translation>
+    </message>
+    <message>
+        <source>Trap Community Name LENGTH ERROR</source>
+        <comment>266</comment>
+        <translation>Erreur de longueur du nom de communauté de trap</translation>
+    </message>
+    <message>
         <source>Save</source>
         <comment>267</comment>
         <translation>Enregistrer</translation>

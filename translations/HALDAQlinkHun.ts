@@ -174,6 +174,96 @@
         <translation>A tanúsítvány feltöltése nem sikerült.</translation>
     </message>
     <message>
+        <source>PIN CODE LENGTH ERROR.</source>
+        <comment>249</comment>
+        <translation>HIBÁS PIN-KÓD-HOSSZ.</translation>
+    </message>
+    <message>
+        <source>SSID LENGTH ERROR</source>
+        <comment>250</comment>
+        <translation>HIBÁS SSID-HOSSZ</translation>
+    </message>
+    <message>
+        <source>EAP ID LENGTH ERROR</source>
+        <comment>251</comment>
+        <translation>HIBÁS EAP-AZONOSÍTÓ-HOSSZ</translation>
+    </message>
+    <message>
+        <source>EAP PASSWORD LENGTH ERROR</source>
+        <comment>252</comment>
+        <translation>HIBÁS EAP-JELSZÓHOSSZ</translation>
+    </message>
+    <message>
+        <source>PSK KEY LENGTH ERROR</source>
+        <comment>253</comment>
+        <translation>HIBÁS PSK-KULCSHOSSZ</translation>
+    </message>
+    <message>
+        <source>PSK KEY VALUE ERROR</source>
+        <comment>254</comment>
+        <translation>HIBÁS PSK-KULCSÉRTÉK</translation>
+    </message>
+    <message>
+        <source>WEP-64 KEY LENGTH ERROR</source>
+        <comment>255</comment>
+        <translation>HIBÁS WEP-64-KULCSHOSSZ</translation>
+    </message>
+    <message>
+        <source>WEP-64  KEY VALUE ERROR</source>
+        <comment>256</comment>
+        <translation>HIBÁS WEP-64-KULCSÉRTÉK</translation>
+    </message>
+    <message>
+        <source>WEP-128 KEY LENGTH ERROR</source>
+        <comment>257</comment>
+        <translation>HIBÁS WEP-128-KULCSHOSSZ</translation>
+    </message>
+    <message>
+        <source>WEP-128  KEY VALUE ERROR</source>
+        <comment>258</comment>
+        <translation>HIBÁS WEP-128-KULCSÉRTÉK</translation>
+    </message>
+    <message>
+        <source>SYSTEM NAME LENGTH ERROR</source>
+        <comment>259</comment>
+        <translation>HIBÁS RENDSZERNÉV-HOSSZ</translation>
+    </message>
+    <message>
+        <source>USER ID LENGTH ERROR</source>
+        <comment>260</comment>
+        <translation>HIBÁS FELHASZNÁLÓAZONOSÍTÓ-HOSSZ</translation>
+    </message>
+    <message>
+        <source>USER PASSWORD LENGTH ERROR</source>
+        <comment>261</comment>
+        <translation>HIBÁS FELHASZNÁLÓIJELSZÓ-HOSSZ</translation>
+    </message>
+    <message>
+        <source>Community Name LENGTH ERROR (Read)</source>
+        <comment>262</comment>
+        <translation>Hibás közösségnévhossz (olvasás)</translation>
+    </message>
+    <message>
+        <source>Community Name LENGTH ERROR (Write)</source>
+        <comment>263</comment>
+        <translation>Hibás közösségnévhossz (írás)</translation>
+    </message>
+    <message>
+        <source>Trap IP Address LENGTH ERROR</source>
+        <comment>264</comment>
+        <translation>Hibás trap IP-cím-hossz</translation>
+    </message>
+    <message>
+        <source>TRAP IP ADDRESS FORMAT ERROR</source>
+        <comment>265</comment>
+        <translation>HIBÁS TRAP IP-CÍM-FORMÁTUM</translation>
+    </message>
+    <message>
+        <source>Trap Community Name LENGTH ERROR</source>
+        <comment>266</comment>
+        <translation>Hibás trap közösségnévhossz</translation>
+    </message>
+    <message>
         <source>Save</source>
         <comment>267</comment>
         <translation>Mentés</translation>

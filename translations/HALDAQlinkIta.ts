@@ -174,6 +174,96 @@
         <translation>Impossibile caricare il certificato.</translation>
     </message>
     <message>
+        <source>PIN CODE LENGTH ERROR.</source>
+        <comment>249</comment>
+        <translation>ERRORE DI LUNGHEZZA DEL CODICE PIN.</translation>
+    </message>
+    <message>
+        <source>SSID LENGTH ERROR</source>
+        <comment>250</comment>
+        <translation>ERRORE DI LUNGHEZZA DELL'SSID</translation>
+    </message>
+    <message>
+        <source>EAP ID LENGTH ERROR</source>
+        <comment>251</comment>
+        <translation>ERRORE DI LUNGHEZZA DELL'ID EAP</translation>
+    </message>
+    <message>
+        <source>EAP PASSWORD LENGTH ERROR</source>
+        <comment>252</comment>
+        <translation>ERRORE DI LUNGHEZZA DELLA PASSWORD EAP</translation>
+    </message>
+    <message>
+        <source>PSK KEY LENGTH ERROR</source>
+        <comment>253</comment>
+        <translation>ERRORE DI LUNGHEZZA DELLA CHIAVE PSK</translation>
+    </message>
+    <message>
+        <source>PSK KEY VALUE ERROR</source>
+        <comment>254</comment>
+        <translation>ERRORE DI VALORE DELLA CHIAVE PSK</translation>
+    </message>
+    <message>
+        <source>WEP-64 KEY LENGTH ERROR</source>
+        <comment>255</comment>
+        <translation>ERRORE DI LUNGHEZZA DELLA CHIAVE WEP-64</translation>
+    </message>
+    <message>
+        <source>WEP-64  KEY VALUE ERROR</source>
+        <comment>256</comment>
+        <translation>ERRORE DI VALORE DELLA CHIAVE WEP-64</translation>
+    </message>
+    <message>
+        <source>WEP-128 KEY LENGTH ERROR</source>
+        <comment>257</comment>
+        <translation>ERRORE DI LUNGHEZZA DELLA CHIAVE WEP-128</translation>
+    </message>
+    <message>
+        <source>WEP-128  KEY VALUE ERROR</source>
+        <comment>258</comment>
+        <translation>ERRORE DI VALORE DELLA CHIAVE WEP-128</translation>
+    </message>
+    <message>
+        <source>SYSTEM NAME LENGTH ERROR</source>
+        <comment>259</comment>
+        <translation>ERRORE DI LUNGHEZZA DEL NOME DI SISTEMA</translation>
+    </message>
+    <message>
+        <source>USER ID LENGTH ERROR</source>
+        <comment>260</comment>
+        <translation>ERRORE DI LUNGHEZZA DELL'ID UTENTE</translation>
+    </message>
+    <message>
+        <source>USER PASSWORD LENGTH ERROR</source>
+        <comment>261</comment>
+        <translation>ERRORE DI LUNGHEZZA DELLA PASSWORD UTENTE</translation>
+    </message>
+    <message>
+        <source>Community Name LENGTH ERROR (Read)</source>
+        <comment>262</comment>
+        <translation>Errore di lunghezza del nome della community (lettura)</translation>
+    </message>
+    <message>
+        <source>Community Name LENGTH ERROR (Write)</source>
+        <comment>263</comment>
+        <translation>Errore di lunghezza del nome della community (scrittura)</translation>
+    </message>
+    <message>
+        <source>Trap IP Address LENGTH ERROR</source>
+        <comment>264</comment>
+        <translation>Errore di lunghezza dell'indirizzo IP del trap</translation>
+    </message>
+    <message>
+        <source>TRAP IP ADDRESS FORMAT ERROR</source>
+        <comment>265</comment>
+        <translation>ERRORE DI FORMATO DELL'INDIRIZZO IP DEL TRAP</translation>
+    </message>
+    <message>
+        <source>Trap Community Name LENGTH ERROR</source>
+        <comment>266</comment>
+        <translation>Errore di lunghezza del nome della community del trap</translation>
+    </message>
+    <message>
         <source>Save</source>
         <comment>267</comment>
         <translation>Salva</translation>

@@ -174,6 +174,96 @@
         <translation>Nie udało się przesłać certyfikatu.</translation>
     </message>
     <message>
+        <source>PIN CODE LENGTH ERROR.</source>
+        <comment>249</comment>
+        <translation>BŁĄD DŁUGOŚCI KODU PIN.</translation>
+    </message>
+    <message>
+        <source>SSID LENGTH ERROR</source>
+        <comment>250</comment>
+        <translation>BŁĄD DŁUGOŚCI SSID</translation>
+    </message>
+    <message>
+        <source>EAP ID LENGTH ERROR</source>
+        <comment>251</comment>
+        <translation>BŁĄD DŁUGOŚCI IDENTYFIKATORA EAP</translation>
+    </message>
+    <message>
+        <source>EAP PASSWORD LENGTH ERROR</source>
+        <comment>252</comment>
+        <translation>BŁĄD DŁUGOŚCI HASŁA EAP</translation>
+    </message>
+    <message>
+        <source>PSK KEY LENGTH ERROR</source>
+        <comment>253</comment>
+        <translation>BŁĄD DŁUGOŚCI KLUCZA PSK</translation>
+    </message>
+    <message>
+        <source>PSK KEY VALUE ERROR</source>
+        <comment>254</comment>
+        <translation>BŁĘDNA WARTOŚĆ KLUCZA PSK</translation>
+    </message>
+    <message>
+        <source>WEP-64 KEY LENGTH ERROR</source>
+        <comment>255</comment>
+        <translation>BŁĄD DŁUGOŚCI KLUCZA WEP-64</translation>
+    </message>
+    <message>
+        <source>WEP-64  KEY VALUE ERROR</source>
+        <comment>256</comment>
+        <translation>BŁĘDNA WARTOŚĆ KLUCZA WEP-64</translation>
+    </message>
+    <message>
+        <source>WEP-128 KEY LENGTH ERROR</source>
+        <comment>257</comment>
+        <translation>BŁĄD DŁUGOŚCI KLUCZA WEP-128</translation>
+    </message>
+    <message>
+        <source>WEP-128  KEY VALUE ERROR</source>
+        <comment>258</comment>
+        <translation>BŁĘDNA WARTOŚĆ KLUCZA WEP-128</translation>
+    </message>
+    <message>
+        <source>SYSTEM NAME LENGTH ERROR</source>
+        <comment>259</comment>
+        <translation>BŁĄD DŁUGOŚCI NAZWY SYSTEMU</translation>
+    </message>
+    <message>
+        <source>USER ID LENGTH ERROR</source>
+        <comment>260</comment>
+        <translation>BŁĄD DŁUGOŚCI IDENTYFIKATORA UŻYTKOWNIKA</translation>
+    </message>
+    <message>
+        <source>USER PASSWORD LENGTH ERROR</source>
+        <comment>261</comment>
+        <translation>BŁĄD DŁUGOŚCI HASŁA UŻYTKOWNIKA</translation>
+    </message>
+    <message>
+        <source>Community Name LENGTH ERROR (Read)</source>
+        <comment>262</comment>
+        <translation>Błąd długości nazwy społeczności (odczyt)</translation>
+    </message>
+    <message>
+        <source>Community Name LENGTH ERROR (Write)</source>
+        <comment>263</comment>
+        <translation>Błąd długości nazwy społeczności (zapis)</translation>
+    </message>
+    <message>
+        <source>Trap IP Address LENGTH ERROR</source>
+        <comment>264</comment>
+        <translation>Błąd długości adresu IP pułapek</translation>
+    </message>
+    <message>
+        <source>TRAP IP ADDRESS FORMAT ERROR</source>
+        <comment>265</comment>
+        <translation>BŁĄD FORMATU ADRESU IP PUŁAPEK</translation>
+    </message>
+    <message>
+        <source>Trap Community Name LENGTH ERROR</source>
+        <comment>266</comment>
+        <translation>Błąd długości nazwy społeczności pułapek</translation>
+    </message>
+    <message>
         <source>Save</source>
         <comment>267</comment>
         <translation>Zapisz</translation>

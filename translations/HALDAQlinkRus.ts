@@ -174,6 +174,96 @@
         <translation>Не удалось загрузить сертификат.</translation>
     </message>
     <message>
+        <source>PIN CODE LENGTH ERROR.</source>
+        <comment>249</comment>
+        <translation>ОШИБКА ДЛИНЫ PIN-КОДА.</translation>
+    </message>
+    <message>
+        <source>SSID LENGTH ERROR</source>
+        <comment>250</comment>
+        <translation>ОШИБКА ДЛИНЫ SSID</translation>
+    </message>
+    <message>
+        <source>EAP ID LENGTH ERROR</source>
+        <comment>251</comment>
+        <translation>ОШИБКА ДЛИНЫ ИДЕНТИФИКАТОРА EAP</translation>
+    </message>
+    <message>
+        <source>EAP PASSWORD LENGTH ERROR</source>
+        <comment>252</comment>
+        <translation>ОШИБКА ДЛИНЫ ПАРОЛЯ EAP</translation>
+    </message>
+    <message>
+        <source>PSK KEY LENGTH ERROR</source>
+        <comment>253</comment>
+        <translation>ОШИБКА ДЛИНЫ КЛЮЧА PSK</translation>
+    </message>
+    <message>
+        <source>PSK KEY VALUE ERROR</source>
+        <comment>254</comment>
+        <translation>НЕДОПУСТИМОЕ ЗНАЧЕНИЕ КЛЮЧА PSK</translation>
+    </message>
+    <message>
+        <source>WEP-64 KEY LENGTH ERROR</source>
+        <comment>255</comment>
+        <translation>ОШИБКА ДЛИНЫ КЛЮЧА WEP-64</translation>
+    </message>
+    <message>
+        <source>WEP-64  KEY VALUE ERROR</source>
+        <comment>256</comment>
+        <translation>НЕДОПУСТИМОЕ ЗНАЧЕНИЕ КЛЮЧА WEP-64</translation>
+    </message>
+    <message>
+        <source>WEP-128 KEY LENGTH ERROR</source>
+        <comment>257</comment>
+        <translation>ОШИБКА ДЛИНЫ КЛЮЧА WEP-128</translation>
+    </message>
+    <message>
+        <source>WEP-128  KEY VALUE ERROR</source>
+        <comment>258</comment>
+        <translation>НЕДОПУСТИМОЕ ЗНАЧЕНИЕ КЛЮЧА WEP-128</translation>
+    </message>
+    <message>
+        <source>SYSTEM NAME LENGTH ERROR</source>
+        <comment>259</comment>
+        <translation>ОШИБКА ДЛИНЫ ИМЕНИ СИСТЕМЫ</translation>
+    </message>
+    <message>
+        <source>USER ID LENGTH ERROR</source>
+        <comment>260</comment>
+        <translation>ОШИБКА ДЛИНЫ ИДЕНТИФИКАТОРА ПОЛЬЗОВАТЕЛЯ</translation>
+    </message>
+    <message>
+        <source>USER PASSWORD LENGTH ERROR</source>
+        <comment>261</comment>
+        <translation>ОШИБКА ДЛИНЫ ПАРОЛЯ ПОЛЬЗОВАТЕЛЯ</translation>
+    </message>
+    <message>
+        <source>Community Name LENGTH ERROR (Read)</source>
+        <comment>262</comment>
+        <translation>Ошибка длины имени сообщества (чтение)</translation>
+    </message>
+    <message>
+        <source>Community Name LENGTH ERROR (Write)</source>
+        <comment>263</comment>
+        <translation>Ошибка длины имени сообщества (запись)</translation>
+    </message>
+    <message>
+        <source>Trap IP Address LENGTH ERROR</source>
+        <comment>264</comment>
+        <translation>Ошибка длины IP-адреса для ловушек</translation>
+    </message>
+    <message>
+        <source>TRAP IP ADDRESS FORMAT ERROR</source>
+        <comment>265</comment>
+        <translation>ОШИБКА ФОРМАТА IP-АДРЕСА ДЛЯ ЛОВУШЕК</translation>
+    </message>
+    <message>
+        <source>Trap Community Name LENGTH ERROR</source>
+        <comment>266</comment>
+        <translation>Ошибка длины имени сообщества ловушек</translation>
+    </message>
+    <message>
         <source>Save</source>
         <comment>267</comment>
         <translation>Сохранить</translation>

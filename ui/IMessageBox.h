@@ -10,6 +10,8 @@ public:
     virtual void ShowError(const std::string& text) = 0;
     // A notice, with the information icon.
     virtual void ShowInformation(const std::string& text) = 0;
+    // A message without an icon, with an OK button; where a view has no such box, a failure box.
+    virtual void ShowPlain(const std::string& text) { ShowError(text); }
     // A question with Yes and No; true for Yes.
     virtual bool AskYesNo(const std::string& text) = 0;
 };

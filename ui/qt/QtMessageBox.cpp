@@ -25,6 +25,10 @@ void QtMessageBox::ShowInformation(const std::string& text) {
     Show(m_parent, QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
+void QtMessageBox::ShowPlain(const std::string& text) {
+    Show(m_parent, QMessageBox::NoIcon, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
 bool QtMessageBox::AskYesNo(const std::string& text) {
     return Show(m_parent, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No,
                 QMessageBox::Yes) == QMessageBox::Yes;
