@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
+
+class IDeviceRecords;
 
 // Exit statuses of the commands.
 namespace CliExit {
@@ -17,3 +20,15 @@ inline constexpr int SendFailed = 5; // the settings message could not be sent
 int RunSearchCommand(const std::vector<std::string>& args);
 // quorlink set-ip <MAC> (--dhcp | --ip A --subnet M --gateway G) [--port N] [--inactivity S] [--name TEXT]
 int RunSetIpCommand(const std::vector<std::string>& args);
+
+// What the device subcommands list devices from and print to.
+struct DeviceCommandContext {
+    IDeviceRecords& records;
+    std::FILE* out;
+    std::FILE* err;
+};
+// quorlink device <subcommand> [options]: list [--json]
+int RunDeviceCommand(const std::vector<std::string>& args);
+int RunDeviceCommand(const std::vector<std::string>& args, const DeviceCommandContext& context);
+// One line per device subcommand, for the usage texts.
+void PrintDeviceUsage(std::FILE* out);

@@ -9,16 +9,19 @@
 namespace {
 
 void PrintUsage(FILE* out) {
+    std::fprintf(
+        out, "Usage: quorlink <command> [options]\n"
+             "\n"
+             "Finds the label printers on the local network and changes their IP settings, and lists the\n"
+             "printers attached by USB and the serial ports.\n"
+             "\n"
+             "Commands:\n"
+             "  search [--json]      lists the printers that answer on every local interface\n"
+             "  set-ip <MAC> (--dhcp | --ip A --subnet M --gateway G)\n"
+             "         [--port N] [--inactivity S] [--name TEXT]\n"
+             "                       sends a printer found by a search new IP settings\n");
+    PrintDeviceUsage(out);
     std::fprintf(out,
-                 "Usage: quorlink <command> [options]\n"
-                 "\n"
-                 "Finds the label printers on the local network and changes their IP settings.\n"
-                 "\n"
-                 "Commands:\n"
-                 "  search [--json]      lists the printers that answer on every local interface\n"
-                 "  set-ip <MAC> (--dhcp | --ip A --subnet M --gateway G)\n"
-                 "         [--port N] [--inactivity S] [--name TEXT]\n"
-                 "                       sends a printer found by a search new IP settings\n"
                  "\n"
                  "Options:\n"
                  "  --help      show this text\n"
@@ -49,6 +52,8 @@ int main(int argc, char** argv) {
         return RunSearchCommand(args);
     if (command == "set-ip")
         return RunSetIpCommand(args);
+    if (command == "device")
+        return RunDeviceCommand(args);
     std::fprintf(stderr, "quorlink: unknown command '%s'\n", command.c_str());
     PrintUsage(stderr);
     return 1;

@@ -94,6 +94,46 @@
         <translation>配置 #2</translation>
     </message>
     <message>
+        <source>Device Connection</source>
+        <comment>146</comment>
+        <translation>设备连接</translation>
+    </message>
+    <message>
+        <source>No Available Ports</source>
+        <comment>147</comment>
+        <translation>没有可用的端口</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <comment>148</comment>
+        <translation>偶校验</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <comment>149</comment>
+        <translation>奇校验</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>150</comment>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <comment>151</comment>
+        <translation>硬件</translation>
+    </message>
+    <message>
+        <source>Xon/Xoff</source>
+        <comment>152</comment>
+        <translation>Xon/Xoff</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>153</comment>
+        <translation>无</translation>
+    </message>
+    <message>
         <source>Network Configuration</source>
         <comment>156</comment>
         <translation>网络配置</translation>
@@ -434,6 +474,57 @@
     <message>
         <source>Save</source>
         <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanAdvConnectDevice</name>
+    <message>
+        <source>Interface</source>
+        <translation>接口</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>SERIAL</source>
+        <translation>串口</translation>
+    </message>
+    <message>
+        <source>Port Settings</source>
+        <translation>端口设置</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>端口:</translation>
+    </message>
+    <message>
+        <source>Baud Rate:</source>
+        <translation>波特率:</translation>
+    </message>
+    <message>
+        <source>Data Bits:</source>
+        <translation>数据位:</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>奇偶校验:</translation>
+    </message>
+    <message>
+        <source>Stop Bits:</source>
+        <translation>停止位:</translation>
+    </message>
+    <message>
+        <source>Flow Control:</source>
+        <translation>流控制:</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>连接</translation>
     </message>
     <message>
         <source>Cancel</source>

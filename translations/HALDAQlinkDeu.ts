@@ -94,6 +94,46 @@
         <translation>Konfiguration Nr. 2</translation>
     </message>
     <message>
+        <source>Device Connection</source>
+        <comment>146</comment>
+        <translation>Geräteverbindung</translation>
+    </message>
+    <message>
+        <source>No Available Ports</source>
+        <comment>147</comment>
+        <translation>Keine verfügbaren Anschlüsse</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <comment>148</comment>
+        <translation>Gerade</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <comment>149</comment>
+        <translation>Ungerade</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>150</comment>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <comment>151</comment>
+        <translation>Hardware</translation>
+    </message>
+    <message>
+        <source>Xon/Xoff</source>
+        <comment>152</comment>
+        <translation>Xon/Xoff</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>153</comment>
+        <translation>Keine</translation>
+    </message>
+    <message>
         <source>Network Configuration</source>
         <comment>156</comment>
         <translation>Netzwerkkonfiguration</translation>
@@ -434,6 +474,57 @@
     <message>
         <source>Save</source>
         <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanAdvConnectDevice</name>
+    <message>
+        <source>Interface</source>
+        <translation>Schnittstelle</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>SERIAL</source>
+        <translation>SERIELL</translation>
+    </message>
+    <message>
+        <source>Port Settings</source>
+        <translation>Anschlusseinstellungen</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Anschluss:</translation>
+    </message>
+    <message>
+        <source>Baud Rate:</source>
+        <translation>Baudrate:</translation>
+    </message>
+    <message>
+        <source>Data Bits:</source>
+        <translation>Datenbits:</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>Parität:</translation>
+    </message>
+    <message>
+        <source>Stop Bits:</source>
+        <translation>Stoppbits:</translation>
+    </message>
+    <message>
+        <source>Flow Control:</source>
+        <translation>Flusssteuerung:</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
     </message>
     <message>
         <source>Cancel</source>

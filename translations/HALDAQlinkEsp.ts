@@ -94,6 +94,46 @@
         <translation>Configuración n.º 2</translation>
     </message>
     <message>
+        <source>Device Connection</source>
+        <comment>146</comment>
+        <translation>Conexión del dispositivo</translation>
+    </message>
+    <message>
+        <source>No Available Ports</source>
+        <comment>147</comment>
+        <translation>No hay puertos disponibles</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <comment>148</comment>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <comment>149</comment>
+        <translation>Impar</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>150</comment>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <comment>151</comment>
+        <translation>Hardware</translation>
+    </message>
+    <message>
+        <source>Xon/Xoff</source>
+        <comment>152</comment>
+        <translation>Xon/Xoff</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>153</comment>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
         <source>Network Configuration</source>
         <comment>156</comment>
         <translation>Configuración de red</translation>
@@ -434,6 +474,57 @@
     <message>
         <source>Save</source>
         <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanAdvConnectDevice</name>
+    <message>
+        <source>Interface</source>
+        <translation>Interfaz</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>SERIAL</source>
+        <translation>SERIE</translation>
+    </message>
+    <message>
+        <source>Port Settings</source>
+        <translation>Configuración del puerto</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Puerto:</translation>
+    </message>
+    <message>
+        <source>Baud Rate:</source>
+        <translation>Velocidad en baudios:</translation>
+    </message>
+    <message>
+        <source>Data Bits:</source>
+        <translation>Bits de datos:</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>Paridad:</translation>
+    </message>
+    <message>
+        <source>Stop Bits:</source>
+        <translation>Bits de parada:</translation>
+    </message>
+    <message>
+        <source>Flow Control:</source>
+        <translation>Control de flujo:</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Conectar</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -94,6 +94,46 @@
         <translation>Configuration n° 2</translation>
     </message>
     <message>
+        <source>Device Connection</source>
+        <comment>146</comment>
+        <translation>Connexion du périphérique</translation>
+    </message>
+    <message>
+        <source>No Available Ports</source>
+        <comment>147</comment>
+        <translation>Aucun port disponible</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <comment>148</comment>
+        <translation>Paire</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <comment>149</comment>
+        <translation>Impaire</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>150</comment>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <comment>151</comment>
+        <translation>Matériel</translation>
+    </message>
+    <message>
+        <source>Xon/Xoff</source>
+        <comment>152</comment>
+        <translation>Xon/Xoff</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>153</comment>
+        <translation>Aucun</translation>
+    </message>
+    <message>
         <source>Network Configuration</source>
         <comment>156</comment>
         <translation>Configuration réseau</translation>
@@ -434,6 +474,57 @@
     <message>
         <source>Save</source>
         <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanAdvConnectDevice</name>
+    <message>
+        <source>Interface</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>SERIAL</source>
+        <translation>SÉRIE</translation>
+    </message>
+    <message>
+        <source>Port Settings</source>
+        <translation>Paramètres du port</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port :</translation>
+    </message>
+    <message>
+        <source>Baud Rate:</source>
+        <translation>Débit en bauds :</translation>
+    </message>
+    <message>
+        <source>Data Bits:</source>
+        <translation>Bits de données :</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>Parité :</translation>
+    </message>
+    <message>
+        <source>Stop Bits:</source>
+        <translation>Bits d'arrêt :</translation>
+    </message>
+    <message>
+        <source>Flow Control:</source>
+        <translation>Contrôle de flux :</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connecter</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -94,6 +94,46 @@
         <translation>2. konfiguráció</translation>
     </message>
     <message>
+        <source>Device Connection</source>
+        <comment>146</comment>
+        <translation>Eszközkapcsolat</translation>
+    </message>
+    <message>
+        <source>No Available Ports</source>
+        <comment>147</comment>
+        <translation>Nincs elérhető port</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <comment>148</comment>
+        <translation>Páros</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <comment>149</comment>
+        <translation>Páratlan</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>150</comment>
+        <translation>Nincs</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <comment>151</comment>
+        <translation>Hardveres</translation>
+    </message>
+    <message>
+        <source>Xon/Xoff</source>
+        <comment>152</comment>
+        <translation>Xon/Xoff</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>153</comment>
+        <translation>Nincs</translation>
+    </message>
+    <message>
         <source>Network Configuration</source>
         <comment>156</comment>
         <translation>Hálózati konfiguráció</translation>
@@ -434,6 +474,57 @@
     <message>
         <source>Save</source>
         <translation>Mentés</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanAdvConnectDevice</name>
+    <message>
+        <source>Interface</source>
+        <translation>Csatoló</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>SERIAL</source>
+        <translation>SOROS</translation>
+    </message>
+    <message>
+        <source>Port Settings</source>
+        <translation>Port beállításai</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Baud Rate:</source>
+        <translation>Átviteli sebesség:</translation>
+    </message>
+    <message>
+        <source>Data Bits:</source>
+        <translation>Adatbitek:</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>Paritás:</translation>
+    </message>
+    <message>
+        <source>Stop Bits:</source>
+        <translation>Stopbitek:</translation>
+    </message>
+    <message>
+        <source>Flow Control:</source>
+        <translation>Forgalomvezérlés:</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Csatlakozás</translation>
     </message>
     <message>
         <source>Cancel</source>

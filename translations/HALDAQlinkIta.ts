@@ -94,6 +94,46 @@
         <translation>Configurazione n. 2</translation>
     </message>
     <message>
+        <source>Device Connection</source>
+        <comment>146</comment>
+        <translation>Connessione dispositivo</translation>
+    </message>
+    <message>
+        <source>No Available Ports</source>
+        <comment>147</comment>
+        <translation>Nessuna porta disponibile</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <comment>148</comment>
+        <translation>Pari</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <comment>149</comment>
+        <translation>Dispari</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>150</comment>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <comment>151</comment>
+        <translation>Hardware</translation>
+    </message>
+    <message>
+        <source>Xon/Xoff</source>
+        <comment>152</comment>
+        <translation>Xon/Xoff</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>153</comment>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
         <source>Network Configuration</source>
         <comment>156</comment>
         <translation>Configurazione di rete</translation>
@@ -434,6 +474,57 @@
     <message>
         <source>Save</source>
         <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanAdvConnectDevice</name>
+    <message>
+        <source>Interface</source>
+        <translation>Interfaccia</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>SERIAL</source>
+        <translation>SERIALE</translation>
+    </message>
+    <message>
+        <source>Port Settings</source>
+        <translation>Impostazioni porta</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Porta:</translation>
+    </message>
+    <message>
+        <source>Baud Rate:</source>
+        <translation>Velocità in baud:</translation>
+    </message>
+    <message>
+        <source>Data Bits:</source>
+        <translation>Bit di dati:</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>Parità:</translation>
+    </message>
+    <message>
+        <source>Stop Bits:</source>
+        <translation>Bit di stop:</translation>
+    </message>
+    <message>
+        <source>Flow Control:</source>
+        <translation>Controllo di flusso:</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connetti</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -94,6 +94,46 @@
         <translation>設定 2</translation>
     </message>
     <message>
+        <source>Device Connection</source>
+        <comment>146</comment>
+        <translation>デバイス接続</translation>
+    </message>
+    <message>
+        <source>No Available Ports</source>
+        <comment>147</comment>
+        <translation>使用可能なポートがありません</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <comment>148</comment>
+        <translation>偶数</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <comment>149</comment>
+        <translation>奇数</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>150</comment>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <comment>151</comment>
+        <translation>ハードウェア</translation>
+    </message>
+    <message>
+        <source>Xon/Xoff</source>
+        <comment>152</comment>
+        <translation>Xon/Xoff</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>153</comment>
+        <translation>なし</translation>
+    </message>
+    <message>
         <source>Network Configuration</source>
         <comment>156</comment>
         <translation>ネットワーク設定</translation>
@@ -434,6 +474,57 @@
     <message>
         <source>Save</source>
         <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanAdvConnectDevice</name>
+    <message>
+        <source>Interface</source>
+        <translation>インターフェイス</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>SERIAL</source>
+        <translation>シリアル</translation>
+    </message>
+    <message>
+        <source>Port Settings</source>
+        <translation>ポート設定</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>ポート:</translation>
+    </message>
+    <message>
+        <source>Baud Rate:</source>
+        <translation>ボーレート:</translation>
+    </message>
+    <message>
+        <source>Data Bits:</source>
+        <translation>データ ビット:</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>パリティ:</translation>
+    </message>
+    <message>
+        <source>Stop Bits:</source>
+        <translation>ストップ ビット:</translation>
+    </message>
+    <message>
+        <source>Flow Control:</source>
+        <translation>フロー制御:</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>接続</translation>
     </message>
     <message>
         <source>Cancel</source>

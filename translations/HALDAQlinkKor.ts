@@ -94,6 +94,46 @@
         <translation>구성 #2</translation>
     </message>
     <message>
+        <source>Device Connection</source>
+        <comment>146</comment>
+        <translation>장치 연결</translation>
+    </message>
+    <message>
+        <source>No Available Ports</source>
+        <comment>147</comment>
+        <translation>사용 가능한 포트 없음</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <comment>148</comment>
+        <translation>짝수</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <comment>149</comment>
+        <translation>홀수</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>150</comment>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <comment>151</comment>
+        <translation>하드웨어</translation>
+    </message>
+    <message>
+        <source>Xon/Xoff</source>
+        <comment>152</comment>
+        <translation>Xon/Xoff</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>153</comment>
+        <translation>없음</translation>
+    </message>
+    <message>
         <source>Network Configuration</source>
         <comment>156</comment>
         <translation>네트워크 구성</translation>
@@ -434,6 +474,57 @@
     <message>
         <source>Save</source>
         <translation>저장</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanAdvConnectDevice</name>
+    <message>
+        <source>Interface</source>
+        <translation>인터페이스</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>SERIAL</source>
+        <translation>직렬</translation>
+    </message>
+    <message>
+        <source>Port Settings</source>
+        <translation>포트 설정</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>포트:</translation>
+    </message>
+    <message>
+        <source>Baud Rate:</source>
+        <translation>전송 속도:</translation>
+    </message>
+    <message>
+        <source>Data Bits:</source>
+        <translation>데이터 비트:</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>패리티:</translation>
+    </message>
+    <message>
+        <source>Stop Bits:</source>
+        <translation>정지 비트:</translation>
+    </message>
+    <message>
+        <source>Flow Control:</source>
+        <translation>흐름 제어:</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>연결</translation>
     </message>
     <message>
         <source>Cancel</source>

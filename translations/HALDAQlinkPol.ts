@@ -94,6 +94,46 @@
         <translation>Konfiguracja nr 2</translation>
     </message>
     <message>
+        <source>Device Connection</source>
+        <comment>146</comment>
+        <translation>Połączenie z urządzeniem</translation>
+    </message>
+    <message>
+        <source>No Available Ports</source>
+        <comment>147</comment>
+        <translation>Brak dostępnych portów</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <comment>148</comment>
+        <translation>Parzysta</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <comment>149</comment>
+        <translation>Nieparzysta</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>150</comment>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <comment>151</comment>
+        <translation>Sprzętowe</translation>
+    </message>
+    <message>
+        <source>Xon/Xoff</source>
+        <comment>152</comment>
+        <translation>Xon/Xoff</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>153</comment>
+        <translation>Brak</translation>
+    </message>
+    <message>
         <source>Network Configuration</source>
         <comment>156</comment>
         <translation>Konfiguracja sieci</translation>
@@ -434,6 +474,57 @@
     <message>
         <source>Save</source>
         <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanAdvConnectDevice</name>
+    <message>
+        <source>Interface</source>
+        <translation>Interfejs</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>SERIAL</source>
+        <translation>SZEREGOWY</translation>
+    </message>
+    <message>
+        <source>Port Settings</source>
+        <translation>Ustawienia portu</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Baud Rate:</source>
+        <translation>Szybkość transmisji:</translation>
+    </message>
+    <message>
+        <source>Data Bits:</source>
+        <translation>Bity danych:</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>Parzystość:</translation>
+    </message>
+    <message>
+        <source>Stop Bits:</source>
+        <translation>Bity stopu:</translation>
+    </message>
+    <message>
+        <source>Flow Control:</source>
+        <translation>Sterowanie przepływem:</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Połącz</translation>
     </message>
     <message>
         <source>Cancel</source>

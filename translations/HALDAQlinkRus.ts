@@ -94,6 +94,46 @@
         <translation>Конфигурация № 2</translation>
     </message>
     <message>
+        <source>Device Connection</source>
+        <comment>146</comment>
+        <translation>Подключение устройства</translation>
+    </message>
+    <message>
+        <source>No Available Ports</source>
+        <comment>147</comment>
+        <translation>Нет доступных портов</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <comment>148</comment>
+        <translation>Чётная</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <comment>149</comment>
+        <translation>Нечётная</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>150</comment>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <comment>151</comment>
+        <translation>Аппаратное</translation>
+    </message>
+    <message>
+        <source>Xon/Xoff</source>
+        <comment>152</comment>
+        <translation>Xon/Xoff</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>153</comment>
+        <translation>Нет</translation>
+    </message>
+    <message>
         <source>Network Configuration</source>
         <comment>156</comment>
         <translation>Настройка сети</translation>
@@ -434,6 +474,57 @@
     <message>
         <source>Save</source>
         <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanAdvConnectDevice</name>
+    <message>
+        <source>Interface</source>
+        <translation>Интерфейс</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>SERIAL</source>
+        <translation>ПОСЛЕДОВАТЕЛЬНЫЙ</translation>
+    </message>
+    <message>
+        <source>Port Settings</source>
+        <translation>Параметры порта</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Порт:</translation>
+    </message>
+    <message>
+        <source>Baud Rate:</source>
+        <translation>Скорость (бод):</translation>
+    </message>
+    <message>
+        <source>Data Bits:</source>
+        <translation>Биты данных:</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>Чётность:</translation>
+    </message>
+    <message>
+        <source>Stop Bits:</source>
+        <translation>Стоповые биты:</translation>
+    </message>
+    <message>
+        <source>Flow Control:</source>
+        <translation>Управление потоком:</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Подключить</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -94,6 +94,46 @@
         <translation>組態 #2</translation>
     </message>
     <message>
+        <source>Device Connection</source>
+        <comment>146</comment>
+        <translation>裝置連線</translation>
+    </message>
+    <message>
+        <source>No Available Ports</source>
+        <comment>147</comment>
+        <translation>沒有可用的連接埠</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <comment>148</comment>
+        <translation>偶同位</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <comment>149</comment>
+        <translation>奇同位</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>150</comment>
+        <translation>無</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <comment>151</comment>
+        <translation>硬體</translation>
+    </message>
+    <message>
+        <source>Xon/Xoff</source>
+        <comment>152</comment>
+        <translation>Xon/Xoff</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>153</comment>
+        <translation>無</translation>
+    </message>
+    <message>
         <source>Network Configuration</source>
         <comment>156</comment>
         <translation>網路組態</translation>
@@ -434,6 +474,57 @@
     <message>
         <source>Save</source>
         <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanAdvConnectDevice</name>
+    <message>
+        <source>Interface</source>
+        <translation>介面</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>SERIAL</source>
+        <translation>序列</translation>
+    </message>
+    <message>
+        <source>Port Settings</source>
+        <translation>連接埠設定</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>連接埠:</translation>
+    </message>
+    <message>
+        <source>Baud Rate:</source>
+        <translation>鮑率:</translation>
+    </message>
+    <message>
+        <source>Data Bits:</source>
+        <translation>資料位元:</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>同位檢查:</translation>
+    </message>
+    <message>
+        <source>Stop Bits:</source>
+        <translation>停止位元:</translation>
+    </message>
+    <message>
+        <source>Flow Control:</source>
+        <translation>流量控制:</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>連線</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -36,4 +36,10 @@ inline Point CentredAboveMainWindow(Point clientTopLeft, Size clientSize, Size d
             clientTopLeft.y + (clientSize.height - dialogSize.height) / 2 - kAboveCentre};
 }
 
+// Where a dialog of dialogSize goes to lie centred over that client area.
+inline Point CentredOverMainWindow(Point clientTopLeft, Size clientSize, Size dialogSize) {
+    return {clientTopLeft.x + (clientSize.width - dialogSize.width) / 2,
+            clientTopLeft.y + (clientSize.height - dialogSize.height) / 2};
+}
+
 } // namespace DialogGeometry

@@ -6,8 +6,10 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 
 // A pseudo-terminal: the port under test opens slavePath; the test plays the printer on the master side.
@@ -55,6 +57,25 @@ public:
             got.append(buffer, static_cast<size_t>(n));
         }
         return got;
+    }
+
+    // The printer's side of one exchange, on a thread of its own: waits (up to 2 s) for a request that ends
+    // with end, then answers with the pieces, pausing pauseMs between them. Join the thread before the pair
+    // goes; the request it saw is in request.
+    std::thread AnswerOnce(char end, std::vector<std::string> pieces, std::string& request,
+                           int pauseMs = 5) const {
+        return std::thread([this, end, pieces = std::move(pieces), &request, pauseMs] {
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+            while (request.empty() || request.back() != end) {
+                if (std::chrono::steady_clock::now() > deadline)
+                    return;
+                request += Receive(20);
+            }
+            for (const std::string& piece : pieces) {
+                Send(piece);
+                std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
+            }
+        });
     }
 
 private:

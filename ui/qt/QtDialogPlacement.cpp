@@ -28,4 +28,15 @@ void PlaceAboveMainWindowCentre(QWidget& dialog, const QWidget* mainWindow) {
     dialog.move(place.x, place.y);
 }
 
+void PlaceOverMainWindowCentre(QWidget& dialog, const QWidget* mainWindow) {
+    if (!mainWindow)
+        return;
+    const QWidget* window = mainWindow->window();
+    const QPoint clientTopLeft = window->mapToGlobal(QPoint(0, 0));
+    const auto place = DialogGeometry::CentredOverMainWindow({clientTopLeft.x(), clientTopLeft.y()},
+                                                             {window->width(), window->height()},
+                                                             {dialog.width(), dialog.height()});
+    dialog.move(place.x, place.y);
+}
+
 } // namespace QtDialogPlacement

@@ -15,5 +15,7 @@ QSize DialogUnitsToPixels(const QWidget& widget, int width, int height);
 // Moves dialog, keeping its size, centred horizontally over the client area of mainWindow's window and 50
 // pixels above its vertical centre (screen coordinates). Nothing without a main window.
 void PlaceAboveMainWindowCentre(QWidget& dialog, const QWidget* mainWindow);
+// The same, centred over the client area.
+void PlaceOverMainWindowCentre(QWidget& dialog, const QWidget* mainWindow);
 
 } // namespace QtDialogPlacement

@@ -1,0 +1,68 @@
+#include "cli/CliCommands.h"
+#include "cli/DeviceOutput.h"
+#include "devport/UdevDeviceRecords.h"
+
+#include <cstring>
+
+namespace {
+
+// quorlink device list [--json]
+int RunDeviceList(const std::vector<std::string>& args, const DeviceCommandContext& context) {
+    bool json = false;
+    for (const std::string& arg : args) {
+        if (arg == "--json") {
+            json = true;
+        } else {
+            std::fprintf(context.err, "quorlink device list: unknown option '%s'\n", arg.c_str());
+            return CliExit::Usage;
+        }
+    }
+    const DeviceListing listing = ListDevices(context.records);
+    if (json)
+        std::fprintf(
+            context.out, "%s\n",
+            DevicesAsJson(listing).dump(2, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
+    else
+        PrintDeviceTable(listing, context.out);
+    return CliExit::Ok;
+}
+
+struct DeviceSubcommand {
+    const char* name;
+    const char* usage; // the arguments after the name
+    const char* summary;
+    int (*run)(const std::vector<std::string>& args, const DeviceCommandContext& context);
+};
+
+// Every `quorlink device` subcommand; a new one is a row here.
+const DeviceSubcommand kSubcommands[] = {
+    {"list", "[--json]", "lists the attached USB printers and the serial ports", RunDeviceList},
+};
+
+} // namespace
+
+void PrintDeviceUsage(std::FILE* out) {
+    for (const DeviceSubcommand& sub : kSubcommands) {
+        const std::string line = std::string("device ") + sub.name + " " + sub.usage;
+        std::fprintf(out, "  %-20s %s\n", line.c_str(), sub.summary);
+    }
+}
+
+int RunDeviceCommand(const std::vector<std::string>& args, const DeviceCommandContext& context) {
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        std::FILE* out = args.empty() ? context.err : context.out;
+        std::fprintf(out, "Usage: quorlink device <subcommand> [options]\n\nSubcommands:\n");
+        PrintDeviceUsage(out);
+        return args.empty() ? CliExit::Usage : CliExit::Ok;
+    }
+    for (const DeviceSubcommand& sub : kSubcommands)
+        if (args[0] == sub.name)
+            return sub.run(std::vector<std::string>(args.begin() + 1, args.end()), context);
+    std::fprintf(context.err, "quorlink device: unknown subcommand '%s'\n", args[0].c_str());
+    PrintDeviceUsage(context.err);
+    return CliExit::Usage;
+}
+
+int RunDeviceCommand(const std::vector<std::string>& args) {
+    return RunDeviceCommand(args, DeviceCommandContext{UdevDeviceRecords::Process(), stdout, stderr});
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "ui/CVRXPageWLanAdvConnectDevice.h"
+
+#include <QBasicTimer>
+#include <QDialog>
+
+class CaptionBar;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+// The connection dialog on screen: a small modal window with the program's caption bar, the choice of USB
+// or serial, the Port list and the five serial lists, Connect and Cancel. It shows what
+// CVRXPageWLanAdvConnectDevice's controls hold and forwards the user's choices, the keys and its 5 s timer
+// to it; Enter presses Connect, Escape cancels.
+//
+// exec() returns the dialog's result: 1 connected, 2 the port cannot be opened, 3 cancelled.
+class CVRXPageWLanAdvConnectDeviceDlg : public QDialog {
+    Q_OBJECT
+public:
+    // mainWindow: a widget of the main window, over whose window the dialog is centred; may be none.
+    CVRXPageWLanAdvConnectDeviceDlg(CVRXPageWLanAdvConnectDevice& model, QWidget* mainWindow = nullptr);
+    ~CVRXPageWLanAdvConnectDeviceDlg() override;
+
+    int exec() override;
+    bool IsTimerActive() const { return m_timer.isActive(); }
+
+public slots:
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Refresh();
+    // Enter and Escape, wherever the focus is; true when the key was one of them.
+    bool HandleKey(int key);
+
+    CVRXPageWLanAdvConnectDevice& m_model;
+    QWidget* m_mainWindow;
+    CaptionBar* m_caption = nullptr;
+    QRadioButton* m_radioUsb = nullptr;
+    QRadioButton* m_radioSerial = nullptr;
+    QComboBox* m_port = nullptr;
+    QComboBox* m_baudRate = nullptr;
+    QComboBox* m_dataBits = nullptr;
+    QComboBox* m_parity = nullptr;
+    QComboBox* m_stopBits = nullptr;
+    QComboBox* m_flowControl = nullptr;
+    QList<QWidget*> m_serialWidgets; // the five lists and their labels
+    QPushButton* m_connect = nullptr;
+    QPushButton* m_cancel = nullptr;
+    QBasicTimer m_timer;
+    bool m_bDone = false;
+};
