@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -19,83 +20,24 @@ std::string SystemMessage(int error) {
 
 } // namespace
 
-std::vector<std::uint8_t> CreateConfigurationData(const WLAN_ADVANCED_CONFIG_INFO& info, bool bWifiDirect,
-                                                  bool bRfModeSelection, bool bForSending,
-                                                  std::uint8_t modeLetter) {
-    WriteLog("CreateConfigurationData : START");
-    if (bWifiDirect && !bRfModeSelection)
-        WriteLog("CreateConfigurationData : Dual-band is not supported.");
-    const auto variant = DeviceRecords::VariantForFlags(bWifiDirect, bRfModeSelection);
-    std::vector<std::uint8_t> frame =
-        DeviceRecords::ConfigurationFrame(info, variant, bForSending, modeLetter);
-    if (frame.size() > DeviceFrame::kConfigBufferSize) {
-        WriteLog("CreateConfigurationData : the frame of %d bytes does not fit its buffer",
-                 static_cast<int>(frame.size()));
-        frame.clear();
-    }
-    WriteLog("CreateConfigurationData : %s frame of %d bytes", bForSending ? "IF__SET" : "IF__CUR",
-             static_cast<int>(frame.size()));
-    WriteLog("CreateConfigurationData : END");
-    return frame;
-}
-
-ParsedConfiguration ParseConfigurationFrame(const std::uint8_t* frame, std::size_t N) {
-    ParsedConfiguration parsed;
-    if (!frame || N > DeviceFrame::kConfigBufferSize) {
-        parsed.check = frame ? ConfigFrameCheck::TooLarge : ConfigFrameCheck::TooSmall;
-        return parsed;
-    }
-    const auto variant = DeviceRecords::VariantForFrameLength(N);
-    if (!variant) {
-        parsed.check = ConfigFrameCheck::TooSmall;
-        return parsed;
-    }
-    parsed.variant = *variant;
-    const std::vector<std::uint8_t> message = DeviceFrame::HexDecode(frame, N);
-    if (message.empty() || DeviceFrame::Checksum16(message.data(), message.size()) != 0) {
-        parsed.check = ConfigFrameCheck::ChecksumFailed;
-        return parsed;
-    }
-    if (!DeviceFrame::StartsWith(message.data(), message.size(), DeviceFrame::kIfCur)) {
-        parsed.check = ConfigFrameCheck::NotCurInfo;
-        return parsed;
-    }
-    const std::size_t header = DeviceFrame::kIfCur.size();
-    if (!DeviceRecords::PayloadToRecord(message.data() + header, message.size() - header, parsed.variant,
-                                        parsed.record)) {
-        parsed.check = ConfigFrameCheck::TooSmall;
-        return parsed;
-    }
-    parsed.check = ConfigFrameCheck::Ok;
-    return parsed;
-}
-
-const char* DescribeConfigFrameCheck(ConfigFrameCheck check) {
-    switch (check) {
-    case ConfigFrameCheck::Ok:
-        return "OK";
-    case ConfigFrameCheck::TooSmall:
-        return "data validation failed";
-    case ConfigFrameCheck::TooLarge:
-        return "data validation failed (larger than 2048 bytes)";
-    case ConfigFrameCheck::ChecksumFailed:
-        return "checksum failed.";
-    case ConfigFrameCheck::NotCurInfo:
-        return "NOT CFG_MESSAGE_CURINFO";
-    }
-    return "";
-}
-
 std::size_t CConfigurationFile::ReadWiFiConfigurationDataFromFile(const std::string& path,
                                                                   std::vector<std::uint8_t>& data) {
     WriteLog("ReadWiFiConfigurationDataFromFile : START");
     WriteLog("ReadWiFiConfigurationDataFromFile : %s", path.c_str());
     data.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking on a pipe or device that was picked by mistake: only a regular file is read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         const int error = errno;
         WriteLog("ReadWiFiConfigurationDataFromFile : the file cannot be opened (%d)", error);
         m_messages.ShowError(SystemMessage(error));
+        WriteLog("ReadWiFiConfigurationDataFromFile : END");
+        return 0;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        WriteLog("ReadWiFiConfigurationDataFromFile : failed to read data.");
         WriteLog("ReadWiFiConfigurationDataFromFile : END");
         return 0;
     }
@@ -158,11 +100,14 @@ bool CConfigurationFile::WriteWiFiConfigurationDataToFile(const std::string& pat
     return true;
 }
 
-bool CConfigurationFile::SaveConfigurationToFile(const std::string& path,
-                                                 const WLAN_ADVANCED_CONFIG_INFO& info, bool bWifiDirect,
-                                                 bool bRfModeSelection) {
-    // The file image carries 'M' whatever the mode letter; the letter is only used for sending.
-    const auto frame =
-        CreateConfigurationData(info, bWifiDirect, bRfModeSelection, false, DeviceFrame::kModeReply);
-    return WriteWiFiConfigurationDataToFile(path, frame);
+bool CConfigurationFile::SaveAsFile(DeviceConfigExchange& exchange, const std::string& path) {
+    WriteLog("OnBnClickedSaveAsFileBtn : START");
+    if (!exchange.SaveNewConfiguration(true)) {
+        WriteLog("OnBnClickedSaveAsFileBtn : SaveNewConfiguration failed.");
+        WriteLog("OnBnClickedSaveAsFileBtn : END");
+        return false;
+    }
+    const bool saved = WriteWiFiConfigurationDataToFile(path, exchange.CreateConfigurationData(false));
+    WriteLog("OnBnClickedSaveAsFileBtn : END");
+    return saved;
 }

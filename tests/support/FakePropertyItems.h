@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/StringTable.h"
+#include "devcfg/IConfigurationGrid.h"
 #include "devcfg/IPropertyItems.h"
 
 #include <memory>
@@ -8,7 +9,7 @@
 #include <vector>
 
 // The two grids of the advanced settings page for tests: items in the order they were added, the working
-// record, and the string table as the text table.
+// record (its own, or the one of a state it is pointed at), and the string table as the text table.
 class FakePropertyItem : public IPropertyItem {
 public:
     FakePropertyItem(std::uint32_t id, std::string value, bool visible, bool enabled)
@@ -27,9 +28,10 @@ public:
     bool enabled;
 };
 
-class FakePropertyItems : public IPropertyItems {
+class FakePropertyItems : public IPropertyItems, public IConfigurationGrid {
 public:
     FakePropertyItems() : record{} {}
+    explicit FakePropertyItems(WLAN_ADVANCED_CONFIG_INFO& working) : record{}, m_working(&working) {}
 
     // Adds an item at the end of grid (1 or 2).
     FakePropertyItem& Add(int grid, std::uint32_t id, std::string value, bool visible = true,
@@ -55,12 +57,23 @@ public:
                 return item;
         return nullptr;
     }
-    WLAN_ADVANCED_CONFIG_INFO& ConfigurationInfo() override { return record; }
+    WLAN_ADVANCED_CONFIG_INFO& ConfigurationInfo() override { return m_working ? *m_working : record; }
     std::string Text(int id) const override { return LoadString(id); }
 
+    std::vector<int> VisibleItemIdentifiers(int nGrid) override {
+        std::vector<int> ids;
+        for (auto* item : Items(nGrid))
+            if (item->IsVisible())
+                ids.push_back(static_cast<int>(item->Id()));
+        return ids;
+    }
+    void RebuildGroups() override { ++rebuilds; }
+
     WLAN_ADVANCED_CONFIG_INFO record;
+    int rebuilds = 0;
 
 private:
     std::vector<std::unique_ptr<FakePropertyItem>> m_grid1;
     std::vector<std::unique_ptr<FakePropertyItem>> m_grid2;
+    WLAN_ADVANCED_CONFIG_INFO* m_working = nullptr;
 };
