@@ -52,7 +52,10 @@ const DeviceSubcommand kSubcommands[] = {
 void PrintDeviceUsage(std::FILE* out) {
     for (const DeviceSubcommand& sub : kSubcommands) {
         const std::string line = std::string("device ") + sub.name + " " + sub.usage;
-        std::fprintf(out, "  %-20s %s\n", line.c_str(), sub.summary);
+        if (line.size() <= 20) // a long one gets its summary on a line of its own
+            std::fprintf(out, "  %-20s %s\n", line.c_str(), sub.summary);
+        else
+            std::fprintf(out, "  %s\n  %-20s %s\n", line.c_str(), "", sub.summary);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "app/StringTable.h"
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
+#include "cli/CliConfigurationFile.h"
 #include "cli/CliMessageBox.h"
 #include "cli/DeviceConfigOutput.h"
 #include "devcfg/CConfigurationFile.h"
@@ -106,10 +107,14 @@ public:
             return DeviceExit::Usage;
         }
         const DevicePorts ports = DevicePorts::Process();
+        struct stat info {};
+        // A bare tty name ("ttyUSB0") is taken as the device under /dev.
+        if (options.port.find('/') == std::string::npos && options.port.rfind("tty", 0) == 0 &&
+            ::stat(("/dev/" + options.port).c_str(), &info) == 0 && S_ISCHR(info.st_mode))
+            options.port = "/dev/" + options.port;
         options.serial = options.port.find('/') != std::string::npos;
         options.dop.strPort = options.port;
         options.dop.dwInterfaceType = options.serial ? VRX_DEVICE_INTERFACE_SERIAL : VRX_DEVICE_INTERFACE_USB;
-        struct stat info {};
         if (options.serial && ::stat(options.port.c_str(), &info) != 0) {
             Fail(options.port + ": no such port");
             return DeviceExit::NoPort;
@@ -242,9 +247,7 @@ int ReadCommand(const std::vector<std::string>& args) {
     const DeviceRecords::ConfigVariant variant = s.Variant();
     if (!p.save.empty()) {
         // Save as a file, as the settings page does it: the record as read, in the variant read.
-        session.Exchange().SaveNewConfiguration(true);
-        if (!session.Files().WriteWiFiConfigurationDataToFile(
-                p.save, session.Exchange().CreateConfigurationData(false)))
+        if (!session.Files().SaveAsFile(session.Exchange(), p.save))
             return DeviceExit::Usage;
     }
     if (p.json) {
@@ -295,17 +298,9 @@ int WriteCommand(const std::vector<std::string>& args) {
     const std::string& path = p.operands[0];
     // The file is checked before anything goes on the line.
     DeviceSession session(command);
-    std::vector<std::uint8_t> data;
-    const std::size_t length = session.Files().ReadWiFiConfigurationDataFromFile(path, data);
-    const ParsedConfiguration file =
-        length ? ParseConfigurationFrame(data.data(), length) : ParsedConfiguration{};
-    if (!length || !file.Ok()) {
-        if (length)
-            session.Fail(path + ": not a configuration file (" + DescribeConfigFrameCheck(file.check) + ")");
-        else if (!session.Messages().ErrorShown())
-            session.Fail(path + ": cannot be read or is larger than a configuration file");
+    const CliConfigurationFile file = CliConfigurationFile::Load(path, session.Messages());
+    if (!file.ok)
         return DeviceExit::Usage;
-    }
     if (const int status = session.Connect(p.port); status >= 0)
         return status;
     // The printer's own variant first, then the record from the file as File Open reads it.

@@ -1,7 +1,7 @@
 #include "cli/CliCommands.h"
+#include "cli/CliConfigurationFile.h"
 #include "cli/CliMessageBox.h"
 #include "cli/DeviceConfigOutput.h"
-#include "devcfg/CConfigurationFile.h"
 
 #include <cstdio>
 
@@ -10,29 +10,16 @@ namespace {
 struct LoadedFile {
     bool ok = false;
     std::size_t length = 0;
-    ParsedConfiguration parsed;
+    CliConfigurationFile parsed;
 };
 
 // Reads and checks a configuration file as a File Open does; a failure is reported on stderr.
 LoadedFile Load(const std::string& path, const char* command) {
     CliMessageBox messages(command);
-    CConfigurationFile file(messages);
-    std::vector<std::uint8_t> data;
     LoadedFile loaded;
-    loaded.length = file.ReadWiFiConfigurationDataFromFile(path, data);
-    if (loaded.length == 0) {
-        if (!messages.ErrorShown())
-            std::fprintf(stderr, "%s: %s: cannot be read or is larger than a configuration file\n", command,
-                         path.c_str());
-        return loaded;
-    }
-    loaded.parsed = ParseConfigurationFrame(data.data(), loaded.length);
-    if (!loaded.parsed.Ok()) {
-        std::fprintf(stderr, "%s: %s: not a configuration file (%s)\n", command, path.c_str(),
-                     DescribeConfigFrameCheck(loaded.parsed.check));
-        return loaded;
-    }
-    loaded.ok = true;
+    loaded.parsed = CliConfigurationFile::Load(path, messages);
+    loaded.ok = loaded.parsed.ok;
+    loaded.length = loaded.parsed.length;
     return loaded;
 }
 

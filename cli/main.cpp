@@ -12,8 +12,8 @@ void PrintUsage(FILE* out) {
     std::fprintf(
         out, "Usage: quorlink <command> [options]\n"
              "\n"
-             "Finds the label printers on the local network and changes their IP settings, and lists the\n"
-             "printers attached by USB and the serial ports.\n"
+             "Finds the label printers on the local network and changes their IP settings, and reads and\n"
+             "configures the network module of a printer on a USB or serial port.\n"
              "\n"
              "Commands:\n"
              "  search [--json]      lists the printers that answer on every local interface\n"

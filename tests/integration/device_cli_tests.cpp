@@ -19,7 +19,7 @@ struct CliRun {
 CliRun Cli(const std::vector<std::string>& args, const std::string& input = "") {
     TempDir dir;
     dir.write("in.txt", input);
-    std::string command = std::getenv("QL_CLI") ? std::getenv("QL_CLI") : "quorlink";
+    std::string command = DeviceSimProcess::Program("QL_CLI", "quorlink");
     for (const std::string& arg : args)
         command += " '" + arg + "'";
     command += " < " + dir.file("in.txt") + " > " + dir.file("out.txt") + " 2> " + dir.file("err.txt");

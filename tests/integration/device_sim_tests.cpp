@@ -44,11 +44,11 @@ TEST(DeviceSim, RefusesToReplaceAFileWithItsLink) {
     DeviceSimProcess probe(nlohmann::json::object(), false);
     ASSERT_TRUE(probe.Ready());
     // A regular file where the link should go stays as it is, and the simulator does not start.
-    const char* bin = std::getenv("QL_DEVICE_SIM_BIN");
+    const std::string bin = DeviceSimProcess::Program("QL_DEVICE_SIM_BIN", "quorlink-device-sim");
     dir.write("config.json", "{}");
     dir.write("printer", "keep me");
-    const std::string command = std::string(bin) + " " + dir.file("config.json") + " --link " +
-                                dir.file("printer") + " > " + dir.file("out.txt") + " 2>&1";
+    const std::string command = bin + " " + dir.file("config.json") + " --link " + dir.file("printer") +
+                                " > " + dir.file("out.txt") + " 2>&1";
     EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 1);
     EXPECT_EQ(dir.read("printer"), "keep me");
     EXPECT_NE(dir.read("out.txt").find("not a symbolic link"), std::string::npos);

@@ -19,15 +19,16 @@
 
 extern char** environ;
 
-// quorlink-device-sim ($QL_DEVICE_SIM_BIN) playing a printer's network module on a pty, with its
-// configuration, its state and the messages it received at hand. Stopped when the object goes.
+// quorlink-device-sim ($QL_DEVICE_SIM_BIN, or in $QL_BIN_DIR) playing a printer's network module on a pty,
+// with its configuration, its state and the messages it received at hand. Stopped when the object goes.
 class DeviceSimProcess {
 public:
     explicit DeviceSimProcess(const nlohmann::json& config, bool withLink = true) {
         m_dir.write("config.json", config.dump());
-        const char* bin = std::getenv("QL_DEVICE_SIM_BIN");
-        if (!bin)
+        const std::string program = Program("QL_DEVICE_SIM_BIN", "quorlink-device-sim");
+        if (program.empty())
             return;
+        const char* bin = program.c_str();
         std::vector<std::string> args = {bin,
                                          m_dir.file("config.json"),
                                          "--state-out",
@@ -54,6 +55,15 @@ public:
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     ~DeviceSimProcess() { Stop(); }
+
+    // A built program: $variable, else name in $QL_BIN_DIR; "" when neither is set.
+    static std::string Program(const char* variable, const char* name) {
+        if (const char* path = std::getenv(variable))
+            return path;
+        if (const char* dir = std::getenv("QL_BIN_DIR"))
+            return std::string(dir) + "/" + name;
+        return {};
+    }
     DeviceSimProcess(const DeviceSimProcess&) = delete;
     DeviceSimProcess& operator=(const DeviceSimProcess&) = delete;
 
