@@ -178,7 +178,7 @@ TEST(DeviceExchange, ReplyFaultsOnTheLine) {
         {"IF__CUR cut short", {{"on", "IF__GET"}, {"truncate", 1000}}, false},
         {"SYS_RSP with a corrupt checksum", {{"on", "SYS_REQ"}, {"corrupt_checksum", true}}, false},
         {"___FAIL for SYS_REQ", {{"on", "SYS_REQ"}, {"header", "__[I_F]__[___FAIL]"}}, false},
-        {"IF__CUR later than the five reads", {{"on", "IF__GET"}, {"delay_ms", 1600}}, false},
+        {"IF__CUR later than the five reads", {{"on", "IF__GET"}, {"delay_ms", 2500}}, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
