@@ -31,7 +31,7 @@ std::uint32_t ItemIndex(int selected, std::uint32_t fallback) {
 } // namespace
 
 const std::vector<std::string>& CVRXPageWLanAdvConnectDevice::BaudRateItems() {
-    // 38400 twice, as the printers' own tools list it; either stores 38400.
+    // 38400 twice, as items 4 and 5; either stores 38400.
     static const std::vector<std::string> items = {"2400",  "4800",  "9600",  "19200",
                                                    "38400", "38400", "57600", "115200"};
     return items;
