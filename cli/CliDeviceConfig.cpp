@@ -364,7 +364,7 @@ int ScanCommand(const std::vector<std::string>& args) {
         const BSS_INFO& e = s.m_BSSInfo[i];
         std::printf("%-32s  %-17s  %-14s  %5d  %s\n", DeviceRecords::FieldText(e.bySSID).c_str(),
                     DeviceConfigOutput::MacText(e.byBSSID).c_str(),
-                    DeviceConfigOutput::BssNetworkMode(e.byNetworkMode).c_str(), e.byRSSI,
+                    DeviceConfigOutput::BssNetworkMode(e.byNetworkMode).c_str(), DeviceRecords::Rssi(e),
                     DeviceConfigOutput::BssSecurity(e.bySecurity).c_str());
     }
     return DeviceExit::Ok;

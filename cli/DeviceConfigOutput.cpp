@@ -125,7 +125,7 @@ std::string BssSecurity(std::uint8_t security) {
 
 nlohmann::json BssJson(const BSS_INFO& entry) {
     return {{"ssid", DeviceRecords::FieldText(entry.bySSID)}, {"bssid", MacText(entry.byBSSID)},
-            {"mode", BssNetworkMode(entry.byNetworkMode)},    {"rssi", entry.byRSSI},
+            {"mode", BssNetworkMode(entry.byNetworkMode)},    {"rssi", DeviceRecords::Rssi(entry)},
             {"security", BssSecurity(entry.bySecurity)},      {"security_code", entry.bySecurity}};
 }
 

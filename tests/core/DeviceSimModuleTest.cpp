@@ -313,7 +313,7 @@ TEST(DeviceModule, ScanReplyCarriesTheListAsTheToolParsesIt) {
     BSS_INFO table[VRX_MAX_BSS_INFO];
     EXPECT_EQ(DeviceRecords::ParseBssResponse(parsed.message.data(), parsed.message.size(), table), 100);
     EXPECT_EQ(DeviceRecords::FieldText(table[0].bySSID), "Office");
-    EXPECT_EQ(table[0].byRSSI, -67);
+    EXPECT_EQ(DeviceRecords::Rssi(table[0]), -67);
     EXPECT_EQ(table[0].byNetworkMode, 1);
     EXPECT_EQ(table[0].bySecurity, 12);
     EXPECT_EQ(table[0].byBSSID[5], 0x55);
