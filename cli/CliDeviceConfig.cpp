@@ -420,7 +420,10 @@ int FactoryResetCommand(const std::vector<std::string>& args) {
     if (!p.yes) {
         std::fprintf(stderr, "%s [y/N] ", LoadString(274).c_str());
         std::string answer;
-        if (!std::getline(std::cin, answer) || (answer != "y" && answer != "Y" && answer != "yes")) {
+        const bool answered = static_cast<bool>(std::getline(std::cin, answer));
+        if (!answered)
+            std::fprintf(stderr, "\n"); // the prompt's line ends here when nothing was typed
+        if (!answered || (answer != "y" && answer != "Y" && answer != "yes")) {
             std::fprintf(stderr, "%s: not confirmed; nothing was sent\n", command.c_str());
             return DeviceExit::Usage;
         }
