@@ -17,6 +17,15 @@ inline constexpr int SendFailed = 5; // the settings message could not be sent
 inline constexpr int Declined = 6;   // the user answered no to a question
 } // namespace CliExit
 
+// Exit statuses of the device configuration commands (read, write, scan, cert, factory-reset) and of qlt.
+namespace DeviceExit {
+inline constexpr int Ok = 0;
+inline constexpr int Usage = 1;         // bad arguments or values, a file refused by its checks
+inline constexpr int NoPort = 2;        // the port is not there or cannot be opened
+inline constexpr int NoAnswer = 3;      // the printer did not answer or refused the exchange
+inline constexpr int PrinterFailed = 4; // the printer reported a failure (or did not confirm the save)
+} // namespace DeviceExit
+
 // quorlink search [--json]
 int RunSearchCommand(const std::vector<std::string>& args);
 // quorlink set-ip <MAC> (--dhcp | --ip A --subnet M --gateway G) [--port N] [--inactivity S] [--name TEXT]
@@ -34,3 +43,12 @@ int RunDeviceCommand(const std::vector<std::string>& args);
 int RunDeviceCommand(const std::vector<std::string>& args, const DeviceCommandContext& context);
 // One line per device subcommand, for the usage texts.
 void PrintDeviceUsage(std::FILE* out);
+
+// The device configuration subcommands (cli/CliDeviceConfig.cpp); they print to stdout and stderr.
+int RunDeviceRead(const std::vector<std::string>& args, const DeviceCommandContext& context);
+int RunDeviceWrite(const std::vector<std::string>& args, const DeviceCommandContext& context);
+int RunDeviceScan(const std::vector<std::string>& args, const DeviceCommandContext& context);
+int RunDeviceCert(const std::vector<std::string>& args, const DeviceCommandContext& context);
+int RunDeviceFactoryReset(const std::vector<std::string>& args, const DeviceCommandContext& context);
+// quorlink qlt show FILE [--json] [--show-secrets] | qlt diff A B [--show-secrets]
+int RunQltCommand(const std::vector<std::string>& args);

@@ -37,6 +37,14 @@ struct DeviceSubcommand {
 // Every `quorlink device` subcommand; a new one is a row here.
 const DeviceSubcommand kSubcommands[] = {
     {"list", "[--json]", "lists the attached USB printers and the serial ports", RunDeviceList},
+    {"read", "--port PORT [--json] [--show-secrets] [--save FILE.qlt]",
+     "reads the printer's network module: system information, capabilities, every field", RunDeviceRead},
+    {"write", "--port PORT FILE.qlt", "sends a configuration file's record unchanged to the module",
+     RunDeviceWrite},
+    {"scan", "--port PORT [--json]", "lists the access points the module sees", RunDeviceScan},
+    {"cert", "--port PORT --type ca|key|pem FILE", "uploads a certificate to the module", RunDeviceCert},
+    {"factory-reset", "--port PORT [--yes]", "resets the module to its factory settings (asks first)",
+     RunDeviceFactoryReset},
 };
 
 } // namespace
@@ -44,7 +52,10 @@ const DeviceSubcommand kSubcommands[] = {
 void PrintDeviceUsage(std::FILE* out) {
     for (const DeviceSubcommand& sub : kSubcommands) {
         const std::string line = std::string("device ") + sub.name + " " + sub.usage;
-        std::fprintf(out, "  %-20s %s\n", line.c_str(), sub.summary);
+        if (line.size() <= 20) // a long one gets its summary on a line of its own
+            std::fprintf(out, "  %-20s %s\n", line.c_str(), sub.summary);
+        else
+            std::fprintf(out, "  %s\n  %-20s %s\n", line.c_str(), "", sub.summary);
     }
 }
 

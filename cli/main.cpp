@@ -13,8 +13,8 @@ void PrintUsage(FILE* out) {
     std::fprintf(
         out, "Usage: quorlink <command> [options]\n"
              "\n"
-             "Finds the label printers on the local network and changes their IP settings, and lists the\n"
-             "printers attached by USB and the serial ports.\n"
+             "Finds the label printers on the local network and changes their IP settings, and reads and\n"
+             "configures the network module of a printer on a USB or serial port.\n"
              "\n"
              "Commands:\n"
              "  search [--json]      lists the printers that answer on every local interface\n"
@@ -22,6 +22,9 @@ void PrintUsage(FILE* out) {
              "         [--port N] [--inactivity S] [--name TEXT] [--yes]\n"
              "                       sends a printer found by a search new IP settings\n");
     PrintDeviceUsage(out);
+    std::fprintf(out, "  qlt show FILE [--json] [--show-secrets]\n"
+                      "                       shows a configuration file's fields\n"
+                      "  qlt diff A B         names the fields two configuration files differ in\n");
     std::fprintf(out,
                  "\n"
                  "set-ip checks every value before it sends anything: an address of 0.0.0.0 or\n"
@@ -34,9 +37,16 @@ void PrintUsage(FILE* out) {
                  "Options:\n"
                  "  --help      show this text\n"
                  "  --version   show the program's version\n"
+                 "  PORT        a serial device path, or a USB printer's identity from `device list`;\n"
+                 "              serial lines take --baud N (115200), --data-bits N (8),\n"
+                 "              --parity none|odd|even, --stop-bits 1|1.5|2, --flow hardware|xonxoff|none\n"
                  "\n"
                  "Exit status: 0 done, 1 bad arguments or values, 2 no network connection, 3 printer not\n"
-                 "found, 4 settings unchanged, 5 settings could not be sent, 6 answered no.\n");
+                 "found, 4 settings unchanged, 5 settings could not be sent, 6 answered no.\n"
+                 "Device read, write, scan, cert, factory-reset and qlt: 0 done, 1 bad arguments or values,\n"
+                 "2 port not found or not opened, 3 the printer did not answer or refused, 4 the printer\n"
+                 "reported a failure. Passwords, keys and communities show as ******** unless\n"
+                 "--show-secrets is given.\n");
 }
 
 } // namespace
@@ -64,6 +74,8 @@ int main(int argc, char** argv) {
         return RunSetIpCommand(args);
     if (command == "device")
         return RunDeviceCommand(args);
+    if (command == "qlt")
+        return RunQltCommand(args);
     std::fprintf(stderr, "quorlink: unknown command '%s'\n", command.c_str());
     PrintUsage(stderr);
     return 1;

@@ -1,0 +1,453 @@
+#include "app/StringTable.h"
+#include "cli/CliArguments.h"
+#include "cli/CliCommands.h"
+#include "cli/CliConfigurationFile.h"
+#include "cli/CliMessageBox.h"
+#include "cli/DeviceConfigOutput.h"
+#include "devcfg/CConfigurationFile.h"
+#include "devcfg/DeviceConfigExchange.h"
+#include "devport/DevicePorts.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <sys/stat.h>
+#include <thread>
+
+namespace {
+
+// The options every device command takes: the port and, for a serial line, its settings.
+struct PortOptions {
+    std::string port;
+    DEVICE_OPTION dop;
+    bool serial = false;
+};
+
+// Takes the port options at args[i] (advancing i past a value); false when args[i] is none of them.
+// error is set when it is one of them with a bad value.
+bool TakePortOption(const std::vector<std::string>& args, std::size_t& i, PortOptions& options,
+                    std::string& error) {
+    const std::string& arg = args[i];
+    static const char* const names[] = {"--port",   "--baud",      "--data-bits",
+                                        "--parity", "--stop-bits", "--flow"};
+    bool known = false;
+    for (const char* name : names)
+        known = known || arg == name;
+    if (!known)
+        return false;
+    if (i + 1 >= args.size()) {
+        error = arg + " needs a value";
+        return true;
+    }
+    const std::string value = args[++i];
+    const auto number = CliArguments::ParseNumber(value);
+    if (arg == "--port") {
+        options.port = value;
+    } else if (arg == "--baud") {
+        static const unsigned rates[] = {2400, 4800, 9600, 19200, 38400, 57600, 115200};
+        if (!number || std::find(std::begin(rates), std::end(rates), *number) == std::end(rates))
+            error = "--baud takes 2400, 4800, 9600, 19200, 38400, 57600 or 115200";
+        else
+            options.dop.dwBaudRate = *number;
+    } else if (arg == "--data-bits") {
+        if (!number || *number < 5 || *number > 8)
+            error = "--data-bits takes 5 to 8";
+        else
+            options.dop.dwDataBits = *number;
+    } else if (arg == "--parity") {
+        if (value == "none" || value == "odd" || value == "even")
+            options.dop.dwParity = value == "none" ? 0 : value == "odd" ? 1 : 2;
+        else
+            error = "--parity takes none, odd or even";
+    } else if (arg == "--stop-bits") {
+        if (value == "1" || value == "1.5" || value == "2")
+            options.dop.dwStopBits = value == "1" ? 0 : value == "1.5" ? 1 : 2;
+        else
+            error = "--stop-bits takes 1, 1.5 or 2";
+    } else if (arg == "--flow") {
+        if (value == "hardware" || value == "xonxoff" || value == "none")
+            options.dop.dwFlowControl = value == "hardware" ? 0 : value == "xonxoff" ? 1 : 2;
+        else
+            error = "--flow takes hardware, xonxoff or none";
+    }
+    return true;
+}
+
+PortOptions DefaultPortOptions() {
+    PortOptions options;
+    options.dop.dwBaudRate = 115200;
+    options.dop.dwDataBits = 8;
+    options.dop.dwParity = 0;
+    options.dop.dwStopBits = 0;
+    options.dop.dwFlowControl = 0;
+    return options;
+}
+
+// The waiting dialog of the factory reset: the command waits the module's time out on the terminal.
+class CliWaiting : public IExchangeWaiting {
+public:
+    void WaitFor(int nCountdownMs) override {
+        std::fprintf(stderr, "Waiting %d s for the module to reset...\n", nCountdownMs / 1000);
+        std::this_thread::sleep_for(std::chrono::milliseconds(nCountdownMs));
+    }
+};
+
+// One device command's rig: the port chosen by --port, the state and the exchanges over it.
+class DeviceSession {
+public:
+    explicit DeviceSession(const std::string& command) : m_messages(command), m_files(m_messages) {}
+
+    // Picks and sets up the port. A path (it has a '/') is a serial line and must exist; anything else is
+    // a USB identity as `quorlink device list` shows it. Then the port is opened once and closed again, as
+    // the connection dialog does. The exit status to stop with, or -1 to go on.
+    int Connect(PortOptions options) {
+        if (options.port.empty()) {
+            Fail("--port is wanted (a serial device path or a USB identity from `quorlink device list`)");
+            return DeviceExit::Usage;
+        }
+        const DevicePorts ports = DevicePorts::Process();
+        struct stat info {};
+        // A bare tty name ("ttyUSB0") is taken as the device under /dev.
+        if (options.port.find('/') == std::string::npos && options.port.rfind("tty", 0) == 0 &&
+            ::stat(("/dev/" + options.port).c_str(), &info) == 0 && S_ISCHR(info.st_mode))
+            options.port = "/dev/" + options.port;
+        options.serial = options.port.find('/') != std::string::npos;
+        options.dop.strPort = options.port;
+        options.dop.dwInterfaceType = options.serial ? VRX_DEVICE_INTERFACE_SERIAL : VRX_DEVICE_INTERFACE_USB;
+        if (options.serial && ::stat(options.port.c_str(), &info) != 0) {
+            Fail(options.port + ": no such port");
+            return DeviceExit::NoPort;
+        }
+        m_port = ports.ForInterface(options.dop.dwInterfaceType);
+        m_state.m_dwConnectionType = options.dop.dwInterfaceType;
+        if (!m_port || !m_port->SetDeviceOption(options.dop) || !m_port->OpenPort()) {
+            Fail(options.port + ": the port cannot be opened");
+            return DeviceExit::NoPort;
+        }
+        m_port->ClosePort();
+        DeviceExchangeServices services;
+        services.ports = ports;
+        services.spooler = &m_spooler;
+        services.messages = &m_messages;
+        services.waiting = &m_waiting;
+        services.fileReader = &m_files;
+        m_exchange = std::make_unique<DeviceConfigExchange>(m_state, services);
+        return -1;
+    }
+
+    // A configuration read from the printer (or, with a file path set, the record from the file).
+    int Read() {
+        std::uint32_t received = 0;
+        if (!m_exchange->GetCurrentConfiguration(&received)) {
+            Fail(LoadString(161) + (received == 5 ? " (the module refused the exchange)" : ""));
+            return DeviceExit::NoAnswer;
+        }
+        return -1;
+    }
+
+    void Fail(const std::string& text) { m_messages.ShowError(text); }
+
+    DeviceConfigState& State() { return m_state; }
+    DeviceConfigExchange& Exchange() { return *m_exchange; }
+    CliMessageBox& Messages() { return m_messages; }
+    CConfigurationFile& Files() { return m_files; }
+
+private:
+    CliMessageBox m_messages;
+    CConfigurationFile m_files;
+    NoSpoolerHold m_spooler;
+    CliWaiting m_waiting;
+    DeviceConfigState m_state;
+    CPortMng* m_port = nullptr;
+    std::unique_ptr<DeviceConfigExchange> m_exchange;
+};
+
+// Options of one command: the port options and the flags and values it names; the rest are operands.
+struct Parsed {
+    PortOptions port = DefaultPortOptions();
+    std::vector<std::string> operands;
+    bool json = false, showSecrets = false, yes = false;
+    std::string save, type;
+};
+
+bool Parse(const std::vector<std::string>& args, const std::string& command,
+           std::initializer_list<const char*> allowed, Parsed& parsed) {
+    auto isAllowed = [&](const std::string& option) {
+        for (const char* a : allowed)
+            if (option == a)
+                return true;
+        return false;
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string error;
+        if (TakePortOption(args, i, parsed.port, error)) {
+            if (!error.empty()) {
+                std::fprintf(stderr, "%s: %s\n", command.c_str(), error.c_str());
+                return false;
+            }
+            continue;
+        }
+        const std::string& arg = args[i];
+        if (arg.rfind("--", 0) != 0) {
+            parsed.operands.push_back(arg);
+            continue;
+        }
+        if (!isAllowed(arg)) {
+            std::fprintf(stderr, "%s: unknown option '%s'\n", command.c_str(), arg.c_str());
+            return false;
+        }
+        if (arg == "--json")
+            parsed.json = true;
+        else if (arg == "--show-secrets")
+            parsed.showSecrets = true;
+        else if (arg == "--yes")
+            parsed.yes = true;
+        else if ((arg == "--save" || arg == "--type") && i + 1 < args.size())
+            (arg == "--save" ? parsed.save : parsed.type) = args[++i];
+        else {
+            std::fprintf(stderr, "%s: %s needs a value\n", command.c_str(), arg.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+nlohmann::json CapabilitiesJson(const DeviceConfigState& s) {
+    return {{"wifi_direct", s.m_bWifiDirect},
+            {"rf_mode_selection", s.m_bRfModeSelection},
+            {"soft_ap", s.m_bSoftAP},
+            {"certificate_upload", s.m_bCertificateUpload},
+            {"certificate_names", s.m_bCertificateName},
+            {"snmp", s.m_bSNMP},
+            {"factory_reset", s.m_bFactoryReset}};
+}
+
+const char* const kTypeKeys[3] = {"ca", "key", "pem"};
+
+void PrintJson(const nlohmann::json& value) {
+    std::printf("%s\n", value.dump(2, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
+}
+
+int ReadCommand(const std::vector<std::string>& args) {
+    const std::string command = "quorlink device read";
+    Parsed p;
+    if (!Parse(args, command, {"--json", "--show-secrets", "--save"}, p))
+        return DeviceExit::Usage;
+    if (!p.operands.empty()) {
+        std::fprintf(stderr, "%s: unexpected '%s'\n", command.c_str(), p.operands[0].c_str());
+        return DeviceExit::Usage;
+    }
+    DeviceSession session(command);
+    if (const int status = session.Connect(p.port); status >= 0)
+        return status;
+    if (const int status = session.Read(); status >= 0)
+        return status;
+    const DeviceConfigState& s = session.State();
+    const DeviceRecords::ConfigVariant variant = s.Variant();
+    if (!p.save.empty()) {
+        // Save as a file, as the settings page does it: the record as read, in the variant read.
+        if (!session.Files().SaveAsFile(session.Exchange(), p.save))
+            return DeviceExit::Usage;
+    }
+    if (p.json) {
+        nlohmann::json names = nlohmann::json::object();
+        for (int type = 0; type < 3; ++type)
+            names[kTypeKeys[type]] = DeviceRecords::FieldText(s.m_CertificateName[type].byCertName);
+        PrintJson({{"port", p.port.port},
+                   {"system", DeviceConfigOutput::SystemJson(s.m_SystemInformation)},
+                   {"variant", DeviceConfigOutput::VariantName(variant)},
+                   {"capabilities", CapabilitiesJson(s)},
+                   {"refused_start", s.m_bRefusal},
+                   {"record", DeviceConfigOutput::RecordJson(s.m_ConfigurationInfo, variant, p.showSecrets)},
+                   {"certificate_names", names}});
+        return DeviceExit::Ok;
+    }
+    const nlohmann::json system = DeviceConfigOutput::SystemJson(s.m_SystemInformation);
+    std::printf("Port:             %s\n", p.port.port.c_str());
+    std::printf("Firmware:         %s (%s)\n", system["firmware_version"].get<std::string>().c_str(),
+                system["firmware_date"].get<std::string>().c_str());
+    std::printf("MAC address:      %s\n", system["mac"].get<std::string>().c_str());
+    std::printf("Variant:          %s\n", DeviceConfigOutput::VariantName(variant));
+    std::printf("Capabilities:    ");
+    const nlohmann::json capabilities = CapabilitiesJson(s);
+    for (const auto& [name, on] : capabilities.items())
+        std::printf(" %s=%s", name.c_str(), on.get<bool>() ? "yes" : "no");
+    std::printf("\nConfiguration:\n");
+    DeviceConfigOutput::PrintRecord(s.m_ConfigurationInfo, variant, p.showSecrets, stdout);
+    if (s.m_bCertificateName) {
+        std::printf("Certificate names:\n");
+        for (int type = 0; type < 3; ++type)
+            std::printf("  %-20s %s\n", kTypeKeys[type],
+                        DeviceRecords::FieldText(s.m_CertificateName[type].byCertName).c_str());
+    }
+    if (!p.save.empty())
+        std::printf("Saved to %s\n", p.save.c_str());
+    return DeviceExit::Ok;
+}
+
+int WriteCommand(const std::vector<std::string>& args) {
+    const std::string command = "quorlink device write";
+    Parsed p;
+    if (!Parse(args, command, {}, p))
+        return DeviceExit::Usage;
+    if (p.operands.size() != 1) {
+        std::fprintf(stderr, "%s: one configuration file is wanted\n", command.c_str());
+        return DeviceExit::Usage;
+    }
+    const std::string& path = p.operands[0];
+    // The file is checked before anything goes on the line.
+    DeviceSession session(command);
+    const CliConfigurationFile file = CliConfigurationFile::Load(path, session.Messages());
+    if (!file.ok)
+        return DeviceExit::Usage;
+    if (const int status = session.Connect(p.port); status >= 0)
+        return status;
+    // The printer's own variant first, then the record from the file as File Open reads it.
+    if (const int status = session.Read(); status >= 0)
+        return status;
+    const DeviceRecords::ConfigVariant printer = session.State().Variant();
+    if (printer != file.variant) {
+        session.Fail(path + " holds a " + DeviceConfigOutput::VariantName(file.variant) +
+                     " configuration; the printer's module takes " +
+                     DeviceConfigOutput::VariantName(printer));
+        return DeviceExit::Usage;
+    }
+    session.State().m_strFilePath = path;
+    const int status = session.Read();
+    session.State().m_strFilePath.clear();
+    if (status >= 0)
+        return status;
+    session.Messages().AnswerQuestions(true); // "Are you sure to save the new configuration?"
+    if (session.Exchange().SaveNewConfiguration(false))
+        return DeviceExit::Ok;
+    // The save's error code follows its message: "... (N)".
+    const std::string& error = session.Messages().LastError();
+    const int code = error.size() > 3 ? error[error.size() - 2] - '0' : 0;
+    if (code == DeviceConfigExchange::kSaveErrorNoPort || code == DeviceConfigExchange::kSaveErrorOpenPort)
+        return DeviceExit::NoPort;
+    return code == DeviceConfigExchange::kSaveErrorStart ? DeviceExit::NoAnswer : DeviceExit::PrinterFailed;
+}
+
+int ScanCommand(const std::vector<std::string>& args) {
+    const std::string command = "quorlink device scan";
+    Parsed p;
+    if (!Parse(args, command, {"--json"}, p))
+        return DeviceExit::Usage;
+    if (!p.operands.empty()) {
+        std::fprintf(stderr, "%s: unexpected '%s'\n", command.c_str(), p.operands[0].c_str());
+        return DeviceExit::Usage;
+    }
+    DeviceSession session(command);
+    if (const int status = session.Connect(p.port); status >= 0)
+        return status;
+    bool scanned = session.Exchange().GetBSSInfoList();
+    // As the SSID item's button does: one more scan when at most one access point came back.
+    if (scanned && session.State().m_nNumBSSInfo <= 1) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        scanned = session.Exchange().GetBSSInfoList();
+    }
+    if (!scanned) {
+        session.Fail(LoadString(273));
+        return DeviceExit::NoAnswer;
+    }
+    const DeviceConfigState& s = session.State();
+    if (p.json) {
+        nlohmann::json list = nlohmann::json::array();
+        for (int i = 0; i < s.m_nNumBSSInfo; ++i)
+            list.push_back(DeviceConfigOutput::BssJson(s.m_BSSInfo[i]));
+        PrintJson(list);
+        return DeviceExit::Ok;
+    }
+    std::printf("%-32s  %-17s  %-14s  %5s  %s\n", "SSID", "BSSID", "Mode", "RSSI", "Security");
+    for (int i = 0; i < s.m_nNumBSSInfo; ++i) {
+        const BSS_INFO& e = s.m_BSSInfo[i];
+        std::printf("%-32s  %-17s  %-14s  %5d  %s\n", DeviceRecords::FieldText(e.bySSID).c_str(),
+                    DeviceConfigOutput::MacText(e.byBSSID).c_str(),
+                    DeviceConfigOutput::BssNetworkMode(e.byNetworkMode).c_str(), DeviceRecords::Rssi(e),
+                    DeviceConfigOutput::BssSecurity(e.bySecurity).c_str());
+    }
+    return DeviceExit::Ok;
+}
+
+int CertCommand(const std::vector<std::string>& args) {
+    const std::string command = "quorlink device cert";
+    Parsed p;
+    if (!Parse(args, command, {"--type"}, p))
+        return DeviceExit::Usage;
+    const int type = p.type == "ca" ? 0 : p.type == "key" ? 1 : p.type == "pem" ? 2 : -1;
+    if (type < 0 || p.operands.size() != 1) {
+        std::fprintf(stderr, "%s: --type ca|key|pem and one certificate file are wanted\n", command.c_str());
+        return DeviceExit::Usage;
+    }
+    const std::string& path = p.operands[0];
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        info.st_size >= static_cast<off_t>(DeviceConfigState::kCertificateBufferSize) || info.st_size == 0) {
+        std::fprintf(stderr, "%s: %s: %s\n", command.c_str(), path.c_str(),
+                     ::stat(path.c_str(), &info) != 0 ? std::strerror(errno) : LoadString(243).c_str());
+        return DeviceExit::Usage;
+    }
+    DeviceSession session(command);
+    if (const int status = session.Connect(p.port); status >= 0)
+        return status;
+    // The read tells whether the module takes certificates and keeps their names.
+    if (const int status = session.Read(); status >= 0)
+        return status;
+    if (!session.State().m_bCertificateUpload) {
+        session.Fail("the printer's module takes no certificates over this connection");
+        return DeviceExit::NoAnswer;
+    }
+    session.State().m_nCertificateType = type;
+    if (!session.Exchange().UploadCertificateDocument(path))
+        return DeviceExit::PrinterFailed;
+    std::printf("%s\n", session.Messages().LastInformation().c_str());
+    return DeviceExit::Ok;
+}
+
+int FactoryResetCommand(const std::vector<std::string>& args) {
+    const std::string command = "quorlink device factory-reset";
+    Parsed p;
+    if (!Parse(args, command, {"--yes"}, p))
+        return DeviceExit::Usage;
+    if (!p.operands.empty()) {
+        std::fprintf(stderr, "%s: unexpected '%s'\n", command.c_str(), p.operands[0].c_str());
+        return DeviceExit::Usage;
+    }
+    DeviceSession session(command);
+    if (const int status = session.Connect(p.port); status >= 0)
+        return status;
+    if (!p.yes) {
+        std::fprintf(stderr, "%s [y/N] ", LoadString(274).c_str());
+        std::string answer;
+        const bool answered = static_cast<bool>(std::getline(std::cin, answer));
+        if (!answered)
+            std::fprintf(stderr, "\n"); // the prompt's line ends here when nothing was typed
+        if (!answered || (answer != "y" && answer != "Y" && answer != "yes")) {
+            std::fprintf(stderr, "%s: not confirmed; nothing was sent\n", command.c_str());
+            return DeviceExit::Usage;
+        }
+    }
+    if (!session.Exchange().FactoryReset())
+        return DeviceExit::NoAnswer;
+    std::printf("%s\n", session.Messages().LastInformation().c_str());
+    return DeviceExit::Ok;
+}
+
+} // namespace
+
+int RunDeviceRead(const std::vector<std::string>& args, const DeviceCommandContext&) {
+    return ReadCommand(args);
+}
+int RunDeviceWrite(const std::vector<std::string>& args, const DeviceCommandContext&) {
+    return WriteCommand(args);
+}
+int RunDeviceScan(const std::vector<std::string>& args, const DeviceCommandContext&) {
+    return ScanCommand(args);
+}
+int RunDeviceCert(const std::vector<std::string>& args, const DeviceCommandContext&) {
+    return CertCommand(args);
+}
+int RunDeviceFactoryReset(const std::vector<std::string>& args, const DeviceCommandContext&) {
+    return FactoryResetCommand(args);
+}

@@ -1,0 +1,198 @@
+// `quorlink device ...` and `quorlink qlt ...` end to end: the built command line ($QL_CLI) against
+// quorlink-device-sim on a pty.
+
+#include "DeviceSimProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <sys/stat.h>
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string out, err;
+};
+
+// Runs the command line with args (and stdin from input), collecting what it printed.
+CliRun Cli(const std::vector<std::string>& args, const std::string& input = "") {
+    TempDir dir;
+    dir.write("in.txt", input);
+    std::string command = DeviceSimProcess::Program("QL_CLI", "quorlink");
+    for (const std::string& arg : args)
+        command += " '" + arg + "'";
+    command += " < " + dir.file("in.txt") + " > " + dir.file("out.txt") + " 2> " + dir.file("err.txt");
+    CliRun run;
+    const int raw = std::system(command.c_str());
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = dir.read("out.txt");
+    run.err = dir.read("err.txt");
+    return run;
+}
+
+nlohmann::json Json(const CliRun& run) {
+    return nlohmann::json::parse(run.out, nullptr, false);
+}
+
+int Lines(const std::string& text) {
+    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+
+const nlohmann::json kRecord = {{"bySSID", "Office"},    {"byAuthentication", 3},
+                                {"byEncryption", 4},     {"byPSK_Key", "psk-1234"},
+                                {"byUserName", "admin"}, {"byUserPassword", "pw-5678"},
+                                {"byIP", "192.0.2.7"},   {"byPortNumber", 9100},
+                                {"byDummy3", 1},         {"byCarried139", std::string(156, 'd')}};
+
+TEST(DeviceCli, ReadShowsEveryFieldWithSecretsMasked) {
+    DeviceSimProcess sim(nlohmann::json{{"record", kRecord},
+                                        {"system", {{"version", "3.10"}, {"mac", "02:00:5e:10:00:0a"}}},
+                                        {"names", {{"ca", "root.pem"}}}});
+    ASSERT_TRUE(sim.Ready()) << sim.Output();
+    CliRun run = Cli({"device", "read", "--port", sim.LinkPath(), "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const nlohmann::json j = Json(run);
+    EXPECT_EQ(j["variant"], "wifi-direct-rf");
+    EXPECT_EQ(j["system"]["firmware_version"], "3.10");
+    EXPECT_EQ(j["system"]["mac"], "02:00:5E:10:00:0A");
+    EXPECT_EQ(j["capabilities"]["certificate_names"], true);
+    EXPECT_EQ(j["record"]["bySSID"], "Office");
+    EXPECT_EQ(j["record"]["byPortNumber"], 9100);
+    EXPECT_EQ(j["record"]["byIP"], "192.0.2.7");
+    EXPECT_EQ(j["record"]["byCarried139"], std::string(156, 'd'));
+    for (const char* secret :
+         {"byPSK_Key", "byUserPassword", "byWEP_Key0", "szEAP_Password", "bySNMPGetCommunity"})
+        EXPECT_EQ(j["record"][secret], "********") << secret;
+    EXPECT_EQ(j["certificate_names"]["ca"], "root.pem");
+    EXPECT_EQ(run.out.find("psk-1234"), std::string::npos);
+
+    run = Cli({"device", "read", "--port", sim.LinkPath(), "--show-secrets"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("psk-1234"), std::string::npos);
+    EXPECT_NE(run.out.find("WPA2-PSK"), std::string::npos);
+    EXPECT_NE(run.out.find("root.pem"), std::string::npos);
+}
+
+TEST(DeviceCli, ReadSaveThenShowDiffAndWrite) {
+    DeviceSimProcess source(nlohmann::json{{"variant", "wifi-direct"}, {"record", kRecord}});
+    nlohmann::json other = kRecord;
+    other["bySSID"] = "Lab";
+    other["byPSK_Key"] = "another-psk";
+    DeviceSimProcess target(nlohmann::json{{"variant", "wifi-direct"}, {"record", other}});
+    ASSERT_TRUE(source.Ready() && target.Ready());
+    const std::string a = source.dir().file("a.qlt"), b = source.dir().file("b.qlt");
+
+    CliRun run = Cli({"device", "read", "--port", source.LinkPath(), "--save", a});
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(Cli({"device", "read", "--port", target.LinkPath(), "--save", b}).status, 0);
+    struct stat info {};
+    ASSERT_EQ(::stat(a.c_str(), &info), 0);
+    EXPECT_EQ(info.st_size, 1276);
+    EXPECT_EQ(info.st_mode & 0777, 0600);
+
+    run = Cli({"qlt", "show", a, "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Json(run)["variant"], "wifi-direct");
+    EXPECT_EQ(Json(run)["record"]["bySSID"], "Office");
+    EXPECT_EQ(Json(run)["record"]["byPSK_Key"], "********");
+
+    run = Cli({"qlt", "diff", a, b});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "bySSID: Office -> Lab\nbyPSK_Key: changed\n");
+    run = Cli({"qlt", "diff", a, a});
+    EXPECT_EQ(run.out, "The files hold the same configuration.\n");
+
+    // The file's record goes to the other printer unchanged.
+    run = Cli({"device", "write", "--port", target.LinkPath(), a});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(target.State()["record_hex"], source.State()["record_hex"]);
+    EXPECT_EQ(target.State()["sets"], 1);
+}
+
+TEST(DeviceCli, WriteRefusesAFileOfAnotherVariant) {
+    DeviceSimProcess basic(nlohmann::json{{"variant", "basic"}, {"record", kRecord}});
+    DeviceSimProcess rf(nlohmann::json{{"record", kRecord}});
+    ASSERT_TRUE(basic.Ready() && rf.Ready());
+    const std::string file = basic.dir().file("basic.qlt");
+    ASSERT_EQ(Cli({"device", "read", "--port", basic.LinkPath(), "--save", file}).status, 0);
+    const CliRun run = Cli({"device", "write", "--port", rf.LinkPath(), file});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(Lines(run.err), 1) << run.err;
+    EXPECT_NE(run.err.find("basic"), std::string::npos) << run.err;
+    EXPECT_EQ(rf.State()["sets"], 0);
+}
+
+TEST(DeviceCli, ScanCertAndFactoryReset) {
+    DeviceSimProcess sim(nlohmann::json{{"record", kRecord},
+                                        {"bss",
+                                         {{{"ssid", "Office"}, {"rssi", -67}, {"security", 8}},
+                                          {{"ssid", "  "}},
+                                          {{"ssid", "Guest"}, {"security", 0}, {"mode", 1}}}}});
+    ASSERT_TRUE(sim.Ready());
+    CliRun run = Cli({"device", "scan", "--port", sim.LinkPath(), "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto list = Json(run);
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0]["ssid"], "Office");
+    EXPECT_EQ(list[0]["rssi"], -67);
+    EXPECT_EQ(list[0]["security"], "WPA2");
+    EXPECT_EQ(list[1]["mode"], "Adhoc");
+
+    sim.dir().write("client.key", std::string(1001, 'k'));
+    run = Cli({"device", "cert", "--port", sim.LinkPath(), "--type", "key", sim.dir().file("client.key")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(sim.State()["certificates"]["key"]["size"], 1001);
+    EXPECT_EQ(sim.State()["names"]["key"], "client.key");
+
+    // Refused before anything goes on the line.
+    const std::size_t before = sim.Requests().size();
+    sim.dir().write("huge.pem", std::string(10240, 'x'));
+    run = Cli({"device", "cert", "--port", sim.LinkPath(), "--type", "ca", sim.dir().file("huge.pem")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(Lines(run.err), 1);
+    run = Cli({"device", "factory-reset", "--port", sim.LinkPath()}, "n\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(sim.Requests().size(), before);
+
+    run = Cli({"device", "factory-reset", "--port", sim.LinkPath(), "--yes"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(sim.State()["factory_resets"], 1);
+}
+
+TEST(DeviceCli, ExitStatuses) {
+    DeviceSimProcess silent(nlohmann::json{{"behaviours", {{{"on", "*"}, {"silent", true}}}}});
+    DeviceSimProcess failing(nlohmann::json{{"set_reply", "fail"}});
+    ASSERT_TRUE(silent.Ready() && failing.Ready());
+    const std::string file = failing.dir().file("f.qlt");
+    ASSERT_EQ(Cli({"device", "read", "--port", failing.LinkPath(), "--save", file}).status, 0);
+    failing.dir().write("bad.qlt", std::string(1280, 'a'));
+
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        int status;
+    };
+    const Case cases[] = {
+        {"no port given", {"device", "read"}, 1},
+        {"a bad baud rate", {"device", "read", "--port", silent.LinkPath(), "--baud", "1234"}, 1},
+        {"an unknown option", {"device", "scan", "--port", silent.LinkPath(), "--fast"}, 1},
+        {"a file that is no configuration",
+         {"device", "write", "--port", failing.LinkPath(), failing.dir().file("bad.qlt")},
+         1},
+        {"qlt show of such a file", {"qlt", "show", failing.dir().file("bad.qlt")}, 1},
+        {"qlt show of a missing file", {"qlt", "show", failing.dir().file("none.qlt")}, 1},
+        {"a port that is not there", {"device", "read", "--port", silent.dir().file("no-such-tty")}, 2},
+        {"a printer that does not answer", {"device", "read", "--port", silent.LinkPath()}, 3},
+        {"a printer that refuses the record", {"device", "write", "--port", failing.LinkPath(), file}, 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const CliRun run = Cli(c.args);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_EQ(Lines(run.err), 1) << run.err;
+        EXPECT_TRUE(run.out.empty()) << run.out;
+    }
+}
+
+} // namespace
