@@ -57,6 +57,10 @@ void PrintDeviceUsage(std::FILE* out) {
         else
             std::fprintf(out, "  %s\n  %-20s %s\n", line.c_str(), "", sub.summary);
     }
+    std::fprintf(out,
+                 "  While a device command uses the port, the maker's print queues on that kind of port\n"
+                 "  are paused and then resumed. A command refuses to start while such a queue is\n"
+                 "  printing (pausing it would print the job again from its start) unless --force.\n");
 }
 
 int RunDeviceCommand(const std::vector<std::string>& args, const DeviceCommandContext& context) {

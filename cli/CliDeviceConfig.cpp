@@ -6,6 +6,7 @@
 #include "cli/DeviceConfigOutput.h"
 #include "devcfg/CConfigurationFile.h"
 #include "devcfg/DeviceConfigExchange.h"
+#include "devport/CCupsSpoolerHold.h"
 #include "devport/DevicePorts.h"
 
 #include <chrono>
@@ -22,6 +23,7 @@ struct PortOptions {
     std::string port;
     DEVICE_OPTION dop;
     bool serial = false;
+    bool force = false; // go on although a print queue of the port is printing
 };
 
 // Takes the port options at args[i] (advancing i past a value); false when args[i] is none of them.
@@ -29,6 +31,10 @@ struct PortOptions {
 bool TakePortOption(const std::vector<std::string>& args, std::size_t& i, PortOptions& options,
                     std::string& error) {
     const std::string& arg = args[i];
+    if (arg == "--force") {
+        options.force = true;
+        return true;
+    }
     static const char* const names[] = {"--port",   "--baud",      "--data-bits",
                                         "--parity", "--stop-bits", "--flow"};
     bool known = false;
@@ -119,6 +125,19 @@ public:
             Fail(options.port + ": no such port");
             return DeviceExit::NoPort;
         }
+        // Holding the spooler's queues sends a job that is printing back to its queue, to print again from
+        // its start: refuse that unless asked to go on.
+        const std::vector<std::string> printing =
+            m_spooler.QueuesPrintingNow(static_cast<int>(options.dop.dwInterfaceType));
+        if (!printing.empty() && !options.force) {
+            std::string queues;
+            for (const std::string& queue : printing)
+                queues += (queues.empty() ? "" : ", ") + queue;
+            Fail("print queue " + queues +
+                 " is printing on this kind of port; holding it now would print that job again from its "
+                 "start. Wait for the job to end, or give --force");
+            return DeviceExit::Usage;
+        }
         m_port = ports.ForInterface(options.dop.dwInterfaceType);
         m_state.m_dwConnectionType = options.dop.dwInterfaceType;
         if (!m_port || !m_port->SetDeviceOption(options.dop) || !m_port->OpenPort()) {
@@ -156,7 +175,7 @@ public:
 private:
     CliMessageBox m_messages;
     CConfigurationFile m_files;
-    NoSpoolerHold m_spooler;
+    ISpoolerHold& m_spooler = CCupsSpoolerHold::Process();
     CliWaiting m_waiting;
     DeviceConfigState m_state;
     CPortMng* m_port = nullptr;

@@ -434,6 +434,17 @@ TEST_F(PrivateCupsTest, AQueuePrintingNowIsReportedBeforeTheHold) {
     EXPECT_THAT(hold.QueuesPrintingNow(2), ElementsAre("VX_USB"));
     EXPECT_THAT(hold.QueuesPrintingNow(1), IsEmpty());
 
+    // The command line refuses to hold a printing queue before it touches the port, unless told to go on.
+    if (const char* cli = std::getenv("QL_CLI")) {
+        std::string refused;
+        EXPECT_EQ(RunProgram({cli, "device", "scan", "--port", "usb:1-1:vid_3f9a:pid_a007"}, &refused,
+                             {{"XDG_STATE_HOME", stateHome}, {"CUPS_SERVER", g_cups->Socket()}}),
+                  1)
+            << refused;
+        EXPECT_NE(refused.find("print queue VX_USB is printing"), std::string::npos) << refused;
+        EXPECT_NE(refused.find("--force"), std::string::npos) << refused;
+    }
+
     g_cups->base.write("release-jobs", "");
     EXPECT_TRUE(WaitFor([] { return Queues()["VX_USB"].state == CupsQueue::kIdle; }));
     EXPECT_THAT(hold.QueuesPrintingNow(0), IsEmpty());
