@@ -336,7 +336,8 @@ bool CConfigurationValidator::DataValidation4EapID(const std::string& text) {
 bool CConfigurationValidator::DataValidation4EapPassword(const std::string& text) {
     static constexpr const char* kName = "DataValidation4EapPassword";
     LogScope scope(kName);
-    const std::string cleaned = WithoutBlanks(Trimmed(text));
+    // A blank inside a password is part of it, as for the PSK and the administrator's password.
+    const std::string cleaned = Trimmed(text);
     const int ansiLength = AnsiLength(cleaned);
     WriteLog("%s : value = %s", kName, LogSecret(cleaned).c_str());
     WriteLog("%s : dwAnsiLength = %d", kName, ansiLength);

@@ -128,11 +128,12 @@ TEST_F(ValidatorTest, EachValidatorAcceptsCleansAndStoresOrShowsItsMessage) {
         {11, "g1" + std::string(24, '0'), false, "WEP-128  KEY VALUE ERROR (fffffff0) (01)"},
         {11, "abcdefghijk" + e + "_", false, "WEP-128  KEY VALUE ERROR (0xe9, " + e + ")"},
         {11, std::string(12, 'a'), false, "WEP-128 KEY LENGTH ERROR (12)"},
-        // EAP identity and password: blanks removed, empty allowed, the message counts bytes.
+        // EAP identity (blanks removed) and password: empty allowed, the message counts bytes.
         {12, " my id ", true, "myid"},
         {12, std::string(32, 'i'), false, "EAP ID LENGTH ERROR (33)"},
         {13, std::string(31, 'p'), true, std::string(31, 'p')},
-        {13, std::string(16, 'p') + " " + std::string(16, 'p'), false, "EAP PASSWORD LENGTH ERROR (33)"},
+        {13, " pass word ", true, "pass word"}, // the blank inside belongs to the password
+        {13, std::string(16, 'p') + " " + std::string(15, 'p'), false, "EAP PASSWORD LENGTH ERROR (33)"},
         // System name: up to 63 bytes, blanks kept.
         {24, std::string(63, 'n'), true, std::string(63, 'n')},
         {24, std::string(64, 'n'), false, "SYSTEM NAME LENGTH ERROR (65)"},
@@ -229,6 +230,7 @@ TEST_F(ValidatorTest, AnEmptyEapPasswordClearsBothFieldsButKeepsTheTexts) {
 }
 
 TEST_F(ValidatorTest, GroupChecksSkipHiddenItemsAndGridTwoAlsoDisabledOnes) {
+    items.Add(1, VRX_GROUP_ID_1, "WLAN Basic Configuration");            // a group has no validator
     items.Add(1, VRX_GROUP1_PROPERTY_ID_1, std::string(40, 's'), false); // hidden
     items.Add(1, VRX_GROUP1_PROPERTY_ID_2, "not validated");
     items.Add(1, VRX_GROUP5_PROPERTY_ID_1, "Printer");
