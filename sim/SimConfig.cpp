@@ -12,6 +12,10 @@ namespace {
 
 using nlohmann::json;
 
+// The largest UDP payload, and the most printers a generator makes of each type.
+constexpr unsigned long kMaxGarbageLength = 65507;
+constexpr int kMaxGenerated = 100000;
+
 std::vector<std::uint8_t> ParseBytes(const std::string& text, std::size_t count, char separator, int base) {
     std::vector<std::uint8_t> out;
     std::stringstream stream(text);
@@ -50,7 +54,10 @@ std::vector<std::uint8_t> Garbage(const std::string& description, std::mt19937& 
         return out;
     }
     if (description.rfind("random:", 0) == 0) {
-        std::vector<std::uint8_t> out(std::stoul(description.substr(7)));
+        const unsigned long length = std::stoul(description.substr(7));
+        if (length > kMaxGarbageLength)
+            throw std::invalid_argument("'" + description + "' is longer than a datagram");
+        std::vector<std::uint8_t> out(length);
         for (auto& byte : out)
             byte = static_cast<std::uint8_t>(random());
         return out;
@@ -129,6 +136,9 @@ SimPrinter SimConfig::PrinterFrom(const json& item) {
 
 void SimConfig::Generate(const json& description, std::vector<SimPrinter>& printers) {
     const int wired = description.value("wired", 0), wireless = description.value("wireless", 0);
+    if (wired < 0 || wired > kMaxGenerated || wireless < 0 || wireless > kMaxGenerated)
+        throw std::invalid_argument("generate: 0 to " + std::to_string(kMaxGenerated) +
+                                    " printers of each type");
     const std::vector<std::uint8_t> baseMac =
         ParseBytes(description.value("base_mac", "02:00:00:00:00:00"), 6, ':', 16);
     const std::vector<std::uint8_t> baseIp =

@@ -126,7 +126,12 @@ TEST(SimPrinter, BadConfigurationsAreRefused) {
           R"({"printers": [{"mac": "02:00:00:00:00:01", "answer_length": 29}]})",
           R"({"printers": [{"type": "wireless", "mac": "02:00:00:00:00:01", "answer_length": 46}]})",
           R"({"printers": [{"mac": "02:00:00:00:00:01", "settings_reply": "OK"}]})",
-          R"({"printers": [{"mac": "02:00:00:00:00:01", "port": 70000}]})", "{not json"}) {
+          R"({"printers": [{"mac": "02:00:00:00:00:01", "port": 70000}]})", "{not json",
+          // Sizes that would overflow a count or exhaust the memory.
+          R"({"generate": {"wired": 2147483647, "wireless": 1}})", R"({"generate": {"wired": -1}})",
+          R"({"generate": {"wireless": 100001}})",
+          R"({"printers": [{"mac": "02:00:00:00:00:01", "garbage_before": ["random:4000000000"]}]})",
+          R"({"printers": [{"mac": "02:00:00:00:00:01", "garbage_after": ["random:65508"]}]})"}) {
         std::vector<SimPrinter> printers;
         std::string error;
         EXPECT_FALSE(SimConfig::Parse(text, printers, error)) << text;
