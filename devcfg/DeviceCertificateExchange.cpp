@@ -160,7 +160,8 @@ void DeviceCertificateExchange::CertificateNameField(
     std::memset(field, 0, sizeof field);
     const std::string_view text =
         Utf8::CutToBytes(FirstCharacters(Trimmed(name), 32), DeviceFrame::kCertificateNameFieldSize - 1);
-    std::memcpy(field, text.data(), text.size());
+    if (!text.empty())
+        std::memcpy(field, text.data(), text.size());
 }
 
 bool DeviceCertificateExchange::SetCertificateName(CPortMng* pPortHandle, int nType, std::string_view name) {

@@ -257,8 +257,8 @@ int ParseBssResponse(const std::uint8_t* message, std::size_t n, BSS_INFO (&tabl
         std::memcpy(entry.byBSSID, message + position, 6);
         position += 6;
         entry.byNetworkMode = message[position++];
-        entry.byRSSI = static_cast<std::int16_t>(
-            static_cast<std::uint16_t>((message[position] << 8) | message[position + 1]));
+        SetRssi(entry, static_cast<std::int16_t>(
+                           static_cast<std::uint16_t>((message[position] << 8) | message[position + 1])));
         position += 2;
         entry.bySecurity = message[position++];
         if (!IsBlank(FieldText(entry.bySSID)))
@@ -278,7 +278,8 @@ std::string FieldText(const std::uint8_t* field, std::size_t size) {
 void SetFieldText(std::uint8_t* field, std::size_t size, std::string_view text) {
     std::memset(field, 0, size);
     const std::string_view cut = Utf8::CutToBytes(text, size);
-    std::memcpy(field, cut.data(), cut.size());
+    if (!cut.empty())
+        std::memcpy(field, cut.data(), cut.size());
 }
 
 bool IsBlank(std::string_view text) {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <span>
 #include <string>
@@ -73,7 +74,7 @@ struct BSS_INFO {
     std::uint8_t byExtra[2];    // 35: the two bytes after the SSID, not interpreted
     std::uint8_t byBSSID[6];    // 37
     std::uint8_t byNetworkMode; // 43: 0 Infrastructure, 1 Adhoc, others unknown
-    std::int16_t byRSSI;        // 44: signal strength, in this machine's byte order
+    std::uint8_t byRSSI[2];     // 44: signed 16-bit signal strength in this machine's byte order (Rssi())
     std::uint8_t bySecurity;    // 46: VRX_BSS_SECURITY_*
 };
 
@@ -235,6 +236,15 @@ inline std::uint16_t BigEndian16(const std::uint8_t (&field)[2]) {
 inline void SetBigEndian16(std::uint8_t (&field)[2], std::uint16_t value) {
     field[0] = static_cast<std::uint8_t>(value >> 8);
     field[1] = static_cast<std::uint8_t>(value & 0xFF);
+}
+// The signal strength of an access point (kept as bytes: the entries of a table are not aligned).
+inline std::int16_t Rssi(const BSS_INFO& entry) {
+    std::int16_t value;
+    std::memcpy(&value, entry.byRSSI, sizeof value);
+    return value;
+}
+inline void SetRssi(BSS_INFO& entry, std::int16_t value) {
+    std::memcpy(entry.byRSSI, &value, sizeof value);
 }
 // True when text holds nothing but white space.
 bool IsBlank(std::string_view text);

@@ -721,6 +721,44 @@ TEST_F(DevcfgExchange, MergeTakesOnlyTheFieldsOfVisibleItems) {
     }
 }
 
+TEST_F(DevcfgExchange, ReadAndSaveLogNoSecrets) {
+    WLAN_ADVANCED_CONFIG_INFO record = SampleRecord();
+    DeviceRecords::SetFieldText(record.byPSK_Key, "psk-SECRET-1");
+    DeviceRecords::SetFieldText(record.byWEP_Key0, "wepSECRET2");
+    DeviceRecords::SetFieldText(record.szEAP_Password, "eap-SECRET-3");
+    DeviceRecords::SetFieldText(record.byUserPassword, "admin-SECRET-4");
+    DeviceRecords::SetFieldText(record.szSNMPSetCommunity, "set-SECRET-5");
+    DeviceRecords::SetFieldText(record.bySNMPGetCommunity, "get-SECRET-6");
+    DeviceRecords::SetFieldText(record.szSNMPTrapCommunity, "trap-SECRET-7");
+    ScriptRead(record, ConfigVariant::WifiDirectRf);
+    ASSERT_TRUE(exchange->GetCurrentConfiguration());
+    grid.grid1 = {9, 10, 13, 26};
+    grid.grid2 = {33, 34, 35};
+    messages.answers = {true};
+    port.Expect(Start('C'), {kStartAccepted});
+    port.AnyWrite({Reply(DeviceFrame::kIfSuc)});
+    ASSERT_TRUE(exchange->SaveNewConfiguration(false));
+    const auto lines = log.Lines();
+    EXPECT_GT(lines.size(), 20u);
+    for (const std::string& line : lines)
+        EXPECT_EQ(line.find("SECRET"), std::string::npos) << line;
+}
+
+TEST_F(DevcfgExchange, ConfigurationReplyLongerThanItsBufferIsRefused) {
+    const Bytes config =
+        DeviceRecords::ConfigurationFrame(SampleRecord(), ConfigVariant::WifiDirectRf, false, 'M');
+    Bytes tooLong(config.begin(), config.end() - 1);
+    tooLong.resize(2100, '0');
+    tooLong.push_back(0x03);
+    port.isOpen = true;
+    port.Expect(Request('C', DeviceFrame::kIfGet), {Bytes(tooLong.begin(), tooLong.begin() + 1500),
+                                                    Bytes(tooLong.begin() + 1500, tooLong.end())});
+    Bytes frame;
+    EXPECT_EQ(exchange->ReadWiFiConfigurationData(&port, frame), 0u);
+    EXPECT_TRUE(frame.empty());
+    EXPECT_TRUE(log.Contains("ReadWiFiConfigurationData : the reply is longer than 2048 bytes; refused"));
+}
+
 // ---- scan -----------------------------------------------------------------------------------------------
 
 Bytes ScanEntries(int count) {
@@ -888,6 +926,13 @@ TEST_F(DevcfgExchange, FactoryResetFailures) {
         EXPECT_TRUE(port.script.empty());
         EXPECT_EQ(spooler.holds, spooler.restores);
     }
+}
+
+TEST_F(DevcfgExchange, FactoryResetWithoutPortShowsNothing) {
+    state.m_dwConnectionType = 9;
+    EXPECT_FALSE(exchange->FactoryReset());
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(spooler.holds, 0);
 }
 
 TEST_F(DevcfgExchange, EveryOperationUsesThePortOfTheConnectionType) {

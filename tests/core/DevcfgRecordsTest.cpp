@@ -236,7 +236,7 @@ TEST(DevcfgRecords, ScanEntryFields) {
     EXPECT_EQ(e.byBSSID[0], 0xA0);
     EXPECT_EQ(e.byBSSID[5], 0xA5);
     EXPECT_EQ(e.byNetworkMode, VRX_NETWORK_MODE_ADHOC);
-    EXPECT_EQ(e.byRSSI, -71);
+    EXPECT_EQ(DeviceRecords::Rssi(e), -71);
     EXPECT_EQ(e.bySecurity, VRX_BSS_SECURITY_WPA_WPA2);
 }
 
@@ -256,9 +256,9 @@ TEST(DevcfgRecords, ScanCutsALongSsidAndStillAdvancesByItsLength) {
     EXPECT_EQ(table[0].bySSIDLength, 40);
     EXPECT_EQ(DeviceRecords::FieldText(table[0].bySSID), std::string(32, 'L'));
     EXPECT_EQ(table[0].byExtra[0], 0x21);
-    EXPECT_EQ(table[0].byRSSI, -50);
+    EXPECT_EQ(DeviceRecords::Rssi(table[0]), -50);
     EXPECT_EQ(DeviceRecords::FieldText(table[1].bySSID), "next");
-    EXPECT_EQ(table[1].byRSSI, -42);
+    EXPECT_EQ(DeviceRecords::Rssi(table[1]), -42);
     EXPECT_EQ(table[1].bySecurity, VRX_BSS_SECURITY_WEP64);
     EXPECT_EQ(table[1].byBSSID[0], 0xA1);
 }

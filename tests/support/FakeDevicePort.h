@@ -87,7 +87,8 @@ public:
             return 0;
         Bytes& front = m_reads.front();
         const std::size_t count = std::min<std::size_t>(front.size(), dwToRead);
-        std::memcpy(pByte, front.data(), count);
+        if (count > 0)
+            std::memcpy(pByte, front.data(), count);
         if (count == front.size())
             m_reads.pop_front();
         else
