@@ -12,9 +12,6 @@
 
 namespace {
 
-using CliArguments::NormaliseMac;
-using CliArguments::ParseAddress;
-using CliArguments::ParseNumber;
 using Outcome = SettingsPlan::Outcome;
 
 int Fail(int status, const std::string& message) {
@@ -79,53 +76,13 @@ std::optional<int> AskAboutTheGateway(const SettingsRequest& request, bool yes) 
 } // namespace
 
 int RunSetIpCommand(const std::vector<std::string>& args) {
-    SettingsRequest request;
-    std::string mac;
-    bool dhcp = false, yes = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        const std::string value = hasValue ? args[i + 1] : "";
-        if (arg == "--dhcp") {
-            dhcp = true;
-            continue;
-        }
-        if (arg == "--yes") {
-            yes = true;
-            continue;
-        }
-        if (arg == "--ip" || arg == "--subnet" || arg == "--gateway") {
-            const auto address = hasValue ? ParseAddress(value) : std::nullopt;
-            if (!address)
-                return Fail(CliExit::Usage, arg + " needs an IPv4 address");
-            (arg == "--ip" ? request.ip : arg == "--subnet" ? request.subnet : request.gateway) = address;
-            ++i;
-        } else if (arg == "--port" || arg == "--inactivity") {
-            const auto number = hasValue ? ParseNumber(value) : std::nullopt;
-            if (!number)
-                return Fail(CliExit::Usage, arg + " needs a number");
-            (arg == "--port" ? request.port : request.inactivity) = number;
-            ++i;
-        } else if (arg == "--name") {
-            if (!hasValue)
-                return Fail(CliExit::Usage, "--name needs a text");
-            request.name = value;
-            ++i;
-        } else if (mac.empty() && arg.rfind("--", 0) != 0) {
-            mac = NormaliseMac(arg);
-            if (mac.empty())
-                return Fail(CliExit::Usage, "'" + arg + "' is not a MAC address such as 00:1A:2B:3C:4D:5E");
-        } else {
-            return Fail(CliExit::Usage, "unknown argument '" + arg + "'");
-        }
-    }
-    if (mac.empty())
-        return Fail(CliExit::Usage, "which printer? give its MAC address");
-    const bool anyAddress = request.ip || request.subnet || request.gateway;
-    const bool allAddresses = request.ip && request.subnet && request.gateway;
-    if (dhcp ? anyAddress : !allAddresses)
-        return Fail(CliExit::Usage, "give either --dhcp or all of --ip, --subnet and --gateway");
-    request.dhcp = dhcp;
+    std::string error;
+    const auto parsed = CliArguments::ParseSetIpArguments(args, error);
+    if (!parsed)
+        return Fail(CliExit::Usage, error);
+    const std::string& mac = parsed->mac;
+    SettingsRequest request = parsed->request;
+    const bool yes = parsed->yes;
 
     // Everything the values alone decide, before any datagram goes out.
     const SettingsPlan check = CheckSettingsValues(request);

@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <climits>
 #include <cstring>
 #include <net/if.h>
 #include <sys/time.h>
@@ -23,6 +24,18 @@ constexpr int kRequestRepeats = 5;
 constexpr int kSilencePolls = 40; // 40 x 50 ms of nothing waiting ends a collection
 constexpr int kSettingPolls = 10; // after an unrecognised datagram in the settings exchange
 constexpr int kSettingAttempts = 2;
+// A stream of datagrams that never falls silent (a flood, a looping sender) still ends a collection or the
+// wait for a confirmation after this many pauses: 30 s and 5 s.
+constexpr int kMaxCollectionPolls = 600;
+constexpr int kMaxSettingPolls = 100;
+// Datagrams read at once before the next pause.
+constexpr int kMaxDrainedAtOnce = 4096;
+
+// Adds without passing INT_MAX: a long stream of datagrams must not overflow the count.
+void AddBytes(int& total, int bytes) {
+    if (bytes > 0)
+        total = bytes > INT_MAX - total ? INT_MAX : total + bytes;
+}
 
 sockaddr_in MakeAddress(std::uint16_t port, const std::uint8_t (&octets)[4]) {
     sockaddr_in address{};
@@ -385,7 +398,12 @@ int CUdpEndpoint::ReceiveResponseData(int nLocalNetworkInterface, std::stop_toke
         TakeWaitingDiscoveryDatagrams(buffer, sizeof buffer, nLocalNetworkInterface, nTotalBytes);
 
         // Wait for more; 2 s of silence ends the collection. Only datagrams for this interface break it.
-        for (int nTry = 1; nTry <= kSilencePolls && !stop.stop_requested(); ++nTry) {
+        for (int nTry = 1, nPolls = 1; nTry <= kSilencePolls && !stop.stop_requested(); ++nTry, ++nPolls) {
+            if (nPolls > kMaxCollectionPolls) {
+                WriteLog("ReceiveResponseData: datagrams kept coming for %d s; the collection ends",
+                         static_cast<int>(kMaxCollectionPolls * kPollPause.count() / 1000));
+                break;
+            }
             m_sockets.Sleep(kPollPause);
             const int bytes_available = m_sockets.BytesWaiting(m_socketDes);
             WriteLog("ReceiveResponseData: bytes_available = %d", bytes_available);
@@ -412,7 +430,7 @@ int CUdpEndpoint::ReceiveResponseData(int nLocalNetworkInterface, std::stop_toke
 int CUdpEndpoint::TakeWaitingDiscoveryDatagrams(std::uint8_t* buffer, std::size_t size,
                                                 int nLocalNetworkInterface, int& nTotalBytes) {
     int taken = 0;
-    for (int n; (n = ReceiveDatagram(buffer, size, true)) >= 0; ++taken)
+    for (int n; taken < kMaxDrainedAtOnce && (n = ReceiveDatagram(buffer, size, true)) >= 0; ++taken)
         TakeDiscoveryDatagram(buffer, n, nLocalNetworkInterface, nTotalBytes);
     return taken;
 }
@@ -420,8 +438,7 @@ int CUdpEndpoint::TakeWaitingDiscoveryDatagrams(std::uint8_t* buffer, std::size_
 void CUdpEndpoint::TakeDiscoveryDatagram(const std::uint8_t* data, int nReceived, int nLocalNetworkInterface,
                                          int& nTotalBytes) {
     WriteLog("ReceiveResponseData: nReceived = %d", nReceived);
-    if (nReceived > 0)
-        nTotalBytes += nReceived;
+    AddBytes(nTotalBytes, nReceived);
     WriteLog("ReceiveResponseData: nTotalBytes = %d", nTotalBytes);
 
     const DiscoveryAnswer answer = ClassifyDiscoveryAnswer(data, static_cast<size_t>(nReceived),
@@ -501,6 +518,7 @@ bool CUdpEndpoint::ReceiveSettingResultData() {
     }
     std::uint8_t buffer[QlinkProtocol::kMaxDatagram] = {};
     int nTotalBytes = 0;
+    int nPolls = 0;
     for (;;) {
         const int bytesReceived = ReceiveDatagram(buffer, sizeof buffer, false);
         if (bytesReceived < 0) {
@@ -508,7 +526,7 @@ bool CUdpEndpoint::ReceiveSettingResultData() {
             WriteLog("ReceiveSettingResultData: END");
             return false;
         }
-        nTotalBytes += bytesReceived;
+        AddBytes(nTotalBytes, bytesReceived);
         WriteLog("ReceiveSettingResultData: bytesReceived = %d", bytesReceived);
         WriteLog("ReceiveSettingResultData: nTotalBytes = %d", nTotalBytes);
 
@@ -533,11 +551,11 @@ bool CUdpEndpoint::ReceiveSettingResultData() {
         }
 
         bool more = false;
-        for (int nTry = 1; nTry <= kSettingPolls && !more; ++nTry) {
+        for (int nTry = 1; nTry <= kSettingPolls && !more && nPolls < kMaxSettingPolls; ++nTry, ++nPolls) {
             m_sockets.Sleep(kPollPause);
             more = m_sockets.BytesWaiting(m_socketDes) > 0 || m_sockets.DatagramWaiting(m_socketDes);
         }
-        if (!more) {
+        if (!more || nPolls >= kMaxSettingPolls) {
             WriteLog("ReceiveSettingResultData: END");
             return false;
         }

@@ -12,6 +12,10 @@ namespace {
 
 using nlohmann::json;
 
+// The largest UDP payload, and the most printers a generator makes of each type.
+constexpr unsigned long kMaxGarbageLength = 65507;
+constexpr int kMaxGenerated = 100000;
+
 std::vector<std::uint8_t> ParseBytes(const std::string& text, std::size_t count, char separator, int base) {
     std::vector<std::uint8_t> out;
     std::stringstream stream(text);
@@ -26,6 +30,24 @@ std::vector<std::uint8_t> ParseBytes(const std::string& text, std::size_t count,
     if (out.size() != count)
         throw std::invalid_argument("'" + text + "' needs " + std::to_string(count) + " parts");
     return out;
+}
+
+// A whole number in low..high; fallback when the key is absent. A fraction, or a number out of range, is
+// refused: converting one that does not fit the type would be undefined.
+long long Integer(const json& item, const char* key, long long fallback, long long low, long long high) {
+    if (!item.is_object() || !item.contains(key))
+        return fallback;
+    const json& value = item.at(key);
+    if (!value.is_number_integer())
+        throw std::invalid_argument(std::string(key) + " must be a whole number");
+    const bool fits = value.is_number_unsigned()
+                          ? value.get<std::uint64_t>() <= static_cast<std::uint64_t>(high)
+                          : value.get<std::int64_t>() <= high;
+    const long long number = fits ? value.get<std::int64_t>() : high + 1;
+    if (!fits || number < low)
+        throw std::invalid_argument(std::string(key) + " must be " + std::to_string(low) + " to " +
+                                    std::to_string(high));
+    return number;
 }
 
 void Copy(const std::vector<std::uint8_t>& bytes, std::uint8_t* to) {
@@ -50,7 +72,10 @@ std::vector<std::uint8_t> Garbage(const std::string& description, std::mt19937& 
         return out;
     }
     if (description.rfind("random:", 0) == 0) {
-        std::vector<std::uint8_t> out(std::stoul(description.substr(7)));
+        const unsigned long length = std::stoul(description.substr(7));
+        if (length > kMaxGarbageLength)
+            throw std::invalid_argument("'" + description + "' is longer than a datagram");
+        std::vector<std::uint8_t> out(length);
         for (auto& byte : out)
             byte = static_cast<std::uint8_t>(random());
         return out;
@@ -80,19 +105,23 @@ SimPrinter SimConfig::PrinterFrom(const json& item) {
     Copy(ParseBytes(item.value("ip", "192.0.2.50"), 4, '.', 10), r.Ip);
     Copy(ParseBytes(item.value("subnet", "255.255.255.0"), 4, '.', 10), r.Subnet);
     Copy(ParseBytes(item.value("gateway", "0.0.0.0"), 4, '.', 10), r.Gateway);
-    BigEndian(item.value("port", 9100u), r.Port);
-    r.Baudrate = item.value<std::uint8_t>("baudrate", 0);
+    BigEndian(static_cast<unsigned>(Integer(item, "port", 9100, 0, 65535)), r.Port);
+    r.Baudrate = static_cast<std::uint8_t>(Integer(item, "baudrate", 0, 0, 255));
     Copy(ParseBytes(item.value("firmware", "1.0"), 2, '.', 10), r.FwVer);
-    r.Dhcp = item.value<std::uint8_t>("dhcp", 0);
-    BigEndian(item.value("inactivity", 300u), r.I_activeTime);
-    r.Http = item.value<std::uint8_t>("http", 0);
+    r.Dhcp = static_cast<std::uint8_t>(Integer(item, "dhcp", 0, 0, 255));
+    BigEndian(static_cast<unsigned>(Integer(item, "inactivity", 300, 0, 65535)), r.I_activeTime);
+    r.Http = static_cast<std::uint8_t>(Integer(item, "http", 0, 0, 255));
 
     const std::string name = item.value("name", "");
     if (!wired) {
-        const std::vector<unsigned> mask =
-            item.value("mask", std::vector<unsigned>{name.empty() ? 0x11u : 0x91u, 0u});
-        if (mask.size() != 2 || mask[0] > 255 || mask[1] > 255)
-            throw std::invalid_argument("mask needs two bytes");
+        std::vector<unsigned> mask{name.empty() ? 0x11u : 0x91u, 0u};
+        if (item.contains("mask")) {
+            const json& given = item.at("mask");
+            if (!given.is_array() || given.size() != 2)
+                throw std::invalid_argument("mask needs two bytes");
+            for (std::size_t i = 0; i < 2; ++i)
+                mask[i] = static_cast<unsigned>(Integer(json{{"mask", given[i]}}, "mask", 0, 0, 255));
+        }
         r.Mask[0] = static_cast<std::uint8_t>(mask[0]);
         r.Mask[1] = static_cast<std::uint8_t>(mask[1]);
         std::memcpy(r.SystemName, name.data(), std::min(name.size(), sizeof r.SystemName));
@@ -100,11 +129,12 @@ SimPrinter SimConfig::PrinterFrom(const json& item) {
 
     SimPrinter::Behaviour b;
     const std::size_t defaultLength = wired ? 31 : ((r.Mask[0] & VRX_MASK_SYSTEM_NAME) ? 111 : 47);
-    b.answerLength = item.value("answer_length", defaultLength);
+    b.answerLength = static_cast<std::size_t>(
+        Integer(item, "answer_length", static_cast<long long>(defaultLength), 0, 65507));
     if (b.answerLength < (wired ? 30u : 47u) || b.answerLength > 65507)
         throw std::invalid_argument("answer_length " + std::to_string(b.answerLength) + " out of range");
-    b.answersPerRequest = item.value("answers", 1);
-    b.delayMs = item.value("delay_ms", 0);
+    b.answersPerRequest = static_cast<int>(Integer(item, "answers", 1, 0, 100000));
+    b.delayMs = static_cast<int>(Integer(item, "delay_ms", 0, 0, 600000));
     const std::string answersTo = item.value("answers_to", type);
     if (answersTo != "wired" && answersTo != "wireless" && answersTo != "both")
         throw std::invalid_argument("answers_to must be wired, wireless or both");
@@ -140,7 +170,8 @@ SimPrinter SimConfig::PrinterFrom(const json& item) {
 }
 
 void SimConfig::Generate(const json& description, std::vector<SimPrinter>& printers) {
-    const int wired = description.value("wired", 0), wireless = description.value("wireless", 0);
+    const int wired = static_cast<int>(Integer(description, "wired", 0, 0, kMaxGenerated));
+    const int wireless = static_cast<int>(Integer(description, "wireless", 0, 0, kMaxGenerated));
     const std::vector<std::uint8_t> baseMac =
         ParseBytes(description.value("base_mac", "02:00:00:00:00:00"), 6, ':', 16);
     const std::vector<std::uint8_t> baseIp =
@@ -163,8 +194,8 @@ void SimConfig::Generate(const json& description, std::vector<SimPrinter>& print
         json item = {{"type", i < wired ? "wired" : "wireless"},
                      {"mac", macText},
                      {"ip", ipText},
-                     {"answers", description.value("answers", 1)},
-                     {"delay_ms", description.value("delay_ms", 0)},
+                     {"answers", Integer(description, "answers", 1, 0, 100000)},
+                     {"delay_ms", Integer(description, "delay_ms", 0, 0, 600000)},
                      {"reply_by", description.value("reply_by", "unicast")}};
         if (i >= wired)
             item["name"] = "Printer " + std::to_string(i + 1);

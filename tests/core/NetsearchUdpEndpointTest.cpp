@@ -504,6 +504,39 @@ TEST_F(NetsearchUdpEndpointExchange, BurstsOfAnswersDuringTheCollectionAreReadBe
     EXPECT_LE(net.nowMs, lastBurst + 2050);
 }
 
+TEST_F(NetsearchUdpEndpointExchange, AFloodOfForeignDatagramsEndsTheCollectionAfterThirtySeconds) {
+    // A foreign sender that does not stop for a minute: 4 datagrams of 1000 bytes every 20 ms, and one
+    // printer's answer in the middle of it.
+    ASSERT_TRUE(endpoint.CreateSocket());
+    ASSERT_TRUE(endpoint.BindSocket(0, 1));
+    const sockaddr_in stranger = FakeSocketApi::Address("192.0.2.99", 40000);
+    for (long t = 0; t < 60000; t += 20)
+        for (int i = 0; i < 4; ++i)
+            net.Arrive(std::vector<std::uint8_t>(1000, static_cast<std::uint8_t>(i)), t, stranger);
+    net.Arrive(WiredAnswer(7), 1000, kPrinter);
+    CapturedLog log;
+    EXPECT_GT(endpoint.ReceiveResponseData(0), 0);
+    EXPECT_GE(net.nowMs, 30000);
+    EXPECT_LE(net.nowMs, 30100) << "the collection is bounded";
+    EXPECT_TRUE(log.Contains("ReceiveResponseData: datagrams kept coming for 30 s; the collection ends"));
+    EthernetInfoMap wired;
+    EXPECT_EQ(endpoint.CopyEthernetInfoTo(wired), 1);
+    EXPECT_EQ(wired.count("02:00:00:00:00:07"), 1u);
+}
+
+TEST_F(NetsearchUdpEndpointExchange, AFloodOfForeignDatagramsEndsTheWaitForAConfirmation) {
+    const sockaddr_in stranger = FakeSocketApi::Address("192.0.2.99", 40000);
+    net.responder = [stranger](FakeSocketApi& n, const FakeSocketApi::Sent&) {
+        for (long t = n.nowMs; t < n.nowMs + 60000; t += 20)
+            n.Arrive(std::vector<std::uint8_t>(100, 0x5A), t, stranger);
+    };
+    const std::vector<std::uint8_t> message(200, 0x11);
+    const long start = net.nowMs;
+    EXPECT_TRUE(endpoint.SetQlinkInfo(0, 1, message.data(), static_cast<int>(message.size())));
+    EXPECT_FALSE(endpoint.LastSettingConfirmed());
+    EXPECT_LE(net.nowMs - start, 2 * (5000 + 600)) << "two attempts, each bounded";
+}
+
 TEST_F(NetsearchUdpEndpointExchange, ASecondInterfaceReadKeepsThePrinterTables) {
     AnswerEveryRequest({WiredAnswer(1), WirelessAnswer(2, 47, 0)});
     endpoint.ClearPrinterTables();

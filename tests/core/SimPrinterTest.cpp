@@ -143,7 +143,15 @@ TEST(SimPrinter, BadConfigurationsAreRefused) {
           R"({"printers": [{"mac": "02:00:00:00:00:01", "settings_reply": "OK"}]})",
           R"({"printers": [{"mac": "02:00:00:00:00:01", "port": 70000}]})",
           R"({"printers": [{"mac": "02:00:00:00:00:01", "reply_by": "multicast"}]})",
-          R"({"printers": [{"mac": "02:00:00:00:00:01", "link": "192.0.2"}]})", "{not json"}) {
+          R"({"printers": [{"mac": "02:00:00:00:00:01", "link": "192.0.2"}]})", "{not json",
+          // Sizes that would overflow a count or exhaust the memory.
+          R"({"generate": {"wired": 2147483647, "wireless": 1}})", R"({"generate": {"wired": -1}})",
+          R"({"generate": {"wireless": 100001}})", R"({"generate": {"wired": 1e87}})",
+          R"({"generate": {"wired": 2.5}})", R"({"printers": [{"mac": "02:00:00:00:00:01", "port": 1e30}]})",
+          R"({"printers": [{"mac": "02:00:00:00:00:01", "answers": 18446744073709551615}]})",
+          R"({"printers": [{"type": "wireless", "mac": "06:00:00:00:00:01", "mask": [1e40, 0]}]})",
+          R"({"printers": [{"mac": "02:00:00:00:00:01", "garbage_before": ["random:4000000000"]}]})",
+          R"({"printers": [{"mac": "02:00:00:00:00:01", "garbage_after": ["random:65508"]}]})"}) {
         std::vector<SimPrinter> printers;
         std::string error;
         EXPECT_FALSE(SimConfig::Parse(text, printers, error)) << text;

@@ -8,7 +8,8 @@ add_executable(search-integration-tests ${CMAKE_CURRENT_LIST_DIR}/search_tests.c
 target_include_directories(search-integration-tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
 target_link_libraries(search-integration-tests PRIVATE quorlink-core GTest::gtest GTest::gtest_main
                       nlohmann_json::nlohmann_json)
-add_dependencies(search-integration-tests quorlink-printer-sim quorlink)
+add_executable(udp-flood ${CMAKE_CURRENT_LIST_DIR}/udp_flood.cpp)
+add_dependencies(search-integration-tests quorlink-printer-sim quorlink udp-flood)
 
 # name, harness options, test filter
 set(QUORLINK_SEARCH_GROUPS
@@ -17,7 +18,8 @@ set(QUORLINK_SEARCH_GROUPS
     "search-two-cards|--two-cards|SearchTwoCards.*"
     "search-interfaces||SearchInterfaces.*"
     "settings-exchange||SettingsExchange.*"
-    "search-cli||CliCommands.*")
+    "search-cli||CliCommands.*"
+    "search-faults|--second-link|SearchFaults.*")
 foreach(group ${QUORLINK_SEARCH_GROUPS})
     string(REPLACE "|" ";" parts "${group}")
     list(GET parts 0 name)
@@ -28,5 +30,6 @@ foreach(group ${QUORLINK_SEARCH_GROUPS})
                      $<TARGET_FILE:search-integration-tests> --gtest_filter=${filter})
     set_tests_properties(${name} PROPERTIES
         LABELS netns SKIP_RETURN_CODE 77 TIMEOUT 300
-        ENVIRONMENT "QL_SIM_BIN=$<TARGET_FILE:quorlink-printer-sim>;QL_CLI=$<TARGET_FILE:quorlink>")
+        ENVIRONMENT
+        "QL_SIM_BIN=$<TARGET_FILE:quorlink-printer-sim>;QL_CLI=$<TARGET_FILE:quorlink>;QL_FLOOD_BIN=$<TARGET_FILE:udp-flood>")
 endforeach()

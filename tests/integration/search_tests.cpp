@@ -15,8 +15,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <ifaddrs.h>
+#include <netinet/in.h>
+#include <signal.h>
+#include <spawn.h>
 #include <string>
 #include <sys/wait.h>
+#include <thread>
 
 namespace {
 
@@ -725,6 +730,128 @@ TEST(CliCommands, SetIpForAPrinterThatDoesNotAnswer) {
     EXPECT_EQ(missing.status, 3) << missing.out;
     for (const auto& request : sim.Requests())
         EXPECT_NE(request["hex"].get<std::string>().substr(0, 8), Hex("SETT"));
+}
+
+// ----------------------------------------------------------------------------------------------------
+// Faults of the network during a search (own harness run with --second-link)
+
+// The name of the interface that holds address, "" when none does.
+std::string InterfaceWithAddress(const std::string& address) {
+    ifaddrs* list = nullptr;
+    if (getifaddrs(&list) != 0)
+        return {};
+    std::string name;
+    for (const ifaddrs* entry = list; entry; entry = entry->ifa_next) {
+        if (!entry->ifa_addr || entry->ifa_addr->sa_family != AF_INET)
+            continue;
+        char text[INET_ADDRSTRLEN] = {};
+        inet_ntop(AF_INET, &reinterpret_cast<const sockaddr_in*>(entry->ifa_addr)->sin_addr, text,
+                  sizeof text);
+        if (address == text)
+            name = entry->ifa_name;
+    }
+    freeifaddrs(list);
+    return name;
+}
+
+// udp-flood in the printer namespace, stopped when the object goes.
+class Flood {
+public:
+    Flood(const std::string& to, int port, int seconds) {
+        const char* ns = std::getenv("QL_NS_PRINTERS");
+        const char* bin = std::getenv("QL_FLOOD_BIN");
+        if (!ns || !bin)
+            return;
+        std::vector<std::string> args = {
+            "ip", "netns", "exec", ns, bin, to, std::to_string(port), std::to_string(seconds)};
+        std::vector<char*> argv;
+        for (auto& arg : args)
+            argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        if (posix_spawnp(&m_pid, "ip", nullptr, nullptr, argv.data(), environ) != 0)
+            m_pid = -1;
+    }
+    ~Flood() {
+        if (m_pid <= 0)
+            return;
+        ::kill(m_pid, SIGTERM);
+        int status = 0;
+        ::waitpid(m_pid, &status, 0);
+    }
+    bool Running() const { return m_pid > 0 && ::kill(m_pid, 0) == 0; }
+
+private:
+    pid_t m_pid = -1;
+};
+
+TEST(SearchFaults, AFloodOfForeignDatagramsDuringASearchEndsItAndLosesNoPrinter) {
+    REQUIRE_HARNESS();
+    START_SIM(sim, Printers({{{"type", "wired"}, {"mac", "02:00:00:00:00:f1"}},
+                             {{"type", "wireless"}, {"mac", "06:00:00:00:00:f1"}, {"name", "Flooded"}}}));
+    CUdpEndpoint endpoint;
+    ASSERT_TRUE(endpoint.InitLocalNetworkInterface());
+    // 2000 datagrams a second at the wired search's own port, for longer than a search may last.
+    Flood flood(std::getenv("QL_TOOL_ADDR"), 48780, 60);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    ASSERT_TRUE(flood.Running());
+    int index = -1;
+    for (const auto& [key, info] : endpoint.InterfaceTable())
+        if (Ipv4Text(info.byIpAdr) == std::getenv("QL_TOOL_ADDR"))
+            index = static_cast<int>(key);
+    ASSERT_GE(index, 0);
+    const auto start = Clock::now();
+    EXPECT_EQ(endpoint.SearchPrinter(index, VRX_WIRED_PRINTER), 1);
+    const double wired = Seconds(start);
+    EXPECT_GT(wired, 29.0) << "the flood kept the collection going";
+    EXPECT_LT(wired, 34.0) << "and yet it ended";
+    EXPECT_EQ(endpoint.SearchPrinter(index, VRX_WIRELESS_PRINTER), 1) << "the flood did not reach port 9000";
+    EthernetInfoMap found;
+    endpoint.CopyEthernetInfoTo(found);
+    EXPECT_EQ(found.count("02:00:00:00:00:F1"), 1u);
+}
+
+TEST(SearchFaults, AnInterfaceThatDisappearsMidSearchEndsTheSearchAndTheOtherStillWorks) {
+    REQUIRE_HARNESS();
+    if (!std::getenv("QL_TOOL_ADDR2"))
+        GTEST_SKIP() << "needs --second-link";
+    START_SIM(sim, Printers({{{"type", "wired"}, {"mac", "02:00:00:00:00:f2"}},
+                             {{"type", "wireless"}, {"mac", "06:00:00:00:00:f2"}, {"name", "Vanishing"}}}));
+    CUdpEndpoint endpoint;
+    ASSERT_TRUE(endpoint.InitLocalNetworkInterface());
+    ASSERT_EQ(endpoint.GetPrinterNetworkAddress(), 2);
+    const std::string second = InterfaceWithAddress(std::getenv("QL_TOOL_ADDR2"));
+    ASSERT_FALSE(second.empty());
+    int vanishing = -1, staying = -1;
+    for (const auto& [key, info] : endpoint.InterfaceTable())
+        (Ipv4Text(info.byIpAdr) == std::getenv("QL_TOOL_ADDR2") ? vanishing : staying) =
+            static_cast<int>(key);
+    ASSERT_GE(vanishing, 0);
+    ASSERT_GE(staying, 0);
+
+    // The link goes while the wired search on it collects answers.
+    std::thread remover([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(800));
+        std::system(("ip link del " + second).c_str());
+    });
+    auto start = Clock::now();
+    EXPECT_EQ(endpoint.SearchPrinter(vanishing, VRX_WIRED_PRINTER), 1)
+        << "the answer before the loss is kept";
+    EXPECT_LT(Seconds(start), 4.0);
+    remover.join();
+    ASSERT_TRUE(InterfaceWithAddress(std::getenv("QL_TOOL_ADDR2")).empty());
+    start = Clock::now();
+    EXPECT_EQ(endpoint.SearchPrinter(vanishing, VRX_WIRELESS_PRINTER), 0) << "the interface is gone";
+    EXPECT_LT(Seconds(start), 4.0);
+
+    // The whole search over the table as it was read: the lost interface gives nothing, the other all.
+    start = Clock::now();
+    const SearchResult result = RunSearchProcedure(endpoint);
+    EXPECT_LT(Seconds(start), 15.0);
+    EXPECT_EQ(result.ethernet.count("02:00:00:00:00:F2"), 1u);
+    EXPECT_EQ(result.wlan.count("06:00:00:00:00:F2"), 1u);
+    if (!result.ethernet.empty()) {
+        EXPECT_EQ(result.ethernet.begin()->second.byLocalNetworkInterface, staying);
+    }
 }
 
 } // namespace
