@@ -138,10 +138,12 @@ DeviceModule::Settings DeviceModule::SettingsFromJson(const nlohmann::json& conf
                                         "behaviours"};
     if (!config.is_object())
         throw std::invalid_argument("the configuration is a JSON object");
-    for (const auto& [key, value] : config.items())
+    for (const auto& entry : config.items()) {
+        const std::string& key = entry.key();
         if (std::find_if(std::begin(known), std::end(known), [&](const char* k) { return key == k; }) ==
             std::end(known))
             throw std::invalid_argument("unknown key \"" + key + "\"");
+    }
 
     Settings s;
     s.variant = VariantFrom(config.value("variant", std::string("wifi-direct-rf")));

@@ -26,10 +26,12 @@ DeviceReplyBehaviour DeviceReplyBehaviour::FromJson(const nlohmann::json& item) 
                                         "truncate", "header", "reply",  "garbage_before"};
     if (!item.is_object())
         throw std::invalid_argument("a behaviour is an object");
-    for (const auto& [key, value] : item.items())
+    for (const auto& entry : item.items()) {
+        const std::string& key = entry.key();
         if (std::find_if(std::begin(known), std::end(known), [&](const char* k) { return key == k; }) ==
             std::end(known))
             throw std::invalid_argument("unknown behaviour key \"" + key + "\"");
+    }
     DeviceReplyBehaviour b;
     b.on = item.value("on", std::string("*"));
     b.after = item.value("after", 0);
