@@ -275,7 +275,7 @@ int ReadCommand(const std::vector<std::string>& args) {
             names[kTypeKeys[type]] = DeviceRecords::FieldText(s.m_CertificateName[type].byCertName);
         PrintJson({{"port", p.port.port},
                    {"system", DeviceConfigOutput::SystemJson(s.m_SystemInformation)},
-                   {"variant", DeviceConfigOutput::VariantName(variant)},
+                   {"variant", DeviceRecords::VariantName(variant)},
                    {"capabilities", CapabilitiesJson(s)},
                    {"refused_start", s.m_bRefusal},
                    {"record", DeviceConfigOutput::RecordJson(s.m_ConfigurationInfo, variant, p.showSecrets)},
@@ -287,7 +287,7 @@ int ReadCommand(const std::vector<std::string>& args) {
     std::printf("Firmware:         %s (%s)\n", system["firmware_version"].get<std::string>().c_str(),
                 system["firmware_date"].get<std::string>().c_str());
     std::printf("MAC address:      %s\n", system["mac"].get<std::string>().c_str());
-    std::printf("Variant:          %s\n", DeviceConfigOutput::VariantName(variant));
+    std::printf("Variant:          %s\n", DeviceRecords::VariantName(variant));
     std::printf("Capabilities:    ");
     const nlohmann::json capabilities = CapabilitiesJson(s);
     for (const auto& [name, on] : capabilities.items())
@@ -327,9 +327,8 @@ int WriteCommand(const std::vector<std::string>& args) {
         return status;
     const DeviceRecords::ConfigVariant printer = session.State().Variant();
     if (printer != file.variant) {
-        session.Fail(path + " holds a " + DeviceConfigOutput::VariantName(file.variant) +
-                     " configuration; the printer's module takes " +
-                     DeviceConfigOutput::VariantName(printer));
+        session.Fail(path + " holds a " + DeviceRecords::VariantName(file.variant) +
+                     " configuration; the printer's module takes " + DeviceRecords::VariantName(printer));
         return DeviceExit::Usage;
     }
     session.State().m_strFilePath = path;

@@ -50,12 +50,12 @@ int Show(const std::vector<std::string>& args) {
         const nlohmann::json out = {
             {"file", path},
             {"length", file.length},
-            {"variant", DeviceConfigOutput::VariantName(parsed.variant)},
+            {"variant", DeviceRecords::VariantName(parsed.variant)},
             {"record", DeviceConfigOutput::RecordJson(parsed.record, parsed.variant, showSecrets)}};
         std::printf("%s\n", out.dump(2, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
     } else {
-        std::printf("%s: %s variant, %zu bytes\n", path.c_str(),
-                    DeviceConfigOutput::VariantName(parsed.variant), file.length);
+        std::printf("%s: %s variant, %zu bytes\n", path.c_str(), DeviceRecords::VariantName(parsed.variant),
+                    file.length);
         DeviceConfigOutput::PrintRecord(parsed.record, parsed.variant, showSecrets, stdout);
     }
     return CliExit::Ok;

@@ -11,6 +11,7 @@ namespace {
 
 using DeviceRecordFields::Field;
 using DeviceRecords::ConfigVariant;
+using DeviceRecords::VariantName;
 
 // The meaning of a coded one-byte field, or "".
 std::string Meaning(const Field& field, std::uint8_t value) {
@@ -52,18 +53,6 @@ const std::uint8_t* At(const WLAN_ADVANCED_CONFIG_INFO& record, const Field& fie
 }
 
 } // namespace
-
-const char* VariantName(ConfigVariant variant) {
-    switch (variant) {
-    case ConfigVariant::Basic:
-        return "basic";
-    case ConfigVariant::WifiDirect:
-        return "wifi-direct";
-    case ConfigVariant::WifiDirectRf:
-        break;
-    }
-    return "wifi-direct-rf";
-}
 
 nlohmann::json RecordJson(const WLAN_ADVANCED_CONFIG_INFO& record, ConfigVariant variant, bool showSecrets) {
     nlohmann::json out = nlohmann::json::object();

@@ -11,9 +11,6 @@
 // and the secrets masked unless asked for.
 namespace DeviceConfigOutput {
 
-// "basic", "wifi-direct", "wifi-direct-rf".
-const char* VariantName(DeviceRecords::ConfigVariant variant);
-
 // The fields the variant carries, by name; numbers as numbers.
 nlohmann::json RecordJson(const WLAN_ADVANCED_CONFIG_INFO& record, DeviceRecords::ConfigVariant variant,
                           bool showSecrets);

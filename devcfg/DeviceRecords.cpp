@@ -295,4 +295,16 @@ bool IsBlank(std::string_view text) {
     return true;
 }
 
+const char* VariantName(ConfigVariant variant) {
+    switch (variant) {
+    case ConfigVariant::Basic:
+        return "basic";
+    case ConfigVariant::WifiDirect:
+        return "wifi-direct";
+    case ConfigVariant::WifiDirectRf:
+        break;
+    }
+    return "wifi-direct-rf";
+}
+
 } // namespace DeviceRecords

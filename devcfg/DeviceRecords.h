@@ -174,6 +174,8 @@ struct ByteRange {
     std::size_t size;
 };
 // The record ranges the variant carries, in order.
+// "basic", "wifi-direct" or "wifi-direct-rf": how configurations and the command line name a variant.
+const char* VariantName(ConfigVariant variant);
 std::span<const ByteRange> CarriedRanges(ConfigVariant variant);
 std::size_t PayloadSize(ConfigVariant variant);
 // The length of the variant's IF__CUR / IF__SET frame on the line (and of a configuration file).

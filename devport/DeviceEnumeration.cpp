@@ -12,22 +12,9 @@ namespace {
 
 std::optional<std::uint16_t> HexId(const std::map<std::string, std::string>& attributes, const char* name) {
     const auto found = attributes.find(name);
-    if (found == attributes.end() || found->second.empty() || found->second.size() > 4)
+    if (found == attributes.end())
         return std::nullopt;
-    unsigned value = 0;
-    for (const char c : found->second) {
-        unsigned digit;
-        if (c >= '0' && c <= '9')
-            digit = static_cast<unsigned>(c - '0');
-        else if (c >= 'a' && c <= 'f')
-            digit = static_cast<unsigned>(c - 'a' + 10);
-        else if (c >= 'A' && c <= 'F')
-            digit = static_cast<unsigned>(c - 'A' + 10);
-        else
-            return std::nullopt;
-        value = value << 4 | digit;
-    }
-    return static_cast<std::uint16_t>(value);
+    return ParseUsbId(found->second);
 }
 
 bool IsDigit(char c) {

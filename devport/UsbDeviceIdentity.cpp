@@ -20,21 +20,7 @@ std::optional<std::uint16_t> Hex16(const std::string& text, const char* prefix) 
     const std::string p = prefix;
     if (text.size() != p.size() + 4 || text.compare(0, p.size(), p) != 0)
         return std::nullopt;
-    unsigned value = 0;
-    for (size_t i = p.size(); i < text.size(); ++i) {
-        const char c = text[i];
-        unsigned digit;
-        if (c >= '0' && c <= '9')
-            digit = static_cast<unsigned>(c - '0');
-        else if (c >= 'a' && c <= 'f')
-            digit = static_cast<unsigned>(c - 'a' + 10);
-        else if (c >= 'A' && c <= 'F')
-            digit = static_cast<unsigned>(c - 'A' + 10);
-        else
-            return std::nullopt;
-        value = value << 4 | digit;
-    }
-    return static_cast<std::uint16_t>(value);
+    return ParseUsbId(text.substr(p.size()));
 }
 
 // "1-1.4" → bus 1, ports {1, 4}; nothing for any other form.
@@ -124,4 +110,23 @@ std::vector<std::uint8_t> UsbDeviceIdentity::PortNumbers() const {
     std::vector<std::uint8_t> ports;
     SplitBusPortPath(busPortPath, bus, ports);
     return ports;
+}
+
+std::optional<std::uint16_t> ParseUsbId(const std::string& digits) {
+    if (digits.empty() || digits.size() > 4)
+        return std::nullopt;
+    unsigned value = 0;
+    for (const char c : digits) {
+        unsigned digit;
+        if (c >= '0' && c <= '9')
+            digit = static_cast<unsigned>(c - '0');
+        else if (c >= 'a' && c <= 'f')
+            digit = static_cast<unsigned>(c - 'a' + 10);
+        else if (c >= 'A' && c <= 'F')
+            digit = static_cast<unsigned>(c - 'A' + 10);
+        else
+            return std::nullopt;
+        value = value << 4 | digit;
+    }
+    return static_cast<std::uint16_t>(value);
 }

@@ -25,3 +25,6 @@ struct UsbDeviceIdentity {
 
     friend bool operator==(const UsbDeviceIdentity&, const UsbDeviceIdentity&) = default;
 };
+
+// A vendor or product id written as one to four hexadecimal digits, either case ("3f9a", "A007").
+std::optional<std::uint16_t> ParseUsbId(const std::string& digits);

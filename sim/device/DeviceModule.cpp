@@ -11,6 +11,7 @@
 namespace {
 
 using DeviceRecords::ConfigVariant;
+using DeviceRecords::VariantName;
 namespace Frame = DeviceFrame;
 
 constexpr std::string_view kHeaderOpen = "__[I_F]__[";
@@ -28,18 +29,6 @@ std::string Hex(const std::uint8_t* data, std::size_t size) {
 }
 std::string Hex(const std::vector<std::uint8_t>& bytes) {
     return Hex(bytes.data(), bytes.size());
-}
-
-const char* VariantName(ConfigVariant variant) {
-    switch (variant) {
-    case ConfigVariant::Basic:
-        return "basic";
-    case ConfigVariant::WifiDirect:
-        return "wifi-direct";
-    case ConfigVariant::WifiDirectRf:
-        break;
-    }
-    return "wifi-direct-rf";
 }
 
 ConfigVariant VariantFrom(const std::string& name) {
