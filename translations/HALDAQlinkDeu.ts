@@ -555,7 +555,7 @@
     <name>CVRXPageWLanAdvSetting</name>
     <message>
         <source>WLAN (Advanced)</source>
-        <translation>WLAN (Erweitert)</translation>
+        <translation>WLAN (erweitert)</translation>
     </message>
     <message>
         <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>

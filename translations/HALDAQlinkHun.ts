@@ -504,7 +504,7 @@
     <name>CVRXPageWLanAdvConnectDevice</name>
     <message>
         <source>Interface</source>
-        <translation>Csatoló</translation>
+        <translation>Interfész</translation>
     </message>
     <message>
         <source>USB</source>
@@ -540,7 +540,7 @@
     </message>
     <message>
         <source>Flow Control:</source>
-        <translation>Forgalomvezérlés:</translation>
+        <translation>Átvitelvezérlés:</translation>
     </message>
     <message>
         <source>Connect</source>

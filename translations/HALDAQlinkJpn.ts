@@ -445,7 +445,7 @@
     </message>
     <message>
         <source>Inactivity Time</source>
-        <translation>無操作時間</translation>
+        <translation>無通信時間</translation>
     </message>
     <message>
         <source>System Name</source>
@@ -481,7 +481,7 @@
     </message>
     <message>
         <source>Inactivity Time:</source>
-        <translation>無操作時間:</translation>
+        <translation>無通信時間:</translation>
     </message>
     <message>
         <source>[0 - 3600] sec.</source>

@@ -249,14 +249,16 @@ private slots:
     }
 
 private:
-    // With QUORLINK_SCREENSHOT_DIR set, the dialog as it looks now goes there as a PNG per language.
+    // With QUORLINK_SCREENSHOTS (or QUORLINK_SCREENSHOT_DIR) set, the dialog as it looks now goes there as
+    // a PNG per language, connect-device-dialog-<code>.png (scripts/contact-sheet uses them).
     static void SaveScreenshot(QWidget& dialog, int languageIndex) {
-        const QByteArray dir = qgetenv("QUORLINK_SCREENSHOT_DIR");
+        QByteArray dir = qgetenv("QUORLINK_SCREENSHOTS");
+        if (dir.isEmpty())
+            dir = qgetenv("QUORLINK_SCREENSHOT_DIR");
         if (dir.isEmpty())
             return;
-        const char* names[] = {"en", "de", "fr", "es", "it", "pl", "hu", "ru", "ko", "ja", "zh-CN", "zh-TW"};
-        const QString name =
-            languageIndex < 12 ? QString::fromLatin1(names[languageIndex]) : QString::number(languageIndex);
+        QDir().mkpath(QString::fromLocal8Bit(dir));
+        const QString name = QString::fromLatin1(LanguageTable::ToolkitLocaleName(languageIndex));
         dialog.grab().save(
             QDir(QString::fromLocal8Bit(dir)).filePath("connect-device-dialog-" + name + ".png"));
     }

@@ -3,14 +3,20 @@
 // question carries Qt's own Yes and No in the same language.
 //
 // With QUORLINK_SCREENSHOTS set to a folder, the test also saves the main window and the settings page of
-// every language there as PNG files (main-window-, wlan-page-, settings-page- and question-<code>.png).
+// every language there as PNG files (main-window-, wlan-page-, settings-page- and question-<code>.png), and
+// the search and waiting dialogs as they stand over the main window (search-dialog-, waiting-dialog-).
+// scripts/contact-sheet makes docs/contact-sheet.png of them.
 
 #include "MainWindowHarness.h"
 #include "app/LanguageTable.h"
 #include "app/StringTable.h"
+#include "ui/qt/CVRXSearchDlg.h"
+#include "ui/qt/CVRXWaitingDlg.h"
 #include "ui/qt/CaptionBar.h"
 #include "ui/qt/QtAppPlatform.h"
 #include "ui/qt/QtTextCatalog.h"
+
+#include "WhenShown.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -18,6 +24,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -102,6 +109,21 @@ void SaveScreenshot(QWidget* window, const char* name, int index) {
     window->grab().save(QDir(folder).filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(name), code)));
 }
 
+// Like SaveScreenshot, with dialog painted over window where it stands (a frameless dialog's grab holds
+// only itself).
+void SaveScreenshotOver(QWidget* window, QWidget* dialog, const char* name, int index) {
+    const QString folder = qEnvironmentVariable("QUORLINK_SCREENSHOTS");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    QPixmap picture = window->grab();
+    QPainter painter(&picture);
+    painter.drawPixmap(window->mapFromGlobal(dialog->mapToGlobal(QPoint(0, 0))), dialog->grab());
+    painter.end();
+    const QString code = QString::fromLatin1(LanguageTable::ToolkitLocaleName(index));
+    picture.save(QDir(folder).filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(name), code)));
+}
+
 } // namespace
 
 class TranslatedLayoutTest : public QObject {
@@ -145,6 +167,38 @@ private slots:
         QVERIFY2(placeholderCut.isEmpty(), qPrintable(placeholderCut.join(QStringLiteral("; "))));
         SaveScreenshot(h.view.get(), "wlan-page", index);
         h.mainSheet()->setCurrentIndex(0);
+
+        // The search dialog while a search runs, and the waiting dialog, over the main window.
+        {
+            FakeNetworkEndpoint endpoint;
+            endpoint.SetSystemInterfaceCount(1);
+            endpoint.HoldSearches();
+            FakeMessageBox messages;
+            FakeCursor cursor;
+            CVRXSearchDlg search(endpoint, messages, cursor, h.view.get());
+            QStringList cut;
+            WhenShown(search, [&] {
+                QTest::qWait(300); // a few steps of the indicator
+                cut = CutTexts(&search);
+                SaveScreenshotOver(h.view.get(), &search, "search-dialog", index);
+                endpoint.ReleaseSearches();
+            });
+            search.exec();
+            QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+        }
+        {
+            FakeCursor cursor;
+            CVRXWaitingDlg waiting(cursor, h.view.get());
+            QStringList cut;
+            WhenShown(waiting, [&] {
+                QTest::qWait(300);
+                cut = CutTexts(&waiting);
+                SaveScreenshotOver(h.view.get(), &waiting, "waiting-dialog", index);
+                waiting.CloseWaiting();
+            });
+            QCOMPARE(waiting.exec(), int(QDialog::Accepted));
+            QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+        }
 
         // The settings of the wireless printer with a name, in manual mode so that nothing is greyed.
         h.doubleClickCell(3);
