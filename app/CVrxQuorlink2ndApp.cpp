@@ -19,7 +19,7 @@ bool CVrxQuorlink2ndApp::InitInstance() {
     if (executable.empty())
         ResetPreferences();
     else
-        InitPreference(AppPaths::FromExecutable(executable));
+        InitPreference(AppPaths::Locate(executable));
     // Print queues that an earlier run left paused when it ended without giving them back.
     CCupsSpoolerHold::ResumeQueuesOfEndedRuns();
 
@@ -64,7 +64,9 @@ void CVrxQuorlink2ndApp::SetLanguageResource(int index) {
     const std::string directory = module.substr(0, module.rfind('/') + 1);
     WriteLog("SetLanguageResource : szModuleName (1) = %s", directory.c_str());
     WriteLog("SetLanguageResource : szModuleDirectory = %s", directory.c_str());
-    const std::string catalogPath = directory + LanguageTable::CatalogRelativePath(index);
+    // Installed, the catalogs lie in the share folder; otherwise beside the executable.
+    const std::string catalogPath =
+        AppPaths::Locate(module).dataDirectory + LanguageTable::CatalogRelativePath(index);
     WriteLog("SetLanguageResource : szModuleName (2) = %s", catalogPath.c_str());
 
     int catalogLanguage = -1; // the language whose catalog this call put in use

@@ -54,10 +54,10 @@ bool WriteAll(int fd, const void* data, size_t size) {
 
 DiagnosticLog::DiagnosticLog() : m_clock(SystemLocalTime) {}
 
-void DiagnosticLog::Configure(bool enabled, std::string executableDirectory, std::string applicationName) {
+void DiagnosticLog::Configure(bool enabled, std::string folder, std::string applicationName) {
     std::lock_guard lock(m_mutex);
     m_enabled = enabled;
-    m_directory = std::move(executableDirectory);
+    m_directory = std::move(folder);
     m_applicationName = std::move(applicationName);
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-// The diagnostic log: one UTF-16LE file a day in LOG/ beside the executable, one line per call,
+// The diagnostic log: one UTF-16LE file a day in LOG/ (see AppPaths for where), one line per call,
 // "hh:mm:ss:mmm: message \r\n". Every line opens, appends to and closes the file, so a crash loses at
 // most the line being written.
 class DiagnosticLog {
@@ -22,8 +22,9 @@ public:
 
     DiagnosticLog();
 
-    // Switches the log on for executableDirectory (with its trailing '/') and applicationName, or off.
-    void Configure(bool enabled, std::string executableDirectory, std::string applicationName);
+    // Switches the log on for LOG/ in folder (with its trailing '/': the executable's, or the user's state
+    // folder when installed) and applicationName, or off.
+    void Configure(bool enabled, std::string folder, std::string applicationName);
     void SetClock(Clock clock);
 
     bool IsEnabled() const;

@@ -34,7 +34,7 @@ void InitPreference() {
     const auto executable = AppPaths::CurrentExecutable();
     if (!executable)
         return;
-    InitPreference(AppPaths::FromExecutable(*executable));
+    InitPreference(AppPaths::Locate(*executable));
 }
 
 void InitPreference(const AppPaths& paths) {
@@ -45,9 +45,13 @@ void InitPreference(const AppPaths& paths) {
 
     const auto logSwitch = ReadPreferenceInt(PreferenceKey::LogSwitch);
     const bool logOn = logSwitch && *logSwitch > 0;
-    if (logOn)
-        ::mkdir((paths.directory + "LOG").c_str(), 0755);
-    DiagnosticLog::Process().Configure(logOn, paths.directory, paths.applicationName);
+    if (logOn) {
+        if (paths.installed) // the user's own state folder: nobody else's business
+            AppPaths::MakeFolders(paths.stateDirectory + "LOG", 0700);
+        else
+            ::mkdir((paths.stateDirectory + "LOG").c_str(), 0755);
+    }
+    DiagnosticLog::Process().Configure(logOn, paths.stateDirectory, paths.applicationName);
 }
 
 void ResetPreferences() {
@@ -65,7 +69,7 @@ const std::string& ApplicationName() {
 
 std::optional<std::string> VRXReadConfigurationInfoFromFile(std::string_view key, size_t bufferChars) {
     const auto& state = State();
-    if (!state.havePaths)
+    if (!state.havePaths || state.paths.preferencesFile.empty())
         return std::nullopt;
     return PrivateProfile::ReadString(state.paths.preferencesFile, state.paths.applicationName, key,
                                       bufferChars);
@@ -73,8 +77,13 @@ std::optional<std::string> VRXReadConfigurationInfoFromFile(std::string_view key
 
 bool VRXWriteConfigurationInfoFromFile(std::string_view key, std::string_view value) {
     const auto& state = State();
-    if (!state.havePaths)
+    if (!state.havePaths || state.paths.preferencesFile.empty())
         return false;
+    // Installed, the preferences live in the user's configuration folder, which may not exist yet.
+    if (state.paths.installed) {
+        const auto slash = state.paths.preferencesFile.rfind('/');
+        AppPaths::MakeFolders(state.paths.preferencesFile.substr(0, slash), 0700);
+    }
     return PrivateProfile::WriteString(state.paths.preferencesFile, state.paths.applicationName, key, value);
 }
 

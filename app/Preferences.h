@@ -7,7 +7,8 @@
 #include <string>
 #include <string_view>
 
-// The preferences file beside the executable: one section named after the application.
+// The preferences file (beside the executable, or installed in the user's configuration folder; see
+// AppPaths): one section named after the application.
 //
 //   PREFERENCE[0]  > 0 switches the diagnostic log on
 //   PREFERENCE[1]  interface language index (negative: choose from the desktop's language)
@@ -23,7 +24,8 @@ inline constexpr const char* ExpandedGroups = "PREFERENCE[5]";
 } // namespace PreferenceKey
 
 // Reads the log switch, sets the application name and creates the log folder, from the running
-// executable. When its path cannot be had the log stays off and the application name empty.
+// executable and its layout (AppPaths::Locate). When its path cannot be had the log stays off and the
+// application name empty.
 void InitPreference();
 // The same for a given set of paths (a test's folder).
 void InitPreference(const AppPaths& paths);

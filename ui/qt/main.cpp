@@ -32,6 +32,8 @@ int RunMainWindow(ILanguageSelection& language) {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setWindowIcon(QuorlinkLook::Icon(QuorlinkLook::IconKind::Application));
+    // The desktop entry the window belongs to (its icon and name in the task bar).
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.halda.QuorlinkTool"));
     CVrxQuorlink2ndApp* app = nullptr;
     QtAppPlatform platform([&app] { return RunMainWindow(*app); });
     CVrxQuorlink2ndApp instance(platform);
