@@ -81,8 +81,9 @@ TEST_F(AsNobody, EachReasonAPortDoesNotOpenForGivesItsOwnAdvice) {
     for (const Case& c : cases) {
         PtyPair pty;
         Own(pty.slavePath(), c.uid, c.gid, c.mode);
-        if (c.exclusive)
+        if (c.exclusive) {
             ASSERT_EQ(::ioctl(pty.slave(), TIOCEXCL), 0);
+        }
         const Unprivileged::Run run = user.Start({cli, "device", "read", "--port", pty.slavePath()}, Env());
         if (c.exclusive)
             ::ioctl(pty.slave(), TIOCNXCL);
