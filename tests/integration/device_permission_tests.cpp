@@ -99,8 +99,8 @@ TEST_F(AsNobody, EachReasonAPortDoesNotOpenForGivesItsOwnAdvice) {
 }
 
 TEST_F(AsNobody, TheConnectionDialogEndsWith2AndGivesItsCallerTheSerialAdvice) {
-    const char* probe = std::getenv("QL_PORT_OPEN_PROBE");
-    ASSERT_TRUE(probe) << "QL_PORT_OPEN_PROBE";
+    const std::string probe = DeviceSimProcess::Program("QL_PORT_OPEN_PROBE", "port-open-probe");
+    ASSERT_FALSE(probe.empty()) << "QL_PORT_OPEN_PROBE or QL_BIN_DIR";
     const std::string program = user.Reachable(probe);
     PtyPair pty;
     Own(pty.slavePath(), 0, 0, 0600);
