@@ -80,6 +80,22 @@ const std::vector<std::pair<int, const char*>> kEntries = {
     {322, "The gateway is outside the printer's subnet, so the printer may not reach it. Do you want to save "
           "all the same?"},
     {323, "No web browser could be started to open %s."},
+    {340, "Your account may not open the serial port %1. Ask your administrator to add it to the group "
+          "\"%2\" (sudo adduser %3 %2), then log out and log in again."},
+    {341,
+     "Your account may not open the USB printer at %1. Install Quorlink Tool's udev rule "
+     "(60-quorlink.rules) and plug the printer in again, or ask your administrator to add your account to "
+     "the group \"%2\" (sudo adduser %3 %2), then log out and log in again."},
+    {342, "%1 is in use by another program, perhaps a print job. Wait until it has finished or close that "
+          "program, then try again."},
+    {343, "No printer answers on %1: the line's DSR signal is off. Check that the printer is switched on and "
+          "that the cable is connected."},
+    {344, "%1 is not there. Check that the printer is connected and switched on, then try again."},
+    {345, "%1 cannot be opened: %2."},
+    {346, "The print server does not let Quorlink Tool pause the print queue %1 (it asks for an "
+          "administrator). Printing to that queue while the printer is being configured may interrupt the "
+          "configuration. To allow pausing, an administrator can add your account to the group \"lpadmin\" "
+          "(sudo adduser %2 lpadmin); then log out and log in again."},
     {57344, "Quorlink Tool"},
     {61715, "Enter a positive integer."},
     {61720, "Enter no more than %1 characters."},
@@ -117,6 +133,22 @@ std::string Dialog(std::string_view window, std::string_view english) {
             return *translated;
     }
     return std::string(english);
+}
+
+std::string Fill(const std::string& text, const std::vector<std::string>& arguments) {
+    std::string filled;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
+            const size_t index = static_cast<size_t>(text[i + 1] - '1');
+            if (index < arguments.size()) {
+                filled += arguments[index];
+                ++i;
+                continue;
+            }
+        }
+        filled += text[i];
+    }
+    return filled;
 }
 
 void SetCatalog(std::shared_ptr<const ITextCatalog> catalog) {

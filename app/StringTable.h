@@ -60,6 +60,16 @@ inline constexpr int SubnetMaskNotContiguous = 320;
 inline constexpr int AddressIsNetworkOrBroadcast = 321;
 inline constexpr int GatewayOutsideSubnetQuestion = 322;
 inline constexpr int NoBrowserStarted = 323; // %s is the address
+// Why a port did not open and what to do (%1 the device, %2 the group to join or the system's error, %3
+// the user's account name), and the notice for a print queue that may not be paused (%1 the queue, %2 the
+// account name).
+inline constexpr int SerialPermissionAdvice = 340;
+inline constexpr int UsbPermissionAdvice = 341;
+inline constexpr int PortBusyAdvice = 342;
+inline constexpr int PortNoCarrierAdvice = 343;
+inline constexpr int PortNotFoundAdvice = 344;
+inline constexpr int PortOtherFailure = 345;
+inline constexpr int SpoolerPauseRefused = 346;
 inline constexpr int AppTitle = 57344;
 inline constexpr int ParseUnsignedInteger = 61715; // a number field that does not hold an unsigned number
 inline constexpr int ParseStringTooLong = 61720;   // a text field over its limit; %1 is the limit
@@ -78,6 +88,9 @@ const std::vector<std::pair<int, const char*>>& Entries();
 std::string Load(int id);
 // A text of a window (a dialog's caption, label or button) in the current language.
 std::string Dialog(std::string_view window, std::string_view english);
+// text with arguments[0] in place of %1, arguments[1] of %2 and so on (a translation may reorder them or
+// use one twice); a % without an argument stays as it is.
+std::string Fill(const std::string& text, const std::vector<std::string>& arguments);
 
 // Makes catalog the source of every later text; nullptr returns to the built-in English.
 void SetCatalog(std::shared_ptr<const ITextCatalog> catalog);

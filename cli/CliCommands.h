@@ -1,6 +1,9 @@
 #pragma once
 
+#include "devport/PortOpenFailure.h"
+
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,6 +40,8 @@ struct DeviceCommandContext {
     IDeviceRecords& records;
     std::FILE* out;
     std::FILE* err;
+    // Whether this user may open a device node; CheckPortAccess when empty.
+    std::function<PortOpenFailure(std::uint32_t dwInterfaceType, const std::string& node)> access = {};
 };
 // quorlink device <subcommand> [options]: list [--json]
 int RunDeviceCommand(const std::vector<std::string>& args);

@@ -17,7 +17,8 @@ int RunDeviceList(const std::vector<std::string>& args, const DeviceCommandConte
             return CliExit::Usage;
         }
     }
-    const DeviceListing listing = ListDevices(context.records);
+    const DeviceListing listing =
+        ListDevices(context.records, context.access ? context.access : PortAccessCheck(CheckPortAccess));
     if (json)
         std::fprintf(
             context.out, "%s\n",
@@ -36,7 +37,8 @@ struct DeviceSubcommand {
 
 // Every `quorlink device` subcommand; a new one is a row here.
 const DeviceSubcommand kSubcommands[] = {
-    {"list", "[--json]", "lists the attached USB printers and the serial ports", RunDeviceList},
+    {"list", "[--json]",
+     "lists the attached USB printers and the serial ports, and whether you may open them", RunDeviceList},
     {"read", "--port PORT [--json] [--show-secrets] [--save FILE.qlt]",
      "reads the printer's network module: system information, capabilities, every field", RunDeviceRead},
     {"write", "--port PORT FILE.qlt", "sends a configuration file's record unchanged to the module",

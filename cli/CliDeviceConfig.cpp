@@ -8,6 +8,7 @@
 #include "devcfg/DeviceConfigExchange.h"
 #include "devport/CCupsSpoolerHold.h"
 #include "devport/DevicePorts.h"
+#include "devport/PortOpenFailure.h"
 
 #include <chrono>
 #include <cstdio>
@@ -122,7 +123,9 @@ public:
         options.dop.strPort = options.port;
         options.dop.dwInterfaceType = options.serial ? VRX_DEVICE_INTERFACE_SERIAL : VRX_DEVICE_INTERFACE_USB;
         if (options.serial && ::stat(options.port.c_str(), &info) != 0) {
-            Fail(options.port + ": no such port");
+            const int error = errno;
+            Fail(
+                PortOpenAdvice(PortOpenFailure::FromErrno(VRX_DEVICE_INTERFACE_SERIAL, options.port, error)));
             return DeviceExit::NoPort;
         }
         // Holding the spooler's queues sends a job that is printing back to its queue, to print again from
@@ -141,7 +144,14 @@ public:
         m_port = ports.ForInterface(options.dop.dwInterfaceType);
         m_state.m_dwConnectionType = options.dop.dwInterfaceType;
         if (!m_port || !m_port->SetDeviceOption(options.dop) || !m_port->OpenPort()) {
-            Fail(options.port + ": the port cannot be opened");
+            // What the window says after the connection dialog: why, and what to do about it.
+            PortOpenFailure failure = m_port ? m_port->LastOpenFailure() : PortOpenFailure{};
+            if (!failure.Failed()) {
+                failure.reason = PortOpenReason::Other;
+                failure.dwInterfaceType = options.dop.dwInterfaceType;
+                failure.path = options.port;
+            }
+            Fail(PortOpenAdvice(failure));
             return DeviceExit::NoPort;
         }
         m_port->ClosePort();

@@ -17,6 +17,10 @@ public:
         m_lastError = text;
     }
     void ShowInformation(const std::string& text) override { m_lastInformation = text; }
+    // A warning goes to stderr at once and the command goes on.
+    void ShowWarning(const std::string& text) override {
+        std::fprintf(stderr, "%s: warning: %s\n", m_command.c_str(), OneLine(text).c_str());
+    }
     bool AskYesNo(const std::string&) override { return m_answer; }
     void AnswerQuestions(bool yes) { m_answer = yes; }
 

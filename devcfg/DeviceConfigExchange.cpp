@@ -2,6 +2,7 @@
 
 #include "app/DiagnosticLog.h"
 #include "app/StringTable.h"
+#include "devport/PortOpenFailure.h"
 
 #include <cstdio>
 #include <cstring>
@@ -34,8 +35,20 @@ CPortMng* DeviceConfigExchange::Port() const {
 }
 
 void DeviceConfigExchange::HoldSpooler() {
-    if (m_services.spooler)
-        m_services.spooler->ChangeWinDrvPortName(static_cast<int>(m_state.m_dwConnectionType));
+    if (!m_services.spooler)
+        return;
+    m_services.spooler->ChangeWinDrvPortName(static_cast<int>(m_state.m_dwConnectionType));
+    // A queue the user may not pause stays on the port; the exchange goes on, and the user hears once
+    // what that may do and how to allow it.
+    if (!m_services.messages)
+        return;
+    const std::vector<std::string> refused = m_services.spooler->TakeQueuesRefusedToTell();
+    if (refused.empty())
+        return;
+    const std::string user = CurrentUserName();
+    for (const std::string& queue : refused)
+        m_services.messages->ShowWarning(StringTable::Fill(LoadString(StringId::SpoolerPauseRefused),
+                                                           {queue, user.empty() ? "$USER" : user}));
 }
 
 void DeviceConfigExchange::RestoreSpooler() {

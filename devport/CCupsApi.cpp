@@ -9,6 +9,12 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+static_assert(CupsResult::kForbidden == IPP_STATUS_ERROR_FORBIDDEN &&
+              CupsResult::kNotAuthenticated == IPP_STATUS_ERROR_NOT_AUTHENTICATED &&
+              CupsResult::kNotAuthorized == IPP_STATUS_ERROR_NOT_AUTHORIZED &&
+              CupsResult::kAuthenticationCanceled == IPP_STATUS_ERROR_CUPS_AUTHENTICATION_CANCELED &&
+              CupsResult::kNotFound == IPP_STATUS_ERROR_NOT_FOUND);
+
 namespace {
 
 // Every request answers within this once connected; a server that stalls fails the request.

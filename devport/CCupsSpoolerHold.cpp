@@ -146,6 +146,13 @@ bool CCupsSpoolerHold::ChangeWinDrvPortName(int nTargetPort) {
             }
             WriteLog("ChangeWinDrvPortName : SetPrinter failed with (%d) %s (%s)", paused.status,
                      paused.text.c_str(), queue->name.c_str());
+            if (paused.RefusedForRights()) {
+                WriteLog("ChangeWinDrvPortName : (%s) is not held: refused to this user (%s); the exchange "
+                         "goes on (members of lpadmin may pause it)",
+                         queue->name.c_str(), paused.text.c_str());
+                if (!m_refusedTold.count(queue->name))
+                    m_refusedUntold.insert(queue->name);
+            }
             m_DrvInfo.erase(queue->name);
             m_held.erase(queue->name);
             anyFailed = true;
@@ -202,6 +209,14 @@ std::vector<std::string> CCupsSpoolerHold::QueuesPrintingNow(int nTargetPort) {
              static_cast<int>(printing.size()));
     WriteLog("QueuesPrintingNow : END");
     return printing;
+}
+
+std::vector<std::string> CCupsSpoolerHold::TakeQueuesRefusedToTell() {
+    std::lock_guard lock(m_mutex);
+    std::vector<std::string> queues(m_refusedUntold.begin(), m_refusedUntold.end());
+    m_refusedTold.insert(m_refusedUntold.begin(), m_refusedUntold.end());
+    m_refusedUntold.clear();
+    return queues;
 }
 
 CCupsSpoolerHold& CCupsSpoolerHold::Process() {

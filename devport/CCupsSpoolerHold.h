@@ -16,8 +16,9 @@
 // serves the port in use ("usb" for USB, "serial" for serial, both for any other target) are paused with
 // a state message saying why, so that CUPS lets go of the device while their jobs wait; restoring resumes
 // exactly the queues this object paused. A queue that was paused already is left as it is; one that
-// cannot be changed is logged and skipped. Every queue is written to the journal before it is paused and
-// taken out once it is resumed.
+// cannot be changed is logged and skipped; one the server refuses to this user (lack of rights, or a
+// password wanted, which is never asked for) is also reported once by TakeQueuesRefusedToTell. Every queue is
+// written to the journal before it is paused and taken out once it is resumed.
 class CCupsSpoolerHold : public ISpoolerHold {
 public:
     // The state message of a queue paused by the hold; a journal replay resumes only queues showing it.
@@ -29,6 +30,7 @@ public:
     bool ChangeWinDrvPortName(int nTargetPort) override;
     bool RestoreWinDrvPortName() override;
     std::vector<std::string> QueuesPrintingNow(int nTargetPort) override;
+    std::vector<std::string> TakeQueuesRefusedToTell() override;
 
     // Whether queue is one of the maker's on the port nTargetPort (0 USB, 1 serial, other both).
     static bool IsSelected(const CupsQueue& queue, int nTargetPort);
@@ -62,4 +64,6 @@ private:
     ICupsApi& m_cups;
     CSpoolerJournal m_journal;
     std::set<std::string> m_held;
+    std::set<std::string> m_refusedUntold; // refused for lack of rights, the user not yet told
+    std::set<std::string> m_refusedTold;
 };

@@ -183,8 +183,11 @@ std::uint32_t CPortCom::GetInterfaceType() {
 bool CPortCom::OpenPort() {
     WriteLog("CPortCom::OpenPort : START");
     ClosePort();
+    m_lastFailure = {};
     const auto fail = [this](const char* format, int code) {
         WriteLog(format, code);
+        m_lastFailure = PortOpenFailure::FromErrno(VRX_DEVICE_INTERFACE_SERIAL, m_dop.strPort, code);
+        WriteLog("CPortCom::OpenPort : %s", PortOpenFailureLogText(m_lastFailure).c_str());
         CloseHandle();
         WriteLog("CPortCom::OpenPort : END");
         return false;
@@ -239,6 +242,8 @@ bool CPortCom::OpenPort() {
     }
     // DSR off: no printer at the other end.
     WriteLog("CPortCom::OpenPort : MS_DSR_ON");
+    m_lastFailure = PortOpenFailure::DsrOff(m_dop.strPort);
+    WriteLog("CPortCom::OpenPort : %s", PortOpenFailureLogText(m_lastFailure).c_str());
     CloseHandle();
     WriteLog("CPortCom::OpenPort : END");
     return false;

@@ -33,6 +33,7 @@ public:
 
     void ClosePort() override;
     bool OpenPort() override;
+    PortOpenFailure LastOpenFailure() const override { return m_lastFailure; }
     bool SetDeviceOption(DEVICE_OPTION dop) override;
     std::uint32_t GetInterfaceType() override;
     // Returns 0 at once when nothing waits in the input queue; otherwise reads up to dwToRead bytes
@@ -60,4 +61,5 @@ private:
     ModemStatusQuery m_modemStatus;
     int m_hPort = -1;
     DEVICE_OPTION m_dop;
+    PortOpenFailure m_lastFailure;
 };

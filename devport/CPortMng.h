@@ -1,6 +1,7 @@
 #pragma once
 
 #include "devport/DEVICE_OPTION.h"
+#include "devport/PortOpenFailure.h"
 
 #include <cstdint>
 
@@ -14,6 +15,8 @@ public:
     virtual void ClosePort() = 0;
     // Opens the device named by the stored settings, closing any device still open first.
     virtual bool OpenPort() = 0;
+    // Why the last OpenPort failed (no failure after one that succeeded, or before the first).
+    virtual PortOpenFailure LastOpenFailure() const { return {}; }
     // Takes over the settings; false (and nothing changed) when strPort is empty.
     virtual bool SetDeviceOption(DEVICE_OPTION dop) = 0;
     virtual std::uint32_t GetInterfaceType() = 0;

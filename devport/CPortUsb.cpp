@@ -46,6 +46,7 @@ std::uint32_t CPortUsb::GetInterfaceType() {
 bool CPortUsb::OpenPort() {
     WriteLog("CPortUsb::OpenPort : START");
     ClosePort();
+    m_lastFailure = {};
     WriteLog("CPortUsb::OpenPort : m_dop.strPort = %s", m_dop.strPort.c_str());
     const auto identity = UsbDeviceIdentity::Parse(m_dop.strPort);
     int error = UsbError::NotFound;
@@ -53,6 +54,10 @@ bool CPortUsb::OpenPort() {
         m_hPort = m_backend->Open(*identity, error);
     if (!m_hPort) {
         WriteLog("CPortUsb::OpenPort : CreateFile failed with (%d)", error);
+        // The user is told which file they may not open; any other failure names the printer as chosen.
+        std::string node = identity && error == UsbError::Access ? m_backend->DeviceNode(*identity) : "";
+        m_lastFailure = PortOpenFailure::FromUsbError(node.empty() ? m_dop.strPort : node, error);
+        WriteLog("CPortUsb::OpenPort : %s", PortOpenFailureLogText(m_lastFailure).c_str());
         WriteLog("CPortUsb::OpenPort : END");
         return false;
     }

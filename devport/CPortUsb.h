@@ -26,6 +26,7 @@ public:
 
     void ClosePort() override;
     bool OpenPort() override;
+    PortOpenFailure LastOpenFailure() const override { return m_lastFailure; }
     // Takes strPort, the buffer sizes and the interface type; the serial fields keep their values.
     bool SetDeviceOption(DEVICE_OPTION dop) override;
     std::uint32_t GetInterfaceType() override;
@@ -40,4 +41,5 @@ private:
     std::shared_ptr<IUsbBackend> m_backend;
     DEVICE_OPTION m_dop;
     std::unique_ptr<IUsbPrinterInterface> m_hPort;
+    PortOpenFailure m_lastFailure;
 };

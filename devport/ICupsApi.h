@@ -19,6 +19,17 @@ struct CupsQueue {
 // The outcome of one request to the spooler: ok, or the IPP status with CUPS's error text.
 struct CupsResult {
     static constexpr int kNotFound = 0x0406; // client-error-not-found: no such queue
+    // The refusals of a user who may not do that: client-error-forbidden, -not-authenticated,
+    // -not-authorized, and CUPS's own for a password that was asked for and not given.
+    static constexpr int kForbidden = 0x0401;
+    static constexpr int kNotAuthenticated = 0x0402;
+    static constexpr int kNotAuthorized = 0x0403;
+    static constexpr int kAuthenticationCanceled = 0x1000;
+
+    bool RefusedForRights() const {
+        return !ok && (status == kForbidden || status == kNotAuthenticated || status == kNotAuthorized ||
+                       status == kAuthenticationCanceled);
+    }
 
     bool ok = true;
     int status = 0;

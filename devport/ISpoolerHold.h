@@ -19,6 +19,10 @@ public:
     // the caller asks the user first (wait, or go on) or, on the command line, refuses unless forced.
     // Empty when none is printing or the queues cannot be listed.
     virtual std::vector<std::string> QueuesPrintingNow(int) { return {}; }
+    // The queues that ChangeWinDrvPortName could not hold because the spooler refused this user (lack of
+    // rights, or a password the program never gives) and that nobody has been told about: each queue is
+    // given once, so that the user hears of it once, not at every exchange.
+    virtual std::vector<std::string> TakeQueuesRefusedToTell() { return {}; }
 };
 
 // For callers and tests that have no spooler to deal with.

@@ -36,4 +36,7 @@ public:
     // The printer interface of the device with that identity; nothing (and why in error) when it is not
     // attached or cannot be had.
     virtual std::unique_ptr<IUsbPrinterInterface> Open(const UsbDeviceIdentity& identity, int& error) = 0;
+    // The device node of the device with that identity ("/dev/bus/usb/001/004"), for telling the user
+    // which file they may not open; "" when it is not attached or the backend has no nodes.
+    virtual std::string DeviceNode(const UsbDeviceIdentity&) { return {}; }
 };

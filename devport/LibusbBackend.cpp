@@ -5,6 +5,7 @@
 #include <libusb.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -113,6 +114,18 @@ private:
     std::vector<unsigned char> m_pending;
 };
 
+// The device at the identity's place with its ids (the serial number is not looked at: that needs the
+// device opened).
+bool AtPlaceOf(libusb_device* device, const UsbDeviceIdentity& identity) {
+    libusb_device_descriptor descriptor{};
+    if (libusb_get_device_descriptor(device, &descriptor) != 0 || descriptor.idVendor != identity.vendorId ||
+        descriptor.idProduct != identity.productId || libusb_get_bus_number(device) != identity.BusNumber())
+        return false;
+    std::uint8_t ports[8];
+    const int depth = libusb_get_port_numbers(device, ports, sizeof ports);
+    return depth >= 0 && std::vector<std::uint8_t>(ports, ports + depth) == identity.PortNumbers();
+}
+
 bool SameSerial(libusb_device_handle* handle, std::uint8_t index, const std::string& serial) {
     if (index == 0)
         return false;
@@ -151,20 +164,14 @@ std::unique_ptr<IUsbPrinterInterface> LibusbBackend::Open(const UsbDeviceIdentit
         error = static_cast<int>(count);
         return nullptr;
     }
-    const std::vector<std::uint8_t> wantedPorts = identity.PortNumbers();
     error = LIBUSB_ERROR_NO_DEVICE;
     std::unique_ptr<IUsbPrinterInterface> opened;
     for (ssize_t i = 0; i < count && !opened; ++i) {
         libusb_device* device = list[i];
+        if (!AtPlaceOf(device, identity))
+            continue;
         libusb_device_descriptor descriptor{};
-        if (libusb_get_device_descriptor(device, &descriptor) != 0 ||
-            descriptor.idVendor != identity.vendorId || descriptor.idProduct != identity.productId ||
-            libusb_get_bus_number(device) != identity.BusNumber())
-            continue;
-        std::uint8_t ports[8];
-        const int depth = libusb_get_port_numbers(device, ports, sizeof ports);
-        if (depth < 0 || std::vector<std::uint8_t>(ports, ports + depth) != wantedPorts)
-            continue;
+        libusb_get_device_descriptor(device, &descriptor);
         PrinterEndpoints endpoints;
         if (!FindPrinterInterface(device, endpoints)) {
             error = LIBUSB_ERROR_NOT_FOUND;
@@ -214,4 +221,26 @@ std::unique_ptr<IUsbPrinterInterface> LibusbBackend::Open(const UsbDeviceIdentit
     if (opened)
         error = LIBUSB_SUCCESS;
     return opened;
+}
+
+std::string LibusbBackend::DeviceNode(const UsbDeviceIdentity& identity) {
+    int error = 0;
+    libusb_context* context = Context(error);
+    if (!context)
+        return {};
+    libusb_device** list = nullptr;
+    const ssize_t count = libusb_get_device_list(context, &list);
+    if (count < 0)
+        return {};
+    std::string node;
+    for (ssize_t i = 0; i < count && node.empty(); ++i) {
+        if (!AtPlaceOf(list[i], identity))
+            continue;
+        char path[32];
+        std::snprintf(path, sizeof path, "/dev/bus/usb/%03u/%03u", libusb_get_bus_number(list[i]),
+                      libusb_get_device_address(list[i]));
+        node = path;
+    }
+    libusb_free_device_list(list, 1);
+    return node;
 }

@@ -18,6 +18,7 @@ public:
     LibusbBackend& operator=(const LibusbBackend&) = delete;
 
     std::unique_ptr<IUsbPrinterInterface> Open(const UsbDeviceIdentity& identity, int& error) override;
+    std::string DeviceNode(const UsbDeviceIdentity& identity) override;
 
 private:
     // libusb is started on the first open, not before: a program that never opens a USB printer never

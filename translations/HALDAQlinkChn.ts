@@ -359,6 +359,41 @@
         <translation>无法启动 Web 浏览器来打开 %s。</translation>
     </message>
     <message>
+        <source>Your account may not open the serial port %1. Ask your administrator to add it to the group "%2" (sudo adduser %3 %2), then log out and log in again.</source>
+        <comment>340</comment>
+        <translation>您的帐户无权打开串口 %1。请让管理员将其加入“%2”组（sudo adduser %3 %2），然后注销并重新登录。</translation>
+    </message>
+    <message>
+        <source>Your account may not open the USB printer at %1. Install Quorlink Tool's udev rule (60-quorlink.rules) and plug the printer in again, or ask your administrator to add your account to the group "%2" (sudo adduser %3 %2), then log out and log in again.</source>
+        <comment>341</comment>
+        <translation>您的帐户无权打开 USB 打印机 %1。请安装 Quorlink Tool 的 udev 规则（60-quorlink.rules）并重新插入打印机，或者让管理员将您的帐户加入“%2”组（sudo adduser %3 %2），然后注销并重新登录。</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program, perhaps a print job. Wait until it has finished or close that program, then try again.</source>
+        <comment>342</comment>
+        <translation>%1 正被另一个程序使用，可能是某个打印作业。请等待其完成或关闭该程序，然后重试。</translation>
+    </message>
+    <message>
+        <source>No printer answers on %1: the line's DSR signal is off. Check that the printer is switched on and that the cable is connected.</source>
+        <comment>343</comment>
+        <translation>%1 上没有打印机应答：线路的 DSR 信号已关闭。请检查打印机是否已开机、电缆是否已连接。</translation>
+    </message>
+    <message>
+        <source>%1 is not there. Check that the printer is connected and switched on, then try again.</source>
+        <comment>344</comment>
+        <translation>%1 不存在。请检查打印机是否已连接并开机，然后重试。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <comment>345</comment>
+        <translation>无法打开 %1：%2。</translation>
+    </message>
+    <message>
+        <source>The print server does not let Quorlink Tool pause the print queue %1 (it asks for an administrator). Printing to that queue while the printer is being configured may interrupt the configuration. To allow pausing, an administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>346</comment>
+        <translation>打印服务器不允许 Quorlink Tool 暂停打印队列 %1（它要求管理员身份）。在配置打印机期间向该队列打印可能会中断配置。若要允许暂停，管理员可以将您的帐户加入“lpadmin”组（sudo adduser %2 lpadmin），然后请注销并重新登录。</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

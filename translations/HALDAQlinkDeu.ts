@@ -359,6 +359,41 @@
         <translation>Es konnte kein Webbrowser gestartet werden, um %s zu öffnen.</translation>
     </message>
     <message>
+        <source>Your account may not open the serial port %1. Ask your administrator to add it to the group "%2" (sudo adduser %3 %2), then log out and log in again.</source>
+        <comment>340</comment>
+        <translation>Ihr Konto darf die serielle Schnittstelle %1 nicht öffnen. Bitten Sie Ihren Administrator, es der Gruppe „%2“ hinzuzufügen (sudo adduser %3 %2), und melden Sie sich danach ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>Your account may not open the USB printer at %1. Install Quorlink Tool's udev rule (60-quorlink.rules) and plug the printer in again, or ask your administrator to add your account to the group "%2" (sudo adduser %3 %2), then log out and log in again.</source>
+        <comment>341</comment>
+        <translation>Ihr Konto darf den USB-Drucker an %1 nicht öffnen. Installieren Sie die udev-Regel von Quorlink Tool (60-quorlink.rules) und stecken Sie den Drucker erneut ein, oder bitten Sie Ihren Administrator, Ihr Konto der Gruppe „%2“ hinzuzufügen (sudo adduser %3 %2), und melden Sie sich danach ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program, perhaps a print job. Wait until it has finished or close that program, then try again.</source>
+        <comment>342</comment>
+        <translation>%1 wird von einem anderen Programm verwendet, vielleicht von einem Druckauftrag. Warten Sie, bis es fertig ist, oder schließen Sie dieses Programm, und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>No printer answers on %1: the line's DSR signal is off. Check that the printer is switched on and that the cable is connected.</source>
+        <comment>343</comment>
+        <translation>Auf %1 antwortet kein Drucker: Das DSR-Signal der Leitung ist aus. Prüfen Sie, ob der Drucker eingeschaltet und das Kabel angeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>%1 is not there. Check that the printer is connected and switched on, then try again.</source>
+        <comment>344</comment>
+        <translation>%1 ist nicht vorhanden. Prüfen Sie, ob der Drucker angeschlossen und eingeschaltet ist, und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <comment>345</comment>
+        <translation>%1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The print server does not let Quorlink Tool pause the print queue %1 (it asks for an administrator). Printing to that queue while the printer is being configured may interrupt the configuration. To allow pausing, an administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>346</comment>
+        <translation>Der Druckserver erlaubt Quorlink Tool nicht, die Druckwarteschlange %1 anzuhalten (er verlangt einen Administrator). Ein Druckauftrag an diese Warteschlange während der Konfiguration des Druckers kann die Konfiguration unterbrechen. Damit das Anhalten möglich wird, kann ein Administrator Ihr Konto der Gruppe „lpadmin“ hinzufügen (sudo adduser %2 lpadmin); melden Sie sich danach ab und wieder an.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -359,6 +359,41 @@
         <translation>No se pudo iniciar ningún navegador web para abrir %s.</translation>
     </message>
     <message>
+        <source>Your account may not open the serial port %1. Ask your administrator to add it to the group "%2" (sudo adduser %3 %2), then log out and log in again.</source>
+        <comment>340</comment>
+        <translation>Su cuenta no tiene permiso para abrir el puerto serie %1. Pida a su administrador que la añada al grupo «%2» (sudo adduser %3 %2) y, después, cierre la sesión y vuelva a iniciarla.</translation>
+    </message>
+    <message>
+        <source>Your account may not open the USB printer at %1. Install Quorlink Tool's udev rule (60-quorlink.rules) and plug the printer in again, or ask your administrator to add your account to the group "%2" (sudo adduser %3 %2), then log out and log in again.</source>
+        <comment>341</comment>
+        <translation>Su cuenta no tiene permiso para abrir la impresora USB %1. Instale la regla udev de Quorlink Tool (60-quorlink.rules) y vuelva a conectar la impresora, o pida a su administrador que añada su cuenta al grupo «%2» (sudo adduser %3 %2) y, después, cierre la sesión y vuelva a iniciarla.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program, perhaps a print job. Wait until it has finished or close that program, then try again.</source>
+        <comment>342</comment>
+        <translation>%1 está siendo usado por otro programa, quizá por un trabajo de impresión. Espere a que termine o cierre ese programa y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>No printer answers on %1: the line's DSR signal is off. Check that the printer is switched on and that the cable is connected.</source>
+        <comment>343</comment>
+        <translation>Ninguna impresora responde en %1: la señal DSR de la línea está desactivada. Compruebe que la impresora está encendida y que el cable está conectado.</translation>
+    </message>
+    <message>
+        <source>%1 is not there. Check that the printer is connected and switched on, then try again.</source>
+        <comment>344</comment>
+        <translation>%1 no está disponible. Compruebe que la impresora está conectada y encendida y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <comment>345</comment>
+        <translation>No se puede abrir %1: %2.</translation>
+    </message>
+    <message>
+        <source>The print server does not let Quorlink Tool pause the print queue %1 (it asks for an administrator). Printing to that queue while the printer is being configured may interrupt the configuration. To allow pausing, an administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>346</comment>
+        <translation>El servidor de impresión no permite que Quorlink Tool pause la cola de impresión %1 (pide un administrador). Imprimir en esa cola mientras se configura la impresora puede interrumpir la configuración. Para permitir la pausa, un administrador puede añadir su cuenta al grupo «lpadmin» (sudo adduser %2 lpadmin); después, cierre la sesión y vuelva a iniciarla.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

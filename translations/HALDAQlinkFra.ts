@@ -359,6 +359,41 @@
         <translation>Aucun navigateur web n'a pu être lancé pour ouvrir %s.</translation>
     </message>
     <message>
+        <source>Your account may not open the serial port %1. Ask your administrator to add it to the group "%2" (sudo adduser %3 %2), then log out and log in again.</source>
+        <comment>340</comment>
+        <translation>Votre compte n'a pas le droit d'ouvrir le port série %1. Demandez à votre administrateur de l'ajouter au groupe « %2 » (sudo adduser %3 %2), puis fermez votre session et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>Your account may not open the USB printer at %1. Install Quorlink Tool's udev rule (60-quorlink.rules) and plug the printer in again, or ask your administrator to add your account to the group "%2" (sudo adduser %3 %2), then log out and log in again.</source>
+        <comment>341</comment>
+        <translation>Votre compte n'a pas le droit d'ouvrir l'imprimante USB %1. Installez la règle udev de Quorlink Tool (60-quorlink.rules) et rebranchez l'imprimante, ou demandez à votre administrateur d'ajouter votre compte au groupe « %2 » (sudo adduser %3 %2), puis fermez votre session et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program, perhaps a print job. Wait until it has finished or close that program, then try again.</source>
+        <comment>342</comment>
+        <translation>%1 est utilisé par un autre programme, peut-être par une tâche d'impression. Attendez qu'il ait terminé ou fermez ce programme, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>No printer answers on %1: the line's DSR signal is off. Check that the printer is switched on and that the cable is connected.</source>
+        <comment>343</comment>
+        <translation>Aucune imprimante ne répond sur %1 : le signal DSR de la ligne est inactif. Vérifiez que l'imprimante est allumée et que le câble est branché.</translation>
+    </message>
+    <message>
+        <source>%1 is not there. Check that the printer is connected and switched on, then try again.</source>
+        <comment>344</comment>
+        <translation>%1 est introuvable. Vérifiez que l'imprimante est branchée et allumée, puis réessayez.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <comment>345</comment>
+        <translation>Impossible d'ouvrir %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The print server does not let Quorlink Tool pause the print queue %1 (it asks for an administrator). Printing to that queue while the printer is being configured may interrupt the configuration. To allow pausing, an administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>346</comment>
+        <translation>Le serveur d'impression n'autorise pas Quorlink Tool à suspendre la file d'impression %1 (il demande un administrateur). Une impression sur cette file pendant la configuration de l'imprimante peut interrompre la configuration. Pour autoriser la suspension, un administrateur peut ajouter votre compte au groupe « lpadmin » (sudo adduser %2 lpadmin) ; fermez ensuite votre session et reconnectez-vous.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

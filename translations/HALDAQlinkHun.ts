@@ -359,6 +359,41 @@
         <translation>Nem sikerült webböngészőt indítani a(z) %s megnyitásához.</translation>
     </message>
     <message>
+        <source>Your account may not open the serial port %1. Ask your administrator to add it to the group "%2" (sudo adduser %3 %2), then log out and log in again.</source>
+        <comment>340</comment>
+        <translation>A fiókja nem nyithatja meg a(z) %1 soros portot. Kérje meg a rendszergazdát, hogy vegye fel a(z) „%2” csoportba (sudo adduser %3 %2), majd jelentkezzen ki, és jelentkezzen be újra.</translation>
+    </message>
+    <message>
+        <source>Your account may not open the USB printer at %1. Install Quorlink Tool's udev rule (60-quorlink.rules) and plug the printer in again, or ask your administrator to add your account to the group "%2" (sudo adduser %3 %2), then log out and log in again.</source>
+        <comment>341</comment>
+        <translation>A fiókja nem nyithatja meg a(z) %1 USB-nyomtatót. Telepítse a Quorlink Tool udev-szabályát (60-quorlink.rules), és csatlakoztassa újra a nyomtatót, vagy kérje meg a rendszergazdát, hogy vegye fel a fiókját a(z) „%2” csoportba (sudo adduser %3 %2), majd jelentkezzen ki, és jelentkezzen be újra.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program, perhaps a print job. Wait until it has finished or close that program, then try again.</source>
+        <comment>342</comment>
+        <translation>A(z) %1 eszközt egy másik program használja, talán egy nyomtatási feladat. Várja meg, amíg befejeződik, vagy zárja be azt a programot, majd próbálja újra.</translation>
+    </message>
+    <message>
+        <source>No printer answers on %1: the line's DSR signal is off. Check that the printer is switched on and that the cable is connected.</source>
+        <comment>343</comment>
+        <translation>A(z) %1 vonalon egyetlen nyomtató sem válaszol: a vonal DSR-jele ki van kapcsolva. Ellenőrizze, hogy a nyomtató be van-e kapcsolva, és a kábel csatlakoztatva van-e.</translation>
+    </message>
+    <message>
+        <source>%1 is not there. Check that the printer is connected and switched on, then try again.</source>
+        <comment>344</comment>
+        <translation>A(z) %1 nem található. Ellenőrizze, hogy a nyomtató csatlakoztatva és bekapcsolva van-e, majd próbálja újra.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <comment>345</comment>
+        <translation>A(z) %1 nem nyitható meg: %2.</translation>
+    </message>
+    <message>
+        <source>The print server does not let Quorlink Tool pause the print queue %1 (it asks for an administrator). Printing to that queue while the printer is being configured may interrupt the configuration. To allow pausing, an administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>346</comment>
+        <translation>A nyomtatókiszolgáló nem engedi, hogy a Quorlink Tool szüneteltesse a(z) %1 nyomtatási sort (rendszergazdát kér). Ha a nyomtató konfigurálása közben erre a sorra nyomtatnak, az megszakíthatja a konfigurálást. A szüneteltetés engedélyezéséhez egy rendszergazda felveheti a fiókját az „lpadmin” csoportba (sudo adduser %2 lpadmin); ezután jelentkezzen ki, és jelentkezzen be újra.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -359,6 +359,41 @@
         <translation>Impossibile avviare un browser web per aprire %s.</translation>
     </message>
     <message>
+        <source>Your account may not open the serial port %1. Ask your administrator to add it to the group "%2" (sudo adduser %3 %2), then log out and log in again.</source>
+        <comment>340</comment>
+        <translation>Il suo account non può aprire la porta seriale %1. Chieda all'amministratore di aggiungerlo al gruppo "%2" (sudo adduser %3 %2), quindi esca dalla sessione e acceda di nuovo.</translation>
+    </message>
+    <message>
+        <source>Your account may not open the USB printer at %1. Install Quorlink Tool's udev rule (60-quorlink.rules) and plug the printer in again, or ask your administrator to add your account to the group "%2" (sudo adduser %3 %2), then log out and log in again.</source>
+        <comment>341</comment>
+        <translation>Il suo account non può aprire la stampante USB %1. Installi la regola udev di Quorlink Tool (60-quorlink.rules) e ricolleghi la stampante, oppure chieda all'amministratore di aggiungere il suo account al gruppo "%2" (sudo adduser %3 %2), quindi esca dalla sessione e acceda di nuovo.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program, perhaps a print job. Wait until it has finished or close that program, then try again.</source>
+        <comment>342</comment>
+        <translation>%1 è in uso da parte di un altro programma, forse un lavoro di stampa. Attenda che abbia finito o chiuda quel programma, quindi riprovi.</translation>
+    </message>
+    <message>
+        <source>No printer answers on %1: the line's DSR signal is off. Check that the printer is switched on and that the cable is connected.</source>
+        <comment>343</comment>
+        <translation>Nessuna stampante risponde su %1: il segnale DSR della linea è spento. Verifichi che la stampante sia accesa e che il cavo sia collegato.</translation>
+    </message>
+    <message>
+        <source>%1 is not there. Check that the printer is connected and switched on, then try again.</source>
+        <comment>344</comment>
+        <translation>%1 non è presente. Verifichi che la stampante sia collegata e accesa, quindi riprovi.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <comment>345</comment>
+        <translation>Impossibile aprire %1: %2.</translation>
+    </message>
+    <message>
+        <source>The print server does not let Quorlink Tool pause the print queue %1 (it asks for an administrator). Printing to that queue while the printer is being configured may interrupt the configuration. To allow pausing, an administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>346</comment>
+        <translation>Il server di stampa non consente a Quorlink Tool di sospendere la coda di stampa %1 (richiede un amministratore). Stampare su quella coda mentre la stampante viene configurata può interrompere la configurazione. Per consentire la sospensione, un amministratore può aggiungere il suo account al gruppo "lpadmin" (sudo adduser %2 lpadmin); quindi esca dalla sessione e acceda di nuovo.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -359,6 +359,41 @@
         <translation>%s を開く Web ブラウザーを起動できませんでした。</translation>
     </message>
     <message>
+        <source>Your account may not open the serial port %1. Ask your administrator to add it to the group "%2" (sudo adduser %3 %2), then log out and log in again.</source>
+        <comment>340</comment>
+        <translation>お使いのアカウントにはシリアル ポート %1 を開く権限がありません。管理者にアカウントを「%2」グループに追加してもらい (sudo adduser %3 %2)、いったんログアウトしてから再度ログインしてください。</translation>
+    </message>
+    <message>
+        <source>Your account may not open the USB printer at %1. Install Quorlink Tool's udev rule (60-quorlink.rules) and plug the printer in again, or ask your administrator to add your account to the group "%2" (sudo adduser %3 %2), then log out and log in again.</source>
+        <comment>341</comment>
+        <translation>お使いのアカウントには USB プリンター %1 を開く権限がありません。Quorlink Tool の udev ルール (60-quorlink.rules) をインストールしてプリンターを接続し直すか、管理者にアカウントを「%2」グループに追加してもらい (sudo adduser %3 %2)、いったんログアウトしてから再度ログインしてください。</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program, perhaps a print job. Wait until it has finished or close that program, then try again.</source>
+        <comment>342</comment>
+        <translation>%1 は別のプログラム (印刷ジョブの可能性があります) が使用中です。終了するまで待つか、そのプログラムを閉じてから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>No printer answers on %1: the line's DSR signal is off. Check that the printer is switched on and that the cable is connected.</source>
+        <comment>343</comment>
+        <translation>%1 で応答するプリンターがありません。回線の DSR 信号がオフです。プリンターの電源が入っていること、ケーブルが接続されていることを確認してください。</translation>
+    </message>
+    <message>
+        <source>%1 is not there. Check that the printer is connected and switched on, then try again.</source>
+        <comment>344</comment>
+        <translation>%1 が見つかりません。プリンターが接続され、電源が入っていることを確認してから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <comment>345</comment>
+        <translation>%1 を開けません: %2。</translation>
+    </message>
+    <message>
+        <source>The print server does not let Quorlink Tool pause the print queue %1 (it asks for an administrator). Printing to that queue while the printer is being configured may interrupt the configuration. To allow pausing, an administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>346</comment>
+        <translation>印刷サーバーが Quorlink Tool による印刷キュー %1 の一時停止を許可していません (管理者を要求しています)。プリンターの設定中にこのキューへ印刷すると、設定が中断されるおそれがあります。一時停止を許可するには、管理者がアカウントを「lpadmin」グループに追加できます (sudo adduser %2 lpadmin)。その後、いったんログアウトしてから再度ログインしてください。</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

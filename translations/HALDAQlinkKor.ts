@@ -359,6 +359,41 @@
         <translation>%s을(를) 열 웹 브라우저를 시작할 수 없습니다.</translation>
     </message>
     <message>
+        <source>Your account may not open the serial port %1. Ask your administrator to add it to the group "%2" (sudo adduser %3 %2), then log out and log in again.</source>
+        <comment>340</comment>
+        <translation>사용자 계정에 직렬 포트 %1을(를) 열 권한이 없습니다. 관리자에게 계정을 "%2" 그룹에 추가해 달라고 요청한 다음(sudo adduser %3 %2) 로그아웃했다가 다시 로그인하십시오.</translation>
+    </message>
+    <message>
+        <source>Your account may not open the USB printer at %1. Install Quorlink Tool's udev rule (60-quorlink.rules) and plug the printer in again, or ask your administrator to add your account to the group "%2" (sudo adduser %3 %2), then log out and log in again.</source>
+        <comment>341</comment>
+        <translation>사용자 계정에 USB 프린터 %1을(를) 열 권한이 없습니다. Quorlink Tool의 udev 규칙(60-quorlink.rules)을 설치하고 프린터를 다시 연결하거나, 관리자에게 계정을 "%2" 그룹에 추가해 달라고 요청한 다음(sudo adduser %3 %2) 로그아웃했다가 다시 로그인하십시오.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program, perhaps a print job. Wait until it has finished or close that program, then try again.</source>
+        <comment>342</comment>
+        <translation>%1을(를) 다른 프로그램(인쇄 작업일 수 있음)이 사용하고 있습니다. 작업이 끝날 때까지 기다리거나 해당 프로그램을 닫은 후 다시 시도하십시오.</translation>
+    </message>
+    <message>
+        <source>No printer answers on %1: the line's DSR signal is off. Check that the printer is switched on and that the cable is connected.</source>
+        <comment>343</comment>
+        <translation>%1에서 응답하는 프린터가 없습니다. 회선의 DSR 신호가 꺼져 있습니다. 프린터가 켜져 있고 케이블이 연결되어 있는지 확인하십시오.</translation>
+    </message>
+    <message>
+        <source>%1 is not there. Check that the printer is connected and switched on, then try again.</source>
+        <comment>344</comment>
+        <translation>%1이(가) 없습니다. 프린터가 연결되어 있고 켜져 있는지 확인한 후 다시 시도하십시오.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <comment>345</comment>
+        <translation>%1을(를) 열 수 없습니다: %2.</translation>
+    </message>
+    <message>
+        <source>The print server does not let Quorlink Tool pause the print queue %1 (it asks for an administrator). Printing to that queue while the printer is being configured may interrupt the configuration. To allow pausing, an administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>346</comment>
+        <translation>인쇄 서버가 Quorlink Tool이 인쇄 대기열 %1을(를) 일시 중지하도록 허용하지 않습니다(관리자를 요구함). 프린터를 구성하는 동안 이 대기열로 인쇄하면 구성이 중단될 수 있습니다. 일시 중지를 허용하려면 관리자가 계정을 "lpadmin" 그룹에 추가할 수 있습니다(sudo adduser %2 lpadmin). 그런 다음 로그아웃했다가 다시 로그인하십시오.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

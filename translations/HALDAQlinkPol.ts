@@ -359,6 +359,41 @@
         <translation>Nie można uruchomić przeglądarki internetowej, aby otworzyć %s.</translation>
     </message>
     <message>
+        <source>Your account may not open the serial port %1. Ask your administrator to add it to the group "%2" (sudo adduser %3 %2), then log out and log in again.</source>
+        <comment>340</comment>
+        <translation>Twoje konto nie może otworzyć portu szeregowego %1. Poproś administratora o dodanie go do grupy „%2” (sudo adduser %3 %2), a następnie wyloguj się i zaloguj ponownie.</translation>
+    </message>
+    <message>
+        <source>Your account may not open the USB printer at %1. Install Quorlink Tool's udev rule (60-quorlink.rules) and plug the printer in again, or ask your administrator to add your account to the group "%2" (sudo adduser %3 %2), then log out and log in again.</source>
+        <comment>341</comment>
+        <translation>Twoje konto nie może otworzyć drukarki USB %1. Zainstaluj regułę udev programu Quorlink Tool (60-quorlink.rules) i podłącz drukarkę ponownie albo poproś administratora o dodanie twojego konta do grupy „%2” (sudo adduser %3 %2), a następnie wyloguj się i zaloguj ponownie.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program, perhaps a print job. Wait until it has finished or close that program, then try again.</source>
+        <comment>342</comment>
+        <translation>%1 jest używany przez inny program, być może przez zadanie drukowania. Poczekaj, aż się zakończy, lub zamknij ten program, a następnie spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>No printer answers on %1: the line's DSR signal is off. Check that the printer is switched on and that the cable is connected.</source>
+        <comment>343</comment>
+        <translation>Żadna drukarka nie odpowiada na %1: sygnał DSR linii jest wyłączony. Sprawdź, czy drukarka jest włączona, a kabel podłączony.</translation>
+    </message>
+    <message>
+        <source>%1 is not there. Check that the printer is connected and switched on, then try again.</source>
+        <comment>344</comment>
+        <translation>%1 nie jest dostępny. Sprawdź, czy drukarka jest podłączona i włączona, a następnie spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <comment>345</comment>
+        <translation>Nie można otworzyć %1: %2.</translation>
+    </message>
+    <message>
+        <source>The print server does not let Quorlink Tool pause the print queue %1 (it asks for an administrator). Printing to that queue while the printer is being configured may interrupt the configuration. To allow pausing, an administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>346</comment>
+        <translation>Serwer wydruku nie pozwala programowi Quorlink Tool wstrzymać kolejki wydruku %1 (wymaga administratora). Drukowanie do tej kolejki podczas konfigurowania drukarki może przerwać konfigurację. Aby umożliwić wstrzymywanie, administrator może dodać twoje konto do grupy „lpadmin” (sudo adduser %2 lpadmin); następnie wyloguj się i zaloguj ponownie.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

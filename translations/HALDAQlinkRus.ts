@@ -359,6 +359,41 @@
         <translation>Не удалось запустить веб-браузер, чтобы открыть %s.</translation>
     </message>
     <message>
+        <source>Your account may not open the serial port %1. Ask your administrator to add it to the group "%2" (sudo adduser %3 %2), then log out and log in again.</source>
+        <comment>340</comment>
+        <translation>Вашей учётной записи не разрешено открывать последовательный порт %1. Попросите администратора добавить её в группу «%2» (sudo adduser %3 %2), затем выйдите из системы и войдите снова.</translation>
+    </message>
+    <message>
+        <source>Your account may not open the USB printer at %1. Install Quorlink Tool's udev rule (60-quorlink.rules) and plug the printer in again, or ask your administrator to add your account to the group "%2" (sudo adduser %3 %2), then log out and log in again.</source>
+        <comment>341</comment>
+        <translation>Вашей учётной записи не разрешено открывать USB-принтер %1. Установите правило udev программы Quorlink Tool (60-quorlink.rules) и заново подключите принтер или попросите администратора добавить вашу учётную запись в группу «%2» (sudo adduser %3 %2), затем выйдите из системы и войдите снова.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program, perhaps a print job. Wait until it has finished or close that program, then try again.</source>
+        <comment>342</comment>
+        <translation>%1 занят другой программой, возможно заданием печати. Дождитесь его завершения или закройте эту программу, затем повторите попытку.</translation>
+    </message>
+    <message>
+        <source>No printer answers on %1: the line's DSR signal is off. Check that the printer is switched on and that the cable is connected.</source>
+        <comment>343</comment>
+        <translation>На %1 не отвечает ни один принтер: сигнал DSR линии выключен. Проверьте, что принтер включён, а кабель подключён.</translation>
+    </message>
+    <message>
+        <source>%1 is not there. Check that the printer is connected and switched on, then try again.</source>
+        <comment>344</comment>
+        <translation>%1 не найден. Проверьте, что принтер подключён и включён, затем повторите попытку.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <comment>345</comment>
+        <translation>Не удаётся открыть %1: %2.</translation>
+    </message>
+    <message>
+        <source>The print server does not let Quorlink Tool pause the print queue %1 (it asks for an administrator). Printing to that queue while the printer is being configured may interrupt the configuration. To allow pausing, an administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>346</comment>
+        <translation>Сервер печати не разрешает Quorlink Tool приостановить очередь печати %1 (он требует администратора). Печать в эту очередь во время настройки принтера может прервать настройку. Чтобы разрешить приостановку, администратор может добавить вашу учётную запись в группу «lpadmin» (sudo adduser %2 lpadmin); затем выйдите из системы и войдите снова.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

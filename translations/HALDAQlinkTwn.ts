@@ -359,6 +359,41 @@
         <translation>無法啟動網頁瀏覽器來開啟 %s。</translation>
     </message>
     <message>
+        <source>Your account may not open the serial port %1. Ask your administrator to add it to the group "%2" (sudo adduser %3 %2), then log out and log in again.</source>
+        <comment>340</comment>
+        <translation>您的帳戶無權開啟序列埠 %1。請要求管理員將它加入「%2」群組（sudo adduser %3 %2），然後登出並重新登入。</translation>
+    </message>
+    <message>
+        <source>Your account may not open the USB printer at %1. Install Quorlink Tool's udev rule (60-quorlink.rules) and plug the printer in again, or ask your administrator to add your account to the group "%2" (sudo adduser %3 %2), then log out and log in again.</source>
+        <comment>341</comment>
+        <translation>您的帳戶無權開啟 USB 印表機 %1。請安裝 Quorlink Tool 的 udev 規則（60-quorlink.rules）並重新插入印表機，或要求管理員將您的帳戶加入「%2」群組（sudo adduser %3 %2），然後登出並重新登入。</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program, perhaps a print job. Wait until it has finished or close that program, then try again.</source>
+        <comment>342</comment>
+        <translation>%1 正由另一個程式使用，可能是某個列印工作。請等待它完成或關閉該程式，然後再試一次。</translation>
+    </message>
+    <message>
+        <source>No printer answers on %1: the line's DSR signal is off. Check that the printer is switched on and that the cable is connected.</source>
+        <comment>343</comment>
+        <translation>%1 上沒有印表機回應：線路的 DSR 訊號已關閉。請檢查印表機是否已開機、纜線是否已連接。</translation>
+    </message>
+    <message>
+        <source>%1 is not there. Check that the printer is connected and switched on, then try again.</source>
+        <comment>344</comment>
+        <translation>%1 不存在。請檢查印表機是否已連接並開機，然後再試一次。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2.</source>
+        <comment>345</comment>
+        <translation>無法開啟 %1：%2。</translation>
+    </message>
+    <message>
+        <source>The print server does not let Quorlink Tool pause the print queue %1 (it asks for an administrator). Printing to that queue while the printer is being configured may interrupt the configuration. To allow pausing, an administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>346</comment>
+        <translation>列印伺服器不允許 Quorlink Tool 暫停列印佇列 %1（它要求管理員身分）。在設定印表機期間列印到該佇列，可能會中斷設定。若要允許暫停，管理員可以將您的帳戶加入「lpadmin」群組（sudo adduser %2 lpadmin），然後請登出並重新登入。</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

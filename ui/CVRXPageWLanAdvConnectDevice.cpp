@@ -244,15 +244,29 @@ void CVRXPageWLanAdvConnectDevice::UpdateDeviceOptionStructure() {
 bool CVRXPageWLanAdvConnectDevice::CheckDeviceConnection() {
     WriteLog("CheckDeviceConnection : START");
     bool connected = false;
+    m_openFailure = {};
     CPortMng* port = m_ports.ForInterface(m_stDevOption.dwInterfaceType);
     if (!port) {
         WriteLog("CheckDeviceConnection : pPort is NULL");
+        m_openFailure.reason = PortOpenReason::Other;
     } else if (!port->SetDeviceOption(m_stDevOption)) {
-        // Opening now would try the port of an earlier choice.
+        // Opening now would try the port of an earlier choice. (An empty USB choice is a printer that
+        // went away.)
         WriteLog("CheckDeviceConnection : SetDeviceOption failed.");
+        m_openFailure.reason = PortOpenReason::NotFound;
     } else if (port->OpenPort()) {
         port->ClosePort();
         connected = true;
+    } else {
+        m_openFailure = port->LastOpenFailure();
+        if (!m_openFailure.Failed()) // a port that cannot tell why
+            m_openFailure.reason = PortOpenReason::Other;
+    }
+    if (!connected) {
+        m_openFailure.dwInterfaceType = m_stDevOption.dwInterfaceType;
+        if (m_openFailure.path.empty())
+            m_openFailure.path = m_stDevOption.strPort.empty() ? m_controls.portText : m_stDevOption.strPort;
+        WriteLog("CheckDeviceConnection : %s", PortOpenFailureLogText(m_openFailure).c_str());
     }
     WriteLog("CheckDeviceConnection : END");
     return connected;

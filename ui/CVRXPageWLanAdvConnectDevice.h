@@ -3,6 +3,7 @@
 #include "devport/DEVICE_OPTION.h"
 #include "devport/DevicePorts.h"
 #include "devport/IDeviceRecords.h"
+#include "devport/PortOpenFailure.h"
 
 #include <functional>
 #include <map>
@@ -95,6 +96,9 @@ public:
     int GetResult() const { return m_nResult; }
     const Controls& GetControls() const { return m_controls; }
     const DEVICE_OPTION& GetDeviceOption() const { return m_stDevOption; }
+    // Why the port did not open when the dialog ended with 2 (no failure otherwise). The dialog shows no
+    // message itself: its caller shows PortOpenAdvice(GetOpenFailure()).
+    const PortOpenFailure& GetOpenFailure() const { return m_openFailure; }
     const std::vector<std::string>& GetUsbDeviceList() const { return strUsbDevList; }
     // Name in the Port list → USB identity.
     const std::map<std::string, std::string>& GetUsbNameTable() const { return m_usbNames; }
@@ -123,6 +127,7 @@ private:
     DevicePorts m_ports;
     Controls m_controls;
     DEVICE_OPTION m_stDevOption;
+    PortOpenFailure m_openFailure;
     std::vector<std::string> strUsbDevList;
     std::map<std::string, std::string> m_usbNames;
     std::string m_strNoPorts;

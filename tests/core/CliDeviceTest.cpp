@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <set>
 #include <string>
 
 namespace {
@@ -26,18 +28,34 @@ std::string ReadAll(std::FILE* file) {
     return text;
 }
 
-CommandRun Device(FakeDeviceRecords& records, const std::vector<std::string>& args) {
+// The access check of the listings: every node may be opened but those in refused (no permission).
+struct Access {
+    std::set<std::string> refused;
+    std::vector<std::string> asked;
+    PortOpenFailure operator()(std::uint32_t type, const std::string& node) {
+        asked.push_back(node);
+        return refused.count(node) ? PortOpenFailure::FromErrno(type, node, EACCES) : PortOpenFailure{};
+    }
+};
+
+CommandRun Device(FakeDeviceRecords& records, const std::vector<std::string>& args,
+                  Access* access = nullptr) {
     std::FILE* out = std::tmpfile();
     std::FILE* err = std::tmpfile();
-    const int status = RunDeviceCommand(args, DeviceCommandContext{records, out, err});
+    Access everything;
+    Access& check = access ? *access : everything;
+    const int status = RunDeviceCommand(
+        args, DeviceCommandContext{records, out, err, [&check](std::uint32_t type, const std::string& node) {
+                                       return check(type, node);
+                                   }});
     return {status, ReadAll(out), ReadAll(err)};
 }
 
 FakeDeviceRecords TwoPrintersAndPorts() {
     FakeDeviceRecords records;
-    records.AddUsb("1-1", 0x3f9a, 0xa007, "A1");
-    records.AddUsb("1-2", 0x3f9a, 0xa007);
-    records.AddUsb("2-4", 0x3f9a, 0x0042);
+    records.AddUsb("1-1", 0x3f9a, 0xa007, "A1").devnode = "/dev/bus/usb/901/002";
+    records.AddUsb("1-2", 0x3f9a, 0xa007).devnode = "/dev/bus/usb/901/003";
+    records.AddUsb("2-4", 0x3f9a, 0x0042); // the system names no node
     records.AddUsb("2-5", 0x1234, 0xa007); // another maker's
     records.AddTty("ttyS10", "pnp", "4");
     records.AddTty("ttyS2", "pnp", "4");
@@ -46,26 +64,63 @@ FakeDeviceRecords TwoPrintersAndPorts() {
     return records;
 }
 
-TEST(CliDevice, ListAsJsonGivesNamesIdentitiesAndPaths) {
+TEST(CliDevice, ListAsJsonGivesNamesIdentitiesPathsAndWhetherTheUserMayOpenThem) {
     FakeDeviceRecords records = TwoPrintersAndPorts();
-    const CommandRun run = Device(records, {"list", "--json"});
+    Access access{{"/dev/bus/usb/901/003", "/dev/ttyS10"}, {}};
+    const CommandRun run = Device(records, {"list", "--json"}, &access);
     EXPECT_EQ(run.status, CliExit::Ok);
-    EXPECT_EQ(nlohmann::json::parse(run.out), nlohmann::json::parse(R"({
-        "usb": [{"name": "HALDA RK7", "identity": "usb:1-1:vid_3f9a:pid_a007:A1"},
-                {"name": "HALDA RK7#1", "identity": "usb:1-2:vid_3f9a:pid_a007"},
-                {"name": "usb:2-4:vid_3f9a:pid_0042", "identity": "usb:2-4:vid_3f9a:pid_0042"}],
-        "serial": [{"path": "/dev/ttyS2"}, {"path": "/dev/ttyS10"}, {"path": "/dev/ttyUSB0"}]})"));
+    const std::string user = CurrentUserName();
+    const nlohmann::json expected = {
+        {"usb",
+         {{{"name", "HALDA RK7"},
+           {"identity", "usb:1-1:vid_3f9a:pid_a007:A1"},
+           {"node", "/dev/bus/usb/901/002"},
+           {"may_open", true}},
+          {{"name", "HALDA RK7#1"},
+           {"identity", "usb:1-2:vid_3f9a:pid_a007"},
+           {"node", "/dev/bus/usb/901/003"},
+           {"may_open", false},
+           {"reason", "permission denied"},
+           {"advice", PortOpenAdvice(PortOpenFailure::FromErrno(VRX_DEVICE_INTERFACE_USB,
+                                                                "/dev/bus/usb/901/003", EACCES))}},
+          {{"name", "usb:2-4:vid_3f9a:pid_0042"},
+           {"identity", "usb:2-4:vid_3f9a:pid_0042"},
+           {"node", ""},
+           {"may_open", nullptr}}}},
+        {"serial",
+         {{{"path", "/dev/ttyS2"}, {"may_open", true}},
+          {{"path", "/dev/ttyS10"},
+           {"may_open", false},
+           {"reason", "permission denied"},
+           {"advice",
+            PortOpenAdvice(PortOpenFailure::FromErrno(VRX_DEVICE_INTERFACE_SERIAL, "/dev/ttyS10", EACCES))}},
+          {{"path", "/dev/ttyUSB0"}, {"may_open", true}}}}};
+    EXPECT_EQ(nlohmann::json::parse(run.out), expected) << run.out;
+    EXPECT_NE(run.out.find("sudo adduser " + user + " dialout"), std::string::npos) << run.out;
+    // Each node is looked at once; the device without one is not.
+    EXPECT_EQ(access.asked, (std::vector<std::string>{"/dev/bus/usb/901/002", "/dev/bus/usb/901/003",
+                                                      "/dev/ttyS2", "/dev/ttyS10", "/dev/ttyUSB0"}));
     EXPECT_EQ(run.err, "");
 }
 
-TEST(CliDevice, ListAsTextShowsBothKindsAndSaysWhenThereAreNone) {
+TEST(CliDevice, ListAsTextShowsBothKindsWhetherTheyMayBeOpenedAndSaysWhenThereAreNone) {
     FakeDeviceRecords records = TwoPrintersAndPorts();
-    const CommandRun run = Device(records, {"list"});
+    Access access{{"/dev/bus/usb/901/003", "/dev/ttyS10"}, {}};
+    const CommandRun run = Device(records, {"list"}, &access);
     EXPECT_EQ(run.status, CliExit::Ok);
-    EXPECT_NE(run.out.find("  HALDA RK7#1                usb:1-2:vid_3f9a:pid_a007\n"), std::string::npos)
-        << run.out;
-    EXPECT_NE(run.out.find("Serial ports:\n  /dev/ttyS2\n  /dev/ttyS10\n  /dev/ttyUSB0\n"),
-              std::string::npos);
+    EXPECT_EQ(run.out,
+              "USB printers:\n"
+              "  NAME                       IDENTITY                      YOU MAY OPEN IT\n"
+              "  HALDA RK7                  usb:1-1:vid_3f9a:pid_a007:A1  yes\n"
+              "  HALDA RK7#1                usb:1-2:vid_3f9a:pid_a007     no: needs the group lp or the udev "
+              "rule 60-quorlink.rules\n"
+              "  usb:2-4:vid_3f9a:pid_0042  usb:2-4:vid_3f9a:pid_0042     unknown\n"
+              "Serial ports:\n"
+              "  PATH          YOU MAY OPEN IT\n"
+              "  /dev/ttyS2    yes\n"
+              "  /dev/ttyS10   no: needs the group dialout\n"
+              "  /dev/ttyUSB0  yes\n"
+              "A group added to your account takes effect at your next login.\n");
 
     FakeDeviceRecords empty;
     const CommandRun none = Device(empty, {"list"});
@@ -74,6 +129,23 @@ TEST(CliDevice, ListAsTextShowsBothKindsAndSaysWhenThereAreNone) {
     const CommandRun noneJson = Device(empty, {"list", "--json"});
     EXPECT_EQ(noneJson.status, CliExit::Ok);
     EXPECT_EQ(nlohmann::json::parse(noneJson.out), nlohmann::json::parse(R"({"usb": [], "serial": []})"));
+}
+
+TEST(CliDevice, ListTellsMissingNodesFromRefusedOnes) {
+    const struct {
+        PortOpenFailure access;
+        std::string text;
+    } cases[] = {
+        {{}, "yes"},
+        {PortOpenFailure::FromErrno(VRX_DEVICE_INTERFACE_SERIAL, "/dev/ttyQ0", EACCES),
+         "no: needs the group dialout"},
+        {PortOpenFailure::FromErrno(VRX_DEVICE_INTERFACE_USB, "/dev/bus/usb/009/009", EACCES),
+         "no: needs the group lp or the udev rule 60-quorlink.rules"},
+        {PortOpenFailure::FromErrno(VRX_DEVICE_INTERFACE_SERIAL, "/dev/ttyQ0", ENOENT), "no: not there"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AccessText(c.access), c.text);
+    EXPECT_EQ(AccessText(std::nullopt), "unknown");
 }
 
 TEST(CliDevice, WrongArgumentsAreRefusedBeforeAnythingIsListed) {

@@ -4,6 +4,7 @@
 #include "FakeMessageBox.h"
 #include "app/StringTable.h"
 #include "devcfg/DeviceConfigExchange.h"
+#include "devport/PortOpenFailure.h"
 
 #include <gtest/gtest.h>
 
@@ -236,6 +237,33 @@ TEST_F(DevcfgExchange, ReadLogsItsSteps) {
                              "ReceiveSystemInformation : CFG_SYSINFO_RSP", "ReadWiFiConfigurationData : END",
                              "ReceiveConfigInformation : END"})
         EXPECT_TRUE(log.Contains(line)) << line;
+}
+
+TEST_F(DevcfgExchange, AQueueThatMayNotBePausedIsToldBeforeThePortOpensAndTheReadGoesOn) {
+    spooler.refusedToTell = {"VX_SERIAL", "VX_SERIAL2"};
+    bool portOpenAtWarning = true;
+    messages.onShow = [&](const FakeMessageBox::Shown&) {
+        portOpenAtWarning = port.isOpen || port.opens > 0;
+    };
+    ScriptRead(SampleRecord(), ConfigVariant::WifiDirect);
+    ASSERT_TRUE(exchange->GetCurrentConfiguration());
+    const std::string user = CurrentUserName();
+    ASSERT_EQ(messages.Warnings().size(), 2u) << ::testing::PrintToString(messages.Warnings());
+    for (int i = 0; i < 2; ++i) {
+        const std::string queue = i == 0 ? "VX_SERIAL" : "VX_SERIAL2";
+        EXPECT_EQ(messages.Warnings()[i],
+                  StringTable::Fill(LoadString(StringId::SpoolerPauseRefused), {queue, user}));
+        EXPECT_NE(messages.Warnings()[i].find("print queue " + queue + " "), std::string::npos);
+        EXPECT_NE(messages.Warnings()[i].find("\"lpadmin\" (sudo adduser " + user + " lpadmin)"),
+                  std::string::npos);
+    }
+    EXPECT_FALSE(portOpenAtWarning);
+    EXPECT_TRUE(messages.Errors().empty());
+
+    // The next exchange has nothing new to tell.
+    ScriptRead(SampleRecord(), ConfigVariant::WifiDirect);
+    ASSERT_TRUE(exchange->GetCurrentConfiguration());
+    EXPECT_EQ(messages.Warnings().size(), 2u);
 }
 
 TEST_F(DevcfgExchange, CertificateNamesAreReadWhenTheRecordSaysSo) {

@@ -205,6 +205,57 @@ TEST_F(SpoolerHoldTest, AQueueThatCannotBePausedIsLoggedAndSkipped) {
     EXPECT_EQ(cups.Changes(), (std::vector<std::string>{"resume VX_SERIAL"}));
 }
 
+TEST_F(SpoolerHoldTest, OnlyARefusalForLackOfRightsIsToBeToldAndTheExchangeGoesOn) {
+    const struct {
+        int status;
+        const char* text;
+        bool told;
+    } cases[] = {
+        {CupsResult::kForbidden, "Forbidden", true},
+        {CupsResult::kNotAuthenticated, "Not authenticated", true},
+        {CupsResult::kNotAuthorized, "Unauthorized", true},
+        {CupsResult::kAuthenticationCanceled, "Authentication canceled", true},
+        {CupsResult::kNotFound, "The printer or class does not exist.", false},
+        {0x0500, "Internal server error", false},
+        {0x0502, "Service unavailable", false},
+    };
+    for (const auto& c : cases) {
+        FakeCupsApi server;
+        server.queues = StandardQueues();
+        server.failures["VX_USB"] = {false, c.status, c.text};
+        CCupsSpoolerHold fresh{server, journal};
+        log.Clear();
+        EXPECT_TRUE(fresh.ChangeWinDrvPortName(0)) << c.text;
+        EXPECT_EQ(fresh.TakeQueuesRefusedToTell(),
+                  c.told ? std::vector<std::string>{"VX_USB"} : std::vector<std::string>{})
+            << c.text;
+        EXPECT_EQ(log.Contains("ChangeWinDrvPortName : (VX_USB) is not held: refused to this user (" +
+                               std::string(c.text) +
+                               "); the exchange goes on (members of lpadmin may pause it)"),
+                  c.told)
+            << c.text;
+        EXPECT_EQ(fresh.m_DrvInfo.count("VX_USB"), 0u);
+        fresh.RestoreWinDrvPortName();
+    }
+}
+
+TEST_F(SpoolerHoldTest, EachRefusedQueueIsToldOnceHoweverOftenItIsRefused) {
+    cups.failures["VX_USB"] = {false, CupsResult::kNotAuthorized, "Unauthorized"};
+    cups.failures["VX_SERIAL"] = {false, CupsResult::kNotAuthorized, "Unauthorized"};
+    EXPECT_TRUE(hold.ChangeWinDrvPortName(0));
+    EXPECT_TRUE(hold.ChangeWinDrvPortName(2)); // refused again before anyone was told
+    EXPECT_EQ(hold.TakeQueuesRefusedToTell(), (std::vector<std::string>{"VX_SERIAL", "VX_USB"}));
+    EXPECT_THAT(hold.TakeQueuesRefusedToTell(), IsEmpty());
+    hold.RestoreWinDrvPortName();
+    log.Clear();
+    EXPECT_TRUE(hold.ChangeWinDrvPortName(2));
+    EXPECT_THAT(hold.TakeQueuesRefusedToTell(), IsEmpty());
+    // Still logged every time.
+    EXPECT_TRUE(log.Contains("ChangeWinDrvPortName : SetPrinter failed with (1027) Unauthorized (VX_USB)"));
+    EXPECT_EQ(StateOf("VX_USB"), CupsQueue::kIdle);
+    EXPECT_FALSE(Journal().has_value());
+}
+
 TEST_F(SpoolerHoldTest, JournalNamesTheQueuesAndTheOwnerBeforeAnyIsPaused) {
     std::vector<std::vector<std::string>> journalAtPause;
     cups.beforePause = [&](const std::string&) {

@@ -6,8 +6,12 @@
 #include "devport/CCupsApi.h"
 #include "devport/CCupsSpoolerHold.h"
 
+#include "app/StringTable.h"
+
 #include "CapturedLog.h"
+#include "DeviceSimProcess.h"
 #include "TempDir.h"
+#include "Unprivileged.h"
 
 #include <cups/cups.h>
 #include <gmock/gmock.h>
@@ -530,9 +534,13 @@ TEST_F(PrivateCupsTest, AUserWhomTheServerAsksForAPasswordIsNeverPromptedAndTheQ
         const CSpoolerJournal theirs(childHome, ProcessIdentity::Self());
         CCupsSpoolerHold nobodysHold(asNobody, theirs);
         const bool listed = nobodysHold.ChangeWinDrvPortName(0);
+        // The refusal is one to tell the user about.
+        const std::vector<std::string> refused = nobodysHold.TakeQueuesRefusedToTell();
         std::printf("done\n");
         std::fflush(stdout);
-        ::_exit(listed && nobodysHold.m_DrvInfo.empty() ? 0 : 91);
+        ::_exit(listed && nobodysHold.m_DrvInfo.empty() && refused == std::vector<std::string>{"VX_USB"}
+                    ? 0
+                    : 91);
     }
     ASSERT_GT(child, 0);
     std::string terminal;
@@ -562,6 +570,43 @@ TEST_F(PrivateCupsTest, AUserWhomTheServerAsksForAPasswordIsNeverPromptedAndTheQ
     ASSERT_NE(last, std::string::npos);
     const std::string line = access.substr(access.rfind('\n', last) + 1, last - access.rfind('\n', last));
     EXPECT_THAT(line, ::testing::HasSubstr("\" 401 ")) << line;
+}
+
+// An ordinary user's exchange with a printer on a serial line whose queue the user may not pause: the
+// command line, run as nobody against the module simulator on a pty of nobody's, is told once what that
+// may do and how to allow it, is never prompted for a password, and reads the printer to the end.
+TEST_F(PrivateCupsTest, AnOrdinaryUserIsToldOnceAboutTheQueueItMayNotPauseAndTheReadCompletes) {
+    if (const std::string why = Unprivileged::WhyNot(); !why.empty())
+        GTEST_SKIP() << why;
+    const char* cli = std::getenv("QL_CLI");
+    ASSERT_TRUE(cli && std::getenv("QL_DEVICE_SIM_BIN")) << "QL_CLI and QL_DEVICE_SIM_BIN";
+    DeviceSimProcess sim(nlohmann::json{{"record", {{"bySSID", "Office"}}}});
+    ASSERT_TRUE(sim.Ready()) << sim.Output();
+    const std::string pty = sim.PtyPath();
+    ASSERT_EQ(::chown(pty.c_str(), Unprivileged::kUid, Unprivileged::kGid), 0);
+    ASSERT_EQ(::chmod(pty.c_str(), 0600), 0);
+
+    Unprivileged user;
+    const std::string program = user.Reachable(cli);
+    const Unprivileged::Run run =
+        user.Start({program, "device", "read", "--port", pty, "--json"},
+                   {{"CUPS_SERVER", g_cups->Socket()}, {"XDG_STATE_HOME", user.dir().file("state")}});
+    EXPECT_EQ(run.status, 0) << run.err << run.seen;
+    EXPECT_EQ(run.seen.find("assword"), std::string::npos) << run.seen;
+    EXPECT_EQ(run.err, "quorlink device read: warning: " +
+                           StringTable::Fill(StringTable::English(StringId::SpoolerPauseRefused),
+                                             {"VX_SERIAL", "nobody"}) +
+                           "\n");
+    const nlohmann::json read = nlohmann::json::parse(run.out, nullptr, false);
+    EXPECT_EQ(read["record"]["bySSID"], "Office") << run.out;
+    EXPECT_THAT(Paused(), ElementsAre("VX_PAUSED (maintenance)"));
+    // The server was asked, and refused.
+    const std::string access = g_cups->base.read("log/access_log");
+    const size_t last = access.rfind("Pause-Printer");
+    ASSERT_NE(last, std::string::npos);
+    const std::string line = access.substr(access.rfind('\n', last) + 1, last - access.rfind('\n', last));
+    EXPECT_THAT(line, ::testing::AnyOf(::testing::HasSubstr("\" 401 "), ::testing::HasSubstr("\" 403 ")))
+        << line;
 }
 
 int main(int argc, char** argv) {

@@ -158,8 +158,15 @@ public:
             m_events->push_back("restore");
         return true;
     }
+    std::vector<std::string> TakeQueuesRefusedToTell() override {
+        std::vector<std::string> queues;
+        queues.swap(refusedToTell);
+        return queues;
+    }
     int holds = 0;
     int restores = 0;
+    // What the next TakeQueuesRefusedToTell gives (once).
+    std::vector<std::string> refusedToTell;
 
 private:
     EventLog* m_events;

@@ -10,7 +10,7 @@
 // Message boxes for tests: records every box shown and answers questions from a script (then the default).
 class FakeMessageBox : public IMessageBox {
 public:
-    enum class Kind { Error, Information, Question, Plain };
+    enum class Kind { Error, Information, Warning, Question, Plain };
     struct Shown {
         Kind kind;
         std::string text;
@@ -24,6 +24,7 @@ public:
 
     void ShowError(const std::string& text) override { Record(Kind::Error, text); }
     void ShowInformation(const std::string& text) override { Record(Kind::Information, text); }
+    void ShowWarning(const std::string& text) override { Record(Kind::Warning, text); }
     void ShowPlain(const std::string& text) override { Record(Kind::Plain, text); }
     bool AskYesNo(const std::string& text) override {
         Record(Kind::Question, text);
@@ -46,6 +47,7 @@ public:
     std::vector<std::string> Errors() const { return Texts(Kind::Error); }
     std::vector<std::string> Questions() const { return Texts(Kind::Question); }
     std::vector<std::string> Informations() const { return Texts(Kind::Information); }
+    std::vector<std::string> Warnings() const { return Texts(Kind::Warning); }
     std::vector<std::string> Plains() const { return Texts(Kind::Plain); }
 
 private:

@@ -22,6 +22,8 @@ public:
         bool unplugged = false;
         int outError = UsbError::Success;    // result of the next bulk OUT transfers
         std::uint32_t outLimit = UINT32_MAX; // at most this many bytes go out per transfer
+        int openError = UsbError::Success;   // an open fails with this (UsbError::Access: no permission)
+        std::string node;                    // its device node
     };
 
     std::map<std::string, std::shared_ptr<Device>> devices; // by identity text
@@ -32,6 +34,11 @@ public:
     int inFlight = 0;                       // transfers started and not yet returned
     int openInterfaces = 0;                 // interfaces claimed and not released
     int opens = 0;
+
+    std::string DeviceNode(const UsbDeviceIdentity& identity) override {
+        const auto found = devices.find(identity.Text());
+        return found == devices.end() || found->second->unplugged ? std::string() : found->second->node;
+    }
 
     std::shared_ptr<Device> Attach(const std::string& identity) {
         auto device = std::make_shared<Device>();
@@ -44,6 +51,10 @@ public:
         const auto found = devices.find(identity.Text());
         if (found == devices.end() || found->second->unplugged) {
             error = UsbError::NoDevice;
+            return nullptr;
+        }
+        if (found->second->openError != UsbError::Success) {
+            error = found->second->openError;
             return nullptr;
         }
         error = UsbError::Success;

@@ -25,6 +25,10 @@ void QtMessageBox::ShowInformation(const std::string& text) {
     Show(m_parent, QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
+void QtMessageBox::ShowWarning(const std::string& text) {
+    Show(m_parent, QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
 void QtMessageBox::ShowPlain(const std::string& text) {
     Show(m_parent, QMessageBox::NoIcon, text, QMessageBox::Ok, QMessageBox::Ok);
 }
