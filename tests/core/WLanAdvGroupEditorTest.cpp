@@ -434,6 +434,22 @@ TEST(WLanAdvModeRule, AModeTheModuleDoesNotOfferChangesNothing) {
     EXPECT_EQ(page.Record().byAuthentication, VRX_AUTH_WPA2_PSK);
 }
 
+TEST(WLanAdvModeRule, SoftApWithoutWifiDirectIsTheThirdOptionAndMode3) {
+    DeviceConfigState state;
+    state.m_ConfigurationInfo = OfficeRecord();
+    state.m_bSoftAP = true;
+    FakeMessageBox messages;
+    WLanAdvGroupEditor editor(state, messages);
+    editor.Rebuild();
+    PropertyItem& mode = *editor.Find(2);
+    ASSERT_EQ(mode.Options(), Texts({168, 169, 171}));
+    ASSERT_TRUE(editor.Grid1().SelectOption(mode, 2));
+    EXPECT_EQ(state.m_ConfigurationInfo.byNetworkMode, VRX_NETWORK_MODE_SOFT_AP);
+    EXPECT_EQ(mode.Value(), LoadString(171));
+    EXPECT_EQ(editor.Find(6)->Options(), Texts({179, 181, 182}));
+    EXPECT_FALSE(editor.Find(4)->IsVisible()) << "no Wi-Fi Direct items";
+}
+
 TEST(WLanAdvModeRule, AdhocRestoresTheDhcpOptionsAsRead) {
     Page page(Variant::Basic);
     page.Pick(15, 0); // Disable

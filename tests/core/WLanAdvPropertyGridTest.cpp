@@ -1,7 +1,11 @@
 #include "ui/wlanadv/PropertyGrid.h"
 
+#include "devcfg/PropertyIds.h"
+#include "devcfg/PropertyTable.h"
+
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -127,4 +131,56 @@ TEST(WLanAdvPropertyGrid, ListenersHearStructureAndItemChanges) {
     g.grid.RemoveListener(&listener);
     g.grid.AddGroup(std::make_unique<PropertyGroup>(10002, "Third"));
     EXPECT_EQ(listener.structure, 1);
+}
+
+// ---- the table of the properties ------------------------------------------------------------------------
+
+namespace {
+struct SentCase {
+    int grid, id;
+    std::vector<std::pair<std::size_t, std::size_t>> fields; // offset, size
+};
+} // namespace
+
+TEST(WLanAdvPropertyTable, ItemsSendTheirFieldsFromTheirOwnGridOnly) {
+    const SentCase cases[] = {
+        {1, 1, {{79, 32}}},
+        {1, 10, {{113, 26}}},
+        {1, 11, {{113, 26}}},
+        {1, 14, {{66, 1}, {617, 1}}},
+        {1, 15, {}},
+        {1, 16, {}},
+        {1, 20, {{424, 2}}},
+        {1, 21, {}},
+        {1, 28, {{616, 1}}},
+        {1, 29, {}}, // grid #1 looks only among 1..28
+        {2, 1, {}},  // grid #2 only among 29..37
+        {2, 35, {{561, 1}, {594, 16}}},
+        {2, 36, {{594, 16}}},
+        {2, 37, {{610, 4}}},
+        {2, 38, {}},
+        {2, 42, {}},
+    };
+    for (const SentCase& c : cases) {
+        std::vector<std::pair<std::size_t, std::size_t>> fields;
+        for (const DeviceRecords::ByteRange& range : PropertyTable::SentFields(c.grid, c.id))
+            fields.emplace_back(range.offset, range.size);
+        EXPECT_EQ(fields, c.fields) << "grid " << c.grid << " item " << c.id;
+        EXPECT_EQ(DeviceRecords::ItemFields(c.grid, c.id).size(), c.fields.size());
+    }
+}
+
+TEST(WLanAdvPropertyTable, EveryPropertyHasItsGroupGridAndIdentifier) {
+    ASSERT_EQ(PropertyTable::All().size(), 42u);
+    for (const PropertyTable::Property& p : PropertyTable::All()) {
+        EXPECT_EQ(PropertyTable::Find(p.id), &p);
+        EXPECT_EQ(PropertyTable::GridOfGroup(p.group), GridOfProperty(p.id)) << p.id;
+        EXPECT_EQ(p.constant.substr(0, 9), "VRX_GROUP");
+        EXPECT_EQ(p.constant[9] - '0', p.group) << p.constant;
+    }
+    EXPECT_EQ(PropertyTable::GroupId(9), 10008u);
+    EXPECT_EQ(PropertyTable::ShowingField("byWEP_Key0").size(), 2u);
+    EXPECT_EQ(PropertyTable::ShowingField("byDummy3").size(), 2u);
+    EXPECT_EQ(PropertyTable::Find(0), nullptr);
+    EXPECT_EQ(PropertyTable::Find(43), nullptr);
 }

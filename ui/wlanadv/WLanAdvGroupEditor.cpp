@@ -581,9 +581,20 @@ void WLanAdvGroupEditor::UpdateGroup1Properties(PropertyItem* pProp) {
         return;
     }
 
-    // WLAN Mode: the modes the module offers are the options of the item.
+    // WLAN Mode. The item's options are the modes the module offers, in code order but with gaps (Soft AP
+    // without Wi-Fi Direct is the third option): the picked option's text tells the mode. A temporary item
+    // without options carries the code itself.
+    int newMode = index;
+    if (pProp->OptionCount() > 0) {
+        newMode = -1;
+        for (int code = 0; code <= VRX_NETWORK_MODE_SOFT_AP && index >= 0 && index < pProp->OptionCount();
+             ++code)
+            if (pProp->Options()[static_cast<std::size_t>(index)] == Text(kModeInfrastructure + code))
+                newMode = code;
+    }
     const PropertyItem* modeItem = Find(VRX_GROUP1_PROPERTY_ID_2);
-    if (index < 0 || index > VRX_NETWORK_MODE_SOFT_AP || (modeItem && index >= modeItem->OptionCount()))
+    if (newMode < 0 || newMode > VRX_NETWORK_MODE_SOFT_AP ||
+        (modeItem && modeItem->IndexOfOption(Text(kModeInfrastructure + newMode)) < 0))
         return;
     ShowItem(VRX_GROUP1_PROPERTY_ID_3, false);
     ShowItem(VRX_GROUP1_PROPERTY_ID_4, false);
@@ -608,7 +619,7 @@ void WLanAdvGroupEditor::UpdateGroup1Properties(PropertyItem* pProp) {
         ShowItem(VRX_GROUP3_PROPERTY_ID_2, false);
         ShowItem(VRX_GROUP3_PROPERTY_ID_3, false);
     };
-    switch (index) {
+    switch (newMode) {
     case VRX_NETWORK_MODE_INFRASTRUCTURE:
         info.byNetworkMode = VRX_NETWORK_MODE_INFRASTRUCTURE;
         SetOptionTexts(VRX_GROUP2_PROPERTY_ID_1, {179, 180, 181, 182, 183, 184});
