@@ -40,7 +40,7 @@ const DeviceSubcommand kSubcommands[] = {
     {"read", "--port PORT [--json] [--show-secrets] [--save FILE.qlt]",
      "reads the printer's network module: system information, capabilities, every field", RunDeviceRead},
     {"write", "--port PORT [--port PORT]... [--same-address] FILE.qlt",
-     "sends a configuration file's record unchanged to the module, to each port in turn", RunDeviceWrite},
+     "sends a configuration file's record unchanged to each port in turn", RunDeviceWrite},
     {"scan", "--port PORT [--json]", "lists the access points the module sees", RunDeviceScan},
     {"cert", "--port PORT --type ca|key|pem FILE", "uploads a certificate to the module", RunDeviceCert},
     {"factory-reset", "--port PORT [--yes]", "resets the module to its factory settings (asks first)",
