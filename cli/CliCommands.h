@@ -30,11 +30,14 @@ inline constexpr int NoAnswer = 3;      // the printer did not answer or refused
 inline constexpr int PrinterFailed = 4; // the printer reported a failure (or did not confirm the save)
 } // namespace DeviceExit
 
-// quorlink search [--json]
+// quorlink search [--json | --csv] [--subnet CIDR]...
 int RunSearchCommand(const std::vector<std::string>& args);
 // quorlink set-ip <MAC> (--dhcp | --ip A --subnet M --gateway G) [--port N] [--inactivity S] [--name TEXT]
 //                 [--yes]
+//                 [--subnet CIDR]...
+//        quorlink set-ip --batch FILE.csv [--dry-run] [--json] [--yes] [--subnet CIDR]...
 int RunSetIpCommand(const std::vector<std::string>& args);
+int RunSetIpBatchCommand(const std::vector<std::string>& args);
 
 // What the device subcommands list devices from and print to.
 struct DeviceCommandContext {

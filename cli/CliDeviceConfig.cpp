@@ -23,6 +23,7 @@ namespace {
 // The options every device command takes: the port and, for a serial line, its settings.
 struct PortOptions {
     std::string port;
+    std::vector<std::string> ports; // every --port given, in order
     DEVICE_OPTION dop;
     bool serial = false;
     bool force = false; // go on although a print queue of the port is printing
@@ -52,6 +53,7 @@ bool TakePortOption(const std::vector<std::string>& args, std::size_t& i, PortOp
     const auto number = CliArguments::ParseNumber(value);
     if (arg == "--port") {
         options.port = value;
+        options.ports.push_back(value);
     } else if (arg == "--baud") {
         static const unsigned rates[] = {2400, 4800, 9600, 19200, 38400, 57600, 115200};
         if (!number || std::find(std::begin(rates), std::end(rates), *number) == std::end(rates))
@@ -207,7 +209,7 @@ private:
 struct Parsed {
     PortOptions port = DefaultPortOptions();
     std::vector<std::string> operands;
-    bool json = false, showSecrets = false, yes = false;
+    bool json = false, showSecrets = false, yes = false, sameAddress = false;
     std::string save, type;
 };
 
@@ -243,12 +245,18 @@ bool Parse(const std::vector<std::string>& args, const std::string& command,
             parsed.showSecrets = true;
         else if (arg == "--yes")
             parsed.yes = true;
+        else if (arg == "--same-address")
+            parsed.sameAddress = true;
         else if ((arg == "--save" || arg == "--type") && i + 1 < args.size())
             (arg == "--save" ? parsed.save : parsed.type) = args[++i];
         else {
             std::fprintf(stderr, "%s: %s needs a value\n", command.c_str(), arg.c_str());
             return false;
         }
+    }
+    if (parsed.port.ports.size() > 1 && command != "quorlink device write") {
+        std::fprintf(stderr, "%s: one --port at a time\n", command.c_str());
+        return false;
     }
     return true;
 }
@@ -334,40 +342,38 @@ int SaveFailureStatus(const std::string& error) {
     return code == DeviceConfigExchange::kSaveErrorStart ? DeviceExit::NoAnswer : DeviceExit::PrinterFailed;
 }
 
-int WriteCommand(const std::vector<std::string>& args) {
-    const std::string command = "quorlink device write";
-    Parsed p;
-    if (!Parse(args, command, {}, p))
-        return DeviceExit::Usage;
-    if (p.operands.size() != 1) {
-        std::fprintf(stderr, "%s: one configuration file is wanted\n", command.c_str());
-        return DeviceExit::Usage;
-    }
-    const std::string& path = p.operands[0];
-    // The file is checked before anything goes on the line.
+// Writes the checked file to one port; the exit status, and the port's line of the report in outcome.
+int WriteToPort(const std::string& command, PortOptions port, const std::string& path,
+                const CliConfigurationFile& file, std::string& outcome) {
     DeviceSession session(command);
-    const CliConfigurationFile file = CliConfigurationFile::Load(path, session.Messages());
-    if (!file.ok)
-        return DeviceExit::Usage;
-    if (const int status = session.Connect(p.port); status >= 0)
+    const auto fail = [&](int status) {
+        outcome = "not written: " + CliMessageBox::OneLine(session.Messages().LastError());
         return status;
+    };
+    if (const int status = session.Connect(port); status >= 0)
+        return fail(status);
     // The printer's own variant first, then the record from the file as File Open reads it.
     if (const int status = session.Read(); status >= 0)
-        return status;
+        return fail(status);
     const DeviceRecords::ConfigVariant printer = session.State().Variant();
     if (printer != file.variant) {
         session.Fail(path + " holds a " + DeviceRecords::VariantName(file.variant) +
                      " configuration; the printer's module takes " + DeviceRecords::VariantName(printer));
+        outcome = std::string("refused: the printer's module takes ") + DeviceRecords::VariantName(printer) +
+                  ", the file holds " + DeviceRecords::VariantName(file.variant);
         return DeviceExit::Usage;
     }
     session.State().m_strFilePath = path;
     const int status = session.Read();
     session.State().m_strFilePath.clear();
     if (status >= 0)
-        return status;
+        return fail(status);
     session.Messages().AnswerQuestions(true); // "Are you sure to save the new configuration?"
-    if (session.Exchange().SaveNewConfiguration(false))
+    if (session.Exchange().SaveNewConfiguration(false)) {
+        outcome = "written";
         return DeviceExit::Ok;
+    }
+    fail(0);
     return SaveFailureStatus(session.Messages().LastError());
 }
 
@@ -419,6 +425,55 @@ int SetCommand(const std::vector<std::string>& args) {
         return SaveFailureStatus(session.Messages().LastError());
     std::printf("%s\n", LoadString(162).c_str());
     return DeviceExit::Ok;
+}
+
+int WriteCommand(const std::vector<std::string>& args) {
+    const std::string command = "quorlink device write";
+    Parsed p;
+    if (!Parse(args, command, {"--same-address"}, p))
+        return DeviceExit::Usage;
+    if (p.operands.size() != 1) {
+        std::fprintf(stderr, "%s: one configuration file is wanted\n", command.c_str());
+        return DeviceExit::Usage;
+    }
+    const std::string& path = p.operands[0];
+    std::vector<std::string> ports = p.port.ports;
+    if (ports.empty())
+        ports.emplace_back(); // Connect names what is missing
+    for (size_t i = 0; i < ports.size(); ++i)
+        for (size_t j = 0; j < i; ++j)
+            if (ports[i] == ports[j]) {
+                std::fprintf(stderr, "%s: the port %s is given twice\n", command.c_str(), ports[i].c_str());
+                return DeviceExit::Usage;
+            }
+    // The file is checked before anything goes on the line.
+    CliMessageBox messages(command);
+    const CliConfigurationFile file = CliConfigurationFile::Load(path, messages);
+    if (!file.ok)
+        return DeviceExit::Usage;
+    if (ports.size() > 1 && file.record.byIPConfigMode != VRX_IP_CONFIG_DHCP && !p.sameAddress) {
+        std::fprintf(
+            stderr,
+            "%s: %s gives the fixed IP address %u.%u.%u.%u; written to %zu printers, every one would "
+            "have it. Write it to one port, or give --same-address\n",
+            command.c_str(), path.c_str(), file.record.byIP[0], file.record.byIP[1], file.record.byIP[2],
+            file.record.byIP[3], ports.size());
+        return DeviceExit::Usage;
+    }
+    int status = DeviceExit::Ok;
+    for (const std::string& port : ports) {
+        PortOptions options = p.port;
+        options.port = port;
+        std::string outcome;
+        const int portStatus = WriteToPort(command, options, path, file, outcome);
+        if (status == DeviceExit::Ok)
+            status = portStatus;
+        if (ports.size() > 1) {
+            std::printf("%s: %s\n", port.c_str(), outcome.c_str());
+            std::fflush(stdout);
+        }
+    }
+    return status;
 }
 
 int ScanCommand(const std::vector<std::string>& args) {

@@ -5,6 +5,9 @@
 #include "netsearch/IpSettingsRules.h"
 #include "netsearch/SearchProcedure.h"
 #include "netsearch/SettingsRequest.h"
+#include "netsearch/SubnetSearch.h"
+
+#include <algorithm>
 
 #include <cstdio>
 #include <optional>
@@ -75,7 +78,26 @@ std::optional<int> AskAboutTheGateway(const SettingsRequest& request, bool yes) 
 
 } // namespace
 
-int RunSetIpCommand(const std::vector<std::string>& args) {
+int RunSetIpCommand(const std::vector<std::string>& allArgs) {
+    if (std::find(allArgs.begin(), allArgs.end(), "--batch") != allArgs.end())
+        return RunSetIpBatchCommand(allArgs);
+    // --subnet with a prefix length ("10.20.30.0/24") is a subnet to search behind a router; without one
+    // it is the printer's subnet mask.
+    std::vector<std::string> args;
+    std::vector<SubnetSearch::Subnet> subnets;
+    for (size_t i = 0; i < allArgs.size(); ++i) {
+        if (allArgs[i] == "--subnet" && i + 1 < allArgs.size() &&
+            allArgs[i + 1].find('/') != std::string::npos) {
+            const auto subnet = SubnetSearch::Parse(allArgs[i + 1]);
+            if (!subnet)
+                return Fail(CliExit::Usage, "--subnet needs a subnet such as 10.20.30.0/24 (/1 to /30) or a "
+                                            "subnet mask such as 255.255.255.0");
+            subnets.push_back(*subnet);
+            ++i;
+        } else {
+            args.push_back(allArgs[i]);
+        }
+    }
     std::string error;
     const auto parsed = CliArguments::ParseSetIpArguments(args, error);
     if (!parsed)
@@ -99,7 +121,10 @@ int RunSetIpCommand(const std::vector<std::string>& args) {
         std::fprintf(stderr, "%s\n", LoadString(StringId::NoNetworkConnection).c_str());
         return CliExit::NoNetwork;
     }
-    const SearchResult found = RunSearchProcedure(endpoint);
+    std::vector<SubnetSearch::Target> targets;
+    if (!SubnetSearch::Resolve(endpoint, subnets, targets, error))
+        return Fail(CliExit::NoNetwork, error);
+    const SearchResult found = SubnetSearch::Run(endpoint, targets);
     const auto wired = found.ethernet.find(mac);
     const auto wireless = found.wlan.find(mac);
     if (wired == found.ethernet.end() && wireless == found.wlan.end())
@@ -118,8 +143,12 @@ int RunSetIpCommand(const std::vector<std::string>& args) {
         plan = planFor();
     }
 
-    if (!endpoint.SetQlinkInfo(plan.nLocalNetworkInterface, plan.nPrinterNetworkType, plan.message.data(),
-                               static_cast<int>(plan.message.size())))
+    // A printer found behind a router hears only the directed broadcast address that found it.
+    CUdpEndpoint::SettingsDelivery delivery;
+    if (const auto origin = endpoint.OriginOf(plan.nPrinterNetworkType, mac))
+        delivery.destination = origin->directed;
+    if (!endpoint.SendSettings(plan.nLocalNetworkInterface, plan.nPrinterNetworkType, plan.message.data(),
+                               static_cast<int>(plan.message.size()), delivery))
         return Fail(CliExit::SendFailed, LoadString(StringId::SaveNetworkFailed));
     endpoint.CloseSocket();
     std::printf("Settings sent to %s: %s\n", mac.c_str(),

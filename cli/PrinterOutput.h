@@ -9,6 +9,9 @@
 
 // The printers of a search as `quorlink search` shows them, wired printers first.
 nlohmann::json PrintersAsJson(const SearchResult& result);
+// The same fields as PrintersAsJson, one printer a row under a header row, as comma-separated text
+// (RFC 4180: CRLF line ends, fields quoted where needed).
+std::string PrintersAsCsv(const SearchResult& result);
 // A table that fits 100 terminal columns; `--json` has every field.
 void PrintPrinterTable(const SearchResult& result, std::FILE* out);
 

@@ -6,6 +6,7 @@
 #include "netsearch/QlinkProtocol.h"
 #include "netsearch/SettingConfirmation.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <climits>
@@ -226,6 +227,8 @@ bool CUdpEndpoint::BindSocket(int nLocalNetworkInterface, int nPrinterNetworkTyp
     clientInfo = MakeAddress(QlinkProtocol::LocalPort(nPrinterNetworkType), localInterfaceInfo.byIpAdr);
     serverInfo =
         MakeAddress(QlinkProtocol::PrinterPort(nPrinterNetworkType), localInterfaceInfo.byBroadcastAdr);
+    if (m_destination)
+        std::memcpy(&serverInfo.sin_addr.s_addr, m_destination->data(), 4);
     WriteLog("BindSocket: clientInfo port = %d", ntohs(clientInfo.sin_port));
     WriteLog("BindSocket: serverInfo port = %d", ntohs(serverInfo.sin_port));
     const std::uint8_t* ip = localInterfaceInfo.byIpAdr;
@@ -379,6 +382,30 @@ int CUdpEndpoint::SearchPrinter(int nLocalNetworkInterface, int nPrinterNetworkT
     return nRet;
 }
 
+int CUdpEndpoint::SearchPrinterAt(int nLocalNetworkInterface, int nPrinterNetworkType,
+                                  const Address& destination, std::stop_token stop) {
+    WriteLog("SearchPrinterAt: %d.%d.%d.%d", destination[0], destination[1], destination[2], destination[3]);
+    m_destination = destination;
+    const int nRet = SearchPrinter(nLocalNetworkInterface, nPrinterNetworkType, stop);
+    m_destination.reset();
+    return nRet;
+}
+
+std::optional<CUdpEndpoint::AnswerOrigin> CUdpEndpoint::OriginOf(int nPrinterNetworkType,
+                                                                 const std::string& mac) const {
+    const auto found = m_origins.find({nPrinterNetworkType, mac});
+    if (found == m_origins.end())
+        return std::nullopt;
+    return found->second;
+}
+
+int CUdpEndpoint::InterfaceWithAddress(const Address& address) const {
+    for (const auto& [key, info] : m_InterfaceInfo)
+        if (std::memcmp(info.byIpAdr, address.data(), 4) == 0)
+            return key;
+    return -1;
+}
+
 int CUdpEndpoint::ReceiveResponseData(int nLocalNetworkInterface, std::stop_token stop) {
     WriteLog("ReceiveResponseData: START");
     int nTotalBytes = 0;
@@ -443,24 +470,31 @@ void CUdpEndpoint::TakeDiscoveryDatagram(const std::uint8_t* data, int nReceived
 
     const DiscoveryAnswer answer = ClassifyDiscoveryAnswer(data, static_cast<size_t>(nReceived),
                                                            static_cast<std::uint8_t>(nLocalNetworkInterface));
+    // ReceiveDatagram left the sender in serverInfo.
+    AnswerOrigin origin;
+    std::memcpy(origin.source.data(), &serverInfo.sin_addr.s_addr, 4);
+    origin.directed = m_destination;
     if (answer.kind == DiscoveryAnswerKind::Wired) {
         WriteLog("ReceiveResponseData: CASE-1");
         const std::string mac = MacText(answer.ethernet.MacAddr);
         WriteLog("ReceiveResponseData: MAC ADDR = %s", mac.c_str());
-        m_ethernetInfoMap.try_emplace(mac, answer.ethernet); // the first answer wins
+        if (m_ethernetInfoMap.try_emplace(mac, answer.ethernet).second) // the first answer wins
+            m_origins[{VRX_WIRED_PRINTER, mac}] = origin;
     } else if (answer.kind == DiscoveryAnswerKind::Wireless) {
         WriteLog("ReceiveResponseData: CASE-2");
         if (answer.systemNameCopied)
             WriteLog("ReceiveResponseData: SYSTEM NAME");
         const std::string mac = MacText(answer.wlan.MacAddr);
         WriteLog("ReceiveResponseData: MAC ADDR = %s", mac.c_str());
-        m_WLanInfoMap.try_emplace(mac, answer.wlan);
+        if (m_WLanInfoMap.try_emplace(mac, answer.wlan).second)
+            m_origins[{VRX_WIRELESS_PRINTER, mac}] = origin;
     }
 }
 
 void CUdpEndpoint::ClearPrinterTables() {
     m_ethernetInfoMap.clear();
     m_WLanInfoMap.clear();
+    m_origins.clear();
 }
 
 int CUdpEndpoint::CopyEthernetInfoTo(EthernetInfoMap& target) {
@@ -478,15 +512,36 @@ int CUdpEndpoint::CopyWLanInfoTo(WLanInfoMap& target) {
 
 bool CUdpEndpoint::SetQlinkInfo(int nLocalNetworkInterface, int nPrinterNetworkType,
                                 const unsigned char* message, int nDataLength) {
+    return SendSettings(nLocalNetworkInterface, nPrinterNetworkType, message, nDataLength, {});
+}
+
+bool CUdpEndpoint::SendSettings(int nLocalNetworkInterface, int nPrinterNetworkType,
+                                const unsigned char* message, int nDataLength,
+                                const SettingsDelivery& delivery) {
     WriteLog("SetQlinkInfo: START");
     WriteLog("SetQlinkInfo: nLocalNetworkInterface = %d, nPrinterNetworkType = %d", nLocalNetworkInterface,
              nPrinterNetworkType);
     WriteLog("SetQlinkInfo: nDataLength = %d", nDataLength);
     m_bLastSettingConfirmed = false;
+    m_destination = delivery.destination;
+    m_acceptFrom = delivery.acceptFrom;
+    const auto plain = [this](bool result) {
+        m_destination.reset();
+        m_acceptFrom.clear();
+        return result;
+    };
     if (!message || nDataLength <= 0 || !CreateSocket() ||
         !BindSocket(nLocalNetworkInterface, nPrinterNetworkType)) {
         WriteLog("SetQlinkInfo: END");
-        return false;
+        return plain(false);
+    }
+    // What came before this message (a late confirmation of an earlier exchange) is not its answer.
+    {
+        const sockaddr_in destination = serverInfo; // each datagram received replaces it
+        std::uint8_t stale[QlinkProtocol::kMaxDatagram];
+        for (int n = 0; n < kMaxDrainedAtOnce && ReceiveDatagram(stale, sizeof stale, true) >= 0; ++n)
+            WriteLog("SetQlinkInfo: a datagram waiting before the message is dropped");
+        serverInfo = destination;
     }
 
     // Every datagram received replaces the destination with its sender; a retry still goes to the
@@ -507,7 +562,7 @@ bool CUdpEndpoint::SetQlinkInfo(int nLocalNetworkInterface, int nPrinterNetworkT
     // The socket stays open; the next CreateSocket closes it.
     WriteLog("SetQlinkInfo: bRet = %d", bRet ? 1 : 0);
     WriteLog("SetQlinkInfo: END");
-    return bRet;
+    return plain(bRet);
 }
 
 bool CUdpEndpoint::ReceiveSettingResultData() {
@@ -531,7 +586,16 @@ bool CUdpEndpoint::ReceiveSettingResultData() {
         WriteLog("ReceiveSettingResultData: nTotalBytes = %d", nTotalBytes);
 
         const char* confirmed = nullptr;
-        switch (ClassifySettingConfirmation(buffer, static_cast<size_t>(bytesReceived))) {
+        const auto* from = reinterpret_cast<const std::uint8_t*>(&serverInfo.sin_addr.s_addr);
+        const bool fromAccepted =
+            m_acceptFrom.empty() ||
+            std::any_of(m_acceptFrom.begin(), m_acceptFrom.end(),
+                        [from](const Address& a) { return std::memcmp(a.data(), from, 4) == 0; });
+        if (!fromAccepted)
+            WriteLog("ReceiveSettingResultData: passed over, from %d.%d.%d.%d", from[0], from[1], from[2],
+                     from[3]);
+        switch (fromAccepted ? ClassifySettingConfirmation(buffer, static_cast<size_t>(bytesReceived))
+                             : SettingConfirmation::None) {
         case SettingConfirmation::SetResponse:
             confirmed = "ReceiveSettingResultData: SET COMPLETED-1";
             break;

@@ -5,11 +5,15 @@
 #include "netsearch/PrinterRecords.h"
 #include "netsearch/SystemInterfaces.h"
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <netinet/in.h>
+#include <optional>
 #include <stop_token>
 #include <string>
+#include <utility>
+#include <vector>
 
 // Everything the program does over UDP: the table of usable local IPv4 interfaces, one socket at a time,
 // the discovery exchange with its two printer tables, and the IP settings exchange.
@@ -30,6 +34,8 @@ public:
     static constexpr int kReceiveBufferBytes = 4 * 1024 * 1024;
     static constexpr int kReceiveTimeoutMs = 500;
     static constexpr int kNoSocket = -1;
+
+    using Address = std::array<std::uint8_t, 4>;
 
     static CUdpEndpoint* GetInstance();
 
@@ -61,6 +67,19 @@ public:
     int SearchPrinter(int nLocalNetworkInterface, int nPrinterNetworkType,
                       std::stop_token stop = {}) override;
     int ReceiveResponseData(int nLocalNetworkInterface, std::stop_token stop = {});
+    // The same search with the requests sent to destination, a directed broadcast address of a subnet
+    // that interface nLocalNetworkInterface routes to (printers behind a router hear no local broadcast).
+    int SearchPrinterAt(int nLocalNetworkInterface, int nPrinterNetworkType, const Address& destination,
+                        std::stop_token stop = {});
+    // Where the answer that put a printer into a table came from, and the directed broadcast address its
+    // request went to (nothing for the interface's own broadcast address).
+    struct AnswerOrigin {
+        Address source{};
+        std::optional<Address> directed;
+    };
+    std::optional<AnswerOrigin> OriginOf(int nPrinterNetworkType, const std::string& mac) const;
+    // The key of the interface that holds address; -1 when none does.
+    int InterfaceWithAddress(const Address& address) const;
     void ClearPrinterTables() override;
     int CopyEthernetInfoTo(EthernetInfoMap& target) override;
     int CopyWLanInfoTo(WLanInfoMap& target) override;
@@ -68,6 +87,16 @@ public:
     // IP settings.
     bool SetQlinkInfo(int nLocalNetworkInterface, int nPrinterNetworkType, const unsigned char* message,
                       int nDataLength) override;
+    // How one settings message goes: to destination (nothing: the interface's broadcast address), and
+    // which senders' confirmations count (empty: anyone's). A confirmation names no printer, so one from
+    // another address may be a late answer of another printer.
+    struct SettingsDelivery {
+        std::optional<Address> destination;
+        std::vector<Address> acceptFrom;
+    };
+    // SetQlinkInfo with a delivery; datagrams already waiting on the new socket are dropped first.
+    bool SendSettings(int nLocalNetworkInterface, int nPrinterNetworkType, const unsigned char* message,
+                      int nDataLength, const SettingsDelivery& delivery);
     bool ReceiveSettingResultData();
     // Whether the last SetQlinkInfo saw a confirmation.
     bool LastSettingConfirmed() const { return m_bLastSettingConfirmed; }
@@ -96,6 +125,9 @@ private:
     std::map<int, LOCAL_INTERFACE_INFO> m_InterfaceInfo;
     std::map<int, std::string> m_interfaceNames;
     std::map<int, unsigned> m_interfaceIndexes;
-    int m_boundInterface = -1; // key of the interface the socket's exchange runs on
+    int m_boundInterface = -1;            // key of the interface the socket's exchange runs on
+    std::optional<Address> m_destination; // instead of the interface's broadcast address
+    std::vector<Address> m_acceptFrom;    // senders whose confirmations count; empty: anyone
+    std::map<std::pair<int, std::string>, AnswerOrigin> m_origins; // by type and MAC text
     bool m_bLastSettingConfirmed = false;
 };

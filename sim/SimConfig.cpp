@@ -160,6 +160,10 @@ SimPrinter SimConfig::PrinterFrom(const json& item) {
         b.replyBy = SimPrinter::ReplyBy::LimitedBroadcast;
     else
         throw std::invalid_argument("reply_by must be unicast, subnet-broadcast or broadcast");
+    const std::string replyFrom = item.value("reply_from", "link");
+    if (replyFrom != "link" && replyFrom != "own")
+        throw std::invalid_argument("reply_from must be link or own");
+    b.fromOwnAddress = replyFrom == "own";
     b.link = item.value("link", "");
     if (!b.link.empty())
         ParseBytes(b.link, 4, '.', 10); // an IPv4 address
@@ -196,7 +200,11 @@ void SimConfig::Generate(const json& description, std::vector<SimPrinter>& print
                      {"ip", ipText},
                      {"answers", Integer(description, "answers", 1, 0, 100000)},
                      {"delay_ms", Integer(description, "delay_ms", 0, 0, 600000)},
-                     {"reply_by", description.value("reply_by", "unicast")}};
+                     {"reply_by", description.value("reply_by", "unicast")},
+                     {"reply_from", description.value("reply_from", "link")}};
+        for (const char* key : {"settings_reply", "delay_ms"})
+            if (description.contains(key))
+                item[key] = description[key];
         if (i >= wired)
             item["name"] = "Printer " + std::to_string(i + 1);
         printers.push_back(PrinterFrom(item));

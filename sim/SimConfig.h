@@ -26,9 +26,13 @@
 //                                  the broadcast address of the link the request came in on, broadcast to
 //                                  255.255.255.255 on that link)
 //                  "link": "198.51.100.2"          hears requests only on the simulator's link with this
-//                                                  address (default: on every link)}],
+//                                                  address (default: on every link),
+//                  "reply_from": "link" | "own"    answers and confirmations leave from the simulator's
+//                                                  address on the link (default) or from the printer's
+//                                                  own address as it was when the datagram came}],
 //    "generate": {"wired": 1000, "wireless": 0, "answers": 1, "base_mac": "02:00:00:00:00:00",
-//                 "base_ip": "192.0.2.10", "delay_ms": 0, "reply_by": "unicast"}}
+//                 "base_ip": "192.0.2.10", "delay_ms": 0, "reply_by": "unicast", "reply_from": "link",
+//                 "settings_reply": ...}}
 //
 // Wireless printers default to mask [145, 0] (name, browser, configuration) with a name, [17, 0] without.
 class SimConfig {

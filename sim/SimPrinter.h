@@ -30,6 +30,8 @@ public:
         std::optional<std::vector<std::uint8_t>> dhcpAddress; // the address DHCP mode gives; else kept
         ReplyBy replyBy = ReplyBy::Unicast;
         std::string link; // the simulator's address on the only link it hears requests on; "" every link
+        bool fromOwnAddress = false; // answers and confirmations leave from the printer's own address
+                                     // (as it was when the datagram came) instead of the simulator's
     };
 
     SimPrinter(Kind kind, const WLAN_INFO& record, Behaviour behaviour);

@@ -37,6 +37,8 @@ int OpenListener(const in_addr& address, std::uint16_t port, std::string& error)
     ::setsockopt(fd, SOL_SOCKET, SO_BROADCAST, &on, sizeof on);
     ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
     ::setsockopt(fd, IPPROTO_IP, IP_PKTINFO, &on, sizeof on);
+    // A printer that answers from its own address sends from one this host does not hold (root only).
+    ::setsockopt(fd, IPPROTO_IP, IP_TRANSPARENT, &on, sizeof on);
     if (::setsockopt(fd, SOL_SOCKET, SO_SNDBUFFORCE, &buffer, sizeof buffer) != 0)
         ::setsockopt(fd, SOL_SOCKET, SO_SNDBUF, &buffer, sizeof buffer);
     if (::setsockopt(fd, SOL_SOCKET, SO_RCVBUFFORCE, &buffer, sizeof buffer) != 0)
@@ -80,8 +82,8 @@ ssize_t Receive(int fd, std::uint8_t* buffer, std::size_t size, sockaddr_in& fro
 }
 
 // One datagram to to, out of interface interfaceIndex when it is not 0.
-ssize_t SendOn(int fd, const std::vector<std::uint8_t>& bytes, const sockaddr_in& to,
-               unsigned interfaceIndex) {
+ssize_t SendOn(int fd, const std::vector<std::uint8_t>& bytes, const sockaddr_in& to, unsigned interfaceIndex,
+               const in_addr& source) {
     iovec data{const_cast<std::uint8_t*>(bytes.data()), bytes.size()};
     alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))] = {};
     msghdr message{};
@@ -89,7 +91,7 @@ ssize_t SendOn(int fd, const std::vector<std::uint8_t>& bytes, const sockaddr_in
     message.msg_namelen = sizeof to;
     message.msg_iov = &data;
     message.msg_iovlen = 1;
-    if (interfaceIndex != 0) {
+    if (interfaceIndex != 0 || source.s_addr != 0) {
         message.msg_control = control;
         message.msg_controllen = sizeof control;
         cmsghdr* c = CMSG_FIRSTHDR(&message);
@@ -98,6 +100,7 @@ ssize_t SendOn(int fd, const std::vector<std::uint8_t>& bytes, const sockaddr_in
         c->cmsg_len = CMSG_LEN(sizeof(in_pktinfo));
         in_pktinfo info{};
         info.ipi_ifindex = static_cast<int>(interfaceIndex);
+        info.ipi_spec_dst = source;
         std::memcpy(CMSG_DATA(c), &info, sizeof info);
     }
     return ::sendmsg(fd, &message, 0);
@@ -240,19 +243,21 @@ void SimServer::Take(int fd, std::uint16_t port) {
                     continue;
                 const sockaddr_in replyTo = ReplyAddress(printer, from, interfaceIndex);
                 const unsigned via = ReplyInterface(printer, interfaceIndex);
+                const in_addr source = SourceOf(printer);
                 for (const auto& garbage : b.garbageBefore)
-                    Plan(fd, replyTo, via, b.delayMs, garbage);
+                    Plan(fd, replyTo, via, b.delayMs, garbage, source);
                 const std::vector<std::uint8_t> answer = printer.Answer();
                 for (int i = 0; i < b.answersPerRequest; ++i)
-                    Plan(fd, replyTo, via, b.delayMs, answer);
+                    Plan(fd, replyTo, via, b.delayMs, answer, source);
                 for (const auto& garbage : b.garbageAfter)
-                    Plan(fd, replyTo, via, b.delayMs, garbage);
+                    Plan(fd, replyTo, via, b.delayMs, garbage, source);
             }
             continue;
         }
         for (SimPrinter& printer : m_printers) {
             const bool ownPort = port == (printer.kind() == SimPrinter::Kind::Wired ? kWiredPrinterPort
                                                                                     : kWirelessPrinterPort);
+            const in_addr source = SourceOf(printer); // the address the message reached it at
             if (!ownPort || !Hears(printer, interfaceIndex) || !printer.ApplySettings(buffer, length))
                 continue;
             std::printf("settings applied to %s\n", printer.Mac().c_str());
@@ -260,7 +265,7 @@ void SimServer::Take(int fd, std::uint16_t port) {
             std::vector<std::uint8_t> confirmation = printer.SettingsConfirmation();
             if (!confirmation.empty())
                 Plan(fd, ReplyAddress(printer, from, interfaceIndex), ReplyInterface(printer, interfaceIndex),
-                     printer.behaviour().delayMs, std::move(confirmation));
+                     printer.behaviour().delayMs, std::move(confirmation), source);
         }
     }
 }
@@ -311,16 +316,23 @@ unsigned SimServer::ReplyInterface(const SimPrinter& printer, unsigned interface
 }
 
 void SimServer::Plan(int fd, const sockaddr_in& to, unsigned interfaceIndex, int delayMs,
-                     std::vector<std::uint8_t> bytes) {
+                     std::vector<std::uint8_t> bytes, in_addr source) {
     m_outgoing.push({Clock::now() + std::chrono::milliseconds(delayMs), m_order++, fd, to, interfaceIndex,
-                     std::move(bytes)});
+                     source, std::move(bytes)});
+}
+
+in_addr SimServer::SourceOf(const SimPrinter& printer) {
+    in_addr source{};
+    if (printer.behaviour().fromOwnAddress)
+        std::memcpy(&source.s_addr, printer.record().Ip, 4);
+    return source;
 }
 
 void SimServer::SendDue() {
     const auto now = Clock::now();
     while (!m_outgoing.empty() && m_outgoing.top().when <= now) {
         const Outgoing& next = m_outgoing.top();
-        if (SendOn(next.fd, next.bytes, next.to, next.interfaceIndex) < 0)
+        if (SendOn(next.fd, next.bytes, next.to, next.interfaceIndex, next.source) < 0)
             std::fprintf(stderr, "quorlink-printer-sim: sendto %s: %s\n", Text(next.to).c_str(),
                          std::strerror(errno));
         m_outgoing.pop();

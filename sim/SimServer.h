@@ -37,6 +37,7 @@ private:
         int fd;
         sockaddr_in to;
         unsigned interfaceIndex; // the link to send on; 0 as the routing table decides
+        in_addr source;          // the sender's address; 0 as the routing table decides
         std::vector<std::uint8_t> bytes;
         bool operator>(const Outgoing& other) const {
             return when != other.when ? when > other.when : order > other.order;
@@ -54,7 +55,9 @@ private:
     // The interface that reply leaves by (0: as the routing table decides).
     unsigned ReplyInterface(const SimPrinter& printer, unsigned interfaceIndex) const;
     void Plan(int fd, const sockaddr_in& to, unsigned interfaceIndex, int delayMs,
-              std::vector<std::uint8_t> bytes);
+              std::vector<std::uint8_t> bytes, in_addr source = {});
+    // The address printer's datagrams leave from: its own, or 0 for the simulator's on the link.
+    static in_addr SourceOf(const SimPrinter& printer);
     void SendDue();
     void WriteState() const;
 

@@ -641,4 +641,62 @@ TEST_F(NetsearchUdpEndpointExchange, SettingsFailures) {
     EXPECT_FALSE(endpoint.SetQlinkInfo(0, 1, message.data(), 30)) << "both sends refused";
 }
 
+TEST_F(NetsearchUdpEndpointExchange, SettingsDeliveryGoesToItsAddressAndCountsOnlyItsSendersConfirmations) {
+    const sockaddr_in stranger = FakeSocketApi::Address("192.0.2.77", 48781);
+    const sockaddr_in printer = FakeSocketApi::Address("192.0.2.50", 48781);
+    struct Case {
+        const char* what;
+        bool strangerConfirms, printerConfirms, confirmed;
+    };
+    const Case cases[] = {{"only the printer", false, true, true},
+                          {"another printer first, then this one", true, true, true},
+                          {"only another printer", true, false, false}};
+    CUdpEndpoint::SettingsDelivery delivery;
+    delivery.destination = CUdpEndpoint::Address{203, 0, 113, 255};
+    delivery.acceptFrom = {CUdpEndpoint::Address{192, 0, 2, 50}, CUdpEndpoint::Address{192, 0, 2, 60}};
+    const std::vector<std::uint8_t> message = Bytes("SETT" + std::string(26, '\5'));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        net.sent.clear();
+        net.responder = [&c, stranger, printer](FakeSocketApi& n, const FakeSocketApi::Sent&) {
+            if (c.strangerConfirms)
+                n.Arrive(Bytes("SETC"), n.nowMs + 10, stranger);
+            if (c.printerConfirms)
+                n.Arrive(Bytes("SETC"), n.nowMs + 30, printer);
+        };
+        EXPECT_TRUE(endpoint.SendSettings(0, 1, message.data(), static_cast<int>(message.size()), delivery));
+        EXPECT_EQ(endpoint.LastSettingConfirmed(), c.confirmed);
+        ASSERT_EQ(net.sent.size(), c.confirmed ? 1u : 2u);
+        for (const auto& sent : net.sent)
+            EXPECT_EQ(FakeSocketApi::Text(sent.to), "203.0.113.255:48781");
+    }
+    // The plain exchange afterwards goes to the interface's broadcast address and takes anyone's again.
+    net.sent.clear();
+    net.responder = [stranger](FakeSocketApi& n, const FakeSocketApi::Sent&) {
+        n.Arrive(Bytes("SETC"), n.nowMs + 10, stranger);
+    };
+    EXPECT_TRUE(endpoint.SetQlinkInfo(0, 1, message.data(), static_cast<int>(message.size())));
+    EXPECT_TRUE(endpoint.LastSettingConfirmed());
+    ASSERT_EQ(net.sent.size(), 1u);
+    EXPECT_EQ(FakeSocketApi::Text(net.sent[0].to), "192.0.2.255:48781");
+}
+
+TEST_F(NetsearchUdpEndpointExchange, AConfirmationWaitingBeforeTheMessageIsNotItsAnswer) {
+    const std::vector<std::uint8_t> message = Bytes("SETT" + std::string(26, '\6'));
+    net.responder = [](FakeSocketApi& n, const FakeSocketApi::Sent& sent) {
+        // A late answer to an earlier exchange that comes in as the next socket is opened (after the
+        // 5 ms below and the 100 ms pause before a socket is opened again), before its message goes out.
+        if (sent.bytes[0] == 'x')
+            n.Arrive(Bytes("SETC"), n.nowMs + 105, kPrinter);
+    };
+    ASSERT_TRUE(endpoint.CreateSocket());
+    ASSERT_TRUE(endpoint.BindSocket(0, 1));
+    ASSERT_GT(endpoint.SendData("x", 1), 0);
+    net.nowMs += 5;
+    net.sent.clear();
+    EXPECT_TRUE(endpoint.SetQlinkInfo(0, 1, message.data(), static_cast<int>(message.size())));
+    EXPECT_FALSE(endpoint.LastSettingConfirmed());
+    EXPECT_EQ(net.sent.size(), 2u);
+}
+
 } // namespace

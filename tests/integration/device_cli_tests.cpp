@@ -247,4 +247,70 @@ TEST(DeviceCli, ExitStatuses) {
     }
 }
 
+TEST(DeviceCli, WriteToSeveralPortsReportsEachAndRefusesAnotherVariant) {
+    nlohmann::json dhcp = kRecord;
+    dhcp["byIPConfigMode"] = 1;
+    nlohmann::json other = dhcp;
+    other["bySSID"] = "Lab";
+    DeviceSimProcess source(nlohmann::json{{"variant", "wifi-direct"}, {"record", dhcp}});
+    DeviceSimProcess first(nlohmann::json{{"variant", "wifi-direct"}, {"record", other}});
+    DeviceSimProcess second(nlohmann::json{{"variant", "wifi-direct"}, {"record", other}});
+    DeviceSimProcess basic(nlohmann::json{{"variant", "basic"}, {"record", other}});
+    ASSERT_TRUE(source.Ready() && first.Ready() && second.Ready() && basic.Ready());
+    const std::string file = source.dir().file("dhcp.qlt");
+    ASSERT_EQ(Cli({"device", "read", "--port", source.LinkPath(), "--save", file}).status, 0);
+
+    CliRun run = Cli({"device", "write", "--port", first.LinkPath(), "--port", second.LinkPath(), file});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, first.LinkPath() + ": written\n" + second.LinkPath() + ": written\n");
+    for (DeviceSimProcess* target : {&first, &second}) {
+        EXPECT_EQ(target->State()["record_hex"], source.State()["record_hex"]);
+        EXPECT_EQ(target->State()["sets"], 1);
+    }
+
+    // The printer of another variant is refused; the ports after it are still written.
+    run = Cli({"device", "write", "--port", first.LinkPath(), "--port", basic.LinkPath(), "--port",
+               second.LinkPath(), file});
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.out, first.LinkPath() + ": written\n" + basic.LinkPath() +
+                           ": refused: the printer's module takes basic, the file holds wifi-direct\n" +
+                           second.LinkPath() + ": written\n");
+    EXPECT_EQ(basic.State()["sets"], 0);
+    EXPECT_EQ(second.State()["sets"], 2);
+
+    run = Cli({"device", "write", "--port", first.LinkPath(), "--port", first.LinkPath(), file});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("given twice"), std::string::npos) << run.err;
+    run = Cli({"device", "read", "--port", first.LinkPath(), "--port", second.LinkPath()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("one --port at a time"), std::string::npos) << run.err;
+}
+
+TEST(DeviceCli, AFileWithAFixedAddressGoesToSeveralPortsOnlyWithSameAddress) {
+    nlohmann::json fixed = kRecord;
+    fixed["byIPConfigMode"] = 0; // a manual address
+    DeviceSimProcess source(nlohmann::json{{"variant", "wifi-direct"}, {"record", fixed}});
+    DeviceSimProcess first(nlohmann::json{{"variant", "wifi-direct"}});
+    DeviceSimProcess second(nlohmann::json{{"variant", "wifi-direct"}});
+    ASSERT_TRUE(source.Ready() && first.Ready() && second.Ready());
+    const std::string file = source.dir().file("fixed.qlt");
+    ASSERT_EQ(Cli({"device", "read", "--port", source.LinkPath(), "--save", file}).status, 0);
+
+    CliRun run = Cli({"device", "write", "--port", first.LinkPath(), "--port", second.LinkPath(), file});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("gives the fixed IP address 192.0.2.7; written to 2 printers"), std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("--same-address"), std::string::npos) << run.err;
+    EXPECT_EQ(first.State()["sets"], 0);
+    EXPECT_EQ(second.State()["sets"], 0);
+
+    run = Cli(
+        {"device", "write", "--same-address", "--port", first.LinkPath(), "--port", second.LinkPath(), file});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(first.State()["sets"], 1);
+    EXPECT_EQ(second.State()["sets"], 1);
+    // One port takes a fixed address without being asked.
+    EXPECT_EQ(Cli({"device", "write", "--port", first.LinkPath(), file}).status, 0);
+}
+
 } // namespace
