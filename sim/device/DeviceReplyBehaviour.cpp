@@ -36,7 +36,7 @@ std::vector<std::uint8_t> SimBytes(const std::string& description) {
     return out;
 }
 
-std::vector<std::uint8_t> SimBytes(const nlohmann::json& description) {
+std::vector<std::uint8_t> SimByteList(const nlohmann::json& description) {
     if (description.is_string())
         return SimBytes(description.get<std::string>());
     if (!description.is_array())
@@ -80,9 +80,9 @@ DeviceReplyBehaviour DeviceReplyBehaviour::FromJson(const nlohmann::json& item) 
     if (item.contains("header"))
         b.header = item.at("header").get<std::string>();
     if (item.contains("reply"))
-        b.reply = SimBytes(item.at("reply"));
+        b.reply = SimByteList(item.at("reply"));
     if (item.contains("garbage_before"))
-        b.garbageBefore = SimBytes(item.at("garbage_before"));
+        b.garbageBefore = SimByteList(item.at("garbage_before"));
     if (item.contains("hangup_after"))
         b.hangupAfter = item.at("hangup_after").get<std::size_t>();
     b.reconnectMs = item.value("reconnect_ms", -1);

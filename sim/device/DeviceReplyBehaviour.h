@@ -60,7 +60,7 @@ struct DeviceReplyBehaviour {
 // any other text → its bytes as they stand. Throws on bad hex or a bad count.
 std::vector<std::uint8_t> SimBytes(const std::string& description);
 // A description as above, or a list of them whose bytes follow one another.
-std::vector<std::uint8_t> SimBytes(const nlohmann::json& description);
+std::vector<std::uint8_t> SimByteList(const nlohmann::json& description);
 
 // The pieces a reply goes out in, with the wait before each (the first wait is the delay).
 struct DeviceReplyPiece {
