@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <set>
 #include <sys/stat.h>
 #include <thread>
 
@@ -106,7 +107,25 @@ public:
 // One device command's rig: the port chosen by --port, the state and the exchanges over it.
 class DeviceSession {
 public:
-    explicit DeviceSession(const std::string& command) : m_messages(command), m_files(m_messages) {}
+    explicit DeviceSession(const std::string& command)
+        : m_command(command), m_messages(command), m_files(m_messages) {}
+    DeviceSession(const DeviceSession&) = delete;
+    DeviceSession& operator=(const DeviceSession&) = delete;
+    // Queues the print server did not take back (it stopped answering in the middle, say) stay paused and
+    // in the journal: the user hears which, and that the next start resumes them.
+    ~DeviceSession() {
+        const std::set<std::string> held = m_spooler.HeldNow();
+        if (held.empty())
+            return;
+        std::string queues;
+        for (const std::string& queue : held)
+            queues += (queues.empty() ? "" : ", ") + queue;
+        std::fprintf(
+            stderr,
+            "%s: print queue%s %s could not be resumed and stay%s paused; the next start of quorlink "
+            "tries again\n",
+            m_command.c_str(), held.size() > 1 ? "s" : "", queues.c_str(), held.size() > 1 ? "" : "s");
+    }
 
     // Picks and sets up the port. A path (it has a '/') is a serial line and must exist; anything else is
     // a USB identity as `quorlink device list` shows it. Then the port is opened once and closed again, as
@@ -174,7 +193,11 @@ public:
     int Read() {
         std::uint32_t received = 0;
         if (!m_exchange->GetCurrentConfiguration(&received)) {
-            Fail(LoadString(161) + (received == 5 ? " (the module refused the exchange)" : ""));
+            // Five bytes are an accepted start as much as a refused one: only a start in the alternate
+            // mode that was not accepted is a refusal.
+            const bool refused =
+                received == 5 && m_state.m_byModeLetter == DeviceFrame::kModeRefused && !m_state.m_bRefusal;
+            Fail(LoadString(161) + (refused ? " (the module refused the exchange)" : ""));
             return DeviceExit::NoAnswer;
         }
         return -1;
@@ -194,9 +217,10 @@ public:
     CConfigurationFile& Files() { return m_files; }
 
 private:
+    std::string m_command;
     CliMessageBox m_messages;
     CConfigurationFile m_files;
-    ISpoolerHold& m_spooler = CCupsSpoolerHold::Process();
+    CCupsSpoolerHold& m_spooler = CCupsSpoolerHold::Process();
     CliWaiting m_waiting;
     DeviceConfigState m_state;
     CPortMng* m_port = nullptr;

@@ -174,13 +174,19 @@ bool CCupsSpoolerHold::RestoreWinDrvPortName() {
     }
     for (const auto& [name, deviceUri] : m_DrvInfo) {
         const CupsResult resumed = m_cups.ResumeQueue(name);
+        if (!resumed.ok && resumed.status == CupsResult::kNotFound) {
+            // A queue deleted meanwhile is done with.
+            WriteLog("RestoreWinDrvPortName : (%s) no longer exists; nothing to resume.", name.c_str());
+            if (m_held.erase(name))
+                WriteJournal("RestoreWinDrvPortName");
+            continue;
+        }
         if (!resumed.ok) {
+            // It stays in the journal, and the next start of the program resumes it once this run has
+            // ended.
             WriteLog("RestoreWinDrvPortName : SetPrinter failed with (%d) %s (%s)", resumed.status,
                      resumed.text.c_str(), name.c_str());
-            // A queue deleted meanwhile is done with; any other stays in the journal, and the next start
-            // of the program resumes it once this one has ended.
-            if (resumed.status == CupsResult::kNotFound && m_held.erase(name))
-                WriteJournal("RestoreWinDrvPortName");
+            WriteLog("RestoreWinDrvPortName : (%s) stays held; the next start resumes it.", name.c_str());
             continue;
         }
         WriteLog("RestoreWinDrvPortName : (%s) (%s)", name.c_str(), deviceUri.c_str());

@@ -330,7 +330,12 @@ std::uint32_t CPortCom::Read(std::uint8_t* pByte, std::uint32_t dwToRead, std::u
     }
     std::uint32_t got = 0;
     int queued = 0;
-    if (m_hPort >= 0 && dwToRead > 0 && ::ioctl(m_hPort, FIONREAD, &queued) == 0 && queued > 0) {
+    if (m_hPort >= 0 && dwToRead > 0 && ::ioctl(m_hPort, FIONREAD, &queued) != 0) {
+        // EIO: the line has hung up (the device went away); every read gives nothing from now on.
+        WriteLog("CPortCom::Read : dwLastError = %d", errno);
+        queued = 0;
+    }
+    if (m_hPort >= 0 && dwToRead > 0 && queued > 0) {
         // Something waits: read up to what was wanted, within the total time-out, and stop at a gap
         // between bytes longer than the interval time-out.
         const COMM_TIMEOUTS_MS& t = m_dop.stTimeouts;

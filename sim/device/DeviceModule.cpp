@@ -245,6 +245,13 @@ DeviceModule::Outcome DeviceModule::Take(const DeviceRequest& request) {
         out.detail["reply"] = "silent";
         return out;
     }
+    out.reconnectMs = behaviour.reconnectMs;
+    if (behaviour.hangupAfter && *behaviour.hangupAfter == 0) {
+        // The line drops as the request comes in: the module never acts on it.
+        out.detail["reply"] = "hung up";
+        out.pieces = PlanPieces(behaviour, {});
+        return out;
+    }
     const Reply reply = Answer(request, out.request, behaviour, out.detail, out.stateChanged);
     const std::vector<std::uint8_t> bytes = Bytes(reply, behaviour);
     out.pieces = PlanPieces(behaviour, bytes);
@@ -255,6 +262,8 @@ DeviceModule::Outcome DeviceModule::Take(const DeviceRequest& request) {
         out.detail["delay_ms"] = behaviour.delayMs;
     if (out.pieces.size() > 1)
         out.detail["pieces"] = out.pieces.size();
+    if (behaviour.hangupAfter)
+        out.detail["hangup_after"] = *behaviour.hangupAfter;
     return out;
 }
 

@@ -59,6 +59,7 @@ public:
         nlohmann::json detail;                // for the request log
         std::vector<DeviceReplyPiece> pieces; // the reply as it goes on the line
         bool stateChanged = false;
+        int reconnectMs = -1; // after a hang-up among the pieces: a new line this much later (-1: none)
     };
     Outcome Take(const DeviceRequest& request);
 

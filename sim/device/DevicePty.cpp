@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -74,6 +75,13 @@ long DevicePty::Read(std::uint8_t* buffer, std::size_t size) {
     if (got >= 0)
         return got;
     return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR || errno == EIO ? 0 : -1;
+}
+
+std::size_t DevicePty::SlaveQueued() const {
+    int queued = 0;
+    if (m_slave < 0 || ::ioctl(m_slave, FIONREAD, &queued) != 0 || queued < 0)
+        return 0;
+    return static_cast<std::size_t>(queued);
 }
 
 long DevicePty::Write(const std::uint8_t* buffer, std::size_t size) {

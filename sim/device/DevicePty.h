@@ -27,6 +27,8 @@ public:
 
     // Non-blocking: bytes read (0 when nothing is waiting, -1 on an error).
     long Read(std::uint8_t* buffer, std::size_t size);
+    // The bytes written to the line that the tool's end has not read yet.
+    std::size_t SlaveQueued() const;
     // Non-blocking: bytes written (0 when the line is full, -1 on an error).
     long Write(const std::uint8_t* buffer, std::size_t size);
 

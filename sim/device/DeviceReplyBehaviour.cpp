@@ -4,6 +4,22 @@
 #include <stdexcept>
 
 std::vector<std::uint8_t> SimBytes(const std::string& description) {
+    if (description.rfind("noise:", 0) == 0) {
+        std::size_t used = 0;
+        const std::string count = description.substr(6);
+        const unsigned long n = count.empty() ? 0 : std::stoul(count, &used);
+        if (count.empty() || used != count.size() || n > 1024 * 1024)
+            throw std::invalid_argument("noise:N wants a count up to 1048576, not '" + description + "'");
+        std::vector<std::uint8_t> out;
+        std::uint32_t state = 0x9E3779B9u;
+        while (out.size() < n) {
+            state = state * 1664525u + 1013904223u;
+            const auto byte = static_cast<std::uint8_t>(state >> 24);
+            if (byte != 0x03)
+                out.push_back(byte);
+        }
+        return out;
+    }
     if (description.rfind("hex:", 0) != 0)
         return {description.begin(), description.end()};
     const std::string hex = description.substr(4);
@@ -20,10 +36,26 @@ std::vector<std::uint8_t> SimBytes(const std::string& description) {
     return out;
 }
 
+std::vector<std::uint8_t> SimByteList(const nlohmann::json& description) {
+    if (description.is_string())
+        return SimBytes(description.get<std::string>());
+    if (!description.is_array())
+        throw std::invalid_argument("bytes are a text or a list of texts");
+    std::vector<std::uint8_t> out;
+    for (const auto& part : description) {
+        if (!part.is_string())
+            throw std::invalid_argument("bytes are a text or a list of texts");
+        const std::vector<std::uint8_t> bytes = SimBytes(part.get<std::string>());
+        out.insert(out.end(), bytes.begin(), bytes.end());
+    }
+    return out;
+}
+
 DeviceReplyBehaviour DeviceReplyBehaviour::FromJson(const nlohmann::json& item) {
-    static const char* const known[] = {"on",       "after",  "times",  "silent",           "delay_ms",
-                                        "split",    "parts",  "gap_ms", "corrupt_checksum", "uppercase",
-                                        "truncate", "header", "reply",  "garbage_before"};
+    static const char* const known[] = {"on",          "after",  "times",  "silent",           "delay_ms",
+                                        "split",       "parts",  "gap_ms", "corrupt_checksum", "uppercase",
+                                        "truncate",    "header", "reply",  "garbage_before",   "hangup_after",
+                                        "reconnect_ms"};
     if (!item.is_object())
         throw std::invalid_argument("a behaviour is an object");
     for (const auto& entry : item.items()) {
@@ -48,10 +80,15 @@ DeviceReplyBehaviour DeviceReplyBehaviour::FromJson(const nlohmann::json& item) 
     if (item.contains("header"))
         b.header = item.at("header").get<std::string>();
     if (item.contains("reply"))
-        b.reply = SimBytes(item.at("reply").get<std::string>());
+        b.reply = SimByteList(item.at("reply"));
     if (item.contains("garbage_before"))
-        b.garbageBefore = SimBytes(item.at("garbage_before").get<std::string>());
-    if (b.after < 0 || b.delayMs < 0 || b.gapMs < 0 || b.parts < 1)
+        b.garbageBefore = SimByteList(item.at("garbage_before"));
+    if (item.contains("hangup_after"))
+        b.hangupAfter = item.at("hangup_after").get<std::size_t>();
+    b.reconnectMs = item.value("reconnect_ms", -1);
+    if (b.reconnectMs >= 0 && !b.hangupAfter)
+        throw std::invalid_argument("behaviour for \"" + b.on + "\": reconnect_ms without hangup_after");
+    if (b.after < 0 || b.delayMs < 0 || b.gapMs < 0 || b.parts < 1 || b.reconnectMs < -1)
         throw std::invalid_argument("behaviour for \"" + b.on + "\": negative or zero count");
     return b;
 }
@@ -71,8 +108,13 @@ std::vector<DeviceReplyPiece> PlanPieces(const DeviceReplyBehaviour& behaviour,
         reply.resize(*behaviour.truncate);
     if (!behaviour.garbageBefore.empty())
         reply.insert(reply.begin(), behaviour.garbageBefore.begin(), behaviour.garbageBefore.end());
-    if (reply.empty())
+    if (behaviour.hangupAfter && *behaviour.hangupAfter < reply.size())
+        reply.resize(*behaviour.hangupAfter);
+    if (reply.empty()) {
+        if (behaviour.hangupAfter)
+            pieces.push_back({behaviour.delayMs, {}, true});
         return pieces;
+    }
 
     std::vector<std::size_t> sizes = behaviour.split;
     if (sizes.empty() && behaviour.parts > 1) {
@@ -88,12 +130,15 @@ std::vector<DeviceReplyPiece> PlanPieces(const DeviceReplyBehaviour& behaviour,
         const std::size_t take = std::min(size, reply.size() - at);
         pieces.push_back({wait,
                           {reply.begin() + static_cast<std::ptrdiff_t>(at),
-                           reply.begin() + static_cast<std::ptrdiff_t>(at + take)}});
+                           reply.begin() + static_cast<std::ptrdiff_t>(at + take)},
+                          false});
         at += take;
         wait = behaviour.gapMs;
     }
     if (at < reply.size())
-        pieces.push_back({wait, {reply.begin() + static_cast<std::ptrdiff_t>(at), reply.end()}});
+        pieces.push_back({wait, {reply.begin() + static_cast<std::ptrdiff_t>(at), reply.end()}, false});
+    if (behaviour.hangupAfter)
+        pieces.back().hangup = true;
     return pieces;
 }
 

@@ -26,8 +26,13 @@
 //    "uppercase": true,          the hex text in upper-case digits
 //    "truncate": 40,             only the first bytes of the reply (a reply without its end byte)
 //    "header": "__[I_F]__[___FAIL]",   a framed reply with this header (and no payload) instead
-//    "reply": "hex:1f574d7e03",  these bytes instead ("hex:..." or plain text)
-//    "garbage_before": "hex:00ff"}     bytes written before the reply
+//    "reply": "hex:1f574d7e03",  these bytes instead ("hex:...", "noise:N" or plain text, or a list of
+//                                them put one after the other: ["noise:40", "hex:03"])
+//    "garbage_before": "hex:00ff",     bytes written before the reply (the same forms)
+//    "hangup_after": 0,          hang up the line (close the pty) once this many bytes of the reply are
+//                                out; 0: as the request arrives, which the module then does not act on
+//    "reconnect_ms": 500}        after a hang-up, a new pty this much later behind the same link (the
+//                                cable plugged in again); without it the line stays down
 struct DeviceReplyBehaviour {
     std::string on = "*";
     int after = 0;
@@ -43,19 +48,25 @@ struct DeviceReplyBehaviour {
     std::optional<std::string> header;
     std::optional<std::vector<std::uint8_t>> reply;
     std::vector<std::uint8_t> garbageBefore;
+    std::optional<std::size_t> hangupAfter;
+    int reconnectMs = -1; // -1: the line stays down after a hang-up
 
     // Throws std::invalid_argument (or a json error) on a malformed entry.
     static DeviceReplyBehaviour FromJson(const nlohmann::json& item);
     bool Matches(const std::string& request) const;
 };
 
-// "hex:1f57" → bytes; any other text → its bytes as they stand. Throws on bad hex.
+// "hex:1f57" → bytes; "noise:N" → N bytes of line noise (the same on every run, never the end byte 0x03);
+// any other text → its bytes as they stand. Throws on bad hex or a bad count.
 std::vector<std::uint8_t> SimBytes(const std::string& description);
+// A description as above, or a list of them whose bytes follow one another.
+std::vector<std::uint8_t> SimByteList(const nlohmann::json& description);
 
 // The pieces a reply goes out in, with the wait before each (the first wait is the delay).
 struct DeviceReplyPiece {
     int waitMs = 0;
     std::vector<std::uint8_t> bytes;
+    bool hangup = false; // after these bytes the line is hung up
 };
 std::vector<DeviceReplyPiece> PlanPieces(const DeviceReplyBehaviour& behaviour,
                                          std::vector<std::uint8_t> reply);

@@ -22,6 +22,8 @@ void OnDump(int) {
 
 // An unfinished message this long without another byte is given up as garbage.
 constexpr auto kStaleInput = std::chrono::milliseconds(2000);
+// Before a hang-up the tool is given this long to read the bytes sent ahead of it.
+constexpr auto kDrainLimit = std::chrono::milliseconds(3000);
 
 } // namespace
 
@@ -52,7 +54,10 @@ int DeviceSimServer::Run() {
             g_dumpState = 0;
             WriteState();
         }
-        const bool wantWrite = !m_output.empty() && m_output.front().when <= Clock::now();
+        if (m_reconnectAt && Clock::now() >= *m_reconnectAt)
+            Reconnect();
+        const bool wantWrite = !m_output.empty() && m_output.front().when <= Clock::now() &&
+                               m_output.front().written < m_output.front().bytes.size();
         pollfd fd{m_pty.masterFd(), static_cast<short>(POLLIN | (wantWrite ? POLLOUT : 0)), 0};
         const int ready = ::poll(&fd, 1, TimeoutMs());
         if (ready < 0 && errno != EINTR) {
@@ -79,6 +84,12 @@ int DeviceSimServer::TimeoutMs() const {
                1;
     if (m_reader.Pending())
         wait = std::min<long long>(wait, 100);
+    if (m_drainUntil)
+        wait = std::min<long long>(wait, 5);
+    if (m_reconnectAt)
+        wait = std::min<long long>(
+            wait,
+            std::chrono::duration_cast<std::chrono::milliseconds>(*m_reconnectAt - Clock::now()).count() + 1);
     return static_cast<int>(std::clamp<long long>(wait, 0, 200));
 }
 
@@ -103,7 +114,7 @@ void DeviceSimServer::Handle(const DeviceRequest& request) {
         when = std::max(when, m_output.back().when);
     for (DeviceReplyPiece& piece : outcome.pieces) {
         when += std::chrono::milliseconds(piece.waitMs);
-        m_output.push_back({when, std::move(piece.bytes), 0});
+        m_output.push_back({when, std::move(piece.bytes), 0, piece.hangup, outcome.reconnectMs});
     }
     outcome.detail["t_ms"] =
         std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - m_start).count();
@@ -115,6 +126,17 @@ void DeviceSimServer::Handle(const DeviceRequest& request) {
 void DeviceSimServer::WriteDue() {
     while (!m_output.empty() && m_output.front().when <= Clock::now()) {
         Piece& piece = m_output.front();
+        if (piece.written == piece.bytes.size() && piece.hangup) {
+            // The line goes once the tool has read what came before: a hang-up throws away what is
+            // still waiting in the line.
+            if (!m_drainUntil)
+                m_drainUntil = Clock::now() + kDrainLimit;
+            if (m_pty.SlaveQueued() > 0 && Clock::now() < *m_drainUntil)
+                return;
+            m_drainUntil.reset();
+            HangUp(piece.reconnectMs);
+            return;
+        }
         const long put = m_pty.Write(piece.bytes.data() + piece.written, piece.bytes.size() - piece.written);
         if (put < 0) {
             std::fprintf(stderr, "quorlink-device-sim: write: %s\n", std::strerror(errno));
@@ -124,8 +146,37 @@ void DeviceSimServer::WriteDue() {
         piece.written += static_cast<std::size_t>(put);
         if (piece.written < piece.bytes.size())
             return; // the line is full; the rest when poll says it has room
+        if (piece.hangup)
+            continue; // the hang-up itself, once the tool has read these bytes
         m_output.pop_front();
     }
+}
+
+void DeviceSimServer::HangUp(int reconnectMs) {
+    m_output.clear();
+    m_reader = DeviceRequestReader();
+    m_pty.Close();
+    Log({{"event", "hangup"},
+         {"t_ms", std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - m_start).count()}});
+    std::printf("quorlink-device-sim: hung up\n");
+    std::fflush(stdout);
+    if (reconnectMs >= 0)
+        m_reconnectAt = Clock::now() + std::chrono::milliseconds(reconnectMs);
+    WriteState();
+}
+
+void DeviceSimServer::Reconnect() {
+    m_reconnectAt.reset();
+    std::string error;
+    if (!m_pty.Open(m_options.link, error)) {
+        std::fprintf(stderr, "quorlink-device-sim: %s\n", error.c_str());
+        return;
+    }
+    std::printf("quorlink-device-sim: pty %s\nquorlink-device-sim: line up again\n", m_pty.path().c_str());
+    std::fflush(stdout);
+    Log({{"event", "reconnect"},
+         {"t_ms", std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - m_start).count()}});
+    WriteState();
 }
 
 void DeviceSimServer::Log(nlohmann::json line) {

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <deque>
+#include <optional>
 #include <string>
 
 // The simulator's loop: reads the tool's requests off the pty, lets the module answer them and writes the
@@ -31,11 +32,16 @@ private:
         Clock::time_point when;
         std::vector<std::uint8_t> bytes;
         std::size_t written = 0;
+        bool hangup = false;  // once the bytes are out, the line is hung up
+        int reconnectMs = -1; // and a new one opened this much later (-1: it stays down)
     };
 
     void ReadRequests();
     void Handle(const DeviceRequest& request);
     void WriteDue();
+    // Closes the pty (the tool's end sees the line hang up) and drops what was still to be sent.
+    void HangUp(int reconnectMs);
+    void Reconnect();
     int TimeoutMs() const;
     void Log(nlohmann::json line);
     void WriteState() const;
@@ -47,4 +53,6 @@ private:
     std::deque<Piece> m_output; // in line order: a piece never goes before the one ahead of it
     Clock::time_point m_start = Clock::now();
     Clock::time_point m_lastInput = Clock::now();
+    std::optional<Clock::time_point> m_reconnectAt; // the line is down until then
+    std::optional<Clock::time_point> m_drainUntil;  // a hang-up waits for the tool to read until then
 };

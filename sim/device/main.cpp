@@ -7,7 +7,9 @@
 // tool opens PATH (or the --link symlink) as a serial port. The configuration format is described in
 // sim/device/DeviceModule.h and sim/device/DeviceReplyBehaviour.h. --state-out writes the module's state
 // (record, certificates, names, counters) as JSON after every change, on SIGUSR1 and at exit;
-// --log-requests writes one JSON line per message received. SIGTERM or SIGINT end it.
+// --log-requests writes one JSON line per message received. A behaviour that hangs up the line prints
+// "quorlink-device-sim: hung up" (and "pty PATH", "line up again" when it comes back). SIGTERM or SIGINT
+// end it.
 
 #include "sim/device/DeviceModule.h"
 #include "sim/device/DeviceSimServer.h"

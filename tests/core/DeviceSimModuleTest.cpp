@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -141,6 +143,8 @@ TEST(DeviceReplyBehaviour, PiecesFollowTheSplitAndTheWaits) {
         {{{"split", {150}}}, {100}, {0}},
         {{{"truncate", 40}, {"garbage_before", "hex:aabb"}}, {42}, {0}},
         {{{"silent", true}}, {}, {}},
+        {{{"hangup_after", 60}, {"parts", 2}}, {30, 30}, {0, 30}},
+        {{{"hangup_after", 0}, {"delay_ms", 7}}, {0}, {7}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.behaviour.dump());
@@ -152,9 +156,12 @@ TEST(DeviceReplyBehaviour, PiecesFollowTheSplitAndTheWaits) {
             EXPECT_EQ(pieces[i].waitMs, c.waits[i]);
             joined.insert(joined.end(), pieces[i].bytes.begin(), pieces[i].bytes.end());
         }
-        if (!c.behaviour.contains("truncate") && !pieces.empty()) {
+        if (!c.behaviour.contains("truncate") && !c.behaviour.contains("hangup_after") && !pieces.empty()) {
             EXPECT_EQ(joined, reply);
         }
+        // A hang-up comes after the last piece, and only there.
+        for (std::size_t i = 0; i < pieces.size(); ++i)
+            EXPECT_EQ(pieces[i].hangup, c.behaviour.contains("hangup_after") && i + 1 == pieces.size()) << i;
     }
 }
 
@@ -398,6 +405,44 @@ TEST(DeviceModule, ChunkWithoutAStartFails) {
     EXPECT_EQ(Frame::ClassifyUncheckedReply(r.data(), r.size()), Frame::UncheckedReply::EncodedNotSuccess);
 }
 
+TEST(DeviceReplyBehaviour, NoiseIsTheSameEveryTimeAndNeverAnEndByte) {
+    const Bytes noise = SimBytes("noise:5000");
+    ASSERT_EQ(noise.size(), 5000u);
+    EXPECT_EQ(std::count(noise.begin(), noise.end(), 0x03), 0);
+    EXPECT_GT(std::set<std::uint8_t>(noise.begin(), noise.end()).size(), 200u);
+    EXPECT_EQ(SimBytes("noise:5000"), noise);
+    Bytes joined = SimByteList(nlohmann::json::array({"noise:20", "hex:03", "ab"}));
+    EXPECT_EQ(joined.size(), 23u);
+    EXPECT_EQ(Bytes(joined.begin(), joined.begin() + 20), Bytes(noise.begin(), noise.begin() + 20));
+    EXPECT_EQ(joined[20], 0x03);
+    EXPECT_EQ(joined[22], 'b');
+    for (const char* bad : {"noise:", "noise:x", "noise:2000000"})
+        EXPECT_ANY_THROW(SimBytes(std::string(bad))) << bad;
+}
+
+TEST(DeviceModule, ARequestHungUpOnAtOnceIsNotActedOn) {
+    DeviceModule module = Module(R"({"variant": "basic", "behaviours": [
+        {"on": "IF__SET", "times": 1, "hangup_after": 0, "reconnect_ms": 200}]})");
+    WLAN_ADVANCED_CONFIG_INFO sent{};
+    DeviceRecords::SetFieldText(sent.bySSID, "Sent");
+    const Bytes request =
+        DeviceRecords::ConfigurationFrame(sent, DeviceRecords::ConfigVariant::Basic, true, 'C');
+    DeviceRequestReader reader;
+    reader.Feed(request.data(), request.size());
+    const auto taken = reader.Take();
+    ASSERT_EQ(taken.size(), 1u);
+    DeviceModule::Outcome outcome = module.Take(taken[0]);
+    ASSERT_EQ(outcome.pieces.size(), 1u);
+    EXPECT_TRUE(outcome.pieces[0].hangup);
+    EXPECT_TRUE(outcome.pieces[0].bytes.empty());
+    EXPECT_EQ(outcome.reconnectMs, 200);
+    EXPECT_EQ(module.State()["sets"], 0);
+    // The next one is taken.
+    outcome = module.Take(taken[0]);
+    EXPECT_EQ(module.State()["sets"], 1);
+    EXPECT_FALSE(outcome.pieces.back().hangup);
+}
+
 TEST(DeviceModule, BadConfigurationsAreRefusedWithAReason) {
     const char* bad[] = {
         R"({"variant": "dual"})",
@@ -408,6 +453,8 @@ TEST(DeviceModule, BadConfigurationsAreRefusedWithAReason) {
         R"({"system": {"mac": "02:00"}})",
         R"({"set_reply": "maybe"})",
         R"({"behaviours": [{"on": "SYS_REQ", "parts": 0}]})",
+        R"({"behaviours": [{"on": "SYS_REQ", "reconnect_ms": 100}]})",
+        R"({"behaviours": [{"on": "SYS_REQ", "reply": ["hex:0", "ab"]}]})",
         R"({"unknown": 1})",
         R"([1, 2])",
     };

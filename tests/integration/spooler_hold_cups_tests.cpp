@@ -23,6 +23,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <grp.h>
+#include <map>
 #include <poll.h>
 #include <pty.h>
 #include <sys/socket.h>
@@ -120,6 +121,8 @@ bool CanConnect(const std::string& path) {
 class PrivateCups {
 public:
     std::string Start();
+    // Starts the server again after a Stop, with the queues and their states as it saved them.
+    std::string Launch();
     void Stop();
 
     std::string Path(const std::string& name) const { return base.file(name); }
@@ -151,7 +154,7 @@ std::string PrivateCups::Start() {
             Socket() +
             "\n"
             "Browsing No\nBrowseLocalProtocols none\nWebInterface No\nDefaultAuthType Basic\n"
-            "IdleExitTimeout 0\n"
+            "IdleExitTimeout 0\nDirtyCleanInterval 0\n"
             "<Location />\n  Order allow,deny\n</Location>\n"
             "<Location /admin>\n  Order allow,deny\n</Location>\n"
             "<Policy default>\n"
@@ -198,13 +201,22 @@ std::string PrivateCups::Start() {
         base.write(backend, kStandInBackend);
         ::chmod(Path(backend).c_str(), 0755);
     }
+    // The filter a queue's maintenance commands go through: missing, a restarted server would put its
+    // warning in the queues' state messages.
+    base.write("bin/filter/commandtops", "#!/bin/sh\ncat > /dev/null\nexit 0\n");
+    ::chmod(Path("bin/filter/commandtops").c_str(), 0755);
     std::filesystem::create_symlink(kCupsExec, Path("bin/daemon/cups-exec"));
     base.write("ppd/voranex.ppd", PpdFor("VORANEX"));
     base.write("ppd/acme.ppd", PpdFor("ACME"));
 
+    return Launch();
+}
+
+std::string PrivateCups::Launch() {
     pid = ::fork();
     if (pid == 0) {
-        const int out = ::open(Path("log/cupsd.out").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        const int out =
+            ::open(Path("log/cupsd.out").c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
         ::dup2(out, 1);
         ::dup2(out, 2);
         const std::string conf = Path("etc/cupsd.conf"), files = Path("etc/cups-files.conf");
@@ -245,20 +257,37 @@ PrivateCups* g_cups = nullptr;
 
 const std::vector<std::string> kQueues = {"ACME_USB", "VX_PAUSED", "VX_SERIAL", "VX_USB"};
 
-std::string MakeQueues() {
+// The lpadmin command that makes one of the test queues.
+std::vector<std::string> QueueCommand(const std::string& name) {
     const std::string voranex = g_cups->Path("ppd/voranex.ppd"), acme = g_cups->Path("ppd/acme.ppd");
-    const std::vector<std::vector<std::string>> commands = {
-        {kLpadmin, "-p", "VX_USB", "-E", "-v", "usb://VORANEX/RK7?serial=Q1", "-P", voranex},
-        {kLpadmin, "-p", "VX_SERIAL", "-E", "-v", "serial:/dev/ttyQUORLINKTEST0?baud=115200", "-P", voranex},
-        {kLpadmin, "-p", "ACME_USB", "-E", "-v", "usb://ACME/LP2", "-P", acme},
-        {kLpadmin, "-p", "VX_PAUSED", "-E", "-v", "usb://VORANEX/RK8?serial=Q2", "-P", voranex},
+    const std::map<std::string, std::pair<std::string, std::string>> queues = {
+        {"VX_USB", {"usb://VORANEX/RK7?serial=Q1", voranex}},
+        {"VX_SERIAL", {"serial:/dev/ttyQUORLINKTEST0?baud=115200", voranex}},
+        {"ACME_USB", {"usb://ACME/LP2", acme}},
+        {"VX_PAUSED", {"usb://VORANEX/RK8?serial=Q2", voranex}},
     };
-    for (auto command : commands) {
-        command.insert(command.end(), {"-D", g_cups->Token()});
-        std::string output;
-        if (RunProgram(command, &output) != 0)
-            return command[2] + ": " + output;
-    }
+    const auto& [uri, ppd] = queues.at(name);
+    return {kLpadmin, "-p", name, "-E", "-v", uri, "-P", ppd, "-D", g_cups->Token()};
+}
+
+std::string MakeQueue(const std::string& name) {
+    std::string output;
+    if (RunProgram(QueueCommand(name), &output) != 0)
+        return name + ": " + output;
+    return {};
+}
+
+std::string RemoveQueue(const std::string& name) {
+    std::string output;
+    if (RunProgram({kLpadmin, "-x", name}, &output) != 0)
+        return name + ": " + output;
+    return {};
+}
+
+std::string MakeQueues() {
+    for (const char* name : {"VX_USB", "VX_SERIAL", "ACME_USB", "VX_PAUSED"})
+        if (std::string failure = MakeQueue(name); !failure.empty())
+            return failure;
     std::string output;
     if (RunProgram({"/usr/sbin/cupsdisable", "-r", "maintenance", "VX_PAUSED"}, &output) != 0)
         return "cupsdisable: " + output;
@@ -317,26 +346,54 @@ template <typename Condition> bool WaitFor(Condition condition, std::chrono::mil
 }
 
 // The same program, started as a process that holds the queues of target and then waits to be killed.
+// Its standard input is a pipe: closing it (End) makes the process restore the queues and end, as a run
+// of the program ends.
 struct Holder {
     explicit Holder(int target, const std::string& folder) {
-        int pipeFds[2];
-        if (::pipe2(pipeFds, O_CLOEXEC) != 0)
+        int pipeFds[2], inputFds[2];
+        if (::pipe2(pipeFds, O_CLOEXEC) != 0 || ::pipe2(inputFds, O_CLOEXEC) != 0)
             return;
         pid = ::fork();
         if (pid == 0) {
             ::dup2(pipeFds[1], 1);
+            ::dup2(inputFds[0], 0);
             const std::string targetText = std::to_string(target);
             ::execl("/proc/self/exe", "spooler-hold-cups-tests", "--hold-queues", targetText.c_str(),
                     folder.c_str(), static_cast<char*>(nullptr));
             ::_exit(127);
         }
         ::close(pipeFds[1]);
-        char buffer[64] = {};
-        const ssize_t n = ::read(pipeFds[0], buffer, sizeof(buffer) - 1);
-        ::close(pipeFds[0]);
-        reply = n > 0 ? std::string(buffer, static_cast<size_t>(n)) : std::string();
+        ::close(inputFds[0]);
+        output = pipeFds[0];
+        input = inputFds[1];
+        reply = ReadLine();
     }
-    ~Holder() { Kill(); }
+    ~Holder() {
+        Kill();
+        if (input >= 0)
+            ::close(input);
+        if (output >= 0)
+            ::close(output);
+    }
+    std::string ReadLine() const {
+        std::string line;
+        char c = 0;
+        while (::read(output, &c, 1) == 1) {
+            line += c;
+            if (c == '\n')
+                break;
+        }
+        return line;
+    }
+    // Restores and ends; what it said about the restore.
+    std::string End() {
+        ::close(input);
+        input = -1;
+        const std::string said = ReadLine();
+        ::waitpid(pid, nullptr, 0);
+        pid = -1;
+        return said;
+    }
     void Kill() {
         if (pid > 0) {
             ::kill(pid, SIGKILL);
@@ -345,6 +402,7 @@ struct Holder {
         }
     }
     pid_t pid = -1;
+    int input = -1, output = -1;
     std::string reply;
 };
 
@@ -355,8 +413,13 @@ int HoldQueuesAndWait(int target, const std::string& folder) {
     hold.ChangeWinDrvPortName(target);
     std::printf("held %zu\n", hold.m_DrvInfo.size());
     std::fflush(stdout);
-    for (;;)
-        ::pause();
+    char c = 0;
+    while (::read(0, &c, 1) > 0) {
+    }
+    hold.RestoreWinDrvPortName();
+    std::printf("still held %zu\n", hold.HeldNow().size());
+    std::fflush(stdout);
+    return 0;
 }
 
 class PrivateCupsTest : public ::testing::Test {
@@ -504,6 +567,131 @@ TEST_F(PrivateCupsTest, WithItsServerGoneAJournalIsKeptAndTheStartIsNotHeldUp) {
                      "CUPS server " +
                      g_cups->Path("gone.sock") + ": No such file or directory; the journal is kept."))
         << ::testing::PrintToString(log.Lines());
+}
+
+// Starts the server again at the end of a test that stopped it, whatever happened in between.
+struct ServerBack {
+    ~ServerBack() {
+        if (g_cups->pid <= 0) {
+            EXPECT_EQ(g_cups->Launch(), "");
+        }
+    }
+};
+
+TEST_F(PrivateCupsTest, TheServerStoppedWhileQueuesAreHeldHasThemResumedAtTheNextStart) {
+    ServerBack back;
+    Holder holder(2, folder);
+    ASSERT_EQ(holder.reply, "held 2\n");
+    ASSERT_THAT(Paused(), ElementsAre("VX_PAUSED (maintenance)", "VX_SERIAL (held)", "VX_USB (held)"));
+    g_cups->Stop();
+
+    // The run ends while the server is down: its restore fails at once, and the journal keeps both queues.
+    auto began = std::chrono::steady_clock::now();
+    EXPECT_EQ(holder.End(), "still held 2\n");
+    EXPECT_LT(std::chrono::steady_clock::now() - began, 2s);
+    const auto files = CSpoolerJournal::Files(folder);
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_THAT(CSpoolerJournal::Read(files[0])->queues, ElementsAre("VX_SERIAL", "VX_USB"));
+
+    const auto start = [&] {
+        return CCupsSpoolerHold::ResumeQueuesOfEndedRuns(
+            folder, [](const std::string& server) { return std::make_unique<CCupsApi>(server, 2000); });
+    };
+    // A start while the server is still down is not held up and keeps the journal.
+    log.Clear();
+    began = std::chrono::steady_clock::now();
+    EXPECT_EQ(start(), 0);
+    EXPECT_LT(std::chrono::steady_clock::now() - began, 3s);
+    EXPECT_EQ(CSpoolerJournal::Files(folder), files);
+    EXPECT_EQ(log.LinesStartingWith("ResumeQueuesOfEndedRuns : EnumPrinters failed with (1282)").size(), 1u)
+        << ::testing::PrintToString(log.Lines());
+
+    // The server comes back with the queues paused as it saved them; the next start resumes them.
+    ASSERT_EQ(g_cups->Launch(), "");
+    ASSERT_THAT(Paused(), ElementsAre("VX_PAUSED (maintenance)", "VX_SERIAL (held)", "VX_USB (held)"));
+    log.Clear();
+    EXPECT_EQ(start(), 2);
+    EXPECT_THAT(Paused(), ElementsAre("VX_PAUSED (maintenance)"));
+    EXPECT_THAT(CSpoolerJournal::Files(folder), IsEmpty());
+    EXPECT_TRUE(log.Contains("ResumeQueuesOfEndedRuns : (VX_USB) resumed."));
+}
+
+// The command line reads a printer on the simulator's pty; the server stops while the command holds the
+// serial queue. The command still reads the printer, says the queue stays paused, and the next start of
+// the program resumes it once the server is back.
+TEST_F(PrivateCupsTest, TheServerStoppedInTheMiddleOfADeviceCommandLeavesItsQueueToTheNextStart) {
+    const char* cli = std::getenv("QL_CLI");
+    if (!cli || DeviceSimProcess::Program("QL_DEVICE_SIM_BIN", "quorlink-device-sim").empty())
+        GTEST_SKIP() << "needs $QL_CLI and $QL_DEVICE_SIM_BIN";
+    ServerBack back;
+    DeviceSimProcess sim(nlohmann::json{{"behaviours", {{{"on", "SYS_REQ"}, {"delay_ms", 1500}}}}});
+    ASSERT_TRUE(sim.Ready()) << sim.Output();
+    const std::vector<std::pair<std::string, std::string>> env = {{"XDG_STATE_HOME", stateHome},
+                                                                  {"CUPS_SERVER", g_cups->Socket()}};
+    const std::string out = sim.dir().file("cli.txt");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int fd = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        ::dup2(fd, 1);
+        ::dup2(fd, 2);
+        for (const auto& [name, value] : env)
+            ::setenv(name.c_str(), value.c_str(), 1);
+        const std::string port = sim.LinkPath();
+        ::execl(cli, "quorlink", "device", "read", "--port", port.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ASSERT_GT(child, 0);
+    EXPECT_TRUE(WaitFor([] { return Queues()["VX_SERIAL"].state == CupsQueue::kStopped; }));
+    g_cups->Stop();
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    const std::string said = sim.dir().read("cli.txt");
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << said;
+    EXPECT_NE(said.find("Configuration:"), std::string::npos) << said;
+    EXPECT_NE(said.find("quorlink device read: print queue VX_SERIAL could not be resumed and stays paused; "
+                        "the next start of quorlink tries again"),
+              std::string::npos)
+        << said;
+    const auto files = CSpoolerJournal::Files(folder);
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_THAT(CSpoolerJournal::Read(files[0])->queues, ElementsAre("VX_SERIAL"));
+
+    ASSERT_EQ(g_cups->Launch(), "");
+    ASSERT_THAT(Paused(), ElementsAre("VX_PAUSED (maintenance)", "VX_SERIAL (held)"));
+    std::string version;
+    EXPECT_EQ(RunProgram({cli, "--version"}, &version, env), 0) << version;
+    EXPECT_THAT(Paused(), ElementsAre("VX_PAUSED (maintenance)"));
+    EXPECT_THAT(CSpoolerJournal::Files(folder), IsEmpty());
+}
+
+TEST_F(PrivateCupsTest, AQueueRemovedWhileHeldDoesNotFailTheRestoreAndLeavesNoJournal) {
+    ASSERT_TRUE(hold.ChangeWinDrvPortName(2));
+    ASSERT_THAT(Paused(), ElementsAre("VX_PAUSED (maintenance)", "VX_SERIAL (held)", "VX_USB (held)"));
+    ASSERT_EQ(RemoveQueue("VX_USB"), "");
+    log.Clear();
+    EXPECT_TRUE(hold.RestoreWinDrvPortName());
+    EXPECT_THAT(Paused(), ElementsAre("VX_PAUSED (maintenance)"));
+    EXPECT_THAT(hold.HeldNow(), IsEmpty());
+    EXPECT_FALSE(std::filesystem::exists(journal.Path()));
+    EXPECT_TRUE(log.Contains("RestoreWinDrvPortName : (VX_USB) no longer exists; nothing to resume."))
+        << ::testing::PrintToString(log.Lines());
+    EXPECT_TRUE(
+        log.Contains("RestoreWinDrvPortName : (VX_SERIAL) (serial:/dev/ttyQUORLINKTEST0?baud=115200)"));
+    EXPECT_EQ(MakeQueue("VX_USB"), "");
+}
+
+TEST_F(PrivateCupsTest, AQueueRemovedWhileHeldByARunThatCrashedIsDroppedFromTheJournal) {
+    Holder holder(2, folder);
+    ASSERT_EQ(holder.reply, "held 2\n");
+    ASSERT_EQ(RemoveQueue("VX_SERIAL"), "");
+    holder.Kill();
+    EXPECT_EQ(CCupsSpoolerHold::ResumeQueuesOfEndedRuns(
+                  folder, [](const std::string& server) { return std::make_unique<CCupsApi>(server); }),
+              1);
+    EXPECT_THAT(Paused(), ElementsAre("VX_PAUSED (maintenance)"));
+    EXPECT_THAT(CSpoolerJournal::Files(folder), IsEmpty());
+    EXPECT_TRUE(log.Contains("ResumeQueuesOfEndedRuns : (VX_SERIAL) no longer exists."));
+    EXPECT_EQ(MakeQueue("VX_SERIAL"), "");
 }
 
 TEST_F(PrivateCupsTest, NoServerReachableIsLoggedAndTheHoldGoesOn) {

@@ -112,16 +112,9 @@ public:
 
     // Every message received so far: {"request", "letter", "length", "hex", "reply", ...}. A line still
     // being written is left out.
-    std::vector<nlohmann::json> Requests() const {
-        std::vector<nlohmann::json> lines;
-        std::ifstream in(m_dir.file("requests.jsonl"));
-        for (std::string line; std::getline(in, line);) {
-            nlohmann::json request = nlohmann::json::parse(line, nullptr, false);
-            if (!request.is_discarded())
-                lines.push_back(std::move(request));
-        }
-        return lines;
-    }
+    std::vector<nlohmann::json> Requests() const { return LogLines(false); }
+    // What happened to the line: {"event": "hangup" or "reconnect", "t_ms"}.
+    std::vector<nlohmann::json> LineEvents() const { return LogLines(true); }
     // The names of the requests received, in order ("reset_query", "start", "SYS_REQ", ...).
     std::vector<std::string> RequestNames() const {
         std::vector<std::string> names;
@@ -140,6 +133,17 @@ public:
     }
 
 private:
+    std::vector<nlohmann::json> LogLines(bool events) const {
+        std::vector<nlohmann::json> lines;
+        std::ifstream in(m_dir.file("requests.jsonl"));
+        for (std::string line; std::getline(in, line);) {
+            nlohmann::json entry = nlohmann::json::parse(line, nullptr, false);
+            if (!entry.is_discarded() && entry.is_object() && entry.contains("event") == events)
+                lines.push_back(std::move(entry));
+        }
+        return lines;
+    }
+
     TempDir m_dir;
     pid_t m_pid = -1;
     int m_exitStatus = -1;
