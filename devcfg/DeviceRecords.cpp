@@ -3,6 +3,7 @@
 #include "app/DiagnosticLog.h"
 #include "app/Utf8.h"
 #include "devcfg/DeviceFrame.h"
+#include "devcfg/PropertyTable.h"
 
 #include <cstddef>
 #include <cstring>
@@ -101,117 +102,7 @@ std::vector<std::uint8_t> ConfigurationFrame(const WLAN_ADVANCED_CONFIG_INFO& re
 }
 
 std::span<const ByteRange> ItemFields(int nGrid, int nItemId) {
-#define VRX_FIELD(name)                                                                                      \
-    ByteRange {                                                                                              \
-        offsetof(WLAN_ADVANCED_CONFIG_INFO, name), sizeof(WLAN_ADVANCED_CONFIG_INFO::name)                   \
-    }
-    static const ByteRange ssid[] = {VRX_FIELD(bySSID)};
-    static const ByteRange networkMode[] = {VRX_FIELD(byNetworkMode)};
-    static const ByteRange adhocChannel[] = {VRX_FIELD(byAdhocChannel)};
-    static const ByteRange p2pChannel[] = {VRX_FIELD(byP2P_Channel)};
-    static const ByteRange pinCode[] = {VRX_FIELD(byP2P_PinCode)};
-    static const ByteRange authentication[] = {VRX_FIELD(byAuthentication)};
-    static const ByteRange encryption[] = {VRX_FIELD(byEncryption)};
-    static const ByteRange eapMode[] = {VRX_FIELD(byEAPMode)};
-    static const ByteRange psk[] = {VRX_FIELD(byPSK_Key)};
-    static const ByteRange wep[] = {VRX_FIELD(byWEP_Key0)};
-    static const ByteRange eapId[] = {VRX_FIELD(szEAP_Id)};
-    static const ByteRange eapPassword[] = {VRX_FIELD(szEAP_Password)};
-    static const ByteRange ipConfig[] = {VRX_FIELD(byIPConfigMode), VRX_FIELD(byDummy3)};
-    static const ByteRange ip[] = {VRX_FIELD(byIP)};
-    static const ByteRange subnet[] = {VRX_FIELD(bySubnetMask)};
-    static const ByteRange gateway[] = {VRX_FIELD(byGateway)};
-    static const ByteRange port[] = {VRX_FIELD(byPortNumber)};
-    static const ByteRange systemName[] = {VRX_FIELD(bySystemName)};
-    static const ByteRange userName[] = {VRX_FIELD(byUserName)};
-    static const ByteRange userPassword[] = {VRX_FIELD(byUserPassword)};
-    static const ByteRange inactivity[] = {VRX_FIELD(byIncativityTime)};
-    static const ByteRange rfMode[] = {VRX_FIELD(byRFMode)};
-    static const ByteRange webSsl[] = {VRX_FIELD(byWebSSL)};
-    static const ByteRange telnet[] = {VRX_FIELD(byTelnet)};
-    static const ByteRange ftp[] = {VRX_FIELD(byFTP)};
-    static const ByteRange snmp[] = {VRX_FIELD(bySNMP)};
-    static const ByteRange getCommunity[] = {VRX_FIELD(bySNMPGetCommunity)};
-    static const ByteRange setCommunity[] = {VRX_FIELD(szSNMPSetCommunity)};
-    static const ByteRange trap[] = {VRX_FIELD(bySNMPTrap), VRX_FIELD(szSNMPTrapCommunity)};
-    static const ByteRange trapCommunity[] = {VRX_FIELD(szSNMPTrapCommunity)};
-    static const ByteRange trapIp[] = {VRX_FIELD(byTrapIP)};
-#undef VRX_FIELD
-    if (nGrid == 1) {
-        switch (nItemId) {
-        case 1:
-            return ssid;
-        case 2:
-            return networkMode;
-        case 3:
-            return adhocChannel;
-        case 4:
-            return p2pChannel;
-        case 5:
-            return pinCode;
-        case 6:
-            return authentication;
-        case 7:
-            return encryption;
-        case 8:
-            return eapMode;
-        case 9:
-            return psk;
-        case 10:
-        case 11:
-            return wep;
-        case 12:
-            return eapId;
-        case 13:
-            return eapPassword;
-        case 14:
-            return ipConfig;
-        case 17:
-            return ip;
-        case 18:
-            return subnet;
-        case 19:
-            return gateway;
-        case 20:
-            return port;
-        case 24:
-            return systemName;
-        case 25:
-            return userName;
-        case 26:
-            return userPassword;
-        case 27:
-            return inactivity;
-        case 28:
-            return rfMode;
-        default:
-            break;
-        }
-    } else if (nGrid == 2) {
-        switch (nItemId) {
-        case 29:
-            return webSsl;
-        case 30:
-            return telnet;
-        case 31:
-            return ftp;
-        case 32:
-            return snmp;
-        case 33:
-            return getCommunity;
-        case 34:
-            return setCommunity;
-        case 35:
-            return trap;
-        case 36:
-            return trapCommunity;
-        case 37:
-            return trapIp;
-        default:
-            break;
-        }
-    }
-    return {};
+    return PropertyTable::SentFields(nGrid, nItemId);
 }
 
 WLAN_ADVANCED_CONFIG_INFO MergeVisibleItems(const WLAN_ADVANCED_CONFIG_INFO& asRead,
