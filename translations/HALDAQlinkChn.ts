@@ -89,6 +89,86 @@
         <translation>无法使用此 IP 地址。</translation>
     </message>
     <message>
+        <source>BSS Information</source>
+        <comment>124</comment>
+        <translation>BSS 信息</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <comment>125</comment>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>BSSID</source>
+        <comment>126</comment>
+        <translation>BSSID</translation>
+    </message>
+    <message>
+        <source>WLAN Mode</source>
+        <comment>127</comment>
+        <translation>WLAN 模式</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <comment>128</comment>
+        <translation>安全性</translation>
+    </message>
+    <message>
+        <source>RSSI </source>
+        <comment>129</comment>
+        <translation>RSSI </translation>
+    </message>
+    <message>
+        <source>Infrastructure</source>
+        <comment>130</comment>
+        <translation>基础结构</translation>
+    </message>
+    <message>
+        <source>Adhoc</source>
+        <comment>131</comment>
+        <translation>临时 (Ad hoc)</translation>
+    </message>
+    <message>
+        <source>UNKNOWN</source>
+        <comment>132</comment>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>133</comment>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>WEP-64</source>
+        <comment>134</comment>
+        <translation>WEP-64</translation>
+    </message>
+    <message>
+        <source>WEP-128</source>
+        <comment>135</comment>
+        <translation>WEP-128</translation>
+    </message>
+    <message>
+        <source>WEP-64/WEP-128</source>
+        <comment>136</comment>
+        <translation>WEP-64/WEP-128</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <comment>137</comment>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>WPA2</source>
+        <comment>138</comment>
+        <translation>WPA2</translation>
+    </message>
+    <message>
+        <source>WPA/WPA2</source>
+        <comment>139</comment>
+        <translation>WPA/WPA2</translation>
+    </message>
+    <message>
         <source>Configuration #2</source>
         <comment>145</comment>
         <translation>配置 #2</translation>
@@ -174,9 +254,49 @@
         <translation>WLAN 基本配置</translation>
     </message>
     <message>
+        <source>WLAN Mode</source>
+        <comment>167</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Infrastructure</source>
+        <comment>168</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adhoc</source>
+        <comment>169</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wi-Fi Direct</source>
+        <comment>170</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soft AP</source>
+        <comment>171</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <comment>172</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <comment>173</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Enter a sequence of up to 32 letters.</source>
         <comment>174</comment>
         <translation>请输入不超过 32 个字符。</translation>
+    </message>
+    <message>
+        <source>PIN Code</source>
+        <comment>175</comment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Enter 4 or 8 digits for PIN Code.</source>
@@ -189,9 +309,299 @@
         <translation>WLAN 安全配置</translation>
     </message>
     <message>
+        <source>Authentication</source>
+        <comment>178</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open System</source>
+        <comment>179</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shared Key</source>
+        <comment>180</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WPA-PSK</source>
+        <comment>181</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WPA2-PSK</source>
+        <comment>182</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WPA-EAP</source>
+        <comment>183</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WPA2-EAP</source>
+        <comment>184</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encryption</source>
+        <comment>185</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>186</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WEP-64</source>
+        <comment>187</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WEP-128</source>
+        <comment>188</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TKIP</source>
+        <comment>189</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES</source>
+        <comment>190</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AES + TKIP</source>
+        <comment>191</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EAP Mode</source>
+        <comment>192</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EAP-PEAP</source>
+        <comment>194</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EAP-TTLS</source>
+        <comment>195</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EAP-TLS</source>
+        <comment>196</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EAP-LEAP</source>
+        <comment>197</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EAP-FAST</source>
+        <comment>198</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PSK Key</source>
+        <comment>199</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EAP ID</source>
+        <comment>204</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EAP Password</source>
+        <comment>205</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>IP Address Configuration</source>
         <comment>206</comment>
         <translation>IP 地址配置</translation>
+    </message>
+    <message>
+        <source>IP Address Assignment</source>
+        <comment>207</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <comment>208</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <comment>209</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <comment>210</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <comment>211</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GateWay</source>
+        <comment>212</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port Number</source>
+        <comment>213</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <comment>214</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <comment>215</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update Date</source>
+        <comment>216</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <comment>217</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Configuration</source>
+        <comment>218</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Name</source>
+        <comment>219</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <comment>220</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User Password</source>
+        <comment>221</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inactivity Time (Sec.)</source>
+        <comment>222</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wireless frequency</source>
+        <comment>223</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2.4GHz</source>
+        <comment>224</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5GHz</source>
+        <comment>225</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2.4GHz/5GHz (Priority: 2.4GHz)</source>
+        <comment>226</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2.4GHz/5Ghz (Priority: 5GHz)</source>
+        <comment>227</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HTTPS</source>
+        <comment>228</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TELNET</source>
+        <comment>229</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FTP</source>
+        <comment>230</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SNMP</source>
+        <comment>231</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <comment>232</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <comment>233</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SNMP</source>
+        <comment>234</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SNMP Community (Read)</source>
+        <comment>235</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SNMP Community (Write)</source>
+        <comment>236</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SNMP Trap Community</source>
+        <comment>237</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SNMP Trap IP Address</source>
+        <comment>238</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Certificate Upload</source>
+        <comment>239</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Certificate Type</source>
+        <comment>240</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Certificate File</source>
+        <comment>241</comment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Are you sure to upload the certificate?</source>
@@ -212,6 +622,21 @@
         <source>Failed to upload the certificate.</source>
         <comment>245</comment>
         <translation>无法上传证书。</translation>
+    </message>
+    <message>
+        <source>CA</source>
+        <comment>246</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client Key</source>
+        <comment>247</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client PEM</source>
+        <comment>248</comment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>PIN CODE LENGTH ERROR.</source>
@@ -314,6 +739,21 @@
         <translation>连接</translation>
     </message>
     <message>
+        <source>WEP-64 Key</source>
+        <comment>269</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WEP-128 Key</source>
+        <comment>270</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <comment>271</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Not Supported</source>
         <comment>272</comment>
         <translation>不支持</translation>
@@ -329,14 +769,29 @@
         <translation>确定要恢复出厂设置吗?</translation>
     </message>
     <message>
+        <source>Certificate Name</source>
+        <comment>275</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Failed to perform a factory reset.</source>
         <comment>276</comment>
         <translation>无法恢复出厂设置。</translation>
     </message>
     <message>
+        <source>SNMP Trap</source>
+        <comment>277</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>NO NETWORK CONNECTION FOUND</source>
         <comment>279</comment>
         <translation>未找到网络连接</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <comment>282</comment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The subnet mask cannot be used: its one bits must come first, as in 255.255.255.0.</source>
@@ -501,6 +956,13 @@
     </message>
 </context>
 <context>
+    <name>CVRXPageWLanAdvBssList</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
     <name>CVRXPageWLanAdvConnectDevice</name>
     <message>
         <source>Interface</source>
@@ -552,6 +1014,33 @@
     </message>
 </context>
 <context>
+    <name>CVRXPageWLanAdvIpConfig</name>
+    <message>
+        <source>Network</source>
+        <translation>网络</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>IP 地址:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>子网掩码:</translation>
+    </message>
+    <message>
+        <source>GateWay:</source>
+        <translation>网关:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>CVRXPageWLanAdvSetting</name>
     <message>
         <source>WLAN (Advanced)</source>
@@ -560,6 +1049,21 @@
     <message>
         <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
         <translation>通过 USB 或串行线连接的打印机的高级 WLAN 设置将在以后的版本中在此页面上配置。</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanPwSetting</name>
+    <message>
+        <source>Show Password</source>
+        <translation>显示密码</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
