@@ -402,8 +402,9 @@ TEST(WLanAdvCertificateItem, YesChecksUploadsTheFileNameAndEmptiesTheItem) {
         rig.Click(VRX_GROUP8_PROPERTY_ID_2);
         EXPECT_EQ(rig.host.checked, std::vector<std::string>{"/tmp/certs/root-ca.pem"});
         ASSERT_EQ(rig.host.uploads.size(), c.uploads);
-        if (c.uploads)
+        if (c.uploads) {
             EXPECT_EQ(rig.host.uploads[0], "root-ca.pem");
+        }
         EXPECT_EQ(rig.messages.Texts(c.kind).back(), LoadString(c.text));
         EXPECT_EQ(rig.Item(VRX_GROUP8_PROPERTY_ID_2).Value(), "");
     }
