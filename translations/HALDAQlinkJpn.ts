@@ -121,7 +121,7 @@
     <message>
         <source>Infrastructure</source>
         <comment>130</comment>
-        <translation>インフラストラクチャ</translation>
+        <translation>インフラ</translation>
     </message>
     <message>
         <source>Adhoc</source>

@@ -445,6 +445,15 @@ private slots:
                                      header->fontMetrics().horizontalAdvance(text) + 8,
                                  qPrintable(text));
                     }
+                    // The texts of the mode and security columns fit their cells.
+                    QTableWidget* list = dialog.List();
+                    for (int row = 0; row < list->rowCount(); ++row)
+                        for (int column : {2, 3}) {
+                            const QString text = list->item(row, column)->text();
+                            QVERIFY2(list->columnWidth(column) >=
+                                         list->fontMetrics().horizontalAdvance(text) + 8,
+                                     qPrintable(text));
+                        }
                     SaveScreenshot(dialog, "bss-list-dialog", index);
                     dialog.reject();
                 });

@@ -48,8 +48,7 @@ CVRXPageWLanPwSettingDlg::CVRXPageWLanPwSettingDlg(CVRXPageWLanPwSetting& model,
     // White behind everything; the password character is "*", whatever the style would draw.
     setStyleSheet(QuorlinkLook::WindowStyleSheet() +
                   QStringLiteral("QDialog#passwordDialog { background: white; }"
-                                 "QLineEdit { lineedit-password-character: 42; }"
-                                 "QCheckBox { background: transparent; }"));
+                                 "QLineEdit { lineedit-password-character: 42; }"));
     setAutoFillBackground(true);
 
     auto* outer = new QVBoxLayout(this);
