@@ -553,20 +553,30 @@ bool DeviceConfigExchange::UploadCertificateDocument(const std::string& path) {
         WriteLog("UploadCertificateDocument : END");
         return false;
     }
-    const std::string name = BaseName(path);
+    const bool result = SendCertificateDocument(BaseName(path));
+    if (result)
+        ShowInformation(LoadString(244));
+    else
+        ShowError(LoadString(245));
+    WriteLog("UploadCertificateDocument : END");
+    return result;
+}
+
+bool DeviceConfigExchange::SendCertificateDocument(const std::string& name) {
+    WriteLog("SendCertificateDocument : START");
     bool result = false;
     CPortMng* pPortHandle = Port();
     if (!pPortHandle) {
-        WriteLog("UploadCertificateDocument : pPortHandle is NULL");
+        WriteLog("SendCertificateDocument : pPortHandle is NULL");
     } else {
         HoldSpooler();
         if (!pPortHandle->OpenPort()) {
-            WriteLog("UploadCertificateDocument : OpenPort failed");
+            WriteLog("SendCertificateDocument : OpenPort failed");
         } else {
             if (!m_certificates.SendCertificateStartMessage(pPortHandle))
-                WriteLog("UploadCertificateDocument : SendCertificateStartMessage failed.");
-            else
-                result = m_certificates.SendCertificateInformation(pPortHandle, name);
+                WriteLog("SendCertificateDocument : SendCertificateStartMessage failed");
+            else if (!(result = m_certificates.SendCertificateInformation(pPortHandle, name)))
+                WriteLog("SendCertificateDocument : SendCertificateInformation failed");
             pPortHandle->ClosePort();
         }
         RestoreSpooler();
@@ -578,10 +588,7 @@ bool DeviceConfigExchange::UploadCertificateDocument(const std::string& path) {
         std::memset(&stored, 0, sizeof stored);
         std::memcpy(stored.byCertName, field, sizeof field);
     }
-    if (result)
-        ShowInformation(LoadString(244));
-    else
-        ShowError(LoadString(245));
-    WriteLog("UploadCertificateDocument : END");
+    WriteLog("SendCertificateDocument : result = %d", result ? 1 : 0);
+    WriteLog("SendCertificateDocument : END");
     return result;
 }

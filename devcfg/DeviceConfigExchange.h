@@ -85,6 +85,10 @@ public:
     // text 243 when the file is refused, then text 244 or 245. With names kept, the state's name of that
     // type becomes the name sent.
     bool UploadCertificateDocument(const std::string& path);
+    // Sends the certificate the file check loaded under name (file name and extension) as the state's
+    // m_nCertificateType, with the spooler hold and the port's open and close; shows nothing. With names
+    // kept, the state's name of that type becomes the name sent.
+    bool SendCertificateDocument(const std::string& name);
 
     DeviceLink& Link() { return m_link; }
     DeviceCertificateExchange& Certificates() { return m_certificates; }

@@ -89,6 +89,86 @@
         <translation>无法使用此 IP 地址。</translation>
     </message>
     <message>
+        <source>BSS Information</source>
+        <comment>124</comment>
+        <translation>BSS 信息</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <comment>125</comment>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>BSSID</source>
+        <comment>126</comment>
+        <translation>BSSID</translation>
+    </message>
+    <message>
+        <source>WLAN Mode</source>
+        <comment>127</comment>
+        <translation>WLAN 模式</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <comment>128</comment>
+        <translation>安全性</translation>
+    </message>
+    <message>
+        <source>RSSI </source>
+        <comment>129</comment>
+        <translation>RSSI </translation>
+    </message>
+    <message>
+        <source>Infrastructure</source>
+        <comment>130</comment>
+        <translation>基础结构</translation>
+    </message>
+    <message>
+        <source>Adhoc</source>
+        <comment>131</comment>
+        <translation>临时 (Ad hoc)</translation>
+    </message>
+    <message>
+        <source>UNKNOWN</source>
+        <comment>132</comment>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>133</comment>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>WEP-64</source>
+        <comment>134</comment>
+        <translation>WEP-64</translation>
+    </message>
+    <message>
+        <source>WEP-128</source>
+        <comment>135</comment>
+        <translation>WEP-128</translation>
+    </message>
+    <message>
+        <source>WEP-64/WEP-128</source>
+        <comment>136</comment>
+        <translation>WEP-64/WEP-128</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <comment>137</comment>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>WPA2</source>
+        <comment>138</comment>
+        <translation>WPA2</translation>
+    </message>
+    <message>
+        <source>WPA/WPA2</source>
+        <comment>139</comment>
+        <translation>WPA/WPA2</translation>
+    </message>
+    <message>
         <source>Configuration #2</source>
         <comment>145</comment>
         <translation>配置 #2</translation>
@@ -911,6 +991,13 @@
     </message>
 </context>
 <context>
+    <name>CVRXPageWLanAdvBssList</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
     <name>CVRXPageWLanAdvConnectDevice</name>
     <message>
         <source>Interface</source>
@@ -962,6 +1049,33 @@
     </message>
 </context>
 <context>
+    <name>CVRXPageWLanAdvIpConfig</name>
+    <message>
+        <source>Network</source>
+        <translation>网络</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>IP 地址:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>子网掩码:</translation>
+    </message>
+    <message>
+        <source>GateWay:</source>
+        <translation>网关:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>CVRXPageWLanAdvSetting</name>
     <message>
         <source>WLAN (Advanced)</source>
@@ -970,6 +1084,21 @@
     <message>
         <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
         <translation>通过 USB 或串行线连接的打印机的高级 WLAN 设置将在以后的版本中在此页面上配置。</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanPwSetting</name>
+    <message>
+        <source>Show Password</source>
+        <translation>显示密码</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>

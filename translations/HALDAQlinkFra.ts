@@ -89,6 +89,86 @@
         <translation>Cette adresse IP ne peut pas être utilisée.</translation>
     </message>
     <message>
+        <source>BSS Information</source>
+        <comment>124</comment>
+        <translation>Informations BSS</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <comment>125</comment>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>BSSID</source>
+        <comment>126</comment>
+        <translation>BSSID</translation>
+    </message>
+    <message>
+        <source>WLAN Mode</source>
+        <comment>127</comment>
+        <translation>Mode WLAN</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <comment>128</comment>
+        <translation>Sécurité</translation>
+    </message>
+    <message>
+        <source>RSSI </source>
+        <comment>129</comment>
+        <translation>RSSI </translation>
+    </message>
+    <message>
+        <source>Infrastructure</source>
+        <comment>130</comment>
+        <translation>Infrastructure</translation>
+    </message>
+    <message>
+        <source>Adhoc</source>
+        <comment>131</comment>
+        <translation>Ad hoc</translation>
+    </message>
+    <message>
+        <source>UNKNOWN</source>
+        <comment>132</comment>
+        <translation>INCONNU</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>133</comment>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>WEP-64</source>
+        <comment>134</comment>
+        <translation>WEP-64</translation>
+    </message>
+    <message>
+        <source>WEP-128</source>
+        <comment>135</comment>
+        <translation>WEP-128</translation>
+    </message>
+    <message>
+        <source>WEP-64/WEP-128</source>
+        <comment>136</comment>
+        <translation>WEP-64/WEP-128</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <comment>137</comment>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>WPA2</source>
+        <comment>138</comment>
+        <translation>WPA2</translation>
+    </message>
+    <message>
+        <source>WPA/WPA2</source>
+        <comment>139</comment>
+        <translation>WPA/WPA2</translation>
+    </message>
+    <message>
         <source>Configuration #2</source>
         <comment>145</comment>
         <translation>Configuration n° 2</translation>
@@ -911,6 +991,13 @@
     </message>
 </context>
 <context>
+    <name>CVRXPageWLanAdvBssList</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>CVRXPageWLanAdvConnectDevice</name>
     <message>
         <source>Interface</source>
@@ -962,6 +1049,33 @@
     </message>
 </context>
 <context>
+    <name>CVRXPageWLanAdvIpConfig</name>
+    <message>
+        <source>Network</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>Adresse IP :</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>Masque de sous-réseau :</translation>
+    </message>
+    <message>
+        <source>GateWay:</source>
+        <translation>Passerelle :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>CVRXPageWLanAdvSetting</name>
     <message>
         <source>WLAN (Advanced)</source>
@@ -970,6 +1084,21 @@
     <message>
         <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
         <translation>Les paramètres WLAN avancés d'une imprimante reliée par USB ou par une liaison série seront configurés sur cette page dans une version ultérieure.</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanPwSetting</name>
+    <message>
+        <source>Show Password</source>
+        <translation>Afficher le mot de passe</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>

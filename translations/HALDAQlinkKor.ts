@@ -89,6 +89,86 @@
         <translation>이 IP 주소는 사용할 수 없습니다.</translation>
     </message>
     <message>
+        <source>BSS Information</source>
+        <comment>124</comment>
+        <translation>BSS 정보</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <comment>125</comment>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>BSSID</source>
+        <comment>126</comment>
+        <translation>BSSID</translation>
+    </message>
+    <message>
+        <source>WLAN Mode</source>
+        <comment>127</comment>
+        <translation>WLAN 모드</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <comment>128</comment>
+        <translation>보안</translation>
+    </message>
+    <message>
+        <source>RSSI </source>
+        <comment>129</comment>
+        <translation>RSSI </translation>
+    </message>
+    <message>
+        <source>Infrastructure</source>
+        <comment>130</comment>
+        <translation>인프라스트럭처</translation>
+    </message>
+    <message>
+        <source>Adhoc</source>
+        <comment>131</comment>
+        <translation>애드혹</translation>
+    </message>
+    <message>
+        <source>UNKNOWN</source>
+        <comment>132</comment>
+        <translation>알 수 없음</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>133</comment>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>WEP-64</source>
+        <comment>134</comment>
+        <translation>WEP-64</translation>
+    </message>
+    <message>
+        <source>WEP-128</source>
+        <comment>135</comment>
+        <translation>WEP-128</translation>
+    </message>
+    <message>
+        <source>WEP-64/WEP-128</source>
+        <comment>136</comment>
+        <translation>WEP-64/WEP-128</translation>
+    </message>
+    <message>
+        <source>WPA</source>
+        <comment>137</comment>
+        <translation>WPA</translation>
+    </message>
+    <message>
+        <source>WPA2</source>
+        <comment>138</comment>
+        <translation>WPA2</translation>
+    </message>
+    <message>
+        <source>WPA/WPA2</source>
+        <comment>139</comment>
+        <translation>WPA/WPA2</translation>
+    </message>
+    <message>
         <source>Configuration #2</source>
         <comment>145</comment>
         <translation>구성 #2</translation>
@@ -911,6 +991,13 @@
     </message>
 </context>
 <context>
+    <name>CVRXPageWLanAdvBssList</name>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+</context>
+<context>
     <name>CVRXPageWLanAdvConnectDevice</name>
     <message>
         <source>Interface</source>
@@ -962,6 +1049,33 @@
     </message>
 </context>
 <context>
+    <name>CVRXPageWLanAdvIpConfig</name>
+    <message>
+        <source>Network</source>
+        <translation>네트워크</translation>
+    </message>
+    <message>
+        <source>IP Address:</source>
+        <translation>IP 주소:</translation>
+    </message>
+    <message>
+        <source>Subnet Mask:</source>
+        <translation>서브넷 마스크:</translation>
+    </message>
+    <message>
+        <source>GateWay:</source>
+        <translation>게이트웨이:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
     <name>CVRXPageWLanAdvSetting</name>
     <message>
         <source>WLAN (Advanced)</source>
@@ -970,6 +1084,21 @@
     <message>
         <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
         <translation>USB 또는 직렬 회선으로 연결된 프린터의 고급 WLAN 설정은 이후 버전에서 이 페이지에서 구성할 수 있습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CVRXPageWLanPwSetting</name>
+    <message>
+        <source>Show Password</source>
+        <translation>암호 표시</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
     </message>
 </context>
 <context>

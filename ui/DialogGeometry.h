@@ -28,12 +28,13 @@ inline Size DialogUnitsToPixels(Size dialogUnits, int averageCharWidth, int font
 }
 
 // Where a dialog of dialogSize goes over the main window whose client area starts at clientTopLeft (screen
-// coordinates) and is clientSize large: centred horizontally, its centre 50 pixels above the client
-// area's vertical centre.
+// coordinates) and is clientSize large: centred horizontally, its centre above pixels (50 unless told)
+// above the client area's vertical centre.
 inline constexpr int kAboveCentre = 50;
-inline Point CentredAboveMainWindow(Point clientTopLeft, Size clientSize, Size dialogSize) {
+inline Point CentredAboveMainWindow(Point clientTopLeft, Size clientSize, Size dialogSize,
+                                    int above = kAboveCentre) {
     return {clientTopLeft.x + (clientSize.width - dialogSize.width) / 2,
-            clientTopLeft.y + (clientSize.height - dialogSize.height) / 2 - kAboveCentre};
+            clientTopLeft.y + (clientSize.height - dialogSize.height) / 2 - above};
 }
 
 // Where a dialog of dialogSize goes to lie centred over that client area.

@@ -70,6 +70,10 @@ void IpAddressEdit::onFieldEdited(int index) {
     QLineEdit* field = m_fields[static_cast<size_t>(index)];
     if (field->text().toUInt() > 255)
         field->setText(QStringLiteral("255"));
+    if (m_bZeroWhenEmptied && field->text().isEmpty()) {
+        field->setText(QStringLiteral("0"));
+        field->selectAll();
+    }
     emit addressEdited();
     if (field->text().size() == 3 && field->cursorPosition() == 3 && index < 3)
         focusField(index + 1, true);

@@ -21,6 +21,10 @@ public:
     // Shows address; not an edit of the user's, so addressEdited is not emitted.
     void setAddress(const std::array<std::uint8_t, 4>& address);
 
+    // With on, a number the user empties becomes 0 at once (selected, so that the next digit replaces it)
+    // instead of when the focus leaves it.
+    void setZeroWhenEmptied(bool on) { m_bZeroWhenEmptied = on; }
+
     // The field for octet index (0..3).
     QLineEdit* field(int index) const { return m_fields[static_cast<size_t>(index)]; }
 
@@ -37,4 +41,5 @@ private:
     int indexOf(QObject* watched) const;
 
     std::array<QLineEdit*, 4> m_fields{};
+    bool m_bZeroWhenEmptied = false;
 };

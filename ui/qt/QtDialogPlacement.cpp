@@ -17,14 +17,14 @@ QSize DialogUnitsToPixels(const QWidget& widget, int width, int height) {
     return {pixels.width, pixels.height};
 }
 
-void PlaceAboveMainWindowCentre(QWidget& dialog, const QWidget* mainWindow) {
+void PlaceAboveMainWindowCentre(QWidget& dialog, const QWidget* mainWindow, int above) {
     if (!mainWindow)
         return;
     const QWidget* window = mainWindow->window();
     const QPoint clientTopLeft = window->mapToGlobal(QPoint(0, 0));
     const auto place = DialogGeometry::CentredAboveMainWindow({clientTopLeft.x(), clientTopLeft.y()},
                                                               {window->width(), window->height()},
-                                                              {dialog.width(), dialog.height()});
+                                                              {dialog.width(), dialog.height()}, above);
     dialog.move(place.x, place.y);
 }
 

@@ -12,9 +12,10 @@ namespace QtDialogPlacement {
 // (width / 26 + 1) / 2), a vertical unit an eighth of the font's height.
 QSize DialogUnitsToPixels(const QWidget& widget, int width, int height);
 
-// Moves dialog, keeping its size, centred horizontally over the client area of mainWindow's window and 50
-// pixels above its vertical centre (screen coordinates). Nothing without a main window.
-void PlaceAboveMainWindowCentre(QWidget& dialog, const QWidget* mainWindow);
+// Moves dialog, keeping its size, centred horizontally over the client area of mainWindow's window and
+// above pixels (50 unless told) above its vertical centre (screen coordinates). Nothing without a main
+// window.
+void PlaceAboveMainWindowCentre(QWidget& dialog, const QWidget* mainWindow, int above = 50);
 // The same, centred over the client area.
 void PlaceOverMainWindowCentre(QWidget& dialog, const QWidget* mainWindow);
 

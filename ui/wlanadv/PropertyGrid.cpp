@@ -283,6 +283,14 @@ bool PropertyGrid::ClickButton(PropertyItem& item) {
     return true;
 }
 
+bool PropertyGrid::BeginEdit(PropertyItem& item) {
+    if (!item.IsEnabled() || !item.IsVisible() || !item.IsTextEditable())
+        return false;
+    if (m_editStartHandler)
+        m_editStartHandler(item);
+    return true;
+}
+
 void PropertyGrid::ReportChanged(PropertyItem& item) {
     if (m_changeHandler)
         m_changeHandler(item);

@@ -194,11 +194,16 @@ public:
     using ItemHandler = std::function<void(PropertyItem&)>;
     void SetChangeHandler(ItemHandler handler) { m_changeHandler = std::move(handler); }
     void SetButtonHandler(ItemHandler handler) { m_buttonHandler = std::move(handler); }
+    // Runs before an in-place edit starts; it may change the value the editor then shows.
+    void SetEditStartHandler(ItemHandler handler) { m_editStartHandler = std::move(handler); }
     bool EditValue(PropertyItem& item, const std::string& text);
     bool SelectOption(PropertyItem& item, int index);
     // The button beside an item's value was clicked: the button handler runs (only for items that have a
     // button and are enabled).
     bool ClickButton(PropertyItem& item);
+    // The view is about to open item's in-place editor: the edit-start handler runs; the editor shows
+    // the value as it is afterwards. False for an item that cannot be typed into.
+    bool BeginEdit(PropertyItem& item);
     // Reports item as changed by the user without a new value (an item's dialog has already stored it).
     void ReportChanged(PropertyItem& item);
 
@@ -213,6 +218,7 @@ private:
     std::vector<IPropertyGridListener*> m_listeners;
     ItemHandler m_changeHandler;
     ItemHandler m_buttonHandler;
+    ItemHandler m_editStartHandler;
     bool m_shown = true;
     bool m_enabled = true;
 };

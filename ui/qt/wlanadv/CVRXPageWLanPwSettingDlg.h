@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ui/wlanadv/CVRXPageWLanPwSetting.h"
+
+#include <QDialog>
+
+class CaptionBar;
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class TypedCharacterPopup;
+
+// The password dialog on screen: the program's caption bar with the item's name, the masked edit in a bold
+// fixed-pitch face, "Show Password", OK and Cancel, on white. Typed characters flash in the pop-up over
+// the main window. exec() returns the model's result (1 OK, 2 Cancel).
+class CVRXPageWLanPwSettingDlg : public QDialog {
+    Q_OBJECT
+public:
+    // mainWindow: a widget of the main window, over which the dialog and the pop-up are centred.
+    CVRXPageWLanPwSettingDlg(CVRXPageWLanPwSetting& model, QWidget* mainWindow = nullptr);
+    ~CVRXPageWLanPwSettingDlg() override;
+
+    int exec() override;
+    TypedCharacterPopup* Popup() const { return m_popup; }
+
+public slots:
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Refresh();
+    void End();
+
+    CVRXPageWLanPwSetting& m_model;
+    QWidget* m_mainWindow;
+    CaptionBar* m_caption = nullptr;
+    QLineEdit* m_edit = nullptr;
+    QCheckBox* m_showPassword = nullptr;
+    QPushButton* m_ok = nullptr;
+    QPushButton* m_cancel = nullptr;
+    TypedCharacterPopup* m_popup = nullptr;
+    bool m_bDone = false;
+    bool m_bCaretPlaced = false;
+};

@@ -1,0 +1,86 @@
+#include "ui/wlanadv/WLanAdvItemHost.h"
+
+#include "app/DiagnosticLog.h"
+#include "app/Preferences.h"
+#include "devcfg/PropertyIds.h"
+
+#include <thread>
+
+WLanAdvItemHost::WLanAdvItemHost(WLanAdvGroupEditor& editor, DeviceConfigExchange& exchange,
+                                 IWLanAdvDialogs& dialogs, IMessageBox& messages, ISpoolerHold* spooler,
+                                 ExchangeRunner runner, IDeviceSleeper* sleeper)
+    : m_editor(editor), m_exchange(exchange), m_dialogs(dialogs), m_messages(messages), m_spooler(spooler),
+      m_runner(std::move(runner)), m_sleeper(sleeper) {}
+
+std::optional<int> WLanAdvItemHost::ShowPasswordPreference() const {
+    return ReadPreferenceInt(PreferenceKey::ShowPassword);
+}
+
+bool WLanAdvItemHost::ValidateItemText(std::uint32_t id, const std::string& text) {
+    return m_editor.Validator().DataValidation4Item(id, text);
+}
+
+void WLanAdvItemHost::ReportChanged(PropertyItem& item) {
+    m_editor.Grid(GridOfProperty(item.Id())).ReportChanged(item);
+}
+
+void WLanAdvItemHost::ReleasePort() {
+    if (m_spooler)
+        m_spooler->ChangeWinDrvPortName(
+            m_editor.State().m_dwConnectionType == VRX_DEVICE_INTERFACE_SERIAL ? 1 : 0);
+}
+
+void WLanAdvItemHost::RestorePort() {
+    if (m_spooler)
+        m_spooler->RestoreWinDrvPortName();
+}
+
+bool WLanAdvItemHost::RunExchange(const std::function<void()>& work) {
+    if (!m_runner) {
+        work();
+        return true;
+    }
+    if (!m_runner(work)) {
+        WriteLog("WLanAdvItemHost : an exchange is running already");
+        return false;
+    }
+    return true;
+}
+
+int WLanAdvItemHost::ScanAccessPoints(BSS_INFO (&table)[VRX_MAX_BSS_INFO]) {
+    int count = 0;
+    const bool ran = RunExchange([&] {
+        if (!m_exchange.GetBSSInfoList())
+            WriteLog("ScanAccessPoints : GetBSSInfoList failed");
+        if (!m_exchange.GetBSSInfoData(table, count))
+            count = 0;
+    });
+    return ran ? count : 0;
+}
+
+void WLanAdvItemHost::Wait(std::chrono::milliseconds duration) {
+    if (m_sleeper)
+        m_sleeper->Sleep(duration);
+    else
+        std::this_thread::sleep_for(duration);
+}
+
+bool WLanAdvItemHost::UpdateCurrentConfiguration(int index) {
+    return m_editor.UpdateCurrentConfiguration(index);
+}
+
+bool WLanAdvItemHost::DataValidation4Certificate(const std::string& path) {
+    return m_exchange.Certificates().DataValidation4Certificate(path);
+}
+
+bool WLanAdvItemHost::UploadCertificateDocument(const std::string& name) {
+    WriteLog("UploadCertificateDocument : START");
+    bool result = false;
+    if (!RunExchange([&] { result = m_exchange.SendCertificateDocument(name); }))
+        result = false;
+    if (result)
+        m_editor.ShowUploadedCertificate(name);
+    WriteLog("UploadCertificateDocument : result = %d", result ? 1 : 0);
+    WriteLog("UploadCertificateDocument : END");
+    return result;
+}
