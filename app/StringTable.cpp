@@ -80,6 +80,10 @@ const std::vector<std::pair<int, const char*>> kEntries = {
     {322, "The gateway is outside the printer's subnet, so the printer may not reach it. Do you want to save "
           "all the same?"},
     {323, "No web browser could be started to open %s."},
+    {420, "Four numbers from 0 to 255, separated by dots"},
+    {421, "Printer pages"},
+    {422, "Printer settings"},
+    {423, "Printers found"},
     {57344, "Quorlink Tool"},
     {61715, "Enter a positive integer."},
     {61720, "Enter no more than %1 characters."},

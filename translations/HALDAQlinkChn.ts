@@ -359,6 +359,26 @@
         <translation>无法启动 Web 浏览器来打开 %s。</translation>
     </message>
     <message>
+        <source>Four numbers from 0 to 255, separated by dots</source>
+        <comment>420</comment>
+        <translation>四个 0 到 255 之间的数字，以点分隔</translation>
+    </message>
+    <message>
+        <source>Printer pages</source>
+        <comment>421</comment>
+        <translation>打印机页面</translation>
+    </message>
+    <message>
+        <source>Printer settings</source>
+        <comment>422</comment>
+        <translation>打印机设置</translation>
+    </message>
+    <message>
+        <source>Printers found</source>
+        <comment>423</comment>
+        <translation>找到的打印机</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

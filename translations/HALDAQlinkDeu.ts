@@ -359,6 +359,26 @@
         <translation>Es konnte kein Webbrowser gestartet werden, um %s zu öffnen.</translation>
     </message>
     <message>
+        <source>Four numbers from 0 to 255, separated by dots</source>
+        <comment>420</comment>
+        <translation>Vier Zahlen von 0 bis 255, durch Punkte getrennt</translation>
+    </message>
+    <message>
+        <source>Printer pages</source>
+        <comment>421</comment>
+        <translation>Druckerseiten</translation>
+    </message>
+    <message>
+        <source>Printer settings</source>
+        <comment>422</comment>
+        <translation>Druckereinstellungen</translation>
+    </message>
+    <message>
+        <source>Printers found</source>
+        <comment>423</comment>
+        <translation>Gefundene Drucker</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>
