@@ -38,13 +38,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A display of our own: the first free number from 90 on.
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
+# A display of our own: Xvfb picks a free number and writes it (two walks may start at once).
+scratch=$(mktemp -d /tmp/qlt-atspi.XXXXXX) || exit 1
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
 pids+=($!)
-export DISPLAY=":$display"
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+[ -s "$scratch/display" ] || { echo "Xvfb did not start"; rm -rf "$scratch"; exit 1; }
+export DISPLAY=":$(tr -d '[:space:]' <"$scratch/display")"
+rm -rf "$scratch"
 
 "$launcher" --launch-immediately >/dev/null 2>&1 &
 pids+=($!)
