@@ -187,6 +187,10 @@ const std::vector<std::pair<int, const char*>> kEntries = {
           "administrator). Printing to that queue while the printer is being configured may interrupt the "
           "configuration. To allow pausing, an administrator can add your account to the group \"lpadmin\" "
           "(sudo adduser %2 lpadmin); then log out and log in again."},
+    {420, "Four numbers from 0 to 255, separated by dots"},
+    {421, "Printer pages"},
+    {422, "Printer settings"},
+    {423, "Printers found"},
     {57344, "Quorlink Tool"},
     {61715, "Enter a positive integer."},
     {61720, "Enter no more than %1 characters."},

@@ -70,6 +70,11 @@ inline constexpr int PortNoCarrierAdvice = 343;
 inline constexpr int PortNotFoundAdvice = 344;
 inline constexpr int PortOtherFailure = 345;
 inline constexpr int SpoolerPauseRefused = 346;
+// 420..469: names and descriptions read by screen readers.
+inline constexpr int AddressFieldDescription = 420;
+inline constexpr int MainSheetName = 421;     // the printer list's and WLAN (Advanced) page's tabs
+inline constexpr int SettingsSheetName = 422; // the network settings page's tab
+inline constexpr int PrinterListName = 423;   // the table of printers found
 inline constexpr int AppTitle = 57344;
 inline constexpr int ParseUnsignedInteger = 61715; // a number field that does not hold an unsigned number
 inline constexpr int ParseStringTooLong = 61720;   // a text field over its limit; %1 is the limit

@@ -849,6 +849,26 @@
         <translation>打印服务器不允许 Quorlink Tool 暂停打印队列 %1（它要求管理员身份）。在配置打印机期间向该队列打印可能会中断配置。若要允许暂停，管理员可以将您的帐户加入“lpadmin”组（sudo adduser %2 lpadmin），然后请注销并重新登录。</translation>
     </message>
     <message>
+        <source>Four numbers from 0 to 255, separated by dots</source>
+        <comment>420</comment>
+        <translation>四个 0 到 255 之间的数字，以点分隔</translation>
+    </message>
+    <message>
+        <source>Printer pages</source>
+        <comment>421</comment>
+        <translation>打印机页面</translation>
+    </message>
+    <message>
+        <source>Printer settings</source>
+        <comment>422</comment>
+        <translation>打印机设置</translation>
+    </message>
+    <message>
+        <source>Printers found</source>
+        <comment>423</comment>
+        <translation>找到的打印机</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -849,6 +849,26 @@
         <translation>Der Druckserver erlaubt Quorlink Tool nicht, die Druckwarteschlange %1 anzuhalten (er verlangt einen Administrator). Ein Druckauftrag an diese Warteschlange während der Konfiguration des Druckers kann die Konfiguration unterbrechen. Damit das Anhalten möglich wird, kann ein Administrator Ihr Konto der Gruppe „lpadmin“ hinzufügen (sudo adduser %2 lpadmin); melden Sie sich danach ab und wieder an.</translation>
     </message>
     <message>
+        <source>Four numbers from 0 to 255, separated by dots</source>
+        <comment>420</comment>
+        <translation>Vier Zahlen von 0 bis 255, durch Punkte getrennt</translation>
+    </message>
+    <message>
+        <source>Printer pages</source>
+        <comment>421</comment>
+        <translation>Druckerseiten</translation>
+    </message>
+    <message>
+        <source>Printer settings</source>
+        <comment>422</comment>
+        <translation>Druckereinstellungen</translation>
+    </message>
+    <message>
+        <source>Printers found</source>
+        <comment>423</comment>
+        <translation>Gefundene Drucker</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -849,6 +849,26 @@
         <translation>El servidor de impresión no permite que Quorlink Tool pause la cola de impresión %1 (pide un administrador). Imprimir en esa cola mientras se configura la impresora puede interrumpir la configuración. Para permitir la pausa, un administrador puede añadir su cuenta al grupo «lpadmin» (sudo adduser %2 lpadmin); después, cierre la sesión y vuelva a iniciarla.</translation>
     </message>
     <message>
+        <source>Four numbers from 0 to 255, separated by dots</source>
+        <comment>420</comment>
+        <translation>Cuatro números del 0 al 255, separados por puntos</translation>
+    </message>
+    <message>
+        <source>Printer pages</source>
+        <comment>421</comment>
+        <translation>Páginas de impresoras</translation>
+    </message>
+    <message>
+        <source>Printer settings</source>
+        <comment>422</comment>
+        <translation>Configuración de la impresora</translation>
+    </message>
+    <message>
+        <source>Printers found</source>
+        <comment>423</comment>
+        <translation>Impresoras encontradas</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

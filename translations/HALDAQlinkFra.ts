@@ -849,6 +849,26 @@
         <translation>Le serveur d'impression n'autorise pas Quorlink Tool à suspendre la file d'impression %1 (il demande un administrateur). Une impression sur cette file pendant la configuration de l'imprimante peut interrompre la configuration. Pour autoriser la suspension, un administrateur peut ajouter votre compte au groupe « lpadmin » (sudo adduser %2 lpadmin) ; fermez ensuite votre session et reconnectez-vous.</translation>
     </message>
     <message>
+        <source>Four numbers from 0 to 255, separated by dots</source>
+        <comment>420</comment>
+        <translation>Quatre nombres de 0 à 255, séparés par des points</translation>
+    </message>
+    <message>
+        <source>Printer pages</source>
+        <comment>421</comment>
+        <translation>Pages des imprimantes</translation>
+    </message>
+    <message>
+        <source>Printer settings</source>
+        <comment>422</comment>
+        <translation>Paramètres de l'imprimante</translation>
+    </message>
+    <message>
+        <source>Printers found</source>
+        <comment>423</comment>
+        <translation>Imprimantes trouvées</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -849,6 +849,26 @@
         <translation>A nyomtatókiszolgáló nem engedi, hogy a Quorlink Tool szüneteltesse a(z) %1 nyomtatási sort (rendszergazdát kér). Ha a nyomtató konfigurálása közben erre a sorra nyomtatnak, az megszakíthatja a konfigurálást. A szüneteltetés engedélyezéséhez egy rendszergazda felveheti a fiókját az „lpadmin” csoportba (sudo adduser %2 lpadmin); ezután jelentkezzen ki, és jelentkezzen be újra.</translation>
     </message>
     <message>
+        <source>Four numbers from 0 to 255, separated by dots</source>
+        <comment>420</comment>
+        <translation>Négy szám 0 és 255 között, pontokkal elválasztva</translation>
+    </message>
+    <message>
+        <source>Printer pages</source>
+        <comment>421</comment>
+        <translation>Nyomtatóoldalak</translation>
+    </message>
+    <message>
+        <source>Printer settings</source>
+        <comment>422</comment>
+        <translation>Nyomtatóbeállítások</translation>
+    </message>
+    <message>
+        <source>Printers found</source>
+        <comment>423</comment>
+        <translation>Talált nyomtatók</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

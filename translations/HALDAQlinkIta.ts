@@ -849,6 +849,26 @@
         <translation>Il server di stampa non consente a Quorlink Tool di sospendere la coda di stampa %1 (richiede un amministratore). Stampare su quella coda mentre la stampante viene configurata può interrompere la configurazione. Per consentire la sospensione, un amministratore può aggiungere il suo account al gruppo "lpadmin" (sudo adduser %2 lpadmin); quindi esca dalla sessione e acceda di nuovo.</translation>
     </message>
     <message>
+        <source>Four numbers from 0 to 255, separated by dots</source>
+        <comment>420</comment>
+        <translation>Quattro numeri da 0 a 255, separati da punti</translation>
+    </message>
+    <message>
+        <source>Printer pages</source>
+        <comment>421</comment>
+        <translation>Pagine delle stampanti</translation>
+    </message>
+    <message>
+        <source>Printer settings</source>
+        <comment>422</comment>
+        <translation>Impostazioni della stampante</translation>
+    </message>
+    <message>
+        <source>Printers found</source>
+        <comment>423</comment>
+        <translation>Stampanti trovate</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

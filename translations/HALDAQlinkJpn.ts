@@ -849,6 +849,26 @@
         <translation>印刷サーバーが Quorlink Tool による印刷キュー %1 の一時停止を許可していません (管理者を要求しています)。プリンターの設定中にこのキューへ印刷すると、設定が中断されるおそれがあります。一時停止を許可するには、管理者がアカウントを「lpadmin」グループに追加できます (sudo adduser %2 lpadmin)。その後、いったんログアウトしてから再度ログインしてください。</translation>
     </message>
     <message>
+        <source>Four numbers from 0 to 255, separated by dots</source>
+        <comment>420</comment>
+        <translation>0～255 の数値 4 つをドットで区切ったもの</translation>
+    </message>
+    <message>
+        <source>Printer pages</source>
+        <comment>421</comment>
+        <translation>プリンターのページ</translation>
+    </message>
+    <message>
+        <source>Printer settings</source>
+        <comment>422</comment>
+        <translation>プリンターの設定</translation>
+    </message>
+    <message>
+        <source>Printers found</source>
+        <comment>423</comment>
+        <translation>見つかったプリンター</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -849,6 +849,26 @@
         <translation>인쇄 서버가 Quorlink Tool이 인쇄 대기열 %1을(를) 일시 중지하도록 허용하지 않습니다(관리자를 요구함). 프린터를 구성하는 동안 이 대기열로 인쇄하면 구성이 중단될 수 있습니다. 일시 중지를 허용하려면 관리자가 계정을 "lpadmin" 그룹에 추가할 수 있습니다(sudo adduser %2 lpadmin). 그런 다음 로그아웃했다가 다시 로그인하십시오.</translation>
     </message>
     <message>
+        <source>Four numbers from 0 to 255, separated by dots</source>
+        <comment>420</comment>
+        <translation>0에서 255 사이의 숫자 네 개, 점으로 구분</translation>
+    </message>
+    <message>
+        <source>Printer pages</source>
+        <comment>421</comment>
+        <translation>프린터 페이지</translation>
+    </message>
+    <message>
+        <source>Printer settings</source>
+        <comment>422</comment>
+        <translation>프린터 설정</translation>
+    </message>
+    <message>
+        <source>Printers found</source>
+        <comment>423</comment>
+        <translation>찾은 프린터</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -849,6 +849,26 @@
         <translation>Serwer wydruku nie pozwala programowi Quorlink Tool wstrzymać kolejki wydruku %1 (wymaga administratora). Drukowanie do tej kolejki podczas konfigurowania drukarki może przerwać konfigurację. Aby umożliwić wstrzymywanie, administrator może dodać twoje konto do grupy „lpadmin” (sudo adduser %2 lpadmin); następnie wyloguj się i zaloguj ponownie.</translation>
     </message>
     <message>
+        <source>Four numbers from 0 to 255, separated by dots</source>
+        <comment>420</comment>
+        <translation>Cztery liczby od 0 do 255 oddzielone kropkami</translation>
+    </message>
+    <message>
+        <source>Printer pages</source>
+        <comment>421</comment>
+        <translation>Strony drukarek</translation>
+    </message>
+    <message>
+        <source>Printer settings</source>
+        <comment>422</comment>
+        <translation>Ustawienia drukarki</translation>
+    </message>
+    <message>
+        <source>Printers found</source>
+        <comment>423</comment>
+        <translation>Znalezione drukarki</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

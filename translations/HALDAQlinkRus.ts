@@ -849,6 +849,26 @@
         <translation>Сервер печати не разрешает Quorlink Tool приостановить очередь печати %1 (он требует администратора). Печать в эту очередь во время настройки принтера может прервать настройку. Чтобы разрешить приостановку, администратор может добавить вашу учётную запись в группу «lpadmin» (sudo adduser %2 lpadmin); затем выйдите из системы и войдите снова.</translation>
     </message>
     <message>
+        <source>Four numbers from 0 to 255, separated by dots</source>
+        <comment>420</comment>
+        <translation>Четыре числа от 0 до 255, разделённые точками</translation>
+    </message>
+    <message>
+        <source>Printer pages</source>
+        <comment>421</comment>
+        <translation>Страницы принтеров</translation>
+    </message>
+    <message>
+        <source>Printer settings</source>
+        <comment>422</comment>
+        <translation>Настройки принтера</translation>
+    </message>
+    <message>
+        <source>Printers found</source>
+        <comment>423</comment>
+        <translation>Найденные принтеры</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

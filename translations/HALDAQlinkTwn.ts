@@ -849,6 +849,26 @@
         <translation>列印伺服器不允許 Quorlink Tool 暫停列印佇列 %1（它要求管理員身分）。在設定印表機期間列印到該佇列，可能會中斷設定。若要允許暫停，管理員可以將您的帳戶加入「lpadmin」群組（sudo adduser %2 lpadmin），然後請登出並重新登入。</translation>
     </message>
     <message>
+        <source>Four numbers from 0 to 255, separated by dots</source>
+        <comment>420</comment>
+        <translation>四個 0 到 255 之間的數字，以點分隔</translation>
+    </message>
+    <message>
+        <source>Printer pages</source>
+        <comment>421</comment>
+        <translation>印表機頁面</translation>
+    </message>
+    <message>
+        <source>Printer settings</source>
+        <comment>422</comment>
+        <translation>印表機設定</translation>
+    </message>
+    <message>
+        <source>Printers found</source>
+        <comment>423</comment>
+        <translation>找到的印表機</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -6,6 +6,7 @@
 #include "app/DialogResult.h"
 #include "app/LanguageTable.h"
 #include "app/StringTable.h"
+#include "ui/qt/Mnemonics.h"
 #include "ui/qt/QtAppPlatform.h"
 #include "ui/qt/QtTextCatalog.h"
 
@@ -149,7 +150,7 @@ private slots:
             questionButtons << box.button(QMessageBox::Yes)->text() << box.button(QMessageBox::No)->text();
             header = window.list()->horizontalHeaderItem(1)->text();
             window.searchFinds({{MacOf(0x10), Wired(0x10, {192, 0, 2, 10})}}, {});
-            searchText = window.button("btnSearch")->text();
+            searchText = Mnemonics::Strip(window.button("btnSearch")->text());
             return int(IDCANCEL);
         });
         CVrxQuorlink2ndApp secondApp(secondPlatform);

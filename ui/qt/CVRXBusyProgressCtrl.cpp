@@ -1,5 +1,7 @@
 #include "ui/qt/CVRXBusyProgressCtrl.h"
 
+#include "ui/qt/QuorlinkAccessibility.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QLayout>
@@ -26,6 +28,7 @@ BusyProgressModel::Color ButtonColor(const QWidget& widget) {
 
 CVRXBusyProgressCtrl::CVRXBusyProgressCtrl(int numberOfBlocks, int position, QWidget* parent)
     : QWidget(parent), m_control(numberOfBlocks, position, [this] { RequestRepaint(); }) {
+    QuorlinkAccessibility::Install();
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_control.SetSystemColor(ButtonColor(*this));
     m_control.SetClientArea({0, 0, width(), height()});

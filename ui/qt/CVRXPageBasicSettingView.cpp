@@ -1,6 +1,7 @@
 #include "ui/qt/CVRXPageBasicSettingView.h"
 
 #include "app/StringTable.h"
+#include "ui/qt/Mnemonics.h"
 #include "ui/qt/QuorlinkLook.h"
 
 #include <QActionGroup>
@@ -133,6 +134,7 @@ CVRXPageBasicSettingView::CVRXPageBasicSettingView(CVRXPageBasicSetting& page, Q
     list->onEmptyAreaClicked = [this] { m_page.OnNMClickList(-1); };
     list->onEmptyAreaDoubleClicked = [this] { m_page.OnNMDblclkList(-1); };
     m_list = list;
+    m_list->setAccessibleName(Ui(LoadString(StringId::PrinterListName)));
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -225,6 +227,8 @@ CVRXPageBasicSettingView::CVRXPageBasicSettingView(CVRXPageBasicSetting& page, Q
             [this](int row, int) { m_page.OnNMDblclkList(row); });
     connect(m_list->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int column) { m_page.OnColumnClick(column); });
+
+    Mnemonics::Assign(this);
 
     m_page.SetChangeListener([this] { Refresh(); });
     m_appliedRowsSerial = m_page.GetControls().rowsSerial - 1; // build the list once now
@@ -341,7 +345,7 @@ void CVRXPageBasicSettingView::Refresh() {
     }
     m_bSyncing = false;
 
-    m_search->setText(Ui(controls.searchText));
+    Mnemonics::SetText(m_search, Ui(controls.searchText), window());
     m_configuration->setEnabled(controls.configurationEnabled);
     m_browser->setEnabled(controls.browserEnabled);
     SetTextIfDifferent(m_macAddress, m_page.m_strMACAddress);

@@ -2,6 +2,7 @@
 
 #include "app/StringTable.h"
 #include "ui/qt/IpAddressEdit.h"
+#include "ui/qt/Mnemonics.h"
 #include "ui/qt/QuorlinkLook.h"
 
 #include <QGroupBox>
@@ -107,6 +108,9 @@ CVRXPageNetConnectionSettingView::CVRXPageNetConnectionSettingView(CVRXPageNetCo
         auto* hint = new QLabel(Ui(hintText), this);
         const int hintX = std::min(fieldX, right - TextWidth(hint));
         Place(hint, hintName, QRect(hintX, 266, right - hintX, 22));
+        // The label names the field; the range under it describes it.
+        label->setBuddy(field);
+        field->setAccessibleDescription(hint->text());
     };
     m_portNumber = DigitsField(this, Page::kPortNumberChars);
     labelledField(StringTable::Dialog("CVRXPageNetConnectionSetting", "Port Number:"), "portLabel",
@@ -128,6 +132,15 @@ CVRXPageNetConnectionSettingView::CVRXPageNetConnectionSettingView(CVRXPageNetCo
                          QRect(nameGroup.x() + 16 + nameLabelWidth, nameGroup.y() + 26,
                                nameGroup.width() - 28 - nameLabelWidth, 26));
     m_systemName->setMaxLength(Page::kSystemNameChars);
+
+    // Screen readers name each field by its label.
+    m_ipLabel->setBuddy(m_ipAddress);
+    m_subnetLabel->setBuddy(m_subnetMask);
+    m_gatewayLabel->setBuddy(m_gateway);
+    m_systemNameLabel->setBuddy(m_systemName);
+    const QString addressHelp = Ui(LoadString(StringId::AddressFieldDescription));
+    for (IpAddressEdit* edit : {m_ipAddress, m_subnetMask, m_gateway})
+        edit->setAccessibleDescription(addressHelp);
 
     m_save = Place(new QPushButton(QuorlinkLook::Icon(QuorlinkLook::IconKind::Save),
                                    Ui(StringTable::Dialog("CVRXPageNetConnectionSetting", "Save")), this),
@@ -159,6 +172,8 @@ CVRXPageNetConnectionSettingView::CVRXPageNetConnectionSettingView(CVRXPageNetCo
             [this](const QString& text) { m_page.OnEnChangeEditSystemName(text.toStdString()); });
     connect(m_save, &QPushButton::clicked, this, [this] { m_page.OnBnClickedBtnSave(); });
     connect(m_cancel, &QPushButton::clicked, this, [this] { m_page.OnBnClickedBtnCancel(); });
+
+    Mnemonics::Assign(this);
 
     m_page.SetChangeListener([this] { Refresh(); });
     m_appliedFocusSerial = m_page.GetControls().focusSerial;

@@ -2,6 +2,7 @@
 
 #include "app/StringTable.h"
 #include "ui/qt/CaptionBar.h"
+#include "ui/qt/Mnemonics.h"
 #include "ui/qt/QtDialogPlacement.h"
 #include "ui/qt/QuorlinkLook.h"
 
@@ -165,6 +166,11 @@ CVRXPageWLanAdvConnectDeviceDlg::CVRXPageWLanAdvConnectDeviceDlg(CVRXPageWLanAdv
         buttons->addWidget(button);
     }
     body->addLayout(buttons);
+    Mnemonics::Assign(this);
+    // A list that drops down reads as its label, as its box does.
+    for (QLabel* label : findChildren<QLabel*>())
+        if (auto* box = qobject_cast<QComboBox*>(label->buddy()))
+            box->view()->setAccessibleName(Mnemonics::Strip(label->text()));
 
     connect(m_radioUsb, &QRadioButton::clicked, this, [this] { m_model.OnBnClickedRadioUsb(); });
     connect(m_radioSerial, &QRadioButton::clicked, this, [this] { m_model.OnBnClickedRadioSerial(); });

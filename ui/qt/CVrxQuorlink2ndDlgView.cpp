@@ -5,9 +5,11 @@
 #include "ui/qt/CVRXPageBasicSettingView.h"
 #include "ui/qt/CVRXPageNetConnectionSettingView.h"
 #include "ui/qt/CaptionBar.h"
+#include "ui/qt/Mnemonics.h"
 #include "ui/qt/QuorlinkLook.h"
 #include "ui/qt/WLanAdvancedPlaceholderView.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -50,9 +52,13 @@ CVrxQuorlink2ndDlgView::CVrxQuorlink2ndDlgView(CVrxQuorlink2ndDlg& dlg, QWidget*
     auto* hiddenCombo = new QComboBox(this);
     hiddenCombo->setObjectName(QStringLiteral("hiddenCombo"));
     hiddenCombo->hide();
+    // Nothing reaches it, neither the keyboard nor a screen reader's focus.
+    hiddenCombo->setFocusPolicy(Qt::NoFocus);
+    hiddenCombo->view()->setFocusPolicy(Qt::NoFocus);
 
     // The main sheet: the printer list and the WLAN (Advanced) page, as "PREFERENCE[4]" chose them.
     m_mainSheet = CreateSheet("mainSheet");
+    m_mainSheet->setAccessibleName(Ui(LoadString(StringId::MainSheetName)));
     for (const SheetPage page : m_dlg.GetMainSheet().GetPages()) {
         if (page == SheetPage::PrinterList) {
             m_printerListView = new CVRXPageBasicSettingView(m_dlg.GetPageBasicSetting(), m_mainSheet);
@@ -72,6 +78,7 @@ CVrxQuorlink2ndDlgView::CVrxQuorlink2ndDlgView(CVrxQuorlink2ndDlg& dlg, QWidget*
 
     // The settings sheet: the network settings page, hidden below its siblings until a printer is opened.
     m_settingsSheet = CreateSheet("settingsSheet");
+    m_settingsSheet->setAccessibleName(Ui(LoadString(StringId::SettingsSheetName)));
     m_settingsView =
         new CVRXPageNetConnectionSettingView(m_dlg.GetPageNetConnectionSetting(), m_settingsSheet);
     m_settingsView->setObjectName(QStringLiteral("networkSettingsPage"));
@@ -95,6 +102,9 @@ CVrxQuorlink2ndDlgView::CVrxQuorlink2ndDlgView(CVrxQuorlink2ndDlg& dlg, QWidget*
         button->setAutoDefault(false);
         button->setDefault(false);
     }
+
+    // The settings sheet lies over the main sheet, both shown: their keys are the window's, one of each.
+    Mnemonics::Assign(this);
 
     // The tab changes from now on are the user's.
     connect(m_mainSheet, &QTabWidget::currentChanged, this,

@@ -72,7 +72,8 @@ void CaptionBar::paintEvent(QPaintEvent*) {
     }
     QFont textFont = QuorlinkLook::CaptionFont();
     p.setFont(textFont);
-    p.setPen(palette().color(QPalette::Button)); // the button face, light on the dark gradient
+    // Light on the bar's own dark gradient, whatever the desktop's palette.
+    p.setPen(QColor(0xf4, 0xf7, 0xfb));
     p.drawText(QRectF(x, 0, area.width() - x - 10, area.height()), Qt::AlignLeft | Qt::AlignVCenter, m_text);
 
     // A thin line between the bar and the window's content.

@@ -1,15 +1,19 @@
 #include "ui/qt/IpAddressEdit.h"
 
+#include "ui/qt/QuorlinkAccessibility.h"
+
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRegularExpressionValidator>
 
 #include <algorithm>
 
 IpAddressEdit::IpAddressEdit(QWidget* parent) : QFrame(parent) {
+    QuorlinkAccessibility::Install();
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Sunken);
     setAutoFillBackground(true);
@@ -31,7 +35,7 @@ IpAddressEdit::IpAddressEdit(QWidget* parent) : QFrame(parent) {
             dot->setAlignment(Qt::AlignCenter);
             layout->addWidget(dot);
         }
-        auto* field = new QLineEdit(this);
+        auto* field = new IpAddressOctet(this);
         field->setObjectName(QStringLiteral("octet%1").arg(index));
         field->setFrame(false);
         field->setAlignment(Qt::AlignCenter);
@@ -47,7 +51,9 @@ IpAddressEdit::IpAddressEdit(QWidget* parent) : QFrame(parent) {
         layout->addWidget(field, 1);
         m_fields[static_cast<size_t>(index)] = field;
     }
-    // Focus given to the control goes to its first field.
+    // Focus given to the control goes to its first field; the control itself takes the focus (so that its
+    // label's Alt key reaches it), but is no stop of the Tab order besides its first number.
+    setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(m_fields[0]);
 }
 
@@ -64,6 +70,20 @@ void IpAddressEdit::setAddress(const std::array<std::uint8_t, 4>& address) {
         if (m_fields[index]->text() != text)
             m_fields[index]->setText(text);
     }
+}
+
+QString IpAddressEdit::text() const {
+    QStringList numbers;
+    for (const QLineEdit* field : m_fields)
+        numbers << (field->text().isEmpty() ? QStringLiteral("0") : field->text());
+    return numbers.join(QLatin1Char('.'));
+}
+
+int IpAddressEdit::focusedField() const {
+    for (int index = 0; index < 4; ++index)
+        if (m_fields[static_cast<size_t>(index)]->hasFocus())
+            return index;
+    return -1;
 }
 
 void IpAddressEdit::onFieldEdited(int index) {
@@ -93,15 +113,28 @@ int IpAddressEdit::indexOf(QObject* watched) const {
     return -1;
 }
 
+void IpAddressEdit::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    if (focusedField() < 0)
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
 bool IpAddressEdit::eventFilter(QObject* watched, QEvent* event) {
     const int index = indexOf(watched);
     if (index < 0)
         return QFrame::eventFilter(watched, event);
     QLineEdit* field = m_fields[static_cast<size_t>(index)];
 
-    if (event->type() == QEvent::FocusOut) {
+    if (event->type() == QEvent::FocusIn) {
+        update();
+    } else if (event->type() == QEvent::FocusOut) {
         if (field->text().isEmpty())
             field->setText(QStringLiteral("0"));
+        update();
     } else if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool atStart = field->cursorPosition() == 0 && !field->hasSelectedText();

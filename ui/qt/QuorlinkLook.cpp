@@ -1,12 +1,20 @@
 #include "ui/qt/QuorlinkLook.h"
 
+#include <QApplication>
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QPixmap>
 #include <QRadialGradient>
+#include <QStyle>
+#include <QStyleOption>
 #include <QtMath>
+
+#include <algorithm>
 
 namespace QuorlinkLook {
 
@@ -261,22 +269,57 @@ void Draw(IconKind kind, QPainter& p) {
     }
 }
 
+// Draws the icon anew at every size and device pixel ratio it is asked for, so that it stays sharp on a
+// screen scaled to 200 % as at 100 %; the disabled look is the style's.
+class DrawnIconEngine : public QIconEngine {
+public:
+    explicit DrawnIconEngine(IconKind kind) : m_kind(kind) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, ratio));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override {
+        const int side = std::max(1, qRound(std::min(size.width(), size.height()) * scale));
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        {
+            QPainter painter(&pixmap);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setRenderHint(QPainter::TextAntialiasing);
+            painter.scale(side / kGrid, side / kGrid);
+            Draw(m_kind, painter);
+        }
+        if (mode == QIcon::Disabled || mode == QIcon::Selected) {
+            QStyleOption option;
+            option.palette = QGuiApplication::palette();
+            if (QStyle* style = QApplication::style())
+                pixmap = style->generatedIconPixmap(mode, pixmap, &option);
+        }
+        pixmap.setDevicePixelRatio(scale);
+        return pixmap;
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::min(size.width(), size.height());
+        return QSize(side, side);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {QSize(16, 16), QSize(20, 20), QSize(24, 24), QSize(32, 32), QSize(48, 48), QSize(64, 64)};
+    }
+    QIconEngine* clone() const override { return new DrawnIconEngine(m_kind); }
+    QString key() const override { return QStringLiteral("QuorlinkDrawnIcon"); }
+
+private:
+    IconKind m_kind;
+};
+
 } // namespace
 
 QIcon Icon(IconKind kind) {
-    QIcon icon;
-    for (int size : {16, 20, 24, 32, 48, 64}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        painter.scale(size / kGrid, size / kGrid);
-        Draw(kind, painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return QIcon(new DrawnIconEngine(kind));
 }
 
 QFont CaptionFont() {
@@ -301,6 +344,13 @@ QColor CaptionLight() {
 }
 
 QString WindowStyleSheet() {
+    // Buttons and headers bring their own light faces and dark texts; what stands on the window's or the
+    // list's own background takes its colours from the palette, so that a dark desktop stays readable.
+    const QPalette palette = QGuiApplication::palette();
+    const bool dark = palette.color(QPalette::Window).lightness() < 128;
+    const QString groupText = dark ? QStringLiteral("#9ccaf5") : QStringLiteral("#1f4e7e");
+    const QString groupBorder = dark ? QStringLiteral("#56606c") : QStringLiteral("#bfcad8");
+    const QString grid = dark ? QStringLiteral("#454b53") : QStringLiteral("#d3dbe6");
     return QStringLiteral(R"(
 QPushButton {
     border: 1px solid #8a9bb3;
@@ -317,17 +367,18 @@ QPushButton:pressed {
     background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #bcd3ee, stop:1 #d9e7f7);
 }
 QPushButton:focus {
-    border-color: #2d6fb5;
+    border: 2px solid #2d6fb5;
+    padding: 2px 9px;
 }
 QPushButton:disabled {
-    color: #9aa4b0;
+    color: #6f7986;
     border-color: #c8d0da;
     background: #eef1f5;
 }
 QGroupBox {
     font-weight: bold;
-    color: #1f4e7e;
-    border: 1px solid #bfcad8;
+    color: @GROUP_TEXT@;
+    border: 1px solid @GROUP_BORDER@;
     border-radius: 5px;
     margin-top: 9px;
 }
@@ -337,7 +388,7 @@ QGroupBox::title {
     padding: 0 4px;
 }
 QTableWidget {
-    gridline-color: #d3dbe6;
+    gridline-color: @GRID@;
     selection-background-color: #2d6fb5;
     selection-color: #ffffff;
 }
@@ -350,9 +401,12 @@ QHeaderView::section {
     color: #1d2f44;
 }
 QLineEdit[readOnly="true"] {
-    background: #f4f6f9;
+    background: palette(window);
 }
-)");
+)")
+        .replace(QStringLiteral("@GROUP_TEXT@"), groupText)
+        .replace(QStringLiteral("@GROUP_BORDER@"), groupBorder)
+        .replace(QStringLiteral("@GRID@"), grid);
 }
 
 } // namespace QuorlinkLook

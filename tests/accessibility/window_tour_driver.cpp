@@ -1,0 +1,207 @@
+// Shows every window of the program, one scene after another, over fakes: the printer list filled by a
+// scripted search (nothing is sent anywhere), the WLAN (Advanced) page, a printer's settings, the search
+// dialog, the waiting dialog and the connection dialog. Used by the accessibility walk
+// (tests/accessibility/atspi_walk.py) and to take the screenshots of docs/.
+//
+//   window-tour-driver [--language INDEX] [--dark] [--screenshots FOLDER]
+//
+// Each scene prints "SCENE <name> <expectations>" on stdout; the driver then waits for a line on stdin
+// before it goes on (so that the walker can read the windows over the accessibility bus), or, with
+// --screenshots, saves every visible window of the scene as FOLDER/<scene>[-<n>].png. After the last scene
+// it prints "DONE" and ends. A new window of the program belongs in the scene table below.
+
+#include "MainWindowHarness.h"
+#include "app/LanguageTable.h"
+#include "app/StringTable.h"
+#include "devport/DevicePorts.h"
+#include "ui/CVRXPageWLanAdvConnectDevice.h"
+#include "ui/qt/CVRXBusyProgressCtrl.h"
+#include "ui/qt/CVRXPageWLanAdvConnectDeviceDlg.h"
+#include "ui/qt/CVRXSearchDlg.h"
+#include "ui/qt/CVRXWaitingDlg.h"
+#include "ui/qt/QtAppPlatform.h"
+#include "ui/qt/QtTextCatalog.h"
+
+#include "FakeDeviceRecords.h"
+#include "FakePort.h"
+
+#include <QDir>
+#include <QPalette>
+#include <QRadioButton>
+#include <QSocketNotifier>
+#include <QStyleFactory>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <unistd.h>
+#include <vector>
+
+using printers::MacOf;
+using printers::Wired;
+using printers::Wireless;
+
+namespace {
+
+struct Scene {
+    const char* name;
+    // What the walker must find besides names: "addresses=N" address fields, "busy=N" busy indicators.
+    const char* expectations;
+    std::function<void()> show;
+};
+
+QPalette DarkPalette() {
+    QPalette dark;
+    const QColor window(0x2b, 0x2d, 0x31), base(0x1e, 0x1f, 0x22), text(0xe6, 0xe6, 0xe6);
+    dark.setColor(QPalette::Window, window);
+    dark.setColor(QPalette::WindowText, text);
+    dark.setColor(QPalette::Base, base);
+    dark.setColor(QPalette::AlternateBase, window);
+    dark.setColor(QPalette::Text, text);
+    dark.setColor(QPalette::Button, QColor(0x3a, 0x3d, 0x42));
+    dark.setColor(QPalette::ButtonText, text);
+    dark.setColor(QPalette::Highlight, QColor(0x3d, 0x8e, 0xe0));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::ToolTipBase, base);
+    dark.setColor(QPalette::ToolTipText, text);
+    dark.setColor(QPalette::PlaceholderText, QColor(0x8a, 0x8d, 0x93));
+    dark.setColor(QPalette::Light, QColor(0x50, 0x53, 0x58));
+    dark.setColor(QPalette::Midlight, QColor(0x44, 0x47, 0x4c));
+    dark.setColor(QPalette::Mid, QColor(0x25, 0x27, 0x2a));
+    dark.setColor(QPalette::Dark, QColor(0x18, 0x19, 0x1b));
+    dark.setColor(QPalette::Shadow, Qt::black);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(0x7a, 0x7d, 0x82));
+    return dark;
+}
+
+void Settle(int milliseconds) {
+    QTest::qWait(milliseconds);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("window-tour-driver"));
+    int language = 0;
+    bool dark = false;
+    QString screenshots;
+    const QStringList arguments = QApplication::arguments();
+    for (int i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--language") && i + 1 < arguments.size())
+            language = arguments[++i].toInt();
+        else if (arguments[i] == QLatin1String("--dark"))
+            dark = true;
+        else if (arguments[i] == QLatin1String("--screenshots") && i + 1 < arguments.size())
+            screenshots = arguments[++i];
+        else {
+            std::fprintf(stderr,
+                         "usage: window-tour-driver [--language INDEX] [--dark] [--screenshots FOLDER]\n");
+            return 2;
+        }
+    }
+    if (dark) {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(DarkPalette());
+    }
+    QtAppPlatform platform([] { return 0; });
+    if (language > 0) {
+        int error = 0;
+        const std::string path = QCoreApplication::applicationDirPath().toStdString() + "/" +
+                                 LanguageTable::CatalogRelativePath(language);
+        std::shared_ptr<const ITextCatalog> catalog = QtTextCatalog::Load(path, error);
+        if (!catalog) {
+            std::fprintf(stderr, "no catalog %s\n", path.c_str());
+            return 2;
+        }
+        StringTable::SetCatalog(catalog);
+        platform.UseToolkitLanguage(language);
+    }
+
+    MainWindowHarness h;
+    h.view->show();
+    if (!QTest::qWaitForWindowExposed(h.view.get()))
+        std::fprintf(stderr, "the main window was never shown\n");
+    // The scripted search of the harness: a table handed over at once, no dialog, no socket.
+    EthernetInfoMap wired;
+    for (std::uint8_t last = 1; last <= 3; ++last)
+        wired[MacOf(last)] = Wired(last, {192, 0, 2, static_cast<std::uint8_t>(100 + last)});
+    h.searchFinds(wired, {{MacOf(0x40), Wireless(0x40, {198, 51, 100, 40}, 0x91, "Label-Lab-7", 1)}});
+
+    FakeDeviceRecords records;
+    FakePort usb;
+    FakePort serial;
+    CVRXPageWLanAdvConnectDevice connectModel(records, DevicePorts{&usb, &serial});
+    std::unique_ptr<QWidget> dialog;
+
+    const std::vector<Scene> scenes = {
+        {"printer-list", "", [&] { h.mainSheet()->setCurrentIndex(0); }},
+        {"wlan-page", "", [&] { h.mainSheet()->setCurrentIndex(1); }},
+        {"settings-page", "addresses=3",
+         [&] {
+             h.mainSheet()->setCurrentIndex(0);
+             h.doubleClickCell(3);
+             for (int tries = 0; tries < 50 && !h.settingsSheet()->isVisible(); ++tries)
+                 Settle(20);
+             h.child<QRadioButton>("radioManual")->click();
+         }},
+        {"search-dialog", "busy=1",
+         [&] {
+             auto* search = new CVRXSearchDlg(h.endpoint, h.messages, h.cursor, h.view.get());
+             dialog.reset(search);
+             search->BusyIndicator()->Control().Start();
+             search->show();
+         }},
+        {"waiting-dialog", "busy=1",
+         [&] {
+             auto* waiting = new CVRXWaitingDlg(h.cursor, h.view.get());
+             dialog.reset(waiting);
+             waiting->BusyIndicator()->Control().Start();
+             waiting->show();
+         }},
+        {"connection-dialog", "",
+         [&] {
+             auto* connect = new CVRXPageWLanAdvConnectDeviceDlg(connectModel, h.view.get());
+             dialog.reset(connect);
+             connect->show();
+         }},
+    };
+
+    for (const Scene& scene : scenes) {
+        dialog.reset();
+        scene.show();
+        Settle(400);
+        if (!screenshots.isEmpty()) {
+            QDir().mkpath(screenshots);
+            int n = 0;
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (!window->isVisible() || window == h.view.get())
+                    continue;
+                window->grab().save(
+                    QDir(screenshots)
+                        .filePath(QStringLiteral("%1-%2.png").arg(QLatin1String(scene.name)).arg(++n)));
+            }
+            h.view->grab().save(
+                QDir(screenshots).filePath(QStringLiteral("%1.png").arg(QLatin1String(scene.name))));
+            std::printf("SCENE %s %s\n", scene.name, scene.expectations);
+            std::fflush(stdout);
+            continue;
+        }
+        std::printf("SCENE %s %s\n", scene.name, scene.expectations);
+        std::fflush(stdout);
+        // Wait for the walker's line, answering the accessibility bus meanwhile.
+        QEventLoop wait;
+        QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+        QObject::connect(&input, &QSocketNotifier::activated, &wait, [&wait] {
+            char buffer[256];
+            if (read(STDIN_FILENO, buffer, sizeof buffer) >= 0)
+                wait.quit();
+        });
+        wait.exec();
+    }
+    dialog.reset();
+    std::printf("DONE\n");
+    std::fflush(stdout);
+    return 0;
+}
