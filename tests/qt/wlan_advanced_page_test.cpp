@@ -2,6 +2,7 @@
 #include "devcfg/CConfigurationValidator.h"
 #include "devcfg/DeviceFrame.h"
 #include "devcfg/PropertyIds.h"
+#include "ui/qt/CVRXBusyProgressCtrl.h"
 #include "ui/qt/CVRXWaitingDlg.h"
 #include "ui/qt/wlanadv/CVRXPageWLanAdvSettingView.h"
 #include "ui/qt/wlanadv/PropertyGridWidget.h"
@@ -16,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -70,7 +72,8 @@ public:
         } else if (is(DeviceFrame::BuildFrame('C', DeviceFrame::kIfGet))) {
             WLAN_ADVANCED_CONFIG_INFO record{};
             DeviceRecords::SetFieldText(record.bySSID, "Slow-AP");
-            m_pending = DeviceRecords::ConfigurationFrame(record, DeviceRecords::ConfigVariant::Basic, false, 'M');
+            m_pending =
+                DeviceRecords::ConfigurationFrame(record, DeviceRecords::ConfigVariant::Basic, false, 'M');
         }
         return count;
     }
@@ -78,7 +81,8 @@ public:
         {
             std::lock_guard lock(m_mutex);
             if (!m_pending.empty()) {
-                const std::uint32_t count = std::min<std::uint32_t>(room, static_cast<std::uint32_t>(m_pending.size()));
+                const std::uint32_t count =
+                    std::min<std::uint32_t>(room, static_cast<std::uint32_t>(m_pending.size()));
                 std::memcpy(bytes, m_pending.data(), count);
                 m_pending.erase(m_pending.begin(), m_pending.begin() + count);
                 return count;
@@ -99,7 +103,8 @@ private:
 // One group per grid over the record: the SSID (1) in grid #1, the SNMP switch (32) in grid #2.
 class SmallEditor : public IGroupEditor, public IPropertyItems {
 public:
-    SmallEditor(DeviceConfigState& state, IMessageBox& messages) : m_state(state), m_validator(*this, messages) {}
+    SmallEditor(DeviceConfigState& state, IMessageBox& messages)
+        : m_state(state), m_validator(*this, messages) {}
     PropertyGrid& Grid(int nGrid) override { return nGrid == 2 ? m_grid2 : m_grid1; }
     void SetGroupExpanded(int, bool) override {}
     void Clear() override {
@@ -108,13 +113,18 @@ public:
     }
     void RebuildGroups() override {
         Clear();
-        auto& group = m_grid1.AddGroup(std::make_unique<PropertyGroup>(VRX_GROUP_ID_1, "WLAN Basic Configuration"));
-        group.AddItem(std::make_unique<PropertyItem>(VRX_GROUP1_PROPERTY_ID_1, "SSID", PropertyKind::Text,
-                                                     DeviceRecords::FieldText(m_state.m_ConfigurationInfo.bySSID)));
+        auto& group =
+            m_grid1.AddGroup(std::make_unique<PropertyGroup>(VRX_GROUP_ID_1, "WLAN Basic Configuration"));
+        group.AddItem(
+            std::make_unique<PropertyItem>(VRX_GROUP1_PROPERTY_ID_1, "SSID", PropertyKind::Text,
+                                           DeviceRecords::FieldText(m_state.m_ConfigurationInfo.bySSID)));
         auto& group6 = m_grid2.AddGroup(std::make_unique<PropertyGroup>(VRX_GROUP_ID_6, "Protocol"));
-        group6.AddItem(std::make_unique<PropertyItem>(VRX_GROUP6_PROPERTY_ID_4, "SNMP", PropertyKind::Option, "Enable"));
+        group6.AddItem(
+            std::make_unique<PropertyItem>(VRX_GROUP6_PROPERTY_ID_4, "SNMP", PropertyKind::Option, "Enable"));
     }
-    std::vector<int> VisibleItemIdentifiers(int nGrid) override { return Grid(nGrid).VisibleItemIdentifiers(); }
+    std::vector<int> VisibleItemIdentifiers(int nGrid) override {
+        return Grid(nGrid).VisibleItemIdentifiers();
+    }
     void PropertyChanged(PropertyItem&) override {}
     IConfigurationValidator& Validator() override { return m_validator; }
     std::vector<IPropertyItem*> Items(int grid) override {
@@ -136,8 +146,12 @@ private:
 
 class NoFileDialogs : public IFileDialogs {
 public:
-    std::optional<std::string> GetOpenFileName(const std::string&, const std::vector<Filter>&) override { return {}; }
-    std::optional<std::string> GetSaveFileName(const std::string&, const std::vector<Filter>&) override { return {}; }
+    std::optional<std::string> GetOpenFileName(const std::string&, const std::vector<Filter>&) override {
+        return {};
+    }
+    std::optional<std::string> GetSaveFileName(const std::string&, const std::vector<Filter>&) override {
+        return {};
+    }
 };
 
 class SerialConnection : public IDeviceConnectionDialog {
@@ -154,10 +168,11 @@ public:
 // A grid with one group of each kind of item that the widget treats apart.
 void FillGrid(PropertyGrid& grid) {
     auto& group = grid.AddGroup(std::make_unique<PropertyGroup>(VRX_GROUP_ID_1, "WLAN Basic Configuration"));
-    auto& ssid = group.AddItem(std::make_unique<PropertyItem>(1, "SSID", PropertyKind::AccessPoint, "Office",
-                                                              "The network's name"));
+    auto& ssid = group.AddItem(
+        std::make_unique<PropertyItem>(1, "SSID", PropertyKind::AccessPoint, "Office", "The network's name"));
     ssid.SetEditMask(std::string(32, '*'), std::string(32, '_'));
-    auto& mode = group.AddItem(std::make_unique<PropertyItem>(2, "WLAN Mode", PropertyKind::Option, "Infrastructure"));
+    auto& mode =
+        group.AddItem(std::make_unique<PropertyItem>(2, "WLAN Mode", PropertyKind::Option, "Infrastructure"));
     mode.SetOptions({"Infrastructure", "Ad hoc", "Wi-Fi Direct"});
     auto& pin = group.AddItem(std::make_unique<PropertyItem>(5, "PIN Code", PropertyKind::Text, "12345678"));
     pin.SetEditMask(std::string(8, 'd'), std::string(8, '_'));
@@ -220,9 +235,9 @@ private slots:
         QVERIFY(edit);
         QCOMPARE(edit->maxLength(), 32);
         QTest::keyClicks(edit, "Dock");
+        QPointer<QLineEdit> cancelled = edit;
         QTest::keyClick(edit, Qt::Key_Escape);
-        QTRY_VERIFY(!tree->findChild<QLineEdit*>(QStringLiteral("textEditor")) ||
-                    !tree->findChild<QLineEdit*>(QStringLiteral("textEditor"))->isVisible());
+        QTRY_VERIFY(!cancelled);
         QCOMPARE(grid.FindItem(1)->Value(), std::string("Office"));
         QVERIFY(changed.empty());
 
@@ -281,8 +296,8 @@ private slots:
         NoMainWindow noMainWindow;
         CVRXPageWLanAdvSetting::Services services;
         services.ports.serial = &port;
-        CVRXPageWLanAdvSetting model(state, services, loop, messages, cursor, timer, waiting, files, connection,
-                                     noMainWindow, editor);
+        CVRXPageWLanAdvSetting model(state, services, loop, messages, cursor, timer, waiting, files,
+                                     connection, noMainWindow, editor);
         page = &model;
         model.OnInitDialog();
         CVRXPageWLanAdvSettingView view(model, &mainWindow);
@@ -313,7 +328,8 @@ private slots:
                                   Qt::QueuedConnection);
         QTRY_VERIFY_WITH_TIMEOUT(model.IsConnected(), 20000);
         probe.stop();
-        qInfo("longest stall of the window thread during the silent read: %lld ms over %d ticks, %d silent reads",
+        qInfo("longest stall of the window thread during the silent read: %lld ms over %d ticks, %d silent "
+              "reads",
               static_cast<long long>(longest), ticks, port.silentReads.load());
         QVERIFY(port.silentReads >= 16);
         QVERIFY(sawBusy);
@@ -322,7 +338,8 @@ private slots:
         QCOMPARE(messages.informations, std::vector<std::string>{LoadString(160)});
         QCOMPARE(model.Grid1().FindItem(1)->Value(), std::string("Slow-AP"));
         QVERIFY(view.Grid1View()->isVisible());
-        QTRY_VERIFY(view.Grid1View()->RowOf(1) && view.Grid1View()->RowOf(1)->text(1) == QStringLiteral("Slow-AP"));
+        QTRY_VERIFY(view.Grid1View()->RowOf(1) &&
+                    view.Grid1View()->RowOf(1)->text(1) == QStringLiteral("Slow-AP"));
     }
 };
 

@@ -22,10 +22,6 @@ QString Ui(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QString WindowText(const char* english) {
-    return Ui(StringTable::Dialog(kWindow, english));
-}
-
 IconKind IconOf(int id) {
     switch (id) {
     case Page::IDI_FACTORY_RESET:
@@ -89,10 +85,10 @@ QPushButton[flat="true"] { border-color: transparent; background: transparent; }
 
 CVRXPageWLanAdvSettingView::CVRXPageWLanAdvSettingView(CVRXPageWLanAdvSetting& page, QWidget* parent)
     : QWidget(parent), m_page(page) {
-    setWindowTitle(WindowText("WLAN (Advanced)"));
+    setWindowTitle(Ui(StringTable::Dialog(kWindow, "WLAN (Advanced)")));
     setFixedSize(CVRXPageBasicSetting::kPageWidth, CVRXPageBasicSetting::kPageHeight);
 
-    auto* box = new QGroupBox(WindowText("WLAN Configuration"), this);
+    auto* box = new QGroupBox(Ui(StringTable::Dialog(kWindow, "WLAN Configuration")), this);
     box->setObjectName(QStringLiteral("configurationGroup"));
     box->setGeometry(12, 8, 536, 376);
 
@@ -128,9 +124,12 @@ CVRXPageWLanAdvSettingView::CVRXPageWLanAdvSettingView(CVRXPageWLanAdvSetting& p
     m_grid2->setObjectName(QStringLiteral("grid2"));
     m_grid2->setGeometry(place);
 
-    m_saveAsFile = Button(this, WindowText("Save as a file"), Page::IDI_SAVE_AS_FILE, "btnSaveAsFile");
-    m_fileOpen = Button(this, WindowText("File Open"), Page::IDI_FILE_OPEN, "btnFileOpen");
-    m_factoryReset = Button(this, WindowText("Factory Reset"), Page::IDI_FACTORY_RESET, "btnFactoryReset");
+    m_saveAsFile = Button(this, Ui(StringTable::Dialog(kWindow, "Save as a file")), Page::IDI_SAVE_AS_FILE,
+                          "btnSaveAsFile");
+    m_fileOpen =
+        Button(this, Ui(StringTable::Dialog(kWindow, "File Open")), Page::IDI_FILE_OPEN, "btnFileOpen");
+    m_factoryReset = Button(this, Ui(StringTable::Dialog(kWindow, "Factory Reset")), Page::IDI_FACTORY_RESET,
+                            "btnFactoryReset");
     LayOutRow({{m_saveAsFile, WidthFor(m_saveAsFile, {m_saveAsFile->text()})},
                {m_fileOpen, WidthFor(m_fileOpen, {m_fileOpen->text()})}},
               24, 342, 32, 150, 8);
@@ -138,8 +137,9 @@ CVRXPageWLanAdvSettingView::CVRXPageWLanAdvSettingView(CVRXPageWLanAdvSetting& p
     m_factoryReset->setGeometry(536 - resetWidth, 342, resetWidth, 32);
 
     m_connect = Button(this, Ui(m_page.Text(268)), Page::IDI_CONNECT, "btnConnect");
-    m_disconnect = Button(this, WindowText("Disconnect"), Page::IDI_DISCONNECT, "btnDisconnect");
-    m_close = Button(this, WindowText("Close"), Page::IDI_CLOSE, "btnClose");
+    m_disconnect =
+        Button(this, Ui(StringTable::Dialog(kWindow, "Disconnect")), Page::IDI_DISCONNECT, "btnDisconnect");
+    m_close = Button(this, Ui(StringTable::Dialog(kWindow, "Close")), Page::IDI_CLOSE, "btnClose");
     LayOutRow({{m_connect, WidthFor(m_connect, {Ui(m_page.Text(268)), Ui(m_page.Text(267))})},
                {m_disconnect, WidthFor(m_disconnect, {m_disconnect->text()})}},
               12, 392, 34, 140, 8);

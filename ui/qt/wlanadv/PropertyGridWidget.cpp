@@ -48,7 +48,8 @@ private:
 // Draws the rows (groups shaded, modified values bold, the value's button) and makes the value editors.
 class PropertyGridDelegate : public QStyledItemDelegate {
 public:
-    explicit PropertyGridDelegate(PropertyGridWidget& widget) : QStyledItemDelegate(widget.Tree()), m_widget(widget) {}
+    explicit PropertyGridDelegate(PropertyGridWidget& widget)
+        : QStyledItemDelegate(widget.Tree()), m_widget(widget) {}
 
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
@@ -65,12 +66,14 @@ public:
         if (index.column() == kColumnValue && item->IsModified())
             option->font.setBold(true);
         if (item->Kind() == PropertyKind::ReadOnly || !item->IsEnabled())
-            option->palette.setColor(QPalette::Text, option->palette.color(QPalette::Disabled, QPalette::Text));
+            option->palette.setColor(QPalette::Text,
+                                     option->palette.color(QPalette::Disabled, QPalette::Text));
         if (index.column() == kColumnValue && item->HasButton())
             option->rect.setRight(option->rect.right() - kButtonWidth);
     }
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         const QTreeWidgetItem* row = m_widget.Tree()->itemFromIndex(index);
         if (row && row->data(0, kRoleIsGroup).toBool())
             painter->fillRect(option.rect, QColor(0xe3, 0xe9, 0xf1));
@@ -97,7 +100,8 @@ public:
         return size;
     }
 
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override {
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                          const QModelIndex& index) const override {
         if (index.column() != kColumnValue)
             return nullptr;
         PropertyItem* item = m_widget.ItemOf(m_widget.Tree()->itemFromIndex(index));
@@ -157,7 +161,8 @@ public:
         }
     }
 
-    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const override {
         QRect rect = option.rect;
         const PropertyItem* item = m_widget.ItemOf(m_widget.Tree()->itemFromIndex(index));
         if (item && item->HasButton())
@@ -245,7 +250,8 @@ void PropertyGridWidget::ScheduleSync(bool structure) {
     if (m_bSyncPending)
         return;
     m_bSyncPending = true;
-    QMetaObject::invokeMethod(this, [this] { SyncNow(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { SyncNow(); }, Qt::QueuedConnection);
 }
 
 void PropertyGridWidget::SyncNow() {
@@ -356,8 +362,9 @@ void PropertyGridWidget::UpdateRow(QTreeWidgetItem* row) {
 
 void PropertyGridWidget::ShowDescription(QTreeWidgetItem* row) {
     if (const PropertyItem* item = ItemOf(row)) {
-        m_description->setText(QStringLiteral("<b>%1</b><br>%2")
-                                   .arg(Ui(item->Name()).toHtmlEscaped(), Ui(item->Description()).toHtmlEscaped()));
+        m_description->setText(
+            QStringLiteral("<b>%1</b><br>%2")
+                .arg(Ui(item->Name()).toHtmlEscaped(), Ui(item->Description()).toHtmlEscaped()));
     } else if (const PropertyGroup* group = GroupOf(row)) {
         m_description->setText(QStringLiteral("<b>%1</b>").arg(Ui(group->Title()).toHtmlEscaped()));
     } else {
@@ -379,7 +386,8 @@ void PropertyGridWidget::EditCurrent() {
 }
 
 bool PropertyGridWidget::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_tree && event->type() == QEvent::KeyPress && m_tree->state() != QAbstractItemView::EditingState) {
+    // An open editor has the keys itself; these reach the tree only between edits.
+    if (watched == m_tree && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_F2) {
             if (GroupOf(m_tree->currentItem())) {

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-class CVRXWaitingDlg;
+#include "ui/qt/CVRXWaitingDlg.h"
 class ICursor;
 
 // The page's waiting dialog: a CVRXWaitingDlg in quick mode over the main window, run modally until the

@@ -16,11 +16,12 @@ WLanAdvancedPage::WLanAdvancedPage(IMainWindowMessages& mainWindow, QWidget* par
     CVRXPageWLanAdvSetting::Services services;
     services.ports = parts.ports;
     services.spooler = parts.spooler;
-    m_editor = std::make_unique<WLanAdvGroupEditor>(m_state, m_messages,
-                                                    [this](int id) { return m_page ? m_page->Text(id) : LoadString(id); });
+    m_editor = std::make_unique<WLanAdvGroupEditor>(
+        m_state, m_messages, [this](int id) { return m_page ? m_page->Text(id) : LoadString(id); });
     m_editorAdapter = std::make_unique<GroupEditorAdapter>(*m_editor);
-    m_page = std::make_unique<CVRXPageWLanAdvSetting>(m_state, services, m_loop, m_messages, m_cursor, *m_timer,
-                                                      m_waiting, m_files, m_connection, mainWindow, *m_editorAdapter);
+    m_page = std::make_unique<CVRXPageWLanAdvSetting>(m_state, services, m_loop, m_messages, m_cursor,
+                                                      *m_timer, m_waiting, m_files, m_connection, mainWindow,
+                                                      *m_editorAdapter);
     m_page->OnInitDialog();
     m_view = new CVRXPageWLanAdvSettingView(*m_page, parent);
     m_messages.SetParent(m_view);

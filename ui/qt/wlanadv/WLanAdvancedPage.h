@@ -16,7 +16,6 @@
 
 #include <memory>
 
-
 // The WLAN (Advanced) tab of the main window: the page over the program's ports, print spooler and device
 // list, its desktop services (message boxes, cursor, timers, waiting dialog, file dialogs, connection
 // dialog), the group editor, and the page's view.
