@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -400,7 +401,9 @@ bool PropertyGridWidget::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == m_tree && event->type() == QEvent::Resize) {
         // The names take 45 % of the width, the values the rest.
-        m_tree->setColumnWidth(kColumnName, static_cast<int>(m_tree->viewport()->width() * 0.45));
+        // (The tree's new size: its viewport follows only later.)
+        const int width = static_cast<QResizeEvent*>(event)->size().width() - 2 * m_tree->frameWidth();
+        m_tree->setColumnWidth(kColumnName, static_cast<int>(width * 0.45));
     }
     return QWidget::eventFilter(watched, event);
 }
