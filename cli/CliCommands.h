@@ -17,7 +17,8 @@ inline constexpr int SendFailed = 5; // the settings message could not be sent
 inline constexpr int Declined = 6;   // the user answered no to a question
 } // namespace CliExit
 
-// Exit statuses of the device configuration commands (read, write, scan, cert, factory-reset) and of qlt.
+// Exit statuses of the device configuration commands (read, write, set, scan, cert, factory-reset) and of
+// qlt.
 namespace DeviceExit {
 inline constexpr int Ok = 0;
 inline constexpr int Usage = 1;         // bad arguments or values, a file refused by its checks
@@ -47,6 +48,7 @@ void PrintDeviceUsage(std::FILE* out);
 // The device configuration subcommands (cli/CliDeviceConfig.cpp); they print to stdout and stderr.
 int RunDeviceRead(const std::vector<std::string>& args, const DeviceCommandContext& context);
 int RunDeviceWrite(const std::vector<std::string>& args, const DeviceCommandContext& context);
+int RunDeviceSet(const std::vector<std::string>& args, const DeviceCommandContext& context);
 int RunDeviceScan(const std::vector<std::string>& args, const DeviceCommandContext& context);
 int RunDeviceCert(const std::vector<std::string>& args, const DeviceCommandContext& context);
 int RunDeviceFactoryReset(const std::vector<std::string>& args, const DeviceCommandContext& context);

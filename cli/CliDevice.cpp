@@ -41,6 +41,8 @@ const DeviceSubcommand kSubcommands[] = {
      "reads the printer's network module: system information, capabilities, every field", RunDeviceRead},
     {"write", "--port PORT FILE.qlt", "sends a configuration file's record unchanged to the module",
      RunDeviceWrite},
+    {"set", "--port PORT FIELD=VALUE...",
+     "changes record fields through the WLAN (Advanced) page's rules, then sends", RunDeviceSet},
     {"scan", "--port PORT [--json]", "lists the access points the module sees", RunDeviceScan},
     {"cert", "--port PORT --type ca|key|pem FILE", "uploads a certificate to the module", RunDeviceCert},
     {"factory-reset", "--port PORT [--yes]", "resets the module to its factory settings (asks first)",

@@ -2,6 +2,7 @@
 #include "cli/CliArguments.h"
 #include "cli/CliCommands.h"
 #include "cli/CliConfigurationFile.h"
+#include "cli/CliDeviceSet.h"
 #include "cli/CliMessageBox.h"
 #include "cli/DeviceConfigOutput.h"
 #include "devcfg/CConfigurationFile.h"
@@ -151,6 +152,8 @@ public:
         services.messages = &m_messages;
         services.waiting = &m_waiting;
         services.fileReader = &m_files;
+        services.grid = m_grid;
+        services.validator = m_validator;
         m_exchange = std::make_unique<DeviceConfigExchange>(m_state, services);
         return -1;
     }
@@ -167,6 +170,12 @@ public:
 
     void Fail(const std::string& text) { m_messages.ShowError(text); }
 
+    // Before Connect: the grids a read builds and a save sends from, and the checks of a save.
+    void UseGrids(IConfigurationGrid* grid, IConfigurationValidator* validator) {
+        m_grid = grid;
+        m_validator = validator;
+    }
+
     DeviceConfigState& State() { return m_state; }
     DeviceConfigExchange& Exchange() { return *m_exchange; }
     CliMessageBox& Messages() { return m_messages; }
@@ -179,6 +188,8 @@ private:
     CliWaiting m_waiting;
     DeviceConfigState m_state;
     CPortMng* m_port = nullptr;
+    IConfigurationGrid* m_grid = nullptr;
+    IConfigurationValidator* m_validator = nullptr;
     std::unique_ptr<DeviceConfigExchange> m_exchange;
 };
 
@@ -305,6 +316,14 @@ int ReadCommand(const std::vector<std::string>& args) {
     return DeviceExit::Ok;
 }
 
+// The exit status after a failed save, from the error code that ends its message: "... (N)".
+int SaveFailureStatus(const std::string& error) {
+    const int code = error.size() > 3 ? error[error.size() - 2] - '0' : 0;
+    if (code == DeviceConfigExchange::kSaveErrorNoPort || code == DeviceConfigExchange::kSaveErrorOpenPort)
+        return DeviceExit::NoPort;
+    return code == DeviceConfigExchange::kSaveErrorStart ? DeviceExit::NoAnswer : DeviceExit::PrinterFailed;
+}
+
 int WriteCommand(const std::vector<std::string>& args) {
     const std::string command = "quorlink device write";
     Parsed p;
@@ -339,12 +358,57 @@ int WriteCommand(const std::vector<std::string>& args) {
     session.Messages().AnswerQuestions(true); // "Are you sure to save the new configuration?"
     if (session.Exchange().SaveNewConfiguration(false))
         return DeviceExit::Ok;
-    // The save's error code follows its message: "... (N)".
-    const std::string& error = session.Messages().LastError();
-    const int code = error.size() > 3 ? error[error.size() - 2] - '0' : 0;
-    if (code == DeviceConfigExchange::kSaveErrorNoPort || code == DeviceConfigExchange::kSaveErrorOpenPort)
-        return DeviceExit::NoPort;
-    return code == DeviceConfigExchange::kSaveErrorStart ? DeviceExit::NoAnswer : DeviceExit::PrinterFailed;
+    return SaveFailureStatus(session.Messages().LastError());
+}
+
+int SetCommand(const std::vector<std::string>& args) {
+    const std::string command = "quorlink device set";
+    Parsed p;
+    if (!Parse(args, command, {}, p))
+        return DeviceExit::Usage;
+    std::vector<std::pair<std::string, std::string>> changes;
+    for (const std::string& operand : p.operands) {
+        const std::size_t equals = operand.find('=');
+        const std::string name = operand.substr(0, equals);
+        if (equals == std::string::npos || !CliDeviceSet::IsSettable(name)) {
+            std::string fields;
+            for (const std::string& field : CliDeviceSet::SettableFields())
+                fields += (fields.empty() ? "" : " ") + field;
+            std::fprintf(stderr, "%s: %s '%s'; FIELD=VALUE with one of: %s\n", command.c_str(),
+                         equals == std::string::npos ? "not a change" : "unknown field", operand.c_str(),
+                         fields.c_str());
+            return DeviceExit::Usage;
+        }
+        changes.emplace_back(name, operand.substr(equals + 1));
+    }
+    if (changes.empty()) {
+        std::fprintf(stderr, "%s: FIELD=VALUE changes are wanted\n", command.c_str());
+        return DeviceExit::Usage;
+    }
+    DeviceSession session(command);
+    WLanAdvGroupEditor editor(session.State(), session.Messages());
+    session.UseGrids(&editor, &editor.Validator());
+    if (const int status = session.Connect(p.port); status >= 0)
+        return status;
+    // The read builds the page's groups; each change is then the user's edit of its item.
+    if (const int status = session.Read(); status >= 0)
+        return status;
+    for (const auto& [name, value] : changes) {
+        std::string error;
+        if (!CliDeviceSet::Apply(editor, name, value, error)) {
+            if (!error.empty() || !session.Messages().ErrorShown())
+                session.Fail(error.empty() ? name + ": " + value + " is refused" : error);
+            return DeviceExit::Usage;
+        }
+    }
+    // The checks of a save, before anything goes on the line.
+    if (!editor.Validator().DataValidation4Group1() || !editor.Validator().DataValidation4Group2())
+        return DeviceExit::Usage;
+    session.Messages().AnswerQuestions(true); // "Are you sure to save the new configuration?"
+    if (!session.Exchange().SaveNewConfiguration(false))
+        return SaveFailureStatus(session.Messages().LastError());
+    std::printf("%s\n", LoadString(162).c_str());
+    return DeviceExit::Ok;
 }
 
 int ScanCommand(const std::vector<std::string>& args) {
@@ -459,6 +523,9 @@ int RunDeviceRead(const std::vector<std::string>& args, const DeviceCommandConte
 }
 int RunDeviceWrite(const std::vector<std::string>& args, const DeviceCommandContext&) {
     return WriteCommand(args);
+}
+int RunDeviceSet(const std::vector<std::string>& args, const DeviceCommandContext&) {
+    return SetCommand(args);
 }
 int RunDeviceScan(const std::vector<std::string>& args, const DeviceCommandContext&) {
     return ScanCommand(args);

@@ -174,9 +174,49 @@
         <translation>WLAN-Grundkonfiguration</translation>
     </message>
     <message>
+        <source>WLAN Mode</source>
+        <comment>167</comment>
+        <translation>WLAN-Modus</translation>
+    </message>
+    <message>
+        <source>Infrastructure</source>
+        <comment>168</comment>
+        <translation>Infrastruktur</translation>
+    </message>
+    <message>
+        <source>Adhoc</source>
+        <comment>169</comment>
+        <translation>Ad-hoc</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Direct</source>
+        <comment>170</comment>
+        <translation>Wi-Fi Direct</translation>
+    </message>
+    <message>
+        <source>Soft AP</source>
+        <comment>171</comment>
+        <translation>Soft AP</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <comment>172</comment>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <comment>173</comment>
+        <translation>SSID</translation>
+    </message>
+    <message>
         <source>Enter a sequence of up to 32 letters.</source>
         <comment>174</comment>
         <translation>Geben Sie eine Folge von bis zu 32 Zeichen ein.</translation>
+    </message>
+    <message>
+        <source>PIN Code</source>
+        <comment>175</comment>
+        <translation>PIN-Code</translation>
     </message>
     <message>
         <source>Enter 4 or 8 digits for PIN Code.</source>
@@ -189,9 +229,299 @@
         <translation>WLAN-Sicherheitskonfiguration</translation>
     </message>
     <message>
+        <source>Authentication</source>
+        <comment>178</comment>
+        <translation>Authentifizierung</translation>
+    </message>
+    <message>
+        <source>Open System</source>
+        <comment>179</comment>
+        <translation>Offenes System</translation>
+    </message>
+    <message>
+        <source>Shared Key</source>
+        <comment>180</comment>
+        <translation>Gemeinsamer Schlüssel</translation>
+    </message>
+    <message>
+        <source>WPA-PSK</source>
+        <comment>181</comment>
+        <translation>WPA-PSK</translation>
+    </message>
+    <message>
+        <source>WPA2-PSK</source>
+        <comment>182</comment>
+        <translation>WPA2-PSK</translation>
+    </message>
+    <message>
+        <source>WPA-EAP</source>
+        <comment>183</comment>
+        <translation>WPA-EAP</translation>
+    </message>
+    <message>
+        <source>WPA2-EAP</source>
+        <comment>184</comment>
+        <translation>WPA2-EAP</translation>
+    </message>
+    <message>
+        <source>Encryption</source>
+        <comment>185</comment>
+        <translation>Verschlüsselung</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>186</comment>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>WEP-64</source>
+        <comment>187</comment>
+        <translation>WEP-64</translation>
+    </message>
+    <message>
+        <source>WEP-128</source>
+        <comment>188</comment>
+        <translation>WEP-128</translation>
+    </message>
+    <message>
+        <source>TKIP</source>
+        <comment>189</comment>
+        <translation>TKIP</translation>
+    </message>
+    <message>
+        <source>AES</source>
+        <comment>190</comment>
+        <translation>AES</translation>
+    </message>
+    <message>
+        <source>AES + TKIP</source>
+        <comment>191</comment>
+        <translation>AES + TKIP</translation>
+    </message>
+    <message>
+        <source>EAP Mode</source>
+        <comment>192</comment>
+        <translation>EAP-Modus</translation>
+    </message>
+    <message>
+        <source>EAP-PEAP</source>
+        <comment>194</comment>
+        <translation>EAP-PEAP</translation>
+    </message>
+    <message>
+        <source>EAP-TTLS</source>
+        <comment>195</comment>
+        <translation>EAP-TTLS</translation>
+    </message>
+    <message>
+        <source>EAP-TLS</source>
+        <comment>196</comment>
+        <translation>EAP-TLS</translation>
+    </message>
+    <message>
+        <source>EAP-LEAP</source>
+        <comment>197</comment>
+        <translation>EAP-LEAP</translation>
+    </message>
+    <message>
+        <source>EAP-FAST</source>
+        <comment>198</comment>
+        <translation>EAP-FAST</translation>
+    </message>
+    <message>
+        <source>PSK Key</source>
+        <comment>199</comment>
+        <translation>PSK-Schlüssel</translation>
+    </message>
+    <message>
+        <source>EAP ID</source>
+        <comment>204</comment>
+        <translation>EAP-ID</translation>
+    </message>
+    <message>
+        <source>EAP Password</source>
+        <comment>205</comment>
+        <translation>EAP-Kennwort</translation>
+    </message>
+    <message>
         <source>IP Address Configuration</source>
         <comment>206</comment>
         <translation>IP-Adresskonfiguration</translation>
+    </message>
+    <message>
+        <source>IP Address Assignment</source>
+        <comment>207</comment>
+        <translation>IP-Adresszuweisung</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <comment>208</comment>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <comment>209</comment>
+        <translation>Manuell</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <comment>210</comment>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <comment>211</comment>
+        <translation>Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>GateWay</source>
+        <comment>212</comment>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>Port Number</source>
+        <comment>213</comment>
+        <translation>Portnummer</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <comment>214</comment>
+        <translation>Systeminformationen</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <comment>215</comment>
+        <translation>Firmware-Version</translation>
+    </message>
+    <message>
+        <source>Update Date</source>
+        <comment>216</comment>
+        <translation>Aktualisierungsdatum</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <comment>217</comment>
+        <translation>MAC-Adresse</translation>
+    </message>
+    <message>
+        <source>System Configuration</source>
+        <comment>218</comment>
+        <translation>Systemkonfiguration</translation>
+    </message>
+    <message>
+        <source>System Name</source>
+        <comment>219</comment>
+        <translation>Systemname</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <comment>220</comment>
+        <translation>Benutzer-ID</translation>
+    </message>
+    <message>
+        <source>User Password</source>
+        <comment>221</comment>
+        <translation>Benutzerkennwort</translation>
+    </message>
+    <message>
+        <source>Inactivity Time (Sec.)</source>
+        <comment>222</comment>
+        <translation>Inaktivitätszeit (s)</translation>
+    </message>
+    <message>
+        <source>Wireless frequency</source>
+        <comment>223</comment>
+        <translation>Funkfrequenz</translation>
+    </message>
+    <message>
+        <source>2.4GHz</source>
+        <comment>224</comment>
+        <translation>2.4GHz</translation>
+    </message>
+    <message>
+        <source>5GHz</source>
+        <comment>225</comment>
+        <translation>5GHz</translation>
+    </message>
+    <message>
+        <source>2.4GHz/5GHz (Priority: 2.4GHz)</source>
+        <comment>226</comment>
+        <translation>2,4 GHz/5 GHz (Vorrang: 2,4 GHz)</translation>
+    </message>
+    <message>
+        <source>2.4GHz/5Ghz (Priority: 5GHz)</source>
+        <comment>227</comment>
+        <translation>2,4 GHz/5 GHz (Vorrang: 5 GHz)</translation>
+    </message>
+    <message>
+        <source>HTTPS</source>
+        <comment>228</comment>
+        <translation>HTTPS</translation>
+    </message>
+    <message>
+        <source>TELNET</source>
+        <comment>229</comment>
+        <translation>TELNET</translation>
+    </message>
+    <message>
+        <source>FTP</source>
+        <comment>230</comment>
+        <translation>FTP</translation>
+    </message>
+    <message>
+        <source>SNMP</source>
+        <comment>231</comment>
+        <translation>SNMP</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <comment>232</comment>
+        <translation>Deaktivieren</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <comment>233</comment>
+        <translation>Aktivieren</translation>
+    </message>
+    <message>
+        <source>SNMP</source>
+        <comment>234</comment>
+        <translation>SNMP</translation>
+    </message>
+    <message>
+        <source>SNMP Community (Read)</source>
+        <comment>235</comment>
+        <translation>SNMP-Community (Lesen)</translation>
+    </message>
+    <message>
+        <source>SNMP Community (Write)</source>
+        <comment>236</comment>
+        <translation>SNMP-Community (Schreiben)</translation>
+    </message>
+    <message>
+        <source>SNMP Trap Community</source>
+        <comment>237</comment>
+        <translation>SNMP-Trap-Community</translation>
+    </message>
+    <message>
+        <source>SNMP Trap IP Address</source>
+        <comment>238</comment>
+        <translation>SNMP-Trap-IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Certificate Upload</source>
+        <comment>239</comment>
+        <translation>Zertifikat hochladen</translation>
+    </message>
+    <message>
+        <source>Certificate Type</source>
+        <comment>240</comment>
+        <translation>Zertifikattyp</translation>
+    </message>
+    <message>
+        <source>Certificate File</source>
+        <comment>241</comment>
+        <translation>Zertifikatdatei</translation>
     </message>
     <message>
         <source>Are you sure to upload the certificate?</source>
@@ -212,6 +542,21 @@
         <source>Failed to upload the certificate.</source>
         <comment>245</comment>
         <translation>Das Zertifikat konnte nicht hochgeladen werden.</translation>
+    </message>
+    <message>
+        <source>CA</source>
+        <comment>246</comment>
+        <translation>CA</translation>
+    </message>
+    <message>
+        <source>Client Key</source>
+        <comment>247</comment>
+        <translation>Client-Schlüssel</translation>
+    </message>
+    <message>
+        <source>Client PEM</source>
+        <comment>248</comment>
+        <translation>Client-PEM</translation>
     </message>
     <message>
         <source>PIN CODE LENGTH ERROR.</source>
@@ -314,6 +659,21 @@
         <translation>Verbinden</translation>
     </message>
     <message>
+        <source>WEP-64 Key</source>
+        <comment>269</comment>
+        <translation>WEP-64-Schlüssel</translation>
+    </message>
+    <message>
+        <source>WEP-128 Key</source>
+        <comment>270</comment>
+        <translation>WEP-128-Schlüssel</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <comment>271</comment>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
         <source>Not Supported</source>
         <comment>272</comment>
         <translation>Nicht unterstützt</translation>
@@ -329,14 +689,29 @@
         <translation>Möchten Sie wirklich auf Werkseinstellungen zurücksetzen?</translation>
     </message>
     <message>
+        <source>Certificate Name</source>
+        <comment>275</comment>
+        <translation>Zertifikatname</translation>
+    </message>
+    <message>
         <source>Failed to perform a factory reset.</source>
         <comment>276</comment>
         <translation>Das Zurücksetzen auf Werkseinstellungen ist fehlgeschlagen.</translation>
     </message>
     <message>
+        <source>SNMP Trap</source>
+        <comment>277</comment>
+        <translation>SNMP-Trap</translation>
+    </message>
+    <message>
         <source>NO NETWORK CONNECTION FOUND</source>
         <comment>279</comment>
         <translation>KEINE NETZWERKVERBINDUNG GEFUNDEN</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <comment>282</comment>
+        <translation>Option</translation>
     </message>
     <message>
         <source>The subnet mask cannot be used: its one bits must come first, as in 255.255.255.0.</source>

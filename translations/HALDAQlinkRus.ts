@@ -174,9 +174,49 @@
         <translation>Основные настройки WLAN</translation>
     </message>
     <message>
+        <source>WLAN Mode</source>
+        <comment>167</comment>
+        <translation>Режим WLAN</translation>
+    </message>
+    <message>
+        <source>Infrastructure</source>
+        <comment>168</comment>
+        <translation>Инфраструктура</translation>
+    </message>
+    <message>
+        <source>Adhoc</source>
+        <comment>169</comment>
+        <translation>Ad hoc</translation>
+    </message>
+    <message>
+        <source>Wi-Fi Direct</source>
+        <comment>170</comment>
+        <translation>Wi-Fi Direct</translation>
+    </message>
+    <message>
+        <source>Soft AP</source>
+        <comment>171</comment>
+        <translation>Программная точка доступа (Soft AP)</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <comment>172</comment>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>SSID</source>
+        <comment>173</comment>
+        <translation>SSID</translation>
+    </message>
+    <message>
         <source>Enter a sequence of up to 32 letters.</source>
         <comment>174</comment>
         <translation>Введите не более 32 символов.</translation>
+    </message>
+    <message>
+        <source>PIN Code</source>
+        <comment>175</comment>
+        <translation>PIN-код</translation>
     </message>
     <message>
         <source>Enter 4 or 8 digits for PIN Code.</source>
@@ -189,9 +229,299 @@
         <translation>Настройки безопасности WLAN</translation>
     </message>
     <message>
+        <source>Authentication</source>
+        <comment>178</comment>
+        <translation>Проверка подлинности</translation>
+    </message>
+    <message>
+        <source>Open System</source>
+        <comment>179</comment>
+        <translation>Открытая система</translation>
+    </message>
+    <message>
+        <source>Shared Key</source>
+        <comment>180</comment>
+        <translation>Общий ключ</translation>
+    </message>
+    <message>
+        <source>WPA-PSK</source>
+        <comment>181</comment>
+        <translation>WPA-PSK</translation>
+    </message>
+    <message>
+        <source>WPA2-PSK</source>
+        <comment>182</comment>
+        <translation>WPA2-PSK</translation>
+    </message>
+    <message>
+        <source>WPA-EAP</source>
+        <comment>183</comment>
+        <translation>WPA-EAP</translation>
+    </message>
+    <message>
+        <source>WPA2-EAP</source>
+        <comment>184</comment>
+        <translation>WPA2-EAP</translation>
+    </message>
+    <message>
+        <source>Encryption</source>
+        <comment>185</comment>
+        <translation>Шифрование</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>186</comment>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>WEP-64</source>
+        <comment>187</comment>
+        <translation>WEP-64</translation>
+    </message>
+    <message>
+        <source>WEP-128</source>
+        <comment>188</comment>
+        <translation>WEP-128</translation>
+    </message>
+    <message>
+        <source>TKIP</source>
+        <comment>189</comment>
+        <translation>TKIP</translation>
+    </message>
+    <message>
+        <source>AES</source>
+        <comment>190</comment>
+        <translation>AES</translation>
+    </message>
+    <message>
+        <source>AES + TKIP</source>
+        <comment>191</comment>
+        <translation>AES + TKIP</translation>
+    </message>
+    <message>
+        <source>EAP Mode</source>
+        <comment>192</comment>
+        <translation>Режим EAP</translation>
+    </message>
+    <message>
+        <source>EAP-PEAP</source>
+        <comment>194</comment>
+        <translation>EAP-PEAP</translation>
+    </message>
+    <message>
+        <source>EAP-TTLS</source>
+        <comment>195</comment>
+        <translation>EAP-TTLS</translation>
+    </message>
+    <message>
+        <source>EAP-TLS</source>
+        <comment>196</comment>
+        <translation>EAP-TLS</translation>
+    </message>
+    <message>
+        <source>EAP-LEAP</source>
+        <comment>197</comment>
+        <translation>EAP-LEAP</translation>
+    </message>
+    <message>
+        <source>EAP-FAST</source>
+        <comment>198</comment>
+        <translation>EAP-FAST</translation>
+    </message>
+    <message>
+        <source>PSK Key</source>
+        <comment>199</comment>
+        <translation>Ключ PSK</translation>
+    </message>
+    <message>
+        <source>EAP ID</source>
+        <comment>204</comment>
+        <translation>Идентификатор EAP</translation>
+    </message>
+    <message>
+        <source>EAP Password</source>
+        <comment>205</comment>
+        <translation>Пароль EAP</translation>
+    </message>
+    <message>
         <source>IP Address Configuration</source>
         <comment>206</comment>
         <translation>Настройка IP-адреса</translation>
+    </message>
+    <message>
+        <source>IP Address Assignment</source>
+        <comment>207</comment>
+        <translation>Назначение IP-адреса</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <comment>208</comment>
+        <translation>IP-адрес</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <comment>209</comment>
+        <translation>Вручную</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <comment>210</comment>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <comment>211</comment>
+        <translation>Маска подсети</translation>
+    </message>
+    <message>
+        <source>GateWay</source>
+        <comment>212</comment>
+        <translation>Шлюз</translation>
+    </message>
+    <message>
+        <source>Port Number</source>
+        <comment>213</comment>
+        <translation>Номер порта</translation>
+    </message>
+    <message>
+        <source>System Information</source>
+        <comment>214</comment>
+        <translation>Сведения о системе</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <comment>215</comment>
+        <translation>Версия микропрограммы</translation>
+    </message>
+    <message>
+        <source>Update Date</source>
+        <comment>216</comment>
+        <translation>Дата обновления</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <comment>217</comment>
+        <translation>MAC-адрес</translation>
+    </message>
+    <message>
+        <source>System Configuration</source>
+        <comment>218</comment>
+        <translation>Настройки системы</translation>
+    </message>
+    <message>
+        <source>System Name</source>
+        <comment>219</comment>
+        <translation>Имя системы</translation>
+    </message>
+    <message>
+        <source>User ID</source>
+        <comment>220</comment>
+        <translation>Имя пользователя</translation>
+    </message>
+    <message>
+        <source>User Password</source>
+        <comment>221</comment>
+        <translation>Пароль пользователя</translation>
+    </message>
+    <message>
+        <source>Inactivity Time (Sec.)</source>
+        <comment>222</comment>
+        <translation>Время бездействия (с)</translation>
+    </message>
+    <message>
+        <source>Wireless frequency</source>
+        <comment>223</comment>
+        <translation>Частота беспроводной сети</translation>
+    </message>
+    <message>
+        <source>2.4GHz</source>
+        <comment>224</comment>
+        <translation>2.4GHz</translation>
+    </message>
+    <message>
+        <source>5GHz</source>
+        <comment>225</comment>
+        <translation>5GHz</translation>
+    </message>
+    <message>
+        <source>2.4GHz/5GHz (Priority: 2.4GHz)</source>
+        <comment>226</comment>
+        <translation>2,4 ГГц/5 ГГц (приоритет: 2,4 ГГц)</translation>
+    </message>
+    <message>
+        <source>2.4GHz/5Ghz (Priority: 5GHz)</source>
+        <comment>227</comment>
+        <translation>2,4 ГГц/5 ГГц (приоритет: 5 ГГц)</translation>
+    </message>
+    <message>
+        <source>HTTPS</source>
+        <comment>228</comment>
+        <translation>HTTPS</translation>
+    </message>
+    <message>
+        <source>TELNET</source>
+        <comment>229</comment>
+        <translation>TELNET</translation>
+    </message>
+    <message>
+        <source>FTP</source>
+        <comment>230</comment>
+        <translation>FTP</translation>
+    </message>
+    <message>
+        <source>SNMP</source>
+        <comment>231</comment>
+        <translation>SNMP</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <comment>232</comment>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <comment>233</comment>
+        <translation>Включить</translation>
+    </message>
+    <message>
+        <source>SNMP</source>
+        <comment>234</comment>
+        <translation>SNMP</translation>
+    </message>
+    <message>
+        <source>SNMP Community (Read)</source>
+        <comment>235</comment>
+        <translation>Сообщество SNMP (чтение)</translation>
+    </message>
+    <message>
+        <source>SNMP Community (Write)</source>
+        <comment>236</comment>
+        <translation>Сообщество SNMP (запись)</translation>
+    </message>
+    <message>
+        <source>SNMP Trap Community</source>
+        <comment>237</comment>
+        <translation>Сообщество ловушек SNMP</translation>
+    </message>
+    <message>
+        <source>SNMP Trap IP Address</source>
+        <comment>238</comment>
+        <translation>IP-адрес ловушек SNMP</translation>
+    </message>
+    <message>
+        <source>Certificate Upload</source>
+        <comment>239</comment>
+        <translation>Загрузка сертификата</translation>
+    </message>
+    <message>
+        <source>Certificate Type</source>
+        <comment>240</comment>
+        <translation>Тип сертификата</translation>
+    </message>
+    <message>
+        <source>Certificate File</source>
+        <comment>241</comment>
+        <translation>Файл сертификата</translation>
     </message>
     <message>
         <source>Are you sure to upload the certificate?</source>
@@ -212,6 +542,21 @@
         <source>Failed to upload the certificate.</source>
         <comment>245</comment>
         <translation>Не удалось загрузить сертификат.</translation>
+    </message>
+    <message>
+        <source>CA</source>
+        <comment>246</comment>
+        <translation>CA</translation>
+    </message>
+    <message>
+        <source>Client Key</source>
+        <comment>247</comment>
+        <translation>Ключ клиента</translation>
+    </message>
+    <message>
+        <source>Client PEM</source>
+        <comment>248</comment>
+        <translation>PEM клиента</translation>
     </message>
     <message>
         <source>PIN CODE LENGTH ERROR.</source>
@@ -314,6 +659,21 @@
         <translation>Подключить</translation>
     </message>
     <message>
+        <source>WEP-64 Key</source>
+        <comment>269</comment>
+        <translation>Ключ WEP-64</translation>
+    </message>
+    <message>
+        <source>WEP-128 Key</source>
+        <comment>270</comment>
+        <translation>Ключ WEP-128</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <comment>271</comment>
+        <translation>Протокол</translation>
+    </message>
+    <message>
         <source>Not Supported</source>
         <comment>272</comment>
         <translation>Не поддерживается</translation>
@@ -329,14 +689,29 @@
         <translation>Сбросить настройки к заводским?</translation>
     </message>
     <message>
+        <source>Certificate Name</source>
+        <comment>275</comment>
+        <translation>Имя сертификата</translation>
+    </message>
+    <message>
         <source>Failed to perform a factory reset.</source>
         <comment>276</comment>
         <translation>Не удалось сбросить настройки к заводским.</translation>
     </message>
     <message>
+        <source>SNMP Trap</source>
+        <comment>277</comment>
+        <translation>Ловушка SNMP</translation>
+    </message>
+    <message>
         <source>NO NETWORK CONNECTION FOUND</source>
         <comment>279</comment>
         <translation>СЕТЕВОЕ ПОДКЛЮЧЕНИЕ НЕ НАЙДЕНО</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <comment>282</comment>
+        <translation>Параметр</translation>
     </message>
     <message>
         <source>The subnet mask cannot be used: its one bits must come first, as in 255.255.255.0.</source>

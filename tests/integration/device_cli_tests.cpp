@@ -123,6 +123,58 @@ TEST(DeviceCli, WriteRefusesAFileOfAnotherVariant) {
     EXPECT_EQ(rf.State()["sets"], 0);
 }
 
+TEST(DeviceCli, SetChangesFieldsThroughThePagesRulesAndRefusesBeforeSending) {
+    // The page's checks want a system name and the SNMP communities of a module that offers SNMP.
+    nlohmann::json record = kRecord;
+    record["bySystemName"] = "PRN-01";
+    record["bySNMPGetCommunity"] = "public";
+    record["szSNMPSetCommunity"] = "private";
+    record["szSNMPTrapCommunity"] = "traps";
+    DeviceSimProcess sim(nlohmann::json{{"record", record}});
+    ASSERT_TRUE(sim.Ready()) << sim.Output();
+    CliRun run = Cli({"device", "set", "--port", sim.LinkPath(), "bySSID=Lab", "byPortNumber=9101",
+                      "byIP=192.0.2.8", "byAuthentication=2"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.err.empty()) << run.err;
+    nlohmann::json state = sim.State();
+    EXPECT_EQ(state["sets"], 1);
+    EXPECT_EQ(state["record"]["bySSID"], "Lab");
+    EXPECT_EQ(state["record"]["byPortNumber"], 9101);
+    EXPECT_EQ(state["record"]["byIP"], "192.0.2.8");
+    // WPA-PSK takes TKIP, as the page's rule has it; the key and the rest go out as read.
+    EXPECT_EQ(state["record"]["byAuthentication"], 2);
+    EXPECT_EQ(state["record"]["byEncryption"], 3);
+    EXPECT_EQ(state["record"]["byPSK_Key"], "psk-1234");
+    EXPECT_EQ(state["record"]["byUserPassword"], "pw-5678");
+
+    // Refused with one line and exit status 1; nothing more reaches the module.
+    struct Refused {
+        const char* what;
+        std::vector<std::string> changes;
+    };
+    const Refused refused[] = {
+        {"a too long SSID", {"bySSID=" + std::string(32, 's')}},
+        {"a WEP key hidden by WPA-PSK", {"byWEP_Key0=12345"}},
+        {"a port of the module's own services", {"byPortNumber=80"}},
+        {"an unknown field", {"byNothing=1"}},
+        {"no change at all", {}},
+        {"a code the list lacks", {"byEncryption=1"}},
+    };
+    for (const Refused& r : refused) {
+        SCOPED_TRACE(r.what);
+        std::vector<std::string> args = {"device", "set", "--port", sim.LinkPath()};
+        args.insert(args.end(), r.changes.begin(), r.changes.end());
+        run = Cli(args);
+        EXPECT_EQ(run.status, 1) << run.err;
+        EXPECT_EQ(Lines(run.err), 1) << run.err;
+        EXPECT_TRUE(run.out.empty()) << run.out;
+    }
+    state = sim.State();
+    EXPECT_EQ(state["sets"], 1);
+    EXPECT_EQ(state["record"]["bySSID"], "Lab");
+    EXPECT_EQ(state["record"]["byPortNumber"], 9101);
+}
+
 TEST(DeviceCli, ScanCertAndFactoryReset) {
     DeviceSimProcess sim(nlohmann::json{{"record", kRecord},
                                         {"bss",
