@@ -1,5 +1,7 @@
 #include "ui/qt/wlanadv/PropertyGridWidget.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
@@ -340,8 +342,21 @@ void PropertyGridWidget::UpdateRows() {
             UpdateRow(groupRow->child(i));
     }
     ShowDescription(m_tree->currentItem());
+    FitNameColumn(m_tree->width() - 2 * m_tree->frameWidth());
     m_tree->viewport()->update();
     m_bSyncing = false;
+}
+
+void PropertyGridWidget::FitNameColumn(int width) {
+    // The names take 45 % of the width, more when a name needs it (up to 60 %); the values the rest.
+    int needed = 0;
+    const QFontMetrics metrics(m_tree->font());
+    for (const PropertyItem* item : m_grid.Items())
+        if (item->IsShown())
+            needed = std::max(needed,
+                              metrics.horizontalAdvance(Ui(item->Name())) + 2 * m_tree->indentation() + 12);
+    m_tree->setColumnWidth(kColumnName,
+                           std::clamp(needed, static_cast<int>(width * 0.45), static_cast<int>(width * 0.6)));
 }
 
 void PropertyGridWidget::UpdateRow(QTreeWidgetItem* row) {
@@ -399,11 +414,7 @@ bool PropertyGridWidget::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (watched == m_tree && event->type() == QEvent::Resize) {
-        // The names take 45 % of the width, the values the rest.
-        // (The tree's new size: its viewport follows only later.)
-        const int width = static_cast<QResizeEvent*>(event)->size().width() - 2 * m_tree->frameWidth();
-        m_tree->setColumnWidth(kColumnName, static_cast<int>(width * 0.45));
-    }
+    if (watched == m_tree && event->type() == QEvent::Resize)
+        FitNameColumn(static_cast<QResizeEvent*>(event)->size().width() - 2 * m_tree->frameWidth());
     return QWidget::eventFilter(watched, event);
 }

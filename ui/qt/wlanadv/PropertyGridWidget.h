@@ -46,6 +46,7 @@ private:
     void Rebuild();
     void UpdateRows();
     void UpdateRow(QTreeWidgetItem* row);
+    void FitNameColumn(int width);
     void ShowDescription(QTreeWidgetItem* row);
     PropertyItem* ItemOf(const QTreeWidgetItem* row) const;
     PropertyGroup* GroupOf(const QTreeWidgetItem* row) const;
