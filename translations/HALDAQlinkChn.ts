@@ -1102,8 +1102,28 @@
         <translation>WLAN (高级)</translation>
     </message>
     <message>
-        <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
-        <translation>通过 USB 或串行线连接的打印机的高级 WLAN 设置将在以后的版本中在此页面上配置。</translation>
+        <source>WLAN Configuration</source>
+        <translation>WLAN 配置</translation>
+    </message>
+    <message>
+        <source>Save as a file</source>
+        <translation>另存为文件</translation>
+    </message>
+    <message>
+        <source>File Open</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>Factory Reset</source>
+        <translation>恢复出厂设置</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>断开连接</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>

@@ -1102,8 +1102,28 @@
         <translation>WLAN (erweitert)</translation>
     </message>
     <message>
-        <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
-        <translation>Die erweiterten WLAN-Einstellungen eines über USB oder eine serielle Leitung angeschlossenen Druckers werden in einer späteren Version auf dieser Seite konfiguriert.</translation>
+        <source>WLAN Configuration</source>
+        <translation>WLAN-Konfiguration</translation>
+    </message>
+    <message>
+        <source>Save as a file</source>
+        <translation>Als Datei speichern</translation>
+    </message>
+    <message>
+        <source>File Open</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Factory Reset</source>
+        <translation>Werkseinstellungen</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

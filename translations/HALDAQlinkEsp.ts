@@ -1102,8 +1102,28 @@
         <translation>WLAN (avanzado)</translation>
     </message>
     <message>
-        <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
-        <translation>La configuración WLAN avanzada de una impresora conectada por USB o por una línea serie se podrá definir en esta página en una versión posterior.</translation>
+        <source>WLAN Configuration</source>
+        <translation>Configuración WLAN</translation>
+    </message>
+    <message>
+        <source>Save as a file</source>
+        <translation>Guardar como archivo</translation>
+    </message>
+    <message>
+        <source>File Open</source>
+        <translation>Abrir archivo</translation>
+    </message>
+    <message>
+        <source>Factory Reset</source>
+        <translation>Restablecer valores de fábrica</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Desconectar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>

@@ -1102,8 +1102,28 @@
         <translation>WLAN (avancé)</translation>
     </message>
     <message>
-        <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
-        <translation>Les paramètres WLAN avancés d'une imprimante reliée par USB ou par une liaison série seront configurés sur cette page dans une version ultérieure.</translation>
+        <source>WLAN Configuration</source>
+        <translation>Configuration WLAN</translation>
+    </message>
+    <message>
+        <source>Save as a file</source>
+        <translation>Enregistrer dans un fichier</translation>
+    </message>
+    <message>
+        <source>File Open</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>Factory Reset</source>
+        <translation>Réinitialisation usine</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Déconnecter</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>

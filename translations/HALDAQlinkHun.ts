@@ -1102,8 +1102,28 @@
         <translation>WLAN (speciális)</translation>
     </message>
     <message>
-        <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
-        <translation>Az USB-n vagy soros vonalon csatlakoztatott nyomtató speciális WLAN-beállításai egy későbbi verzióban ezen az oldalon lesznek megadhatók.</translation>
+        <source>WLAN Configuration</source>
+        <translation>WLAN-konfiguráció</translation>
+    </message>
+    <message>
+        <source>Save as a file</source>
+        <translation>Mentés fájlba</translation>
+    </message>
+    <message>
+        <source>File Open</source>
+        <translation>Fájl megnyitása</translation>
+    </message>
+    <message>
+        <source>Factory Reset</source>
+        <translation>Gyári visszaállítás</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Bontás</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Bezárás</translation>
     </message>
 </context>
 <context>

@@ -1102,8 +1102,28 @@
         <translation>WLAN (avanzate)</translation>
     </message>
     <message>
-        <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
-        <translation>Le impostazioni WLAN avanzate di una stampante collegata tramite USB o linea seriale saranno configurabili in questa pagina in una versione successiva.</translation>
+        <source>WLAN Configuration</source>
+        <translation>Configurazione WLAN</translation>
+    </message>
+    <message>
+        <source>Save as a file</source>
+        <translation>Salva come file</translation>
+    </message>
+    <message>
+        <source>File Open</source>
+        <translation>Apri file</translation>
+    </message>
+    <message>
+        <source>Factory Reset</source>
+        <translation>Ripristino impostazioni di fabbrica</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnetti</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>

@@ -1102,9 +1102,28 @@
         <translation>WLAN (詳細)</translation>
     </message>
     <message>
-        <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
-        <translation>USB またはシリアル回線で接続したプリンターの WLAN 詳細設定は、
-今後のバージョンでこのページから行えるようになります。</translation>
+        <source>WLAN Configuration</source>
+        <translation>WLAN 設定</translation>
+    </message>
+    <message>
+        <source>Save as a file</source>
+        <translation>ファイルに保存</translation>
+    </message>
+    <message>
+        <source>File Open</source>
+        <translation>ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Factory Reset</source>
+        <translation>工場出荷時に戻す</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>切断</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>

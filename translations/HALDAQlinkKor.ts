@@ -1102,8 +1102,28 @@
         <translation>WLAN (고급)</translation>
     </message>
     <message>
-        <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
-        <translation>USB 또는 직렬 회선으로 연결된 프린터의 고급 WLAN 설정은 이후 버전에서 이 페이지에서 구성할 수 있습니다.</translation>
+        <source>WLAN Configuration</source>
+        <translation>WLAN 구성</translation>
+    </message>
+    <message>
+        <source>Save as a file</source>
+        <translation>파일로 저장</translation>
+    </message>
+    <message>
+        <source>File Open</source>
+        <translation>파일 열기</translation>
+    </message>
+    <message>
+        <source>Factory Reset</source>
+        <translation>공장 초기화</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>연결 해제</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
     </message>
 </context>
 <context>

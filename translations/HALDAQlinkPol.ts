@@ -1102,8 +1102,28 @@
         <translation>WLAN (zaawansowane)</translation>
     </message>
     <message>
-        <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
-        <translation>Zaawansowane ustawienia WLAN drukarki podłączonej przez USB lub łącze szeregowe będzie można skonfigurować na tej stronie w późniejszej wersji.</translation>
+        <source>WLAN Configuration</source>
+        <translation>Konfiguracja WLAN</translation>
+    </message>
+    <message>
+        <source>Save as a file</source>
+        <translation>Zapisz jako plik</translation>
+    </message>
+    <message>
+        <source>File Open</source>
+        <translation>Otwórz plik</translation>
+    </message>
+    <message>
+        <source>Factory Reset</source>
+        <translation>Ustawienia fabryczne</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Rozłącz</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
     </message>
 </context>
 <context>

@@ -1102,8 +1102,28 @@
         <translation>WLAN (дополнительно)</translation>
     </message>
     <message>
-        <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
-        <translation>Дополнительные настройки WLAN принтера, подключённого по USB или последовательной линии, появятся на этой странице в следующей версии.</translation>
+        <source>WLAN Configuration</source>
+        <translation>Настройка WLAN</translation>
+    </message>
+    <message>
+        <source>Save as a file</source>
+        <translation>Сохранить в файл</translation>
+    </message>
+    <message>
+        <source>File Open</source>
+        <translation>Открыть файл</translation>
+    </message>
+    <message>
+        <source>Factory Reset</source>
+        <translation>Сброс к заводским</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>

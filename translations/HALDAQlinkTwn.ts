@@ -1102,8 +1102,28 @@
         <translation>WLAN (進階)</translation>
     </message>
     <message>
-        <source>The advanced WLAN settings of a printer attached by USB or a serial line will be configured on this page in a later version.</source>
-        <translation>透過 USB 或序列線連接之印表機的進階 WLAN 設定，將在日後的版本中於此頁面設定。</translation>
+        <source>WLAN Configuration</source>
+        <translation>WLAN 組態</translation>
+    </message>
+    <message>
+        <source>Save as a file</source>
+        <translation>另存為檔案</translation>
+    </message>
+    <message>
+        <source>File Open</source>
+        <translation>開啟檔案</translation>
+    </message>
+    <message>
+        <source>Factory Reset</source>
+        <translation>恢復出廠設定</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>中斷連線</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
     </message>
 </context>
 <context>

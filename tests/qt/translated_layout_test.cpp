@@ -161,7 +161,7 @@ private slots:
         const QString footer = h.child<CaptionBar>("bottomCaption")->Text();
         QVERIFY2((footer == QStringLiteral("Copyright © HALDA. All rights reserved.")) == (index == 0),
                  qPrintable(footer));
-        // The placeholder of the WLAN (Advanced) page, whose text wraps.
+        // The WLAN (Advanced) page before a printer is read.
         h.mainSheet()->setCurrentIndex(1);
         const QStringList placeholderCut = CutTexts(h.mainSheet()->widget(1));
         QVERIFY2(placeholderCut.isEmpty(), qPrintable(placeholderCut.join(QStringLiteral("; "))));

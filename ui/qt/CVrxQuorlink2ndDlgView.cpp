@@ -7,7 +7,8 @@
 #include "ui/qt/CaptionBar.h"
 #include "ui/qt/Mnemonics.h"
 #include "ui/qt/QuorlinkLook.h"
-#include "ui/qt/WLanAdvancedPlaceholderView.h"
+#include "ui/qt/wlanadv/CVRXPageWLanAdvSettingView.h"
+#include "ui/qt/wlanadv/WLanAdvancedPage.h"
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
@@ -66,7 +67,8 @@ CVrxQuorlink2ndDlgView::CVrxQuorlink2ndDlgView(CVrxQuorlink2ndDlg& dlg, QWidget*
             m_mainSheet->addTab(m_printerListView, QuorlinkLook::Icon(QuorlinkLook::IconKind::PrinterListTab),
                                 m_printerListView->windowTitle());
         } else if (page == SheetPage::WLanAdvanced) {
-            auto* advanced = new WLanAdvancedPlaceholderView(m_mainSheet);
+            m_wlanAdvanced = std::make_unique<WLanAdvancedPage>(m_dlg, m_mainSheet);
+            QWidget* advanced = m_wlanAdvanced->View();
             advanced->setObjectName(QStringLiteral("wlanAdvancedPage"));
             m_mainSheet->addTab(advanced, QuorlinkLook::Icon(QuorlinkLook::IconKind::WLanTab),
                                 advanced->windowTitle());

@@ -4,10 +4,13 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class CaptionBar;
 class CVRXPageBasicSettingView;
 class CVRXPageNetConnectionSettingView;
 class QTabWidget;
+class WLanAdvancedPage;
 
 // The main window on screen: frameless, with the two caption bars and the two page sheets. It shows what
 // CVrxQuorlink2ndDlg holds, hands the sheets' tab changes and the system's close request to it, runs its
@@ -17,6 +20,9 @@ class CVrxQuorlink2ndDlgView : public QDialog {
 public:
     explicit CVrxQuorlink2ndDlgView(CVrxQuorlink2ndDlg& dlg, QWidget* parent = nullptr);
     ~CVrxQuorlink2ndDlgView() override;
+
+    // The WLAN (Advanced) tab; nullptr when "PREFERENCE[4]" left it out.
+    WLanAdvancedPage* WLanAdvanced() const { return m_wlanAdvanced.get(); }
 
     // Runs the window modally: IDOK after the restart message, IDCANCEL otherwise.
     int DoModal();
@@ -43,5 +49,6 @@ private:
     QTabWidget* m_settingsSheet = nullptr;
     CVRXPageBasicSettingView* m_printerListView = nullptr;
     CVRXPageNetConnectionSettingView* m_settingsView = nullptr;
+    std::unique_ptr<WLanAdvancedPage> m_wlanAdvanced;
     bool m_bDone = false;
 };

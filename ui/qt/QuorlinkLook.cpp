@@ -231,6 +231,106 @@ void DrawApplication(QPainter& p) {
     DrawWaves(p, QPointF(19, 8), 0.5, QColor(0x1f, 0x6f, 0xb5));
 }
 
+void DrawPlug(QPainter& p, bool connected) {
+    // A plug and its socket: pushed together when connected, apart with a gap when not.
+    const qreal gap = connected ? 0.0 : 3.0;
+    p.setPen(QPen(QColor(0x33, 0x3f, 0x4c), 2.0, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(1.5, 22.5), QPointF(6, 18));
+    p.drawLine(QPointF(18, 6), QPointF(22.5, 1.5));
+    p.save();
+    p.translate(12, 12);
+    p.rotate(-45);
+    // The plug, left, with its two pins.
+    p.setBrush(VerticalGradient(-5, 5, QColor(0x6f, 0xb8, 0xea), QColor(0x1f, 0x5f, 0x99)));
+    p.setPen(QPen(QColor(0x16, 0x4a, 0x7e), 1.0));
+    p.drawRoundedRect(QRectF(-9 - gap, -4.5, 6, 9), 1.5, 1.5);
+    p.setPen(QPen(QColor(0x44, 0x51, 0x5f), 1.6, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(-3 - gap, -2), QPointF(1 - gap, -2));
+    p.drawLine(QPointF(-3 - gap, 2), QPointF(1 - gap, 2));
+    // The socket, right.
+    p.setBrush(VerticalGradient(-5, 5, connected ? QColor(0x8b, 0xd8, 0x8e) : QColor(0xd6, 0xdd, 0xe5),
+                                connected ? QColor(0x2e, 0x7d, 0x32) : QColor(0x8a, 0x96, 0xa3)));
+    p.setPen(QPen(QColor(0x33, 0x3f, 0x4c), 1.0));
+    p.drawRoundedRect(QRectF(1 + gap, -4.5, 7, 9), 1.5, 1.5);
+    p.restore();
+}
+
+void DrawFolder(QPainter& p) {
+    QPainterPath back;
+    back.moveTo(2.5, 5);
+    back.lineTo(9, 5);
+    back.lineTo(11, 7);
+    back.lineTo(20.5, 7);
+    back.lineTo(20.5, 19.5);
+    back.lineTo(2.5, 19.5);
+    back.closeSubpath();
+    p.setBrush(QColor(0xd9, 0xa4, 0x3a));
+    p.setPen(QPen(QColor(0x9a, 0x6b, 0x13), 1.0));
+    p.drawPath(back);
+    QPainterPath front;
+    front.moveTo(5, 10);
+    front.lineTo(22.5, 10);
+    front.lineTo(20.5, 19.5);
+    front.lineTo(2.5, 19.5);
+    front.closeSubpath();
+    p.setBrush(VerticalGradient(10, 20, QColor(0xff, 0xd8, 0x7a), QColor(0xe8, 0xaa, 0x2e)));
+    p.drawPath(front);
+}
+
+void DrawSaveAsFile(QPainter& p) {
+    p.save();
+    p.translate(0, 2);
+    p.scale(0.8, 0.8);
+    DrawSave(p);
+    p.restore();
+    // A sheet of paper at the front right: a file.
+    QPainterPath sheet;
+    sheet.moveTo(13.5, 9.5);
+    sheet.lineTo(19.5, 9.5);
+    sheet.lineTo(22.5, 12.5);
+    sheet.lineTo(22.5, 22.5);
+    sheet.lineTo(13.5, 22.5);
+    sheet.closeSubpath();
+    p.setBrush(Qt::white);
+    p.setPen(QPen(QColor(0x5b, 0x6b, 0x7d), 1.0));
+    p.drawPath(sheet);
+    p.setPen(QPen(QColor(0x9f, 0xb4, 0xc8), 1.0));
+    p.drawLine(QPointF(15.5, 15), QPointF(20.5, 15));
+    p.drawLine(QPointF(15.5, 17.5), QPointF(20.5, 17.5));
+    p.drawLine(QPointF(15.5, 20), QPointF(20.5, 20));
+}
+
+void DrawFactoryReset(QPainter& p) {
+    // A circular arrow around a small chip: back to the module's first settings.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0xc0, 0x5a, 0x1a), 2.8, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(3, 3, 18, 18), 120 * 16, 290 * 16);
+    QPolygonF head;
+    head << QPointF(1.5, 4.5) << QPointF(9.5, 3.5) << QPointF(4.5, 10.5);
+    p.setBrush(QColor(0xc0, 0x5a, 0x1a));
+    p.setPen(QPen(QColor(0xc0, 0x5a, 0x1a), 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolygon(head);
+    p.setBrush(VerticalGradient(8, 16, QColor(0x8f, 0x9e, 0xaf), QColor(0x4a, 0x58, 0x68)));
+    p.setPen(QPen(QColor(0x33, 0x3f, 0x4c), 1.0));
+    p.drawRect(QRectF(8.5, 8.5, 7, 7));
+}
+
+void DrawToggle(QPainter& p, bool set) {
+    // Three rows of a list; when set, the rows are shown opened out below a triangle pointing down.
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    QPolygonF triangle;
+    if (set)
+        triangle << QPointF(3, 6) << QPointF(11, 6) << QPointF(7, 11);
+    else
+        triangle << QPointF(5, 4) << QPointF(10, 8.5) << QPointF(5, 13);
+    p.drawPolygon(triangle);
+    p.setPen(QPen(kSteel, 2.0, Qt::SolidLine, Qt::RoundCap));
+    const int rows = set ? 3 : 1;
+    for (int row = 0; row < rows; ++row)
+        p.drawLine(QPointF(13, 8.5 + row * 5.5), QPointF(21.5, 8.5 + row * 5.5));
+}
+
 void Draw(IconKind kind, QPainter& p) {
     switch (kind) {
     case IconKind::Application:
@@ -265,6 +365,27 @@ void Draw(IconKind kind, QPainter& p) {
         break;
     case IconKind::SettingsTab:
         DrawSettings(p);
+        break;
+    case IconKind::Connect:
+        DrawPlug(p, true);
+        break;
+    case IconKind::Disconnect:
+        DrawPlug(p, false);
+        break;
+    case IconKind::FileOpen:
+        DrawFolder(p);
+        break;
+    case IconKind::SaveAsFile:
+        DrawSaveAsFile(p);
+        break;
+    case IconKind::FactoryReset:
+        DrawFactoryReset(p);
+        break;
+    case IconKind::ToggleSet:
+        DrawToggle(p, true);
+        break;
+    case IconKind::ToggleClear:
+        DrawToggle(p, false);
         break;
     }
 }

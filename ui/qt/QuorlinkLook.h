@@ -21,6 +21,13 @@ enum class IconKind {
     PrinterListTab,
     WLanTab,
     SettingsTab,
+    Connect,
+    Disconnect,
+    FileOpen,
+    SaveAsFile,
+    FactoryReset,
+    ToggleSet,
+    ToggleClear,
 };
 
 QIcon Icon(IconKind kind);

@@ -1,0 +1,769 @@
+#include "CapturedLog.h"
+#include "FakeCursor.h"
+#include "FakeDevicePort.h"
+#include "FakeMessageBox.h"
+#include "TempDir.h"
+#include "app/AppPaths.h"
+#include "app/Preferences.h"
+#include "app/StringTable.h"
+#include "devcfg/CConfigurationFile.h"
+#include "devcfg/CConfigurationValidator.h"
+#include "devcfg/PropertyIds.h"
+#include "ui/wlanadv/BlockingWindowLoop.h"
+#include "ui/wlanadv/CVRXPageWLanAdvSetting.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using DeviceRecords::ConfigVariant;
+using Page = CVRXPageWLanAdvSetting;
+
+template <std::size_t N> Bytes B(const std::array<std::uint8_t, N>& a) {
+    return Bytes(a.begin(), a.end());
+}
+
+const Bytes kStartAccepted = {0x1F, 'W', 'M', 0x7F, 0x03};
+const Bytes kOk = {'_', 'O', 'K', 0x00};
+
+Bytes Start(std::uint8_t mode = 'C') {
+    return B(DeviceFrame::ConfigStartCommand(mode));
+}
+Bytes Request(std::string_view header, std::uint8_t mode = 'C') {
+    return DeviceFrame::BuildFrame(mode, header);
+}
+Bytes Reply(std::string_view header, const Bytes& payload = {}) {
+    return DeviceFrame::BuildFrame('M', header, payload.data(), payload.size());
+}
+
+WLAN_ADVANCED_CONFIG_INFO SampleRecord() {
+    WLAN_ADVANCED_CONFIG_INFO record{};
+    DeviceRecords::SetFieldText(record.bySSID, "Warehouse-3");
+    DeviceRecords::SetFieldText(record.bySystemName, "RK7-dock");
+    record.byDummy3 = 0xE0;
+    record.bySNMP = 1;
+    return record;
+}
+
+Bytes SystemInformation() {
+    WLAN_ADVANCED_SYS_INFO info{};
+    DeviceRecords::SetFieldText(info.FW_VERSION, "2.07");
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&info);
+    return Bytes(bytes, bytes + sizeof info);
+}
+
+// Builds two groups in grid #1 from the record, the SSID (1) and the system name (24), and one in grid #2,
+// the SNMP switch (32); records what the page asks of it. The field checks are the program's.
+class FakeGroupEditor : public IGroupEditor, public IPropertyItems {
+public:
+    FakeGroupEditor(DeviceConfigState& state, IMessageBox& messages)
+        : m_state(state), m_validator(*this, messages) {}
+    int builds = 0;
+    int clears = 0;
+    std::array<bool, 10> expanded{};
+    std::vector<std::uint32_t> changed;
+
+    PropertyGrid& Grid(int nGrid) override { return nGrid == 2 ? m_grid2 : m_grid1; }
+    void SetGroupExpanded(int group, bool expand) override {
+        expanded[static_cast<std::size_t>(group)] = expand;
+    }
+    void Clear() override {
+        ++clears;
+        m_grid1.RemoveAll();
+        m_grid2.RemoveAll();
+    }
+    void RebuildGroups() override {
+        ++builds;
+        Clear();
+        auto& group1 = m_grid1.AddGroup(std::make_unique<PropertyGroup>(VRX_GROUP_ID_1, "WLAN", expanded[1]));
+        group1.AddItem(
+            std::make_unique<PropertyItem>(VRX_GROUP1_PROPERTY_ID_1, "SSID", PropertyKind::Text,
+                                           DeviceRecords::FieldText(m_state.m_ConfigurationInfo.bySSID)));
+        auto& group5 =
+            m_grid1.AddGroup(std::make_unique<PropertyGroup>(VRX_GROUP_ID_5, "System", expanded[5]));
+        group5.AddItem(std::make_unique<PropertyItem>(
+            VRX_GROUP5_PROPERTY_ID_1, "System Name", PropertyKind::Text,
+            DeviceRecords::FieldText(m_state.m_ConfigurationInfo.bySystemName)));
+        auto& group6 =
+            m_grid2.AddGroup(std::make_unique<PropertyGroup>(VRX_GROUP_ID_6, "Protocol", expanded[6]));
+        group6.AddItem(
+            std::make_unique<PropertyItem>(VRX_GROUP6_PROPERTY_ID_4, "SNMP", PropertyKind::Option, "Enable"));
+    }
+    std::vector<int> VisibleItemIdentifiers(int nGrid) override {
+        return Grid(nGrid).VisibleItemIdentifiers();
+    }
+    void PropertyChanged(PropertyItem& item) override { changed.push_back(item.Id()); }
+    IConfigurationValidator& Validator() override { return m_validator; }
+
+    std::vector<IPropertyItem*> Items(int grid) override {
+        std::vector<IPropertyItem*> items;
+        for (PropertyItem* item : Grid(grid).Items())
+            items.push_back(item);
+        return items;
+    }
+    IPropertyItem* FindItem(int grid, std::uint32_t id) override { return Grid(grid).FindItem(id); }
+    WLAN_ADVANCED_CONFIG_INFO& ConfigurationInfo() override { return m_state.m_ConfigurationInfo; }
+    std::string Text(int id) const override { return LoadString(id); }
+
+private:
+    DeviceConfigState& m_state;
+    CConfigurationValidator m_validator;
+    PropertyGrid m_grid1{1, 4};
+    PropertyGrid m_grid2{2, 2};
+};
+
+class FakeTimer : public IPageTimer {
+public:
+    std::set<int> running;
+    std::vector<std::string> calls;
+    void StartTimer(int id, int periodMs) override {
+        running.insert(id);
+        calls.push_back("start " + std::to_string(id) + " " + std::to_string(periodMs));
+    }
+    void StopTimer(int id) override {
+        running.erase(id);
+        calls.push_back("stop " + std::to_string(id));
+    }
+};
+
+// The modal waiting dialog: ticks the running timer once a "second" until the page closes it.
+class FakeWaitingDialog : public IWaitingDialog {
+public:
+    FakeWaitingDialog(FakeTimer& timer, Page*& page) : m_timer(timer), m_page(page) {}
+    int runs = 0;
+    int ticks = 0;
+    std::function<void(int tick)> beforeTick;
+
+    void RunModal() override {
+        ++runs;
+        m_closed = false;
+        while (!m_closed) {
+            ASSERT_EQ(m_timer.running.size(), 1u) << "the waiting dialog is up without its timer";
+            ++ticks;
+            if (beforeTick)
+                beforeTick(ticks);
+            m_page->OnTimer(*m_timer.running.begin());
+            ASSERT_LT(ticks, 1000) << "the waiting dialog never closes";
+        }
+    }
+    void Close() override { m_closed = true; }
+
+private:
+    FakeTimer& m_timer;
+    Page*& m_page;
+    bool m_closed = false;
+};
+
+class FakeFileDialogs : public IFileDialogs {
+public:
+    std::optional<std::string> openAnswer, saveAnswer;
+    std::vector<std::string> asked;
+    std::vector<std::vector<Filter>> filters;
+    std::optional<std::string> GetOpenFileName(const std::string& ext,
+                                               const std::vector<Filter>& f) override {
+        asked.push_back("open " + ext);
+        filters.push_back(f);
+        return openAnswer;
+    }
+    std::optional<std::string> GetSaveFileName(const std::string& ext,
+                                               const std::vector<Filter>& f) override {
+        asked.push_back("save " + ext);
+        filters.push_back(f);
+        return saveAnswer;
+    }
+};
+
+class FakeConnectionDialog : public IDeviceConnectionDialog {
+public:
+    Choice choice{1, VRX_DEVICE_INTERFACE_SERIAL};
+    int runs = 0;
+    Choice Run() override {
+        ++runs;
+        return choice;
+    }
+};
+
+class FakeMainWindow : public IMainWindowMessages {
+public:
+    std::vector<unsigned> posted;
+    int SendMessage(unsigned message, const void*, const void*) override {
+        posted.push_back(message);
+        return 1;
+    }
+    void PostMessage(unsigned message, const void*, const void*) override { posted.push_back(message); }
+};
+
+class PageWLanAdvSetting : public ::testing::Test {
+protected:
+    PageWLanAdvSetting() {
+        Page::Services services;
+        services.ports.serial = &port;
+        services.ports.usb = &usb;
+        services.spooler = &spooler;
+        services.sleeper = &sleeper;
+        page = std::make_unique<Page>(state, services, loop, messages, cursor, timer, waiting, files,
+                                      connection, mainWindow, editor);
+        pagePointer = page.get();
+        page->OnInitDialog();
+    }
+
+    // The steps of a read of record from the printer.
+    void ScriptRead(const WLAN_ADVANCED_CONFIG_INFO& record,
+                    ConfigVariant variant = ConfigVariant::WifiDirectRf, bool factoryReset = true) {
+        port.Expect(B(DeviceFrame::kFactoryResetQuery), {factoryReset ? kOk : Bytes{}});
+        port.Expect(Start(), {kStartAccepted});
+        port.Expect(Request(DeviceFrame::kSysReq), {Reply(DeviceFrame::kSysRsp, SystemInformation())});
+        port.Expect(Start(), {kStartAccepted});
+        port.Expect(Request(DeviceFrame::kIfGet),
+                    {DeviceRecords::ConfigurationFrame(record, variant, false, 'M')});
+    }
+    // A printer that says nothing at all.
+    void Silent() {
+        port.responder = [](const Bytes&) { return std::vector<Bytes>{}; };
+    }
+    void Connect() {
+        ScriptRead(SampleRecord());
+        page->OnBnClickedConnectBtn();
+        ASSERT_TRUE(page->IsConnected());
+        ASSERT_TRUE(port.script.empty());
+        messages = FakeMessageBox();
+        events.clear();
+    }
+    int Reads() const { return static_cast<int>(std::count(events.begin(), events.end(), "open")); }
+    PropertyItem& Item(std::uint32_t id) {
+        PropertyItem* item = page->Grid1().FindItem(id);
+        if (!item)
+            item = page->Grid2().FindItem(id);
+        EXPECT_NE(item, nullptr) << id;
+        return *item;
+    }
+
+    CapturedLog log;
+    EventLog events;
+    FakeDevicePort port{VRX_DEVICE_INTERFACE_SERIAL, &events};
+    FakeDevicePort usb{VRX_DEVICE_INTERFACE_USB, &events};
+    FakeSpoolerHold spooler{&events};
+    FakeSleeper sleeper;
+    BlockingWindowLoop loop;
+    FakeMessageBox messages;
+    FakeCursor cursor;
+    FakeTimer timer;
+    Page* pagePointer = nullptr;
+    FakeWaitingDialog waiting{timer, pagePointer};
+    FakeFileDialogs files;
+    FakeConnectionDialog connection;
+    FakeMainWindow mainWindow;
+    DeviceConfigState state;
+    FakeGroupEditor editor{state, messages};
+    std::unique_ptr<Page> page;
+};
+
+// ---- set-up
+// -------------------------------------------------------------------------------------------------
+
+TEST_F(PageWLanAdvSetting, SetUpShowsTheIdleState) {
+    const auto& c = page->GetControls();
+    EXPECT_EQ(c.connectText, LoadString(268));
+    EXPECT_EQ(c.connectIcon, Page::IDI_CONNECT);
+    EXPECT_FALSE(c.disconnectVisible);
+    EXPECT_FALSE(c.saveAsFileVisible);
+    EXPECT_FALSE(c.fileOpenVisible);
+    EXPECT_FALSE(c.factoryResetVisible);
+    EXPECT_FALSE(c.pageButtonsEnabled);
+    EXPECT_FALSE(c.selectorEnabled);
+    EXPECT_EQ(c.selectorItems, (std::vector<std::string>{LoadString(112), LoadString(145)}));
+    EXPECT_EQ(c.selectorSelected, 0);
+    EXPECT_EQ(c.raisedPageButton, 1);
+    EXPECT_EQ(c.iconButtonIcon, Page::IDI_TOGGLE_SET);
+    EXPECT_TRUE(page->Grid1().IsShown());
+    EXPECT_FALSE(page->Grid2().IsShown());
+    EXPECT_FALSE(page->Grid1().IsEnabled());
+    EXPECT_FALSE(page->Grid2().IsEnabled());
+    EXPECT_EQ(page->Grid1().DescriptionRows(), 4);
+    EXPECT_EQ(page->Grid2().DescriptionRows(), 2);
+    EXPECT_EQ(page->State().m_nCertificateType, -1);
+}
+
+TEST_F(PageWLanAdvSetting, TextTableEntries) {
+    EXPECT_EQ(page->TextTableEntry(0), LoadString(112));
+    EXPECT_EQ(page->TextTableEntry(1), LoadString(145));
+    EXPECT_EQ(page->TextTableEntry(2), LoadString(160));
+    EXPECT_EQ(page->TextTableEntry(124), LoadString(282));
+    EXPECT_EQ(page->Text(161), "Failed to get the WLAN information.");
+}
+
+TEST(PageWLanAdvSettingExpand, GroupsExpandedAsThePreferenceLists) {
+    struct Case {
+        std::optional<std::string> value;
+        std::set<int> expanded;
+    } cases[] = {
+        {std::nullopt, {1, 2, 3, 4, 5, 6, 7, 8, 9}},
+        {"2,9", {2, 9}},
+        {"1, 3", {1, 3}},
+        {"0,10,x", {}},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        InitPreference(AppPaths::FromExecutable(dir.file("Tool")));
+        if (c.value)
+            dir.write("Tool.INI", "[Tool]\nPREFERENCE[5]=" + *c.value + "\n");
+        FakeMessageBox messages;
+        FakeCursor cursor;
+        FakeTimer timer;
+        Page* pointer = nullptr;
+        FakeWaitingDialog waiting{timer, pointer};
+        FakeFileDialogs files;
+        FakeConnectionDialog connection;
+        FakeMainWindow mainWindow;
+        DeviceConfigState state;
+        FakeGroupEditor editor{state, messages};
+        BlockingWindowLoop loop;
+        Page page(state, {}, loop, messages, cursor, timer, waiting, files, connection, mainWindow, editor);
+        page.OnInitDialog();
+        std::set<int> expanded;
+        for (int n = 0; n <= 9; ++n)
+            if (page.ExpandFlags()[static_cast<std::size_t>(n)])
+                expanded.insert(n);
+        EXPECT_EQ(expanded, c.expanded) << c.value.value_or("(absent)");
+        for (int n = 1; n <= 9; ++n)
+            EXPECT_EQ(editor.expanded[static_cast<std::size_t>(n)], c.expanded.count(n) == 1) << n;
+        ResetPreferences();
+    }
+}
+
+// ---- Connect
+// ------------------------------------------------------------------------------------------------
+
+TEST_F(PageWLanAdvSetting, ConnectionDialogCancelledOrPortNotOpenedShowsText161) {
+    for (const int result : {3, 2}) {
+        SCOPED_TRACE(result);
+        messages = FakeMessageBox();
+        connection.choice.result = result;
+        page->OnBnClickedConnectBtn();
+        EXPECT_EQ(messages.Errors(), std::vector<std::string>{LoadString(161)});
+        EXPECT_TRUE(messages.Informations().empty());
+        EXPECT_FALSE(page->IsConnected());
+        EXPECT_EQ(Reads(), 0) << "nothing was read";
+        EXPECT_EQ(waiting.runs, 0);
+    }
+}
+
+TEST_F(PageWLanAdvSetting, SuccessfulReadConnects) {
+    ScriptRead(SampleRecord());
+    page->OnBnClickedConnectBtn();
+    EXPECT_TRUE(port.script.empty());
+    EXPECT_EQ(messages.Informations(), std::vector<std::string>{LoadString(160)});
+    EXPECT_TRUE(messages.Errors().empty());
+    EXPECT_EQ(waiting.runs, 0) << "no retry after a successful read";
+    EXPECT_TRUE(page->IsConnected());
+    const auto& c = page->GetControls();
+    EXPECT_EQ(c.connectText, LoadString(267));
+    EXPECT_EQ(c.connectIcon, Page::IDI_SAVE);
+    EXPECT_TRUE(c.disconnectVisible);
+    EXPECT_TRUE(c.saveAsFileVisible);
+    EXPECT_TRUE(c.fileOpenVisible);
+    EXPECT_TRUE(c.factoryResetVisible);
+    EXPECT_TRUE(c.iconButtonEnabled);
+    EXPECT_TRUE(c.pageButtonsEnabled);
+    EXPECT_TRUE(c.selectorEnabled);
+    EXPECT_FALSE(c.busy);
+    EXPECT_TRUE(page->Grid1().IsShown() && page->Grid1().IsEnabled());
+    EXPECT_FALSE(page->Grid2().IsShown());
+    EXPECT_EQ(editor.builds, 1);
+    EXPECT_EQ(Item(VRX_GROUP1_PROPERTY_ID_1).Value(), "Warehouse-3");
+    EXPECT_EQ(page->State().m_dwConnectionType, VRX_DEVICE_INTERFACE_SERIAL);
+    EXPECT_EQ(cursor.Changes(),
+              (std::vector<FakeCursor::Shape>{FakeCursor::Shape::Wait, FakeCursor::Shape::Arrow}));
+}
+
+TEST_F(PageWLanAdvSetting, FactoryResetButtonOnlyWhenTheModuleOffersIt) {
+    ScriptRead(SampleRecord(), ConfigVariant::Basic, false);
+    page->OnBnClickedConnectBtn();
+    ASSERT_TRUE(page->IsConnected());
+    EXPECT_FALSE(page->GetControls().factoryResetVisible);
+}
+
+TEST_F(PageWLanAdvSetting, SilentPrinterIsAskedEighteenTimesMoreThenText161) {
+    Silent();
+    page->OnBnClickedConnectBtn();
+    EXPECT_EQ(waiting.runs, 1);
+    EXPECT_EQ(waiting.ticks, 18);
+    EXPECT_EQ(Reads(), 1 + 18);
+    EXPECT_EQ(timer.calls, (std::vector<std::string>{"start 103 1000", "stop 103"}));
+    EXPECT_LT(page->Countdown(), 1);
+    EXPECT_EQ(messages.Errors(), std::vector<std::string>{LoadString(161)});
+    EXPECT_FALSE(page->IsConnected());
+    EXPECT_FALSE(cursor.IsWait());
+}
+
+TEST_F(PageWLanAdvSetting, RetryThatSucceedsStopsTheTimerAndConnects) {
+    port.openResult = false;
+    waiting.beforeTick = [this](int tick) {
+        if (tick == 3) {
+            port.openResult = true;
+            ScriptRead(SampleRecord());
+        }
+    };
+    page->OnBnClickedConnectBtn();
+    EXPECT_EQ(waiting.ticks, 3);
+    EXPECT_EQ(page->Countdown(), 17500 - 3000);
+    EXPECT_TRUE(page->RetryResult());
+    EXPECT_TRUE(timer.running.empty());
+    EXPECT_TRUE(page->IsConnected());
+    EXPECT_EQ(messages.Informations(), std::vector<std::string>{LoadString(160)});
+    EXPECT_TRUE(messages.Errors().empty());
+}
+
+TEST_F(PageWLanAdvSetting, StartAnsweredWithOneOrTwoBytesIsNotRetried) {
+    for (const Bytes& answer : {Bytes{0x1F}, Bytes{0x1F, 'W'}}) {
+        SCOPED_TRACE(answer.size());
+        messages = FakeMessageBox();
+        events.clear();
+        port.Expect(B(DeviceFrame::kFactoryResetQuery), {});
+        port.Expect(Start(), {answer});
+        page->OnBnClickedConnectBtn();
+        EXPECT_TRUE(port.script.empty());
+        EXPECT_EQ(waiting.runs, 0);
+        EXPECT_TRUE(timer.calls.empty());
+        EXPECT_EQ(Reads(), 1);
+        EXPECT_EQ(messages.Errors(), std::vector<std::string>{LoadString(161)});
+    }
+}
+
+TEST_F(PageWLanAdvSetting, StartAnsweredWithThreeBytesIsRetried) {
+    port.Expect(B(DeviceFrame::kFactoryResetQuery), {});
+    port.Expect(Start(), {Bytes{0x1F, 'W', 'M'}});
+    Silent();
+    page->OnBnClickedConnectBtn();
+    EXPECT_EQ(waiting.ticks, 18);
+}
+
+// A tick that comes while the read of the previous tick still runs (a silent USB printer takes longer than
+// a second) neither counts down nor reads: the eighteen retries stay eighteen reads.
+TEST_F(PageWLanAdvSetting, TickDuringARunningReadIsIgnored) {
+    Silent();
+    int extraTicks = 0;
+    port.responder = [&](const Bytes&) {
+        // On the worker: the window thread gets a timer tick meanwhile, and this read waits for it.
+        EXPECT_FALSE(page->Worker().OnWindowThread());
+        page->Worker().Invoke([&] {
+            ++extraTicks;
+            const int before = page->Countdown();
+            page->OnTimer(Page::TIMER_ID_1);
+            EXPECT_EQ(page->Countdown(), before);
+        });
+        return std::vector<Bytes>{};
+    };
+    page->OnBnClickedConnectBtn();
+    EXPECT_GT(extraTicks, 18);
+    EXPECT_EQ(waiting.ticks, 18);
+    EXPECT_EQ(Reads(), 1 + 18);
+    EXPECT_EQ(messages.Errors(), std::vector<std::string>{LoadString(161)});
+}
+
+TEST_F(PageWLanAdvSetting, ExchangesRunOffTheWindowThreadAndTheirMessagesOnIt) {
+    const std::thread::id window = std::this_thread::get_id();
+    std::set<std::thread::id> portThreads;
+    std::vector<bool> messageOnWindow;
+    port.responder = [&](const Bytes&) {
+        portThreads.insert(std::this_thread::get_id());
+        return std::vector<Bytes>{};
+    };
+    ScriptRead(SampleRecord());
+    page->OnBnClickedConnectBtn();
+    ASSERT_TRUE(page->IsConnected());
+    messages.answers = {true};
+    messages.onShow = [&](const FakeMessageBox::Shown&) {
+        messageOnWindow.push_back(std::this_thread::get_id() == window);
+    };
+    page->OnBnClickedConnectBtn(); // save: question 163 from the exchange, then the silent printer: 165
+    EXPECT_FALSE(portThreads.empty());
+    EXPECT_EQ(portThreads.count(window), 0u);
+    ASSERT_EQ(messageOnWindow.size(), 2u);
+    EXPECT_TRUE(messageOnWindow[0] && messageOnWindow[1]);
+}
+
+// ---- Save
+// ---------------------------------------------------------------------------------------------------
+
+TEST_F(PageWLanAdvSetting, SaveAsksThenAppliesAndDisconnects) {
+    Connect();
+    ASSERT_TRUE(page->Grid1().EditValue(Item(VRX_GROUP1_PROPERTY_ID_1), "Dock-9"));
+    EXPECT_EQ(editor.changed, std::vector<std::uint32_t>{VRX_GROUP1_PROPERTY_ID_1});
+    messages.answers = {true};
+    port.Expect(Start(), {kStartAccepted});
+    port.AnyWrite({Reply(DeviceFrame::kIfSuc)});
+    page->OnBnClickedConnectBtn();
+    ASSERT_TRUE(port.script.empty());
+    EXPECT_EQ(messages.Questions(), std::vector<std::string>{LoadString(163)});
+    EXPECT_EQ(messages.Informations(), std::vector<std::string>{LoadString(162)});
+    EXPECT_FALSE(page->IsConnected());
+    EXPECT_TRUE(page->Grid1().Groups().empty());
+    EXPECT_EQ(page->GetControls().connectText, LoadString(268));
+    // The record sent holds the edit.
+    const Bytes& frame = port.writes.back();
+    const std::vector<std::uint8_t> message = DeviceFrame::HexDecode(frame.data(), frame.size());
+    const std::string text(message.begin(), message.end());
+    EXPECT_NE(text.find("Dock-9"), std::string::npos);
+}
+
+TEST_F(PageWLanAdvSetting, SaveAnsweredNoSendsNothing) {
+    Connect();
+    messages.answers = {false};
+    page->OnBnClickedConnectBtn();
+    EXPECT_EQ(messages.Questions().size(), 1u);
+    EXPECT_TRUE(messages.Errors().empty());
+    EXPECT_EQ(Reads(), 0);
+    EXPECT_TRUE(page->IsConnected());
+}
+
+TEST_F(PageWLanAdvSetting, FailedSaveShowsText165WithTheCodeAndKeepsTheEdits) {
+    struct Case {
+        const char* name;
+        std::function<void(FakeDevicePort&)> script;
+        int code;
+    } cases[] = {
+        {"port not opened", [](FakeDevicePort& p) { p.openResult = false; }, 4},
+        {"start unanswered",
+         [](FakeDevicePort& p) { p.responder = [](const Bytes&) { return std::vector<Bytes>{}; }; }, 5},
+        {"set unanswered",
+         [](FakeDevicePort& p) {
+             p.Expect(Start(), {kStartAccepted});
+             p.AnyWrite({});
+         },
+         6},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        port.openResult = true;
+        port.responder = nullptr;
+        port.script.clear();
+        Connect();
+        ASSERT_TRUE(page->Grid1().EditValue(Item(VRX_GROUP1_PROPERTY_ID_1), "Dock-9"));
+        c.script(port);
+        messages.answers = {true};
+        page->OnBnClickedConnectBtn();
+        EXPECT_EQ(messages.Errors(),
+                  std::vector<std::string>{LoadString(165) + " (" + std::to_string(c.code) + ")"});
+        EXPECT_TRUE(messages.Informations().empty());
+        EXPECT_TRUE(page->IsConnected());
+        EXPECT_EQ(Item(VRX_GROUP1_PROPERTY_ID_1).Value(), "Dock-9");
+        EXPECT_TRUE(Item(VRX_GROUP1_PROPERTY_ID_1).IsModified());
+        port.openResult = true;
+        page->OnBnClickedDisconnectBtn();
+    }
+}
+
+TEST_F(PageWLanAdvSetting, FailedCheckSendsNothing) {
+    Connect();
+    ASSERT_TRUE(page->Grid1().EditValue(Item(VRX_GROUP1_PROPERTY_ID_1), ""));
+    page->OnBnClickedConnectBtn();
+    ASSERT_EQ(messages.Errors().size(), 1u);
+    EXPECT_EQ(messages.Errors()[0].rfind(LoadString(250), 0), 0u) << messages.Errors()[0];
+    EXPECT_TRUE(messages.Questions().empty());
+    EXPECT_EQ(Reads(), 0);
+    EXPECT_TRUE(page->IsConnected());
+}
+
+// ---- Disconnect, pages, icon, Close ----------------------------------------------------------------------
+
+TEST_F(PageWLanAdvSetting, DisconnectEmptiesAndHidesTheGrids) {
+    Connect();
+    page->OnBnClickedIconBtn();
+    page->OnBnClickedDisconnectBtn();
+    const auto& c = page->GetControls();
+    EXPECT_FALSE(page->IsConnected());
+    EXPECT_TRUE(page->Grid1().Groups().empty());
+    EXPECT_TRUE(page->Grid2().Groups().empty());
+    EXPECT_FALSE(page->Grid1().IsShown());
+    EXPECT_FALSE(page->Grid2().IsShown());
+    EXPECT_FALSE(page->Grid1().IsEnabled());
+    EXPECT_FALSE(c.disconnectVisible || c.saveAsFileVisible || c.fileOpenVisible || c.factoryResetVisible);
+    EXPECT_FALSE(c.pageButtonsEnabled || c.selectorEnabled || c.iconButtonEnabled);
+    EXPECT_EQ(c.iconButtonIcon, Page::IDI_TOGGLE_SET);
+    EXPECT_EQ(c.connectIcon, Page::IDI_CONNECT);
+}
+
+TEST_F(PageWLanAdvSetting, PageButtonsAndSelector) {
+    Connect();
+    page->OnBnClickedPage2Btn();
+    auto c = page->GetControls();
+    EXPECT_FALSE(page->Grid1().IsShown());
+    EXPECT_TRUE(page->Grid2().IsShown());
+    EXPECT_EQ(c.selectorSelected, 1);
+    EXPECT_EQ(c.raisedPageButton, 2);
+    EXPECT_FALSE(c.iconButtonEnabled);
+    EXPECT_EQ(c.focusControl, Page::IDC_BTN_PAGE1);
+    page->OnBnClickedPage1Btn();
+    c = page->GetControls();
+    EXPECT_TRUE(page->Grid1().IsShown());
+    EXPECT_EQ(c.raisedPageButton, 1);
+    EXPECT_TRUE(c.iconButtonEnabled);
+    EXPECT_EQ(c.focusControl, Page::IDC_BTN_PAGE2);
+    page->OnPageSelected(1);
+    EXPECT_TRUE(page->Grid2().IsShown());
+    EXPECT_EQ(page->GetControls().selectorSelected, 1);
+}
+
+TEST_F(PageWLanAdvSetting, IconButtonFlipsItsIcon) {
+    page->OnBnClickedIconBtn();
+    EXPECT_EQ(page->GetControls().iconButtonIcon, Page::IDI_TOGGLE_CLEAR);
+    page->OnBnClickedIconBtn();
+    EXPECT_EQ(page->GetControls().iconButtonIcon, Page::IDI_TOGGLE_SET);
+}
+
+TEST_F(PageWLanAdvSetting, CloseAsksTheMainWindowToEnd) {
+    page->OnBnClickedCloseBtn();
+    EXPECT_EQ(mainWindow.posted, std::vector<unsigned>{MainWindowMessage::Close});
+}
+
+TEST_F(PageWLanAdvSetting, PropertyChangesAreDispatchedByIdentifier) {
+    struct Case {
+        std::uint32_t id;
+        bool dispatched;
+    } cases[] = {{1, true},  {5, true},   {13, true},  {20, true}, {21, false}, {23, false},   {24, true},
+                 {39, true}, {40, false}, {42, false}, {0, false}, {43, false}, {10000, false}};
+    for (const auto& c : cases) {
+        editor.changed.clear();
+        PropertyItem item(c.id, "x", PropertyKind::Text);
+        page->OnPropertyChanged(&item);
+        EXPECT_EQ(editor.changed.size(), c.dispatched ? 1u : 0u) << c.id;
+    }
+    page->OnPropertyChanged(nullptr);
+}
+
+// ---- files
+// --------------------------------------------------------------------------------------------------
+
+TEST_F(PageWLanAdvSetting, SaveAsAFileWritesTheEditedRecord) {
+    TempDir dir;
+    Connect();
+    ASSERT_TRUE(page->Grid1().EditValue(Item(VRX_GROUP1_PROPERTY_ID_1), "Dock-9"));
+    files.saveAnswer = dir.file("dock.qlt");
+    page->OnBnClickedSaveAsFileBtn();
+    EXPECT_EQ(files.asked, std::vector<std::string>{"save qlt"});
+    ASSERT_EQ(files.filters.back().size(), 1u);
+    EXPECT_EQ(files.filters.back()[0].pattern, "*.qlt");
+    EXPECT_EQ(Reads(), 0) << "no printer takes part";
+    std::ifstream in(*files.saveAnswer, std::ios::binary);
+    const Bytes content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(content.size(), 1280u);
+    const std::vector<std::uint8_t> message = DeviceFrame::HexDecode(content.data(), content.size());
+    EXPECT_NE(std::string(message.begin(), message.end()).find("Dock-9"), std::string::npos);
+    EXPECT_TRUE(page->IsConnected());
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(PageWLanAdvSetting, SaveAsAFileThatCannotBeWrittenShowsTheSystemText) {
+    Connect();
+    files.saveAnswer = "/nonexistent-folder/dock.qlt";
+    page->OnBnClickedSaveAsFileBtn();
+    ASSERT_EQ(messages.Errors().size(), 1u);
+    EXPECT_NE(messages.Errors()[0].find("No such file"), std::string::npos) << messages.Errors()[0];
+}
+
+TEST_F(PageWLanAdvSetting, CancelledFileDialogsDoNothing) {
+    Connect();
+    page->OnBnClickedSaveAsFileBtn();
+    page->OnBnClickedFileOpenBtn();
+    EXPECT_TRUE(page->IsConnected());
+    EXPECT_EQ(Reads(), 0);
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(PageWLanAdvSetting, FileOpenReadsTheRecordFromTheFile) {
+    TempDir dir;
+    WLAN_ADVANCED_CONFIG_INFO record = SampleRecord();
+    DeviceRecords::SetFieldText(record.bySSID, "From-file");
+    const Bytes image = DeviceRecords::ConfigurationFrame(record, ConfigVariant::Basic, false, 'M');
+    const std::string path = dir.file("saved.qlt");
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+    Connect();
+    files.openAnswer = path;
+    // The handshake and the system information still come from the printer; the record from the file.
+    port.Expect(B(DeviceFrame::kFactoryResetQuery), {kOk});
+    port.Expect(Start(), {kStartAccepted});
+    port.Expect(Request(DeviceFrame::kSysReq), {Reply(DeviceFrame::kSysRsp, SystemInformation())});
+    page->OnBnClickedFileOpenBtn();
+    EXPECT_TRUE(port.script.empty());
+    EXPECT_EQ(connection.runs, 1) << "no connection dialog for a file";
+    EXPECT_EQ(files.asked, std::vector<std::string>{"open qlt"});
+    ASSERT_EQ(files.filters.back().size(), 2u);
+    EXPECT_TRUE(page->IsConnected());
+    EXPECT_EQ(Item(VRX_GROUP1_PROPERTY_ID_1).Value(), "From-file");
+    EXPECT_FALSE(page->State().m_bWifiDirect) << "the file's variant";
+    EXPECT_TRUE(page->State().m_strFilePath.empty());
+    EXPECT_EQ(messages.Informations(), std::vector<std::string>{LoadString(160)});
+}
+
+TEST_F(PageWLanAdvSetting, FileOpenOfABadFileLeavesThePageIdle) {
+    TempDir dir;
+    const std::string path = dir.file("short.qlt");
+    std::ofstream(path) << "not a configuration";
+    Connect();
+    files.openAnswer = path;
+    port.Expect(B(DeviceFrame::kFactoryResetQuery), {kOk});
+    port.Expect(Start(), {kStartAccepted});
+    port.Expect(Request(DeviceFrame::kSysReq), {Reply(DeviceFrame::kSysRsp, SystemInformation())});
+    Silent(); // the retries
+    page->OnBnClickedFileOpenBtn();
+    EXPECT_FALSE(page->IsConnected());
+    EXPECT_EQ(messages.Errors().back(), LoadString(161));
+    EXPECT_TRUE(page->State().m_strFilePath.empty());
+}
+
+// ---- factory reset
+// ------------------------------------------------------------------------------------------
+
+TEST_F(PageWLanAdvSetting, FactoryResetWaitsTwentySecondsThenTellsTheResult) {
+    struct Case {
+        const char* name;
+        std::vector<Bytes> answer;
+        bool success;
+    } cases[] = {{"ok", {kOk}, true}, {"silent", {}, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Connect();
+        waiting.runs = waiting.ticks = 0;
+        timer.calls.clear();
+        messages.answers = {true};
+        port.Expect(B(DeviceFrame::kFactoryReset), c.answer);
+        page->OnBnClickedFactoryResetBtn();
+        EXPECT_EQ(messages.Questions(), std::vector<std::string>{LoadString(274)});
+        EXPECT_EQ(waiting.runs, 1);
+        EXPECT_EQ(waiting.ticks, 20);
+        EXPECT_EQ(timer.calls, (std::vector<std::string>{"start 104 1000", "stop 104"}));
+        if (c.success) {
+            EXPECT_EQ(messages.Informations(), std::vector<std::string>{LoadString(162)});
+            EXPECT_TRUE(messages.Errors().empty());
+        } else {
+            EXPECT_EQ(messages.Errors(), std::vector<std::string>{LoadString(276)});
+            EXPECT_TRUE(messages.Informations().empty());
+        }
+        EXPECT_FALSE(page->IsConnected());
+        EXPECT_TRUE(page->Grid1().Groups().empty());
+    }
+}
+
+TEST_F(PageWLanAdvSetting, FactoryResetAnsweredNoDoesNothing) {
+    Connect();
+    messages.answers = {false};
+    page->OnBnClickedFactoryResetBtn();
+    EXPECT_EQ(Reads(), 0);
+    EXPECT_TRUE(page->IsConnected());
+    EXPECT_EQ(waiting.runs, 0);
+}
+
+} // namespace

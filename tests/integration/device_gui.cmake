@@ -1,0 +1,16 @@
+# The WLAN (Advanced) page end to end (offscreen): the page as the program builds it, over the real serial
+# port, against quorlink-device-sim on a pty whose path is typed into the connection dialog. Labelled
+# "device"; needs no privileges and no network.
+if(QUORLINK_BUILD_GUI)
+    add_executable(wlan-page-driver ${CMAKE_CURRENT_LIST_DIR}/wlan_page_driver.cpp)
+    set_target_properties(wlan-page-driver PROPERTIES AUTOMOC ON)
+    target_include_directories(wlan-page-driver PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
+    target_link_libraries(wlan-page-driver PRIVATE quorlink-qt Qt6::Test nlohmann_json::nlohmann_json)
+    add_dependencies(wlan-page-driver quorlink-device-sim)
+    if(TARGET quorlink-translations)
+        add_dependencies(wlan-page-driver quorlink-translations)
+    endif()
+    add_test(NAME device-wlan-page COMMAND wlan-page-driver)
+    set_tests_properties(device-wlan-page PROPERTIES LABELS device TIMEOUT 120
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QL_BIN_DIR=$<TARGET_FILE_DIR:quorlink-device-sim>")
+endif()

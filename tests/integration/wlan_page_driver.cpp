@@ -1,0 +1,256 @@
+// The WLAN (Advanced) page against quorlink-device-sim: the user types the simulator's pty path into the
+// connection dialog, connects, sees the simulator's SSID and the groups, edits the system name, saves, and
+// the simulator's stored record holds the change.
+#include "DeviceSimProcess.h"
+#include "FakeDeviceRecords.h"
+#include "app/LanguageTable.h"
+#include "app/StringTable.h"
+#include "devcfg/PropertyIds.h"
+#include "devport/ISpoolerHold.h"
+#include "ui/CVRXPageWLanAdvConnectDevice.h"
+#include "ui/qt/CVRXPageWLanAdvConnectDeviceDlg.h"
+#include "ui/qt/QtTextCatalog.h"
+#include "ui/qt/QuorlinkLook.h"
+#include "ui/qt/wlanadv/PropertyGridWidget.h"
+#include "ui/qt/wlanadv/WLanAdvancedPage.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+
+class NoMainWindow : public IMainWindowMessages {
+public:
+    int SendMessage(unsigned, const void*, const void*) override { return 0; }
+    void PostMessage(unsigned, const void*, const void*) override {}
+};
+
+// Answers every message box that comes up (Yes for a question) and keeps its text.
+class BoxAnswerer : public QObject {
+public:
+    QStringList texts;
+    BoxAnswerer() {
+        connect(&m_poll, &QTimer::timeout, this, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            texts << box->text();
+            QAbstractButton* yes = box->button(QMessageBox::Yes);
+            (yes ? yes : box->button(QMessageBox::Ok))->click();
+        });
+        m_poll.start(20);
+    }
+
+private:
+    QTimer m_poll;
+};
+
+// A record that passes the page's checks: WPA2-PSK with AES, an administrator, SNMP with its communities.
+nlohmann::json SimulatorConfiguration() {
+    return nlohmann::json{
+        {"record",
+         {{"bySSID", "Office-7"},
+          {"bySystemName", "RK7-dock"},
+          {"byAuthentication", 3},
+          {"byEncryption", 4},
+          {"byPSK_Key", "psk-12345"},
+          {"byUserName", "admin"},
+          {"byUserPassword", "pw-5678"},
+          {"byIP", "192.0.2.7"},
+          {"bySubnetMask", "255.255.255.0"},
+          {"byPortNumber", 9100},
+          {"bySNMP", 1},
+          {"bySNMPGetCommunity", "public"},
+          {"szSNMPSetCommunity", "private"},
+          {"szSNMPTrapCommunity", "traps"},
+          {"byTrapIP", "192.0.2.9"}}},
+        {"system", {{"version", "3.10"}, {"date", "2026-11-30"}, {"mac", "02:00:5e:10:00:0a"}}}};
+}
+
+// Types path into the connection dialog's Port list (serial) and presses Connect, as the user does.
+void TypePathAndConnect(const QString& path, CVRXPageWLanAdvConnectDeviceDlg& dialog) {
+    auto* serial =
+        dialog.findChild<QRadioButton*>(QString::number(CVRXPageWLanAdvConnectDevice::IDC_RADIO_SERIAL));
+    QTest::mouseClick(serial, Qt::LeftButton);
+    auto* port = dialog.findChild<QComboBox*>(QString::number(CVRXPageWLanAdvConnectDevice::IDC_COMBO_PORT));
+    QLineEdit* field = port->lineEdit();
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, path);
+    QTest::mouseClick(
+        dialog.findChild<QPushButton*>(QString::number(CVRXPageWLanAdvConnectDevice::IDC_BTN_CONNECT)),
+        Qt::LeftButton);
+}
+
+// The texts of page's visible buttons and of the grid's visible rows that do not fit.
+QStringList CutTexts(QWidget* page, PropertyGridWidget* grid) {
+    QStringList cut;
+    for (QAbstractButton* button : page->findChildren<QAbstractButton*>())
+        if (button->isVisibleTo(page) && !button->text().isEmpty() &&
+            button->sizeHint().width() > button->width())
+            cut << QStringLiteral("button %1").arg(button->text());
+    QTreeWidget* tree = grid->Tree();
+    const QFontMetrics metrics(tree->font());
+    QFont bold = tree->font();
+    bold.setBold(true);
+    const QFontMetrics boldMetrics(bold);
+    const int indent = tree->indentation();
+    for (int g = 0; g < tree->topLevelItemCount(); ++g) {
+        QTreeWidgetItem* group = tree->topLevelItem(g);
+        if (group->isHidden())
+            continue;
+        if (boldMetrics.horizontalAdvance(group->text(0)) + indent + 8 > tree->viewport()->width())
+            cut << QStringLiteral("group %1").arg(group->text(0));
+        for (int i = 0; i < group->childCount(); ++i) {
+            QTreeWidgetItem* row = group->child(i);
+            if (!row->isHidden() &&
+                metrics.horizontalAdvance(row->text(0)) + 2 * indent + 8 > tree->columnWidth(0))
+                cut << QStringLiteral("name %1").arg(row->text(0));
+        }
+    }
+    return cut;
+}
+
+} // namespace
+
+class WLanPageDriver : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { StringTable::SetCatalog(nullptr); }
+
+    void connectEditSave() {
+        DeviceSimProcess sim(SimulatorConfiguration());
+        if (!sim.Ready())
+            QSKIP(qPrintable(QStringLiteral("the simulator did not start: ") +
+                             QString::fromStdString(sim.Output())));
+        FakeDeviceRecords records; // no serial port listed: the path is typed
+        NoSpoolerHold spooler;
+        NoMainWindow mainWindow;
+        QWidget window;
+        window.resize(580, 460);
+        WLanAdvancedPage advanced(mainWindow, &window, {DevicePorts::Process(), &spooler, &records});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        const QString path = QString::fromStdString(sim.LinkPath());
+        advanced.ConnectionDialog().onShown = [path](CVRXPageWLanAdvConnectDevice&,
+                                                     CVRXPageWLanAdvConnectDeviceDlg& dialog) {
+            TypePathAndConnect(path, dialog);
+        };
+        BoxAnswerer boxes;
+        CVRXPageWLanAdvSettingView* view = advanced.View();
+        auto* connect = view->findChild<QPushButton*>(QStringLiteral("btnConnect"));
+        QMetaObject::invokeMethod(connect, "click", Qt::QueuedConnection);
+        QTRY_VERIFY_WITH_TIMEOUT(advanced.Page().IsConnected(), 30000);
+        QTRY_VERIFY(boxes.texts.contains(QStringLiteral("Success to get the WLAN information.")));
+
+        // The grid shows the simulator's SSID and the groups of grid #1.
+        PropertyGridWidget* grid = view->Grid1View();
+        grid->SyncNow();
+        QVERIFY(grid->isVisible());
+        QTreeWidgetItem* ssid = grid->RowOf(VRX_GROUP1_PROPERTY_ID_1);
+        QVERIFY(ssid);
+        QCOMPARE(ssid->text(1), QStringLiteral("Office-7"));
+        QVERIFY(grid->Tree()->topLevelItemCount() >= 4);
+        QVERIFY(grid->RowOf(VRX_GROUP_ID_1) && grid->RowOf(VRX_GROUP_ID_3) && grid->RowOf(VRX_GROUP_ID_5));
+
+        // Edit the system name in place, as the user does.
+        QTreeWidgetItem* name = grid->RowOf(VRX_GROUP5_PROPERTY_ID_1);
+        QVERIFY(name);
+        grid->Tree()->setFocus();
+        grid->Tree()->setCurrentItem(name);
+        QTest::keyClick(grid->Tree(), Qt::Key_F2);
+        auto* edit = grid->Tree()->findChild<QLineEdit*>(QStringLiteral("textEditor"));
+        QVERIFY(edit);
+        edit->selectAll();
+        QTest::keyClicks(edit, "Dock-9");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTRY_COMPARE(grid->RowOf(VRX_GROUP5_PROPERTY_ID_1)->text(1), QStringLiteral("Dock-9"));
+
+        // Save: asked, sent, applied, disconnected.
+        QMetaObject::invokeMethod(connect, "click", Qt::QueuedConnection);
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            boxes.texts.contains(QStringLiteral("The changes have been applied. Please reset the printer.")),
+            qPrintable(boxes.texts.join(QStringLiteral(" | "))), 30000);
+        QVERIFY(boxes.texts.contains(QStringLiteral("Are you sure to save the new configuration?")));
+        QVERIFY(!advanced.Page().IsConnected());
+        const nlohmann::json state = sim.State();
+        QCOMPARE(QString::fromStdString(state["record"]["bySystemName"].get<std::string>()),
+                 QStringLiteral("Dock-9"));
+        QCOMPARE(QString::fromStdString(state["record"]["bySSID"].get<std::string>()),
+                 QStringLiteral("Office-7"));
+    }
+
+    // The connected page in every language: no button text and no group or property name is cut. With
+    // QUORLINK_SCREENSHOTS set to a folder, both grids are saved there as wlan-advanced-grid1-xx_XX.png and
+    // wlan-advanced-grid2-xx_XX.png.
+    void connectedPageInEveryLanguage_data() {
+        QTest::addColumn<int>("index");
+        for (const auto& entry : LanguageTable::Entries())
+            QTest::newRow(entry.menuText) << entry.index;
+    }
+    void connectedPageInEveryLanguage() {
+        QFETCH(int, index);
+        if (index > 0) {
+            int error = 0;
+            const std::string catalogPath = QCoreApplication::applicationDirPath().toStdString() + "/" +
+                                            LanguageTable::CatalogRelativePath(index);
+            std::shared_ptr<const ITextCatalog> catalog = QtTextCatalog::Load(catalogPath, error);
+            QVERIFY2(catalog, catalogPath.c_str());
+            StringTable::SetCatalog(catalog);
+        }
+        DeviceSimProcess sim(SimulatorConfiguration());
+        if (!sim.Ready())
+            QSKIP("the simulator did not start");
+        FakeDeviceRecords records;
+        NoSpoolerHold spooler;
+        NoMainWindow mainWindow;
+        QWidget window;
+        window.setStyleSheet(QuorlinkLook::WindowStyleSheet());
+        WLanAdvancedPage advanced(mainWindow, &window, {DevicePorts::Process(), &spooler, &records});
+        window.setFixedSize(advanced.View()->size());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QString path = QString::fromStdString(sim.LinkPath());
+        advanced.ConnectionDialog().onShown = [path](CVRXPageWLanAdvConnectDevice&,
+                                                     CVRXPageWLanAdvConnectDeviceDlg& dialog) {
+            TypePathAndConnect(path, dialog);
+        };
+        BoxAnswerer boxes;
+        CVRXPageWLanAdvSettingView* view = advanced.View();
+        QMetaObject::invokeMethod(view->findChild<QPushButton*>(QStringLiteral("btnConnect")), "click",
+                                  Qt::QueuedConnection);
+        QTRY_VERIFY_WITH_TIMEOUT(advanced.Page().IsConnected() && !boxes.texts.isEmpty(), 30000);
+        const QString folder = qEnvironmentVariable("QUORLINK_SCREENSHOTS");
+        const QString code = QString::fromLatin1(LanguageTable::ToolkitLocaleName(index));
+        for (int page = 1; page <= 2; ++page) {
+            if (page == 2)
+                QTest::mouseClick(view->findChild<QPushButton*>(QStringLiteral("btnPage2")), Qt::LeftButton);
+            PropertyGridWidget* grid = page == 1 ? view->Grid1View() : view->Grid2View();
+            grid->SyncNow();
+            QTRY_VERIFY(grid->isVisible());
+            grid->Tree()->setCurrentItem(grid->Tree()->topLevelItem(0));
+            QTest::qWait(50);
+            if (!folder.isEmpty()) {
+                QDir().mkpath(folder);
+                window.grab().save(
+                    QDir(folder).filePath(QStringLiteral("wlan-advanced-grid%1-%2.png").arg(page).arg(code)));
+            }
+            const QStringList cut = CutTexts(view, grid);
+            QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+        }
+        StringTable::SetCatalog(nullptr);
+    }
+};
+
+QTEST_MAIN(WLanPageDriver)
+#include "wlan_page_driver.moc"

@@ -1,0 +1,347 @@
+#include "app/StringTable.h"
+#include "devcfg/CConfigurationValidator.h"
+#include "devcfg/DeviceFrame.h"
+#include "devcfg/PropertyIds.h"
+#include "ui/qt/CVRXBusyProgressCtrl.h"
+#include "ui/qt/CVRXWaitingDlg.h"
+#include "ui/qt/wlanadv/CVRXPageWLanAdvSettingView.h"
+#include "ui/qt/wlanadv/PropertyGridWidget.h"
+#include "ui/qt/wlanadv/QtPageTimer.h"
+#include "ui/qt/wlanadv/QtWaitingDialog.h"
+#include "ui/qt/wlanadv/QtWindowLoop.h"
+
+#include "FakeCursor.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <atomic>
+#include <chrono>
+#include <cstring>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+class RecordingMessageBox : public IMessageBox {
+public:
+    std::vector<std::string> errors, informations;
+    void ShowError(const std::string& text) override { errors.push_back(text); }
+    void ShowInformation(const std::string& text) override { informations.push_back(text); }
+    bool AskYesNo(const std::string&) override { return true; }
+};
+
+// A printer's network module that stays silent (every read waits 100 ms for nothing) until it is told to
+// answer; then it answers a configuration read.
+class SlowModulePort : public CPortMng {
+public:
+    std::atomic<bool> answering{false};
+    std::atomic<int> silentReads{0};
+
+    bool OpenPort() override { return true; }
+    void ClosePort() override {}
+    bool SetDeviceOption(DEVICE_OPTION) override { return true; }
+    std::uint32_t GetInterfaceType() override { return VRX_DEVICE_INTERFACE_SERIAL; }
+    std::uint32_t Write(const std::uint8_t* bytes, std::uint32_t count) override {
+        std::lock_guard lock(m_mutex);
+        m_pending.clear();
+        if (!answering)
+            return count;
+        const Bytes written(bytes, bytes + count);
+        auto is = [&](const Bytes& expected) { return written == expected; };
+        const auto query = DeviceFrame::kFactoryResetQuery;
+        const auto start = DeviceFrame::ConfigStartCommand('C');
+        if (is(Bytes(query.begin(), query.end())))
+            m_pending = {'_', 'O', 'K', 0x00};
+        else if (is(Bytes(start.begin(), start.end())))
+            m_pending = {0x1F, 'W', 'M', 0x7F, 0x03};
+        else if (is(DeviceFrame::BuildFrame('C', DeviceFrame::kSysReq))) {
+            WLAN_ADVANCED_SYS_INFO info{};
+            const auto* raw = reinterpret_cast<const std::uint8_t*>(&info);
+            m_pending = DeviceFrame::BuildFrame('M', DeviceFrame::kSysRsp, raw, sizeof info);
+        } else if (is(DeviceFrame::BuildFrame('C', DeviceFrame::kIfGet))) {
+            WLAN_ADVANCED_CONFIG_INFO record{};
+            DeviceRecords::SetFieldText(record.bySSID, "Slow-AP");
+            m_pending =
+                DeviceRecords::ConfigurationFrame(record, DeviceRecords::ConfigVariant::Basic, false, 'M');
+        }
+        return count;
+    }
+    std::uint32_t Read(std::uint8_t* bytes, std::uint32_t room, std::uint32_t) override {
+        {
+            std::lock_guard lock(m_mutex);
+            if (!m_pending.empty()) {
+                const std::uint32_t count =
+                    std::min<std::uint32_t>(room, static_cast<std::uint32_t>(m_pending.size()));
+                std::memcpy(bytes, m_pending.data(), count);
+                m_pending.erase(m_pending.begin(), m_pending.begin() + count);
+                return count;
+            }
+        }
+        if (!answering) {
+            ++silentReads;
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        return 0;
+    }
+
+private:
+    std::mutex m_mutex;
+    Bytes m_pending;
+};
+
+// One group per grid over the record: the SSID (1) in grid #1, the SNMP switch (32) in grid #2.
+class SmallEditor : public IGroupEditor, public IPropertyItems {
+public:
+    SmallEditor(DeviceConfigState& state, IMessageBox& messages)
+        : m_state(state), m_validator(*this, messages) {}
+    PropertyGrid& Grid(int nGrid) override { return nGrid == 2 ? m_grid2 : m_grid1; }
+    void SetGroupExpanded(int, bool) override {}
+    void Clear() override {
+        m_grid1.RemoveAll();
+        m_grid2.RemoveAll();
+    }
+    void RebuildGroups() override {
+        Clear();
+        auto& group =
+            m_grid1.AddGroup(std::make_unique<PropertyGroup>(VRX_GROUP_ID_1, "WLAN Basic Configuration"));
+        group.AddItem(
+            std::make_unique<PropertyItem>(VRX_GROUP1_PROPERTY_ID_1, "SSID", PropertyKind::Text,
+                                           DeviceRecords::FieldText(m_state.m_ConfigurationInfo.bySSID)));
+        auto& group6 = m_grid2.AddGroup(std::make_unique<PropertyGroup>(VRX_GROUP_ID_6, "Protocol"));
+        group6.AddItem(
+            std::make_unique<PropertyItem>(VRX_GROUP6_PROPERTY_ID_4, "SNMP", PropertyKind::Option, "Enable"));
+    }
+    std::vector<int> VisibleItemIdentifiers(int nGrid) override {
+        return Grid(nGrid).VisibleItemIdentifiers();
+    }
+    void PropertyChanged(PropertyItem&) override {}
+    IConfigurationValidator& Validator() override { return m_validator; }
+    std::vector<IPropertyItem*> Items(int grid) override {
+        std::vector<IPropertyItem*> items;
+        for (PropertyItem* item : Grid(grid).Items())
+            items.push_back(item);
+        return items;
+    }
+    IPropertyItem* FindItem(int grid, std::uint32_t id) override { return Grid(grid).FindItem(id); }
+    WLAN_ADVANCED_CONFIG_INFO& ConfigurationInfo() override { return m_state.m_ConfigurationInfo; }
+    std::string Text(int id) const override { return LoadString(id); }
+
+private:
+    DeviceConfigState& m_state;
+    CConfigurationValidator m_validator;
+    PropertyGrid m_grid1{1, 4};
+    PropertyGrid m_grid2{2, 2};
+};
+
+class NoFileDialogs : public IFileDialogs {
+public:
+    std::optional<std::string> GetOpenFileName(const std::string&, const std::vector<Filter>&) override {
+        return {};
+    }
+    std::optional<std::string> GetSaveFileName(const std::string&, const std::vector<Filter>&) override {
+        return {};
+    }
+};
+
+class SerialConnection : public IDeviceConnectionDialog {
+public:
+    Choice Run() override { return {1, VRX_DEVICE_INTERFACE_SERIAL}; }
+};
+
+class NoMainWindow : public IMainWindowMessages {
+public:
+    int SendMessage(unsigned, const void*, const void*) override { return 0; }
+    void PostMessage(unsigned, const void*, const void*) override {}
+};
+
+// A grid with one group of each kind of item that the widget treats apart.
+void FillGrid(PropertyGrid& grid) {
+    auto& group = grid.AddGroup(std::make_unique<PropertyGroup>(VRX_GROUP_ID_1, "WLAN Basic Configuration"));
+    auto& ssid = group.AddItem(
+        std::make_unique<PropertyItem>(1, "SSID", PropertyKind::AccessPoint, "Office", "The network's name"));
+    ssid.SetEditMask(std::string(32, '*'), std::string(32, '_'));
+    auto& mode =
+        group.AddItem(std::make_unique<PropertyItem>(2, "WLAN Mode", PropertyKind::Option, "Infrastructure"));
+    mode.SetOptions({"Infrastructure", "Ad hoc", "Wi-Fi Direct"});
+    auto& pin = group.AddItem(std::make_unique<PropertyItem>(5, "PIN Code", PropertyKind::Text, "12345678"));
+    pin.SetEditMask(std::string(8, 'd'), std::string(8, '_'));
+    pin.Enable(false);
+    auto& system = grid.AddGroup(std::make_unique<PropertyGroup>(VRX_GROUP_ID_4, "System Information"));
+    system.AddItem(std::make_unique<PropertyItem>(21, "Firmware Version", PropertyKind::ReadOnly, "2.07"));
+}
+
+} // namespace
+
+class WLanAdvancedPageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void gridShowsGroupsAsRowsWithTwoColumnsAndNoHeader() {
+        PropertyGrid grid(1, 4);
+        FillGrid(grid);
+        PropertyGridWidget widget(grid);
+        widget.resize(500, 300);
+        widget.show();
+        QTreeWidget* tree = widget.Tree();
+        QVERIFY(tree->isHeaderHidden());
+        QCOMPARE(tree->columnCount(), 2);
+        QCOMPARE(tree->topLevelItemCount(), 2);
+        QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("WLAN Basic Configuration"));
+        QCOMPARE(tree->topLevelItem(0)->childCount(), 3);
+        QCOMPARE(widget.RowOf(2)->text(1), QStringLiteral("Infrastructure"));
+        QVERIFY(!(widget.RowOf(5)->flags() & Qt::ItemIsEnabled));
+        QVERIFY(!(widget.RowOf(21)->flags() & Qt::ItemIsEditable));
+        // The description area holds four rows of text for grid #1, two for grid #2.
+        PropertyGrid second(2, 2);
+        PropertyGridWidget widget2(second);
+        const int line = widget.DescriptionArea()->fontMetrics().lineSpacing();
+        QVERIFY(widget.DescriptionArea()->height() >= 4 * line);
+        QVERIFY(widget2.DescriptionArea()->height() < 3 * line);
+        tree->setCurrentItem(widget.RowOf(1));
+        QVERIFY(widget.DescriptionArea()->text().contains(QStringLiteral("The network's name")));
+        // A model change shows after the event loop has run.
+        grid.FindItem(1)->Show(false);
+        QTRY_VERIFY(widget.RowOf(1)->isHidden());
+        grid.FindGroup(VRX_GROUP_ID_4)->Expand(false);
+        QTRY_VERIFY(!widget.RowOf(VRX_GROUP_ID_4)->isExpanded());
+    }
+
+    void keyboardEditsAndEscapeCancels() {
+        PropertyGrid grid(1, 4);
+        FillGrid(grid);
+        std::vector<std::uint32_t> changed;
+        grid.SetChangeHandler([&](PropertyItem& item) { changed.push_back(item.Id()); });
+        PropertyGridWidget widget(grid);
+        widget.resize(500, 300);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        QTreeWidget* tree = widget.Tree();
+        tree->setFocus();
+        tree->setCurrentItem(widget.RowOf(VRX_GROUP_ID_1));
+        QTest::keyClick(tree, Qt::Key_Down);
+        QCOMPARE(tree->currentItem(), widget.RowOf(1));
+        QTest::keyClick(tree, Qt::Key_F2);
+        auto* edit = tree->findChild<QLineEdit*>(QStringLiteral("textEditor"));
+        QVERIFY(edit);
+        QCOMPARE(edit->maxLength(), 32);
+        QTest::keyClicks(edit, "Dock");
+        QPointer<QLineEdit> cancelled = edit;
+        QTest::keyClick(edit, Qt::Key_Escape);
+        QTRY_VERIFY(!cancelled);
+        QCOMPARE(grid.FindItem(1)->Value(), std::string("Office"));
+        QVERIFY(changed.empty());
+
+        QTest::keyClick(tree, Qt::Key_Return);
+        edit = tree->findChild<QLineEdit*>(QStringLiteral("textEditor"));
+        QVERIFY(edit && edit->isVisible());
+        edit->selectAll();
+        QTest::keyClicks(edit, "Dock-9");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTRY_COMPARE(grid.FindItem(1)->Value(), std::string("Dock-9"));
+        QVERIFY(grid.FindItem(1)->IsModified());
+        QCOMPARE(changed, std::vector<std::uint32_t>{1});
+        QTRY_COMPARE(widget.RowOf(1)->text(1), QStringLiteral("Dock-9"));
+
+        // The option item: a drop-down list that cannot be typed into.
+        tree->setCurrentItem(widget.RowOf(2));
+        QTest::keyClick(tree, Qt::Key_F2);
+        auto* combo = tree->findChild<QComboBox*>(QStringLiteral("optionEditor"));
+        QVERIFY(combo);
+        QVERIFY(!combo->isEditable());
+        QCOMPARE(combo->count(), 3);
+        QCOMPARE(combo->currentIndex(), 0);
+        combo->setCurrentIndex(2);
+        emit combo->activated(2);
+        QTRY_COMPARE(grid.FindItem(2)->Value(), std::string("Wi-Fi Direct"));
+
+        // The SSID's button goes to the model.
+        int clicks = 0;
+        grid.SetButtonHandler([&](PropertyItem& item) { clicks += item.Id() == 1; });
+        grid.FindItem(1)->Show(true);
+        widget.SyncNow();
+        const QRect button = widget.ButtonRect(widget.RowOf(1));
+        QVERIFY(!button.isEmpty());
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, button.center());
+        QCOMPARE(clicks, 1);
+    }
+
+    // While a read waits on a silent printer (a second and more), the window thread goes on handling its
+    // events: a 10 ms timer never waits 100 ms; then the waiting dialog is up and animating, the first retry
+    // finds the printer answering, and the page connects.
+    void windowThreadKeepsHandlingEventsWhileAReadWaits() {
+        SlowModulePort port;
+        RecordingMessageBox messages;
+        FakeCursor cursor;
+        QtWindowLoop loop;
+        DeviceConfigState state;
+        SmallEditor editor(state, messages);
+        CVRXPageWLanAdvSetting* page = nullptr;
+        QtPageTimer timer([&page](int id) { page->OnTimer(id); });
+        QWidget mainWindow;
+        mainWindow.resize(560, 430);
+        mainWindow.show();
+        QtWaitingDialog waiting(cursor, &mainWindow);
+        NoFileDialogs files;
+        SerialConnection connection;
+        NoMainWindow noMainWindow;
+        CVRXPageWLanAdvSetting::Services services;
+        services.ports.serial = &port;
+        CVRXPageWLanAdvSetting model(state, services, loop, messages, cursor, timer, waiting, files,
+                                     connection, noMainWindow, editor);
+        page = &model;
+        model.OnInitDialog();
+        CVRXPageWLanAdvSettingView view(model, &mainWindow);
+        view.show();
+
+        QElapsedTimer clock;
+        qint64 last = 0, longest = 0;
+        int ticks = 0;
+        bool sawBusy = false, sawAnimation = false;
+        QTimer probe;
+        probe.setInterval(10);
+        connect(&probe, &QTimer::timeout, [&] {
+            const qint64 now = clock.elapsed();
+            // Only while the first read runs: the waiting dialog's own start may take its time.
+            if (model.GetControls().busy && !waiting.Current())
+                longest = std::max(longest, now - last);
+            last = now;
+            ++ticks;
+            sawBusy = sawBusy || model.GetControls().busy;
+            if (CVRXWaitingDlg* dialog = waiting.Current()) {
+                sawAnimation = sawAnimation || dialog->BusyIndicator()->Control().IsRunning();
+                port.answering = true;
+            }
+        });
+        clock.start();
+        probe.start();
+        QMetaObject::invokeMethod(view.findChild<QPushButton*>(QStringLiteral("btnConnect")), "click",
+                                  Qt::QueuedConnection);
+        QTRY_VERIFY_WITH_TIMEOUT(model.IsConnected(), 20000);
+        probe.stop();
+        qInfo("longest stall of the window thread during the silent read: %lld ms over %d ticks, %d silent "
+              "reads",
+              static_cast<long long>(longest), ticks, port.silentReads.load());
+        QVERIFY(port.silentReads >= 16);
+        QVERIFY(sawBusy);
+        QVERIFY(sawAnimation);
+        QVERIFY2(longest < 100, qPrintable(QStringLiteral("stall of %1 ms").arg(longest)));
+        QCOMPARE(messages.informations, std::vector<std::string>{LoadString(160)});
+        QCOMPARE(model.Grid1().FindItem(1)->Value(), std::string("Slow-AP"));
+        QVERIFY(view.Grid1View()->isVisible());
+        QTRY_VERIFY(view.Grid1View()->RowOf(1) &&
+                    view.Grid1View()->RowOf(1)->text(1) == QStringLiteral("Slow-AP"));
+    }
+};
+
+QTEST_MAIN(WLanAdvancedPageTest)
+#include "wlan_advanced_page_test.moc"

@@ -1,0 +1,420 @@
+#include "ui/qt/wlanadv/PropertyGridWidget.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QStyledItemDelegate>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <QValidator>
+
+namespace {
+
+constexpr int kRoleId = Qt::UserRole;
+constexpr int kRoleIsGroup = Qt::UserRole + 1;
+constexpr int kColumnName = 0;
+constexpr int kColumnValue = 1;
+constexpr int kButtonWidth = 22;
+
+QString Ui(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Admits what the item's edit mask admits, as far as it has been typed.
+class MaskValidator : public QValidator {
+public:
+    MaskValidator(PropertyGrid& grid, std::uint32_t id, QObject* parent)
+        : QValidator(parent), m_grid(grid), m_id(id) {}
+    State validate(QString& input, int&) const override {
+        const PropertyItem* item = m_grid.FindItem(m_id);
+        if (!item)
+            return Invalid;
+        return item->FitsMask(input.toStdString()) ? Acceptable : Invalid;
+    }
+
+private:
+    PropertyGrid& m_grid;
+    std::uint32_t m_id;
+};
+
+} // namespace
+
+// Draws the rows (groups shaded, modified values bold, the value's button) and makes the value editors.
+class PropertyGridDelegate : public QStyledItemDelegate {
+public:
+    explicit PropertyGridDelegate(PropertyGridWidget& widget)
+        : QStyledItemDelegate(widget.Tree()), m_widget(widget) {}
+
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const QTreeWidgetItem* row = m_widget.Tree()->itemFromIndex(index);
+        if (!row)
+            return;
+        if (row->data(0, kRoleIsGroup).toBool()) {
+            option->font.setBold(true);
+            return;
+        }
+        const PropertyItem* item = m_widget.ItemOf(row);
+        if (!item)
+            return;
+        if (index.column() == kColumnValue && item->IsModified())
+            option->font.setBold(true);
+        if (item->Kind() == PropertyKind::ReadOnly || !item->IsEnabled())
+            option->palette.setColor(QPalette::Text,
+                                     option->palette.color(QPalette::Disabled, QPalette::Text));
+        if (index.column() == kColumnValue && item->HasButton())
+            option->rect.setRight(option->rect.right() - kButtonWidth);
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const QTreeWidgetItem* row = m_widget.Tree()->itemFromIndex(index);
+        if (row && row->data(0, kRoleIsGroup).toBool())
+            painter->fillRect(option.rect, QColor(0xe3, 0xe9, 0xf1));
+        QStyledItemDelegate::paint(painter, option, index);
+        if (!row || index.column() != kColumnValue)
+            return;
+        const PropertyItem* item = m_widget.ItemOf(row);
+        if (!item || !item->HasButton())
+            return;
+        QStyleOptionButton button;
+        button.rect = QRect(option.rect.right() - kButtonWidth + 1, option.rect.top(), kButtonWidth,
+                            option.rect.height());
+        button.text = QStringLiteral("...");
+        button.state = QStyle::State_Raised;
+        if (item->IsEnabled() && m_widget.Grid().IsEnabled())
+            button.state |= QStyle::State_Enabled;
+        button.palette = option.palette;
+        QApplication::style()->drawControl(QStyle::CE_PushButton, &button, painter);
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(std::max(size.height(), 22));
+        return size;
+    }
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                          const QModelIndex& index) const override {
+        if (index.column() != kColumnValue)
+            return nullptr;
+        PropertyItem* item = m_widget.ItemOf(m_widget.Tree()->itemFromIndex(index));
+        if (!item || !item->IsEnabled())
+            return nullptr;
+        if (item->Kind() == PropertyKind::Option) {
+            auto* combo = new QComboBox(parent);
+            combo->setObjectName(QStringLiteral("optionEditor"));
+            combo->setEditable(false);
+            for (const std::string& option : item->Options())
+                combo->addItem(Ui(option));
+            combo->setCurrentIndex(item->SelectedIndex());
+            // A choice counts at once, as the list closes.
+            QObject::connect(combo, &QComboBox::activated, combo, [this, combo] {
+                auto* self = const_cast<PropertyGridDelegate*>(this);
+                emit self->commitData(combo);
+                emit self->closeEditor(combo);
+            });
+            return combo;
+        }
+        if (!item->IsTextEditable() || item->Kind() == PropertyKind::ReadOnly)
+            return nullptr;
+        auto* edit = new QLineEdit(parent);
+        edit->setObjectName(QStringLiteral("textEditor"));
+        edit->setFrame(false);
+        if (!item->EditMask().empty()) {
+            edit->setMaxLength(static_cast<int>(QString::fromStdString(item->EditMask()).size()));
+            edit->setPlaceholderText(Ui(item->EditTemplate()));
+            edit->setValidator(new MaskValidator(m_widget.Grid(), item->Id(), edit));
+        } else if (item->MaxLength() > 0) {
+            edit->setMaxLength(item->MaxLength());
+        }
+        return edit;
+    }
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        const PropertyItem* item = m_widget.ItemOf(m_widget.Tree()->itemFromIndex(index));
+        if (!item)
+            return;
+        if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+            edit->setText(Ui(item->Value()));
+            edit->selectAll();
+        }
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override {
+        PropertyItem* item = m_widget.ItemOf(m_widget.Tree()->itemFromIndex(index));
+        if (!item)
+            return;
+        if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+            if (combo->currentIndex() >= 0 && combo->currentIndex() != item->SelectedIndex())
+                m_widget.Grid().SelectOption(*item, combo->currentIndex());
+        } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+            const std::string text = edit->text().toStdString();
+            if (text != item->Value())
+                m_widget.Grid().EditValue(*item, text);
+        }
+    }
+
+    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const override {
+        QRect rect = option.rect;
+        const PropertyItem* item = m_widget.ItemOf(m_widget.Tree()->itemFromIndex(index));
+        if (item && item->HasButton())
+            rect.setRight(rect.right() - kButtonWidth);
+        editor->setGeometry(rect);
+    }
+
+    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                     const QModelIndex& index) override {
+        if (event->type() == QEvent::MouseButtonRelease && index.column() == kColumnValue) {
+            QTreeWidgetItem* row = m_widget.Tree()->itemFromIndex(index);
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (row && m_widget.ButtonRect(row).contains(mouse->position().toPoint())) {
+                if (PropertyItem* item = m_widget.ItemOf(row))
+                    m_widget.Grid().ClickButton(*item);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::editorEvent(event, model, option, index);
+    }
+
+private:
+    PropertyGridWidget& m_widget;
+};
+
+PropertyGridWidget::PropertyGridWidget(PropertyGrid& grid, QWidget* parent) : QWidget(parent), m_grid(grid) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    m_tree = new QTreeWidget(this);
+    m_tree->setObjectName(QStringLiteral("propertyTree"));
+    m_tree->setColumnCount(2);
+    m_tree->setHeaderHidden(true);
+    m_tree->setRootIsDecorated(true);
+    m_tree->setUniformRowHeights(true);
+    m_tree->setAllColumnsShowFocus(true);
+    m_tree->setSortingEnabled(false); // by group, in the model's order
+    m_tree->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked);
+    m_tree->setItemDelegate(new PropertyGridDelegate(*this));
+    m_tree->header()->setStretchLastSection(true);
+    m_tree->installEventFilter(this);
+    layout->addWidget(m_tree, 1);
+
+    m_description = new QLabel(this);
+    m_description->setObjectName(QStringLiteral("descriptionArea"));
+    m_description->setWordWrap(true);
+    m_description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_description->setFrameShape(QFrame::StyledPanel);
+    m_description->setMargin(3);
+    m_description->setTextFormat(Qt::RichText);
+    m_description->setFixedHeight(m_description->fontMetrics().lineSpacing() * m_grid.DescriptionRows() + 10);
+    layout->addWidget(m_description);
+
+    connect(m_tree, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current) { ShowDescription(current); });
+    connect(m_tree, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* row) {
+        if (PropertyGroup* group = GroupOf(row); group && !m_bSyncing)
+            group->Expand(true);
+    });
+    connect(m_tree, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* row) {
+        if (PropertyGroup* group = GroupOf(row); group && !m_bSyncing)
+            group->Expand(false);
+    });
+
+    m_grid.AddListener(this);
+    Rebuild();
+}
+
+PropertyGridWidget::~PropertyGridWidget() {
+    m_grid.RemoveListener(this);
+}
+
+void PropertyGridWidget::GridStructureChanged(PropertyGrid&) {
+    ScheduleSync(true);
+}
+
+void PropertyGridWidget::GridItemChanged(PropertyGrid&, PropertyItem*) {
+    ScheduleSync(false);
+}
+
+void PropertyGridWidget::ScheduleSync(bool structure) {
+    // The model changes while the user's edit is being committed (the page's rules show and hide items):
+    // the rows are rebuilt from the event loop, once for every batch of changes.
+    m_bStructurePending = m_bStructurePending || structure;
+    if (m_bSyncPending)
+        return;
+    m_bSyncPending = true;
+    QMetaObject::invokeMethod(
+        this, [this] { SyncNow(); }, Qt::QueuedConnection);
+}
+
+void PropertyGridWidget::SyncNow() {
+    const bool structure = m_bStructurePending;
+    m_bSyncPending = false;
+    m_bStructurePending = false;
+    if (structure)
+        Rebuild();
+    else
+        UpdateRows();
+}
+
+PropertyItem* PropertyGridWidget::ItemOf(const QTreeWidgetItem* row) const {
+    if (!row || row->data(0, kRoleIsGroup).toBool())
+        return nullptr;
+    return m_grid.FindItem(row->data(0, kRoleId).toUInt());
+}
+
+PropertyGroup* PropertyGridWidget::GroupOf(const QTreeWidgetItem* row) const {
+    if (!row || !row->data(0, kRoleIsGroup).toBool())
+        return nullptr;
+    return m_grid.FindGroup(row->data(0, kRoleId).toUInt());
+}
+
+QTreeWidgetItem* PropertyGridWidget::RowOf(std::uint32_t id) const {
+    for (int g = 0; g < m_tree->topLevelItemCount(); ++g) {
+        QTreeWidgetItem* groupRow = m_tree->topLevelItem(g);
+        if (groupRow->data(0, kRoleId).toUInt() == id)
+            return groupRow;
+        for (int i = 0; i < groupRow->childCount(); ++i)
+            if (groupRow->child(i)->data(0, kRoleId).toUInt() == id)
+                return groupRow->child(i);
+    }
+    return nullptr;
+}
+
+QRect PropertyGridWidget::ButtonRect(QTreeWidgetItem* row) const {
+    const PropertyItem* item = ItemOf(row);
+    if (!item || !item->HasButton())
+        return {};
+    const QRect cell = m_tree->visualItemRect(row);
+    const int right = m_tree->header()->sectionViewportPosition(kColumnValue) +
+                      m_tree->header()->sectionSize(kColumnValue) - 1;
+    return QRect(right - kButtonWidth + 1, cell.top(), kButtonWidth, cell.height());
+}
+
+void PropertyGridWidget::Rebuild() {
+    m_bSyncing = true;
+    std::uint32_t current = 0;
+    if (QTreeWidgetItem* row = m_tree->currentItem())
+        current = row->data(0, kRoleId).toUInt();
+    m_tree->clear();
+    for (const auto& group : m_grid.Groups()) {
+        auto* groupRow = new QTreeWidgetItem(m_tree);
+        groupRow->setText(kColumnName, Ui(group->Title()));
+        groupRow->setData(0, kRoleId, group->Id());
+        groupRow->setData(0, kRoleIsGroup, true);
+        groupRow->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        groupRow->setFirstColumnSpanned(true);
+        for (const auto& item : group->Items()) {
+            auto* row = new QTreeWidgetItem(groupRow);
+            row->setData(0, kRoleId, item->Id());
+            row->setData(0, kRoleIsGroup, false);
+        }
+    }
+    UpdateRows();
+    if (QTreeWidgetItem* row = current ? RowOf(current) : nullptr; row && !row->isHidden())
+        m_tree->setCurrentItem(row);
+    else
+        ShowDescription(m_tree->currentItem());
+    m_bSyncing = false;
+}
+
+void PropertyGridWidget::UpdateRows() {
+    m_bSyncing = true;
+    setVisible(m_grid.IsShown());
+    setEnabled(m_grid.IsEnabled());
+    for (int g = 0; g < m_tree->topLevelItemCount(); ++g) {
+        QTreeWidgetItem* groupRow = m_tree->topLevelItem(g);
+        if (const PropertyGroup* group = GroupOf(groupRow)) {
+            groupRow->setHidden(!group->IsShown());
+            groupRow->setExpanded(group->IsExpanded());
+        }
+        for (int i = 0; i < groupRow->childCount(); ++i)
+            UpdateRow(groupRow->child(i));
+    }
+    ShowDescription(m_tree->currentItem());
+    FitNameColumn(m_tree->width() - 2 * m_tree->frameWidth());
+    m_tree->viewport()->update();
+    m_bSyncing = false;
+}
+
+void PropertyGridWidget::FitNameColumn(int width) {
+    // The names take 45 % of the width, more when a name needs it (up to 60 %); the values the rest.
+    int needed = 0;
+    const QFontMetrics metrics(m_tree->font());
+    for (const PropertyItem* item : m_grid.Items())
+        if (item->IsShown())
+            needed = std::max(needed,
+                              metrics.horizontalAdvance(Ui(item->Name())) + 2 * m_tree->indentation() + 12);
+    m_tree->setColumnWidth(kColumnName,
+                           std::clamp(needed, static_cast<int>(width * 0.45), static_cast<int>(width * 0.6)));
+}
+
+void PropertyGridWidget::UpdateRow(QTreeWidgetItem* row) {
+    const PropertyItem* item = ItemOf(row);
+    if (!item)
+        return;
+    row->setText(kColumnName, Ui(item->Name()));
+    row->setText(kColumnValue, Ui(item->DisplayValue()));
+    row->setToolTip(kColumnValue, Ui(item->DisplayValue()));
+    row->setHidden(!item->IsShown());
+    Qt::ItemFlags flags = Qt::ItemIsSelectable;
+    if (item->IsEnabled())
+        flags |= Qt::ItemIsEnabled;
+    if (item->IsEnabled() && (item->Kind() == PropertyKind::Option || item->IsTextEditable()) &&
+        item->Kind() != PropertyKind::ReadOnly)
+        flags |= Qt::ItemIsEditable;
+    row->setFlags(flags);
+}
+
+void PropertyGridWidget::ShowDescription(QTreeWidgetItem* row) {
+    if (const PropertyItem* item = ItemOf(row)) {
+        m_description->setText(
+            QStringLiteral("<b>%1</b><br>%2")
+                .arg(Ui(item->Name()).toHtmlEscaped(), Ui(item->Description()).toHtmlEscaped()));
+    } else if (const PropertyGroup* group = GroupOf(row)) {
+        m_description->setText(QStringLiteral("<b>%1</b>").arg(Ui(group->Title()).toHtmlEscaped()));
+    } else {
+        m_description->clear();
+    }
+}
+
+void PropertyGridWidget::EditCurrent() {
+    QTreeWidgetItem* row = m_tree->currentItem();
+    PropertyItem* item = ItemOf(row);
+    if (!item || !item->IsEnabled())
+        return;
+    if (row->flags() & Qt::ItemIsEditable) {
+        m_tree->setCurrentItem(row, kColumnValue);
+        m_tree->editItem(row, kColumnValue);
+    } else if (item->HasButton()) {
+        m_grid.ClickButton(*item);
+    }
+}
+
+bool PropertyGridWidget::eventFilter(QObject* watched, QEvent* event) {
+    // An open editor has the keys itself; these reach the tree only between edits.
+    if (watched == m_tree && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_F2) {
+            if (GroupOf(m_tree->currentItem())) {
+                m_tree->currentItem()->setExpanded(!m_tree->currentItem()->isExpanded());
+                return true;
+            }
+            EditCurrent();
+            return true;
+        }
+    }
+    if (watched == m_tree && event->type() == QEvent::Resize)
+        FitNameColumn(static_cast<QResizeEvent*>(event)->size().width() - 2 * m_tree->frameWidth());
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,361 @@
+#include "ui/wlanadv/CVRXPageWLanAdvSetting.h"
+
+#include "app/DiagnosticLog.h"
+#include "app/Preferences.h"
+#include "app/StringTable.h"
+#include "devcfg/PropertyIds.h"
+
+namespace {
+
+// The text table: entry 0 is text 112, entry 1 text 145, entry i text 158 + i.
+int TextIdOfEntry(int index) {
+    return index == 0 ? 112 : index == 1 ? 145 : 158 + index;
+}
+
+constexpr int kTextSuccessToGet = 160;
+constexpr int kTextFailedToGet = 161;
+constexpr int kTextChangesApplied = 162;
+constexpr int kTextSave = 267;
+constexpr int kTextConnect = 268;
+constexpr int kTextFactoryResetQuestion = 274;
+
+// The spooler target of the connection dialog's port test, before the user has chosen: both kinds.
+constexpr int kSpoolerBothPorts = 2;
+
+} // namespace
+
+CVRXPageWLanAdvSetting::CVRXPageWLanAdvSetting(DeviceConfigState& state, Services services, IWindowLoop& loop,
+                                               IMessageBox& messages, ICursor& cursor, IPageTimer& timer,
+                                               IWaitingDialog& waiting, IFileDialogs& files,
+                                               IDeviceConnectionDialog& connection,
+                                               IMainWindowMessages& mainWindow, IGroupEditor& editor)
+    : m_state(state), m_messages(messages), m_cursor(cursor), m_timer(timer), m_waiting(waiting),
+      m_files(files), m_connection(connection), m_mainWindow(mainWindow), m_editor(editor),
+      m_spooler(services.spooler), m_worker(loop),
+      m_windowThread(m_worker, {&messages, &cursor, this, this, &editor.Validator()}),
+      m_configurationFile(m_windowThread) {
+    DeviceExchangeServices exchange;
+    exchange.ports = services.ports;
+    exchange.spooler = services.spooler;
+    exchange.sleeper = services.sleeper;
+    exchange.messages = &m_windowThread;
+    exchange.cursor = &m_windowThread;
+    exchange.waiting = &m_windowThread;
+    exchange.validator = &m_windowThread;
+    exchange.grid = &m_windowThread;
+    exchange.fileReader = &m_configurationFile;
+    m_exchange = std::make_unique<DeviceConfigExchange>(m_state, exchange);
+    Grid1().SetChangeHandler([this](PropertyItem& item) { OnPropertyChanged(&item); });
+    Grid2().SetChangeHandler([this](PropertyItem& item) { OnPropertyChanged(&item); });
+}
+
+CVRXPageWLanAdvSetting::~CVRXPageWLanAdvSetting() = default;
+
+std::string CVRXPageWLanAdvSetting::Text(int id) const {
+    for (int index = 0; index < kTextTableSize; ++index)
+        if (TextIdOfEntry(index) == id && !m_texts[static_cast<std::size_t>(index)].empty())
+            return m_texts[static_cast<std::size_t>(index)];
+    return LoadString(id);
+}
+
+bool CVRXPageWLanAdvSetting::OnInitDialog() {
+    WriteLog("CVRXPageWLanAdvSetting::OnInitDialog : START");
+    for (int index = 0; index < kTextTableSize; ++index)
+        m_texts[static_cast<std::size_t>(index)] = LoadString(TextIdOfEntry(index));
+    m_state.m_bRefusal = false;
+    m_bConnected = false;
+    m_state.m_nCertificateType = -1;
+    m_bIconToggle = true;
+
+    Grid1().Show(true);
+    Grid2().Show(false);
+    Grid1().Enable(false);
+    Grid2().Enable(false);
+
+    m_controls.connectText = Text(kTextConnect);
+    m_controls.connectIcon = IDI_CONNECT;
+    m_controls.disconnectVisible = false;
+    m_controls.saveAsFileVisible = false;
+    m_controls.fileOpenVisible = false;
+    m_controls.factoryResetVisible = false;
+    m_controls.iconButtonIcon = IDI_TOGGLE_SET;
+    m_controls.pageButtonsEnabled = false;
+    m_controls.raisedPageButton = 1;
+    m_controls.selectorItems = {Text(112), Text(145)};
+    m_controls.selectorSelected = 0;
+    m_controls.selectorEnabled = false;
+
+    m_bExpand = ParseExpandedGroups(VRXReadConfigurationInfoFromFile(PreferenceKey::ExpandedGroups));
+    m_bExpand[0] = false;
+    for (int group = 1; group <= 9; ++group)
+        m_editor.SetGroupExpanded(group, m_bExpand[static_cast<std::size_t>(group)]);
+    WriteLog("CVRXPageWLanAdvSetting::OnInitDialog : END");
+    Changed();
+    return true;
+}
+
+bool CVRXPageWLanAdvSetting::RunExchange(const std::function<void()>& work) {
+    m_controls.busy = true;
+    Changed();
+    const bool ran = m_worker.Run(work);
+    m_controls.busy = false;
+    Changed();
+    return ran;
+}
+
+// ---- Connect / Save ---------------------------------------------------------------------------------------
+
+void CVRXPageWLanAdvSetting::OnBnClickedConnectBtn() {
+    if (m_worker.IsRunning())
+        return;
+    WriteLog("OnBnClickedConnectBtn : START, m_bConnected = %d", m_bConnected ? 1 : 0);
+    if (!m_bConnected) {
+        ConnectAndRead();
+    } else {
+        bool saved = false;
+        m_cursor.ShowWait();
+        RunExchange([this, &saved] { saved = m_exchange->SaveNewConfiguration(false); });
+        m_cursor.ShowArrow();
+        if (saved) {
+            m_messages.ShowInformation(Text(kTextChangesApplied));
+            OnBnClickedDisconnectBtn();
+        }
+    }
+    WriteLog("OnBnClickedConnectBtn : END");
+}
+
+void CVRXPageWLanAdvSetting::ConnectAndRead() {
+    m_bRetryResult = false;
+    if (m_state.m_strFilePath.empty()) {
+        // The connection dialog opens the port to test it: the spooler lets go of both kinds meanwhile.
+        if (m_spooler)
+            m_spooler->ChangeWinDrvPortName(kSpoolerBothPorts);
+        const IDeviceConnectionDialog::Choice choice = m_connection.Run();
+        if (m_spooler)
+            m_spooler->RestoreWinDrvPortName();
+        WriteLog("OnBnClickedConnectBtn : connection dialog result = %d", choice.result);
+        if (choice.result != 1) {
+            // A port that cannot be opened is a failure like any other: the user is told.
+            if (choice.result == 2 || choice.result == 3)
+                m_messages.ShowError(Text(kTextFailedToGet));
+            return;
+        }
+        m_state.m_dwConnectionType = choice.interfaceType;
+    }
+
+    std::uint32_t received = 0;
+    bool read = false;
+    m_cursor.ShowWait();
+    RunExchange([this, &read, &received] { read = m_exchange->GetCurrentConfiguration(&received); });
+    m_cursor.ShowArrow();
+    WriteLog("OnBnClickedConnectBtn : GetCurrentConfiguration = %d, received = %u", read ? 1 : 0, received);
+    // A module that answered the start with one or two bytes is not worth asking again.
+    if (!read && (received == 0 || received > 2)) {
+        m_nCountdown = kRetryCountdownMs;
+        m_timer.StartTimer(TIMER_ID_1, kTimerPeriodMs);
+        m_waiting.RunModal();
+    }
+    if (read || m_bRetryResult) {
+        EnterConnectedState();
+        m_messages.ShowInformation(Text(kTextSuccessToGet));
+    } else {
+        m_messages.ShowError(Text(kTextFailedToGet));
+    }
+}
+
+void CVRXPageWLanAdvSetting::EnterConnectedState() {
+    m_bConnected = true;
+    m_controls.connectIcon = IDI_SAVE;
+    m_controls.connectText = Text(kTextSave);
+    m_controls.disconnectVisible = true;
+    m_controls.iconButtonEnabled = true;
+    m_controls.factoryResetVisible = m_state.m_bFactoryReset;
+    m_controls.saveAsFileVisible = true;
+    m_controls.fileOpenVisible = true;
+    if (m_state.m_bRefusal)
+        m_controls.iconButtonEnabled = false;
+    Grid1().Enable(true);
+    Grid2().Enable(true);
+    m_controls.pageButtonsEnabled = true;
+    m_controls.selectorEnabled = true;
+    Grid1().Show(true);
+    Grid2().Show(false);
+    m_controls.selectorSelected = 0;
+    Changed();
+}
+
+void CVRXPageWLanAdvSetting::OnBnClickedDisconnectBtn() {
+    if (m_worker.IsRunning())
+        return;
+    m_bConnected = false;
+    m_controls.connectIcon = IDI_CONNECT;
+    m_controls.connectText = Text(kTextConnect);
+    m_bIconToggle = true;
+    m_controls.iconButtonIcon = IDI_TOGGLE_SET;
+    Grid1().Enable(false);
+    Grid2().Enable(false);
+    m_controls.pageButtonsEnabled = false;
+    m_controls.selectorEnabled = false;
+    m_controls.iconButtonEnabled = false;
+    m_editor.Clear();
+    Grid1().Show(false);
+    Grid2().Show(false);
+    m_controls.disconnectVisible = false;
+    m_controls.saveAsFileVisible = false;
+    m_controls.fileOpenVisible = false;
+    m_controls.factoryResetVisible = false;
+    Changed();
+}
+
+void CVRXPageWLanAdvSetting::OnBnClickedCloseBtn() {
+    if (m_worker.IsRunning())
+        return;
+    m_mainWindow.PostMessage(MainWindowMessage::Close);
+}
+
+// ---- the two grids ----------------------------------------------------------------------------------------
+
+void CVRXPageWLanAdvSetting::ShowPage(int page) {
+    const bool first = page == 1;
+    Grid1().Show(first);
+    Grid2().Show(!first);
+    m_controls.selectorSelected = first ? 0 : 1;
+    m_controls.raisedPageButton = page;
+    Changed();
+}
+
+void CVRXPageWLanAdvSetting::OnBnClickedPage1Btn() {
+    if (m_worker.IsRunning())
+        return;
+    m_controls.iconButtonEnabled = !m_state.m_bRefusal;
+    m_controls.focusControl = IDC_BTN_PAGE2;
+    ++m_controls.focusSerial;
+    ShowPage(1);
+}
+
+void CVRXPageWLanAdvSetting::OnBnClickedPage2Btn() {
+    if (m_worker.IsRunning())
+        return;
+    m_controls.iconButtonEnabled = false;
+    m_controls.focusControl = IDC_BTN_PAGE1;
+    ++m_controls.focusSerial;
+    ShowPage(2);
+}
+
+void CVRXPageWLanAdvSetting::OnPageSelected(int index) {
+    if (m_worker.IsRunning() || index < 0 || index > 1)
+        return;
+    Grid1().Show(index == 0);
+    Grid2().Show(index == 1);
+    m_controls.selectorSelected = index;
+    Changed();
+}
+
+void CVRXPageWLanAdvSetting::OnBnClickedIconBtn() {
+    m_bIconToggle = !m_bIconToggle;
+    m_controls.iconButtonIcon = m_bIconToggle ? IDI_TOGGLE_SET : IDI_TOGGLE_CLEAR;
+    Changed();
+}
+
+std::vector<int> CVRXPageWLanAdvSetting::VisibleItemIdentifiers(int nGrid) {
+    return m_editor.VisibleItemIdentifiers(nGrid);
+}
+
+void CVRXPageWLanAdvSetting::RebuildGroups() {
+    m_editor.RebuildGroups();
+    Changed();
+}
+
+void CVRXPageWLanAdvSetting::OnPropertyChanged(PropertyItem* item) {
+    if (!item)
+        return;
+    const std::uint32_t id = item->Id();
+    // 21 to 23 and 40 to 42 are read-only; nothing outside the groups' ranges is dispatched.
+    const bool dispatched = (id >= VRX_GROUP1_PROPERTY_ID_1 && id <= VRX_GROUP3_PROPERTY_ID_7) ||
+                            (id >= VRX_GROUP5_PROPERTY_ID_1 && id <= VRX_GROUP8_PROPERTY_ID_2);
+    if (dispatched)
+        m_editor.PropertyChanged(*item);
+}
+
+// ---- files ------------------------------------------------------------------------------------------------
+
+std::vector<IFileDialogs::Filter> CVRXPageWLanAdvSetting::OpenFilters() {
+    return {{"*.qlt", "*.qlt"}, {"*.*", "*"}};
+}
+
+std::vector<IFileDialogs::Filter> CVRXPageWLanAdvSetting::SaveFilters() {
+    return {{"*.qlt", "*.qlt"}};
+}
+
+void CVRXPageWLanAdvSetting::OnBnClickedFileOpenBtn() {
+    if (m_worker.IsRunning())
+        return;
+    const std::optional<std::string> path = m_files.GetOpenFileName("qlt", OpenFilters());
+    if (!path)
+        return;
+    WriteLog("OnBnClickedFileOpenBtn : %s", path->c_str());
+    OnBnClickedDisconnectBtn();
+    m_bConnected = false;
+    m_state.m_strFilePath = *path;
+    ConnectAndRead();
+    m_state.m_strFilePath.clear();
+}
+
+void CVRXPageWLanAdvSetting::OnBnClickedSaveAsFileBtn() {
+    if (m_worker.IsRunning())
+        return;
+    const std::optional<std::string> path = m_files.GetSaveFileName("qlt", SaveFilters());
+    if (!path)
+        return;
+    // No printer takes part: the checks, the merge and the file are the window thread's.
+    if (!m_configurationFile.SaveAsFile(*m_exchange, *path))
+        WriteLog("OnBnClickedSaveAsFileBtn : SaveNewConfiguration failed.");
+    Changed();
+}
+
+// ---- factory reset ----------------------------------------------------------------------------------------
+
+void CVRXPageWLanAdvSetting::OnBnClickedFactoryResetBtn() {
+    if (m_worker.IsRunning())
+        return;
+    if (!m_messages.AskYesNo(Text(kTextFactoryResetQuestion)))
+        return;
+    // The exchange holds the spooler, waits behind the waiting dialog (WaitFor) and shows text 162 or 276.
+    RunExchange([this] { m_exchange->FactoryReset(); });
+    OnBnClickedDisconnectBtn();
+}
+
+void CVRXPageWLanAdvSetting::WaitFor(int nCountdownMs) {
+    m_bRetryResult = false;
+    m_nCountdown = nCountdownMs;
+    m_timer.StartTimer(TIMER_ID_2, kTimerPeriodMs);
+    m_waiting.RunModal();
+}
+
+void CVRXPageWLanAdvSetting::OnTimer(int id) {
+    if (id != TIMER_ID_1 && id != TIMER_ID_2)
+        return;
+    if (id == TIMER_ID_1) {
+        // A tick while the read still runs neither counts nor starts another one.
+        if (m_worker.IsRunning())
+            return;
+        m_cursor.ShowWait();
+        bool result = false;
+        RunExchange([this, &result] { result = m_exchange->GetCurrentConfiguration(nullptr); });
+        m_bRetryResult = result;
+    } else {
+        m_cursor.ShowWait();
+    }
+    m_nCountdown -= kTimerPeriodMs;
+    WriteLog("OnTimer : %d, countdown = %d, retry result = %d", id, m_nCountdown, m_bRetryResult ? 1 : 0);
+    if (m_nCountdown < 1 || m_bRetryResult) {
+        m_timer.StopTimer(id);
+        m_waiting.Close();
+    }
+    m_cursor.ShowArrow();
+}
+
+void CVRXPageWLanAdvSetting::Changed() {
+    if (m_changeListener)
+        m_changeListener();
+}

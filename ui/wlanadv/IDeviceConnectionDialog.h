@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+// The connection dialog (CVRXPageWLanAdvConnectDevice) as the page runs it.
+class IDeviceConnectionDialog {
+public:
+    struct Choice {
+        int result = 3;                  // 1 connected, 2 the port cannot be opened, 3 cancelled
+        std::uint32_t interfaceType = 0; // VRX_DEVICE_INTERFACE_USB or _SERIAL, as chosen
+    };
+
+    virtual ~IDeviceConnectionDialog() = default;
+    // Runs the dialog modally; a successful test leaves the settings in the chosen port object.
+    virtual Choice Run() = 0;
+};
