@@ -191,6 +191,7 @@ const std::vector<std::pair<int, const char*>> kEntries = {
     {421, "Printer pages"},
     {422, "Printer settings"},
     {423, "Printers found"},
+    {424, "Icon"},
     {57344, "Quorlink Tool"},
     {61715, "Enter a positive integer."},
     {61720, "Enter no more than %1 characters."},

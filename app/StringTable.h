@@ -75,6 +75,7 @@ inline constexpr int AddressFieldDescription = 420;
 inline constexpr int MainSheetName = 421;     // the printer list's and WLAN (Advanced) page's tabs
 inline constexpr int SettingsSheetName = 422; // the network settings page's tab
 inline constexpr int PrinterListName = 423;   // the table of printers found
+inline constexpr int IconButtonName = 424;    // the WLAN (Advanced) page's small icon button
 inline constexpr int AppTitle = 57344;
 inline constexpr int ParseUnsignedInteger = 61715; // a number field that does not hold an unsigned number
 inline constexpr int ParseStringTooLong = 61720;   // a text field over its limit; %1 is the limit

@@ -869,6 +869,11 @@
         <translation>找到的打印机</translation>
     </message>
     <message>
+        <source>Icon</source>
+        <comment>424</comment>
+        <translation>图标</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -869,6 +869,11 @@
         <translation>Gefundene Drucker</translation>
     </message>
     <message>
+        <source>Icon</source>
+        <comment>424</comment>
+        <translation>Symbol</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -869,6 +869,11 @@
         <translation>Imprimantes trouvées</translation>
     </message>
     <message>
+        <source>Icon</source>
+        <comment>424</comment>
+        <translation>Icône</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -869,6 +869,11 @@
         <translation>Talált nyomtatók</translation>
     </message>
     <message>
+        <source>Icon</source>
+        <comment>424</comment>
+        <translation>Ikon</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

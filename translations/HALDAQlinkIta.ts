@@ -869,6 +869,11 @@
         <translation>Stampanti trovate</translation>
     </message>
     <message>
+        <source>Icon</source>
+        <comment>424</comment>
+        <translation>Icona</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

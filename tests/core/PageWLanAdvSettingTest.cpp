@@ -186,7 +186,7 @@ public:
 
 class FakeConnectionDialog : public IDeviceConnectionDialog {
 public:
-    Choice choice{1, VRX_DEVICE_INTERFACE_SERIAL};
+    Choice choice{1, VRX_DEVICE_INTERFACE_SERIAL, {}};
     int runs = 0;
     Choice Run() override {
         ++runs;
@@ -357,6 +357,15 @@ TEST_F(PageWLanAdvSetting, ConnectionDialogCancelledOrPortNotOpenedShowsText161)
         EXPECT_EQ(Reads(), 0) << "nothing was read";
         EXPECT_EQ(waiting.runs, 0);
     }
+}
+
+TEST_F(PageWLanAdvSetting, PortNotOpenedForAKnownReasonAddsWhatToDo) {
+    connection.choice.result = 2;
+    connection.choice.openFailureAdvice = "Join the group dialout.";
+    page->OnBnClickedConnectBtn();
+    EXPECT_EQ(messages.Errors(), std::vector<std::string>{LoadString(161) + "\n\nJoin the group dialout."});
+    EXPECT_FALSE(page->IsConnected());
+    EXPECT_EQ(Reads(), 0);
 }
 
 TEST_F(PageWLanAdvSetting, SuccessfulReadConnects) {

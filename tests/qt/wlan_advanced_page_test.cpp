@@ -156,7 +156,12 @@ public:
 
 class SerialConnection : public IDeviceConnectionDialog {
 public:
-    Choice Run() override { return {1, VRX_DEVICE_INTERFACE_SERIAL}; }
+    Choice Run() override {
+        Choice choice;
+        choice.result = 1;
+        choice.interfaceType = VRX_DEVICE_INTERFACE_SERIAL;
+        return choice;
+    }
 };
 
 class NoMainWindow : public IMainWindowMessages {

@@ -135,8 +135,11 @@ void CVRXPageWLanAdvSetting::ConnectAndRead() {
             m_spooler->RestoreWinDrvPortName();
         WriteLog("OnBnClickedConnectBtn : connection dialog result = %d", choice.result);
         if (choice.result != 1) {
-            // A port that cannot be opened is a failure like any other: the user is told.
-            if (choice.result == 2 || choice.result == 3)
+            // A port that cannot be opened is a failure like any other: the user is told, and what to do
+            // about it where the port knows why it did not open.
+            if (choice.result == 2 && !choice.openFailureAdvice.empty())
+                m_messages.ShowError(Text(kTextFailedToGet) + "\n\n" + choice.openFailureAdvice);
+            else if (choice.result == 2 || choice.result == 3)
                 m_messages.ShowError(Text(kTextFailedToGet));
             return;
         }

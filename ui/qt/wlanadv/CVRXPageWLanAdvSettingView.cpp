@@ -5,10 +5,12 @@
 #include "ui/qt/QuorlinkLook.h"
 #include "ui/qt/wlanadv/PropertyGridWidget.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include <algorithm>
 
@@ -98,6 +100,7 @@ CVRXPageWLanAdvSettingView::CVRXPageWLanAdvSettingView(CVRXPageWLanAdvSetting& p
     m_iconButton->setAutoRaise(true);
     m_iconButton->setIconSize(QSize(16, 16));
     m_iconButton->setGeometry(22, 26, 20, 20);
+    m_iconButton->setAccessibleName(Ui(LoadString(StringId::IconButtonName)));
 
     m_page1 = new QPushButton(QStringLiteral("1"), this);
     m_page1->setObjectName(QStringLiteral("btnPage1"));
@@ -114,15 +117,20 @@ CVRXPageWLanAdvSettingView::CVRXPageWLanAdvSettingView(CVRXPageWLanAdvSetting& p
     m_selector = new QComboBox(this);
     m_selector->setObjectName(QStringLiteral("comboPage"));
     m_selector->hide();
+    // Nothing reaches it, neither the keyboard nor a screen reader's focus: the buttons do its work.
+    m_selector->setFocusPolicy(Qt::NoFocus);
+    m_selector->view()->setFocusPolicy(Qt::NoFocus);
 
     // The placement frame: both grids in one place.
     const QRect place(24, 54, 512, 280);
     m_grid1 = new PropertyGridWidget(m_page.Grid1(), this);
     m_grid1->setObjectName(QStringLiteral("grid1"));
     m_grid1->setGeometry(place);
+    m_grid1->Tree()->setAccessibleName(Ui(LoadString(112)));
     m_grid2 = new PropertyGridWidget(m_page.Grid2(), this);
     m_grid2->setObjectName(QStringLiteral("grid2"));
     m_grid2->setGeometry(place);
+    m_grid2->Tree()->setAccessibleName(Ui(LoadString(145)));
 
     m_saveAsFile = Button(this, Ui(StringTable::Dialog(kWindow, "Save as a file")), Page::IDI_SAVE_AS_FILE,
                           "btnSaveAsFile");

@@ -127,6 +127,9 @@ public:
         }
         if (!item->IsTextEditable() || item->Kind() == PropertyKind::ReadOnly)
             return nullptr;
+        // The item may prepare its value for the edit (the SSID drops its trailing blanks).
+        if (!m_widget.Grid().BeginEdit(*item))
+            return nullptr;
         auto* edit = new QLineEdit(parent);
         edit->setObjectName(QStringLiteral("textEditor"));
         edit->setFrame(false);

@@ -1,5 +1,6 @@
 #include "ui/qt/wlanadv/QtDeviceConnectionDialog.h"
 
+#include "devport/PortOpenFailure.h"
 #include "ui/CVRXPageWLanAdvConnectDevice.h"
 #include "ui/qt/CVRXPageWLanAdvConnectDeviceDlg.h"
 
@@ -14,5 +15,7 @@ IDeviceConnectionDialog::Choice QtDeviceConnectionDialog::Run() {
     Choice choice;
     choice.result = dialog.exec();
     choice.interfaceType = model.GetDeviceOption().dwInterfaceType;
+    if (choice.result == CVRXPageWLanAdvConnectDevice::kResultOpenFailed)
+        choice.openFailureAdvice = PortOpenAdvice(model.GetOpenFailure());
     return choice;
 }

@@ -11,7 +11,7 @@ WLanAdvancedPage::Parts WLanAdvancedPage::ProcessParts() {
 
 WLanAdvancedPage::WLanAdvancedPage(IMainWindowMessages& mainWindow, QWidget* parent, Parts parts)
     : m_messages(parent), m_waiting(m_cursor, parent), m_files(parent),
-      m_connection(*parts.records, parts.ports, parent) {
+      m_connection(*parts.records, parts.ports, parent), m_dialogs(parent) {
     m_timer = std::make_unique<QtPageTimer>([this](int id) { m_page->OnTimer(id); });
     CVRXPageWLanAdvSetting::Services services;
     services.ports = parts.ports;
@@ -23,6 +23,13 @@ WLanAdvancedPage::WLanAdvancedPage(IMainWindowMessages& mainWindow, QWidget* par
                                                       *m_timer, m_waiting, m_files, m_connection, mainWindow,
                                                       *m_editorAdapter);
     m_page->OnInitDialog();
+    // Scans and certificate uploads use the port like the page's own exchanges: on the device worker.
+    m_itemHost = std::make_unique<WLanAdvItemHost>(
+        *m_editor, m_page->Exchange(), m_dialogs, m_messages, parts.spooler,
+        [this](const std::function<void()>& work) { return m_page->Worker().Run(work); });
+    m_itemActions = std::make_unique<WLanAdvItemActions>(*m_itemHost);
+    m_itemActions->Attach(m_editor->Grid1());
+    m_itemActions->Attach(m_editor->Grid2());
     m_view = new CVRXPageWLanAdvSettingView(*m_page, parent);
     m_messages.SetParent(m_view);
 }

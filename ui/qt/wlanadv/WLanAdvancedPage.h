@@ -6,11 +6,14 @@
 #include "ui/qt/wlanadv/QtDeviceConnectionDialog.h"
 #include "ui/qt/wlanadv/QtFileDialogs.h"
 #include "ui/qt/wlanadv/QtPageTimer.h"
+#include "ui/qt/wlanadv/QtWLanAdvDialogs.h"
 #include "ui/qt/wlanadv/QtWaitingDialog.h"
 #include "ui/qt/wlanadv/QtWindowLoop.h"
 #include "ui/wlanadv/CVRXPageWLanAdvSetting.h"
 #include "ui/wlanadv/GroupEditorAdapter.h"
 #include "ui/wlanadv/WLanAdvGroupEditor.h"
+#include "ui/wlanadv/WLanAdvItemActions.h"
+#include "ui/wlanadv/WLanAdvItemHost.h"
 
 #include <QPointer>
 
@@ -53,6 +56,10 @@ private:
     std::unique_ptr<WLanAdvGroupEditor> m_editor;
     std::unique_ptr<GroupEditorAdapter> m_editorAdapter;
     std::unique_ptr<CVRXPageWLanAdvSetting> m_page;
+    QtWLanAdvDialogs m_dialogs;
+    // The buttons and edit starts of the grids' own item kinds (password, addresses, SSID, certificate).
+    std::unique_ptr<WLanAdvItemHost> m_itemHost;
+    std::unique_ptr<WLanAdvItemActions> m_itemActions;
     // A child of the tab widget, but it goes with the page: before it, never after.
     QPointer<CVRXPageWLanAdvSettingView> m_view;
 };
