@@ -110,14 +110,16 @@ void LoadLanguage(int index) {
     StringTable::SetCatalog(catalog);
 }
 
-// With QUORLINK_SCREENSHOT_DIR set, the window as it looks now goes there as name-LANGUAGE.png.
+// With QUORLINK_SCREENSHOTS (or QUORLINK_SCREENSHOT_DIR) set, the window as it looks now goes there as
+// name-LANGUAGE.png (scripts/contact-sheet uses them).
 void SaveScreenshot(QWidget& window, const char* name, int languageIndex) {
-    const QByteArray dir = qgetenv("QUORLINK_SCREENSHOT_DIR");
+    QByteArray dir = qgetenv("QUORLINK_SCREENSHOTS");
+    if (dir.isEmpty())
+        dir = qgetenv("QUORLINK_SCREENSHOT_DIR");
     if (dir.isEmpty())
         return;
-    const char* codes[] = {"en", "de", "fr", "es", "it", "pl", "hu", "ru", "ko", "ja", "zh-CN", "zh-TW"};
-    const QString code =
-        languageIndex < 12 ? QString::fromLatin1(codes[languageIndex]) : QString::number(languageIndex);
+    QDir().mkpath(QString::fromLocal8Bit(dir));
+    const QString code = QString::fromLatin1(LanguageTable::ToolkitLocaleName(languageIndex));
     window.grab().save(
         QDir(QString::fromLocal8Bit(dir)).filePath(QStringLiteral("%1-%2.png").arg(name, code)));
 }
