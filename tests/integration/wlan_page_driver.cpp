@@ -3,55 +3,24 @@
 // the simulator's stored record holds the change.
 #include "DeviceSimProcess.h"
 #include "FakeDeviceRecords.h"
+#include "WLanPageSession.h"
 #include "app/LanguageTable.h"
 #include "app/StringTable.h"
 #include "devcfg/PropertyIds.h"
 #include "devport/ISpoolerHold.h"
-#include "ui/CVRXPageWLanAdvConnectDevice.h"
-#include "ui/qt/CVRXPageWLanAdvConnectDeviceDlg.h"
 #include "ui/qt/QtTextCatalog.h"
 #include "ui/qt/QuorlinkLook.h"
 #include "ui/qt/wlanadv/PropertyGridWidget.h"
 #include "ui/qt/wlanadv/WLanAdvancedPage.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
 namespace {
-
-class NoMainWindow : public IMainWindowMessages {
-public:
-    int SendMessage(unsigned, const void*, const void*) override { return 0; }
-    void PostMessage(unsigned, const void*, const void*) override {}
-};
-
-// Answers every message box that comes up (Yes for a question) and keeps its text.
-class BoxAnswerer : public QObject {
-public:
-    QStringList texts;
-    BoxAnswerer() {
-        connect(&m_poll, &QTimer::timeout, this, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
-                return;
-            texts << box->text();
-            QAbstractButton* yes = box->button(QMessageBox::Yes);
-            (yes ? yes : box->button(QMessageBox::Ok))->click();
-        });
-        m_poll.start(20);
-    }
-
-private:
-    QTimer m_poll;
-};
 
 // A record that passes the page's checks: WPA2-PSK with AES, an administrator, SNMP with its communities.
 nlohmann::json SimulatorConfiguration() {
@@ -73,22 +42,6 @@ nlohmann::json SimulatorConfiguration() {
           {"szSNMPTrapCommunity", "traps"},
           {"byTrapIP", "192.0.2.9"}}},
         {"system", {{"version", "3.10"}, {"date", "2026-11-30"}, {"mac", "02:00:5e:10:00:0a"}}}};
-}
-
-// Types path into the connection dialog's Port list (serial) and presses Connect, as the user does.
-void TypePathAndConnect(const QString& path, CVRXPageWLanAdvConnectDeviceDlg& dialog) {
-    auto* serial =
-        dialog.findChild<QRadioButton*>(QString::number(CVRXPageWLanAdvConnectDevice::IDC_RADIO_SERIAL));
-    QTest::mouseClick(serial, Qt::LeftButton);
-    auto* port = dialog.findChild<QComboBox*>(QString::number(CVRXPageWLanAdvConnectDevice::IDC_COMBO_PORT));
-    QLineEdit* field = port->lineEdit();
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, path);
-    QTest::mouseClick(
-        dialog.findChild<QPushButton*>(QString::number(CVRXPageWLanAdvConnectDevice::IDC_BTN_CONNECT)),
-        Qt::LeftButton);
 }
 
 // The texts of page's visible buttons and of the grid's visible rows that do not fit.
