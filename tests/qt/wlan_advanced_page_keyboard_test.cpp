@@ -74,8 +74,6 @@ public:
 private:
     void Poll() {
         QWidget* window = QApplication::activeModalWidget();
-        if (qEnvironmentVariableIsSet("DEBUG_MODALS") && window)
-            qInfo("modal %s %s", window->metaObject()->className(), qPrintable(window->windowTitle()));
         if (!window || !window->isVisible() || window == m_acting)
             return;
         if (!steps.empty() && window->inherits(steps.front().className)) {
