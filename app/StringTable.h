@@ -76,6 +76,10 @@ inline constexpr int MainSheetName = 421;     // the printer list's and WLAN (Ad
 inline constexpr int SettingsSheetName = 422; // the network settings page's tab
 inline constexpr int PrinterListName = 423;   // the table of printers found
 inline constexpr int IconButtonName = 424;    // the WLAN (Advanced) page's small icon button
+// What a screen reader says of a property grid's row besides "name, value".
+inline constexpr int GridItemReadOnly = 425;    // the value cannot be changed
+inline constexpr int GridItemChanged = 426;     // the value was changed (shown bold)
+inline constexpr int GridItemOpensDialog = 427; // the key that opens the item's dialog
 inline constexpr int AppTitle = 57344;
 inline constexpr int ParseUnsignedInteger = 61715; // a number field that does not hold an unsigned number
 inline constexpr int ParseStringTooLong = 61720;   // a text field over its limit; %1 is the limit

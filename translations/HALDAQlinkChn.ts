@@ -874,6 +874,21 @@
         <translation>图标</translation>
     </message>
     <message>
+        <source>read-only</source>
+        <comment>425</comment>
+        <translation>只读</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <comment>426</comment>
+        <translation>已更改</translation>
+    </message>
+    <message>
+        <source>F4 opens the dialog</source>
+        <comment>427</comment>
+        <translation>按 F4 打开对话框</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -874,6 +874,21 @@
         <translation>Symbol</translation>
     </message>
     <message>
+        <source>read-only</source>
+        <comment>425</comment>
+        <translation>schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <comment>426</comment>
+        <translation>geändert</translation>
+    </message>
+    <message>
+        <source>F4 opens the dialog</source>
+        <comment>427</comment>
+        <translation>F4 öffnet den Dialog</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

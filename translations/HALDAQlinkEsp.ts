@@ -874,6 +874,21 @@
         <translation>Icono</translation>
     </message>
     <message>
+        <source>read-only</source>
+        <comment>425</comment>
+        <translation>solo lectura</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <comment>426</comment>
+        <translation>modificado</translation>
+    </message>
+    <message>
+        <source>F4 opens the dialog</source>
+        <comment>427</comment>
+        <translation>F4 abre el cuadro de diálogo</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -874,6 +874,21 @@
         <translation>Icône</translation>
     </message>
     <message>
+        <source>read-only</source>
+        <comment>425</comment>
+        <translation>lecture seule</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <comment>426</comment>
+        <translation>modifié</translation>
+    </message>
+    <message>
+        <source>F4 opens the dialog</source>
+        <comment>427</comment>
+        <translation>F4 ouvre la boîte de dialogue</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

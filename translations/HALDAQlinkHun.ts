@@ -874,6 +874,21 @@
         <translation>Ikon</translation>
     </message>
     <message>
+        <source>read-only</source>
+        <comment>425</comment>
+        <translation>csak olvasható</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <comment>426</comment>
+        <translation>módosítva</translation>
+    </message>
+    <message>
+        <source>F4 opens the dialog</source>
+        <comment>427</comment>
+        <translation>Az F4 megnyitja a párbeszédablakot</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -8,6 +8,7 @@ BusyProgressControl::BusyProgressControl(int numberOfBlocks, int position, Redra
     : m_model(numberOfBlocks, position), m_redraw(std::move(redraw)) {}
 
 BusyProgressControl::~BusyProgressControl() {
+    m_runningListener = nullptr;
     Stop();
 }
 
@@ -64,17 +65,23 @@ void BusyProgressControl::Start() {
         m_thread = std::thread(&BusyProgressControl::Animate, this);
     } catch (const std::system_error&) {
         m_running = false;
+        return;
     }
+    if (m_runningListener)
+        m_runningListener(true);
 }
 
 void BusyProgressControl::Stop() {
+    bool wasRunning = false;
     {
         std::lock_guard lock(m_mutex);
-        m_running = false;
+        wasRunning = m_running.exchange(false);
     }
     m_wake.notify_all();
     if (m_thread.joinable() && m_thread.get_id() != std::this_thread::get_id())
         m_thread.join();
+    if (wasRunning && m_runningListener)
+        m_runningListener(false);
 }
 
 void BusyProgressControl::Animate() {

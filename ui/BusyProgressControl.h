@@ -38,6 +38,8 @@ inline constexpr int UseSystemColor = 0x414; // first: 0 or not 0
 class BusyProgressControl {
 public:
     using RedrawRequest = std::function<void()>;
+    // Told when the animation starts (true) and ends (false), on the thread that called Start or Stop.
+    using RunningListener = std::function<void(bool running)>;
 
     BusyProgressControl(int numberOfBlocks, int position, RedrawRequest redraw = {});
     // Stops the animation; the thread never outlives the control.
@@ -69,6 +71,8 @@ public:
     int Dispatch(int message, std::intptr_t first = 0, std::intptr_t second = 0);
 
     bool IsRunning() const { return m_running.load(); }
+    // Set before the animation first starts (or after it has stopped): the listener is not guarded.
+    void SetRunningListener(RunningListener listener) { m_runningListener = std::move(listener); }
 
     // What the view tells the control.
     void SetClientArea(BusyProgressModel::Rect clientArea);
@@ -86,6 +90,7 @@ private:
     mutable std::mutex m_mutex;
     BusyProgressModel m_model;
     RedrawRequest m_redraw;
+    RunningListener m_runningListener;
     std::atomic<bool> m_running{false};
     std::condition_variable m_wake;
     std::thread m_thread;

@@ -10,7 +10,9 @@ their descendants included (those of hidden tab pages as well), and checks:
   - every object that is focusable has a name;
   - no object is a lone "." (the dots of an address control read on their own);
   - "addresses=N": at least N focusable edit fields whose text is a whole IPv4 address;
-  - "busy=N": at least N busy indicators that report themselves busy.
+  - "busy=N": at least N busy indicators that report themselves busy;
+  - "rows=N": at least N property grid rows that read "name, value" (a tree's cells);
+  - "row=VALUE": a property grid row that reads "name, VALUE".
 Run it inside dbus-run-session with the accessibility bus and registry running (run_atspi_walk.sh)."""
 
 import os
@@ -22,6 +24,9 @@ import time
 import pyatspi
 
 ADDRESS = re.compile(r"^\d{1,3}\.\d{1,3}\.\d{1,3}\.\d{1,3}$")
+# A grid row as a screen reader reads it: "name, value" (the value may be empty).
+GRID_ROW = re.compile(r"^[^,]+, .*$")
+CELL_ROLES = {pyatspi.ROLE_TABLE_CELL, pyatspi.ROLE_TREE_ITEM, pyatspi.ROLE_LIST_ITEM}
 EDIT_ROLES = {pyatspi.ROLE_ENTRY, pyatspi.ROLE_TEXT, pyatspi.ROLE_PASSWORD_TEXT, pyatspi.ROLE_SPIN_BUTTON}
 
 
@@ -49,7 +54,7 @@ def text_of(node):
         return None
 
 
-def walk(node, path, found, depth=0):
+def walk(node, path, found, depth=0, in_tree=False):
     if node is None or depth > 40:
         return
     try:
@@ -75,20 +80,23 @@ def walk(node, path, found, depth=0):
             found["addresses"].append(f"{here} = {text}")
     if states.contains(pyatspi.STATE_BUSY):
         found["busy"].append(here)
+    if role in CELL_ROLES and in_tree and GRID_ROW.match(name):
+        found["rows"].append(name)
     # Table cells are read by the table; walk only its first rows.
     count = node.childCount
     if role in (pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE, pyatspi.ROLE_LIST):
-        count = min(count, 40)
+        count = min(count, 120)
     for index in range(count):
         try:
             child = node.getChildAtIndex(index)
         except Exception:
             continue
-        walk(child, here, found, depth + 1)
+        walk(child, here, found, depth + 1, in_tree or role == pyatspi.ROLE_TREE_TABLE or role == pyatspi.ROLE_TREE)
 
 
 def check_scene(app, scene, expectations):
-    found = {"objects": 0, "focusable": 0, "unnamed": [], "dots": [], "addresses": [], "busy": [], "errors": []}
+    found = {"objects": 0, "focusable": 0, "unnamed": [], "dots": [], "addresses": [], "busy": [], "rows": [],
+             "errors": []}
     for index in range(app.childCount):
         walk(app.getChildAtIndex(index), "", found)
     failures = []
@@ -99,10 +107,14 @@ def check_scene(app, scene, expectations):
     failures += found["errors"]
     for expectation in expectations:
         key, _, value = expectation.partition("=")
-        if key in ("addresses", "busy") and len(found[key]) < int(value):
+        if key in ("addresses", "busy", "rows") and len(found[key]) < int(value):
             failures.append(f"{key}: expected at least {value}, found {len(found[key])}: {found[key]}")
+        if key == "row" and not any(row.endswith(", " + value) for row in found["rows"]):
+            failures.append(f"no grid row reads 'name, {value}': {found['rows']}")
     print(f"{scene}: {found['objects']} objects, {found['focusable']} focusable, "
-          f"{len(found['addresses'])} address fields, {len(found['busy'])} busy")
+          f"{len(found['addresses'])} address fields, {len(found['busy'])} busy, {len(found['rows'])} grid rows")
+    for entry in sorted(set(found["rows"]))[:6]:
+        print(f"  grid row {entry}")
     for entry in found["addresses"]:
         print(f"  address field {entry}")
     for failure in failures:

@@ -2,6 +2,7 @@
 # Runs atspi_walk.py over a private X server and a private session bus with its own accessibility bus and
 # registry, so that nothing of the user's desktop is read or changed.
 #   run_atspi_walk.sh DRIVER [DRIVER ARGUMENTS...]
+#   run_atspi_walk.sh --run PROGRAM [ARGUMENTS...]   runs PROGRAM there instead, with accessibility on
 # Exits 77 (skipped) when Xvfb, dbus-run-session, the accessibility bus or pyatspi are missing.
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -55,4 +56,9 @@ pids+=($!)
 sleep 0.5
 
 export QT_QPA_PLATFORM=xcb
+if [ "${1:-}" = "--run" ]; then
+    shift
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 "$@"
+    exit $?
+fi
 "$QUORLINK_ATSPI_PYTHON" "$here/atspi_walk.py" "$@"

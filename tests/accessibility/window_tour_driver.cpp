@@ -1,6 +1,8 @@
 // Shows every window of the program, one scene after another, over fakes: the printer list filled by a
-// scripted search (nothing is sent anywhere), the WLAN (Advanced) page, a printer's settings, the search
-// dialog, the waiting dialog and the connection dialog. Used by the accessibility walk
+// scripted search (nothing is sent anywhere), the WLAN (Advanced) page, unconnected and connected (to the
+// simulator's network module in this process, its grids filled from the module's record), the grid items'
+// password, address and access-point dialogs, a printer's settings, the search dialog, the waiting dialog and
+// the connection dialog. Used by the accessibility walk
 // (tests/accessibility/atspi_walk.py) and to take the screenshots of docs/.
 //
 //   window-tour-driver [--language INDEX] [--dark] [--screenshots FOLDER]
@@ -21,19 +23,32 @@
 #include "ui/qt/CVRXWaitingDlg.h"
 #include "ui/qt/QtAppPlatform.h"
 #include "ui/qt/QtTextCatalog.h"
+#include "ui/qt/wlanadv/CVRXPageWLanAdvBssListDlg.h"
+#include "ui/qt/wlanadv/CVRXPageWLanAdvIpConfigDlg.h"
+#include "ui/qt/wlanadv/CVRXPageWLanPwSettingDlg.h"
+#include "ui/qt/wlanadv/PropertyGridWidget.h"
+#include "ui/qt/wlanadv/WLanAdvancedPage.h"
 
 #include "FakeDeviceRecords.h"
 #include "FakePort.h"
+#include "ModulePort.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPalette>
 #include <QRadioButton>
 #include <QSocketNotifier>
 #include <QStyleFactory>
+#include <QTimer>
+#include <QTreeWidget>
 
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <memory>
+#include <tuple>
 #include <unistd.h>
 #include <vector>
 
@@ -45,7 +60,8 @@ namespace {
 
 struct Scene {
     const char* name;
-    // What the walker must find besides names: "addresses=N" address fields, "busy=N" busy indicators.
+    // What the walker must find besides names: "addresses=N" address fields, "busy=N" busy indicators,
+    // "rows=N" grid rows that read "name, value", "row=VALUE" a grid row that reads "name, VALUE".
     const char* expectations;
     std::function<void()> show;
 };
@@ -78,6 +94,81 @@ QPalette DarkPalette() {
 void Settle(int milliseconds) {
     QTest::qWait(milliseconds);
 }
+
+class NoMainWindow : public IMainWindowMessages {
+public:
+    int SendMessage(unsigned, const void*, const void*) override { return 0; }
+    void PostMessage(unsigned, const void*, const void*) override {}
+};
+
+class NoSpoolerHold : public ISpoolerHold {
+public:
+    bool ChangeWinDrvPortName(int) override { return true; }
+    bool RestoreWinDrvPortName() override { return true; }
+};
+
+// The WLAN (Advanced) page in a window of its own, connected over a serial line to the simulator's module:
+// the grids hold the module's record.
+struct ConnectedPage {
+    ModulePort port{ModulePort::OfficeModule()};
+    FakeDeviceRecords records;
+    NoSpoolerHold spooler;
+    NoMainWindow mainWindow;
+    std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
+    std::unique_ptr<WLanAdvancedPage> advanced;
+
+    ConnectedPage() {
+        advanced = std::make_unique<WLanAdvancedPage>(
+            mainWindow, window.get(), WLanAdvancedPage::Parts{{nullptr, &port}, &spooler, &records});
+        window->setWindowTitle(advanced->View()->windowTitle());
+        window->setFixedSize(advanced->View()->size());
+        advanced->ConnectionDialog().onShown = [](CVRXPageWLanAdvConnectDevice&,
+                                                  CVRXPageWLanAdvConnectDeviceDlg& dialog) {
+            dialog.findChild<QRadioButton*>(QString::number(CVRXPageWLanAdvConnectDevice::IDC_RADIO_SERIAL))
+                ->click();
+            QLineEdit* field =
+                dialog.findChild<QComboBox*>(QString::number(CVRXPageWLanAdvConnectDevice::IDC_COMBO_PORT))
+                    ->lineEdit();
+            field->setFocus();
+            field->selectAll();
+            QTest::keyClick(field, Qt::Key_Backspace);
+            QTest::keyClicks(field, "/dev/ttyQL-module");
+            dialog.findChild<QPushButton*>(QString::number(CVRXPageWLanAdvConnectDevice::IDC_BTN_CONNECT))
+                ->click();
+        };
+    }
+    ~ConnectedPage() {
+        advanced.reset();
+        window.reset();
+    }
+
+    // Shows the window and connects; the message that says so is answered.
+    bool Connect() {
+        window->show();
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->accept();
+        });
+        answer.start(20);
+        QMetaObject::invokeMethod(advanced->View()->findChild<QPushButton*>(QStringLiteral("btnConnect")),
+                                  "click", Qt::QueuedConnection);
+        for (int tries = 0; tries < 1000 && !advanced->Page().IsConnected(); ++tries)
+            Settle(20);
+        Settle(100);
+        advanced->View()->Grid1View()->SyncNow();
+        advanced->View()->Grid2View()->SyncNow();
+        return advanced->Page().IsConnected();
+    }
+    void ShowGrid(int number) {
+        advanced->View()->findChild<QPushButton*>(number == 1 ? "btnPage1" : "btnPage2")->click();
+        PropertyGridWidget* grid =
+            number == 1 ? advanced->View()->Grid1View() : advanced->View()->Grid2View();
+        grid->SyncNow();
+        grid->Tree()->setFocus();
+        grid->Tree()->setCurrentItem(grid->Tree()->topLevelItem(0));
+    }
+};
 
 } // namespace
 
@@ -134,10 +225,66 @@ int main(int argc, char** argv) {
     FakePort serial;
     CVRXPageWLanAdvConnectDevice connectModel(records, DevicePorts{&usb, &serial});
     std::unique_ptr<QWidget> dialog;
+    std::unique_ptr<ConnectedPage> connected;
+    // The item dialogs' models, as the grid's items fill them.
+    CVRXPageWLanPwSetting passwordModel(false, "psk-12345", "PSK Key", 63);
+    CVRXPageWLanAdvIpConfig addressModel;
+    addressModel.SetIPAddress({192, 0, 2, 7});
+    addressModel.SetSubnetMask({255, 255, 255, 0});
+    addressModel.SetGateway({192, 0, 2, 1});
+    std::vector<BSS_INFO> scan;
+    for (const auto& [ssid, last, rssi] :
+         {std::tuple{"Office-7", 0x55, -67}, std::tuple{"Lab", 0x66, -40}, std::tuple{"Store", 0x77, -80}}) {
+        BSS_INFO entry{};
+        std::memcpy(entry.bySSID, ssid, std::strlen(ssid));
+        const std::uint8_t bssid[6] = {0x02, 0x11, 0x22, 0x33, 0x44, static_cast<std::uint8_t>(last)};
+        std::memcpy(entry.byBSSID, bssid, 6);
+        DeviceRecords::SetRssi(entry, static_cast<std::int16_t>(rssi));
+        entry.bySecurity = 8;
+        entry.byIndex = static_cast<std::uint8_t>(scan.size());
+        scan.push_back(entry);
+    }
+    CVRXPageWLanAdvBssList listModel;
+    listModel.SetBSSInfoData(scan.data(), static_cast<int>(scan.size()));
 
     const std::vector<Scene> scenes = {
         {"printer-list", "", [&] { h.mainSheet()->setCurrentIndex(0); }},
         {"wlan-page", "", [&] { h.mainSheet()->setCurrentIndex(1); }},
+        {"wlan-page-connected", "rows=5 row=Office-7",
+         [&] {
+             h.mainSheet()->setCurrentIndex(0);
+             connected = std::make_unique<ConnectedPage>();
+             if (!connected->Connect())
+                 std::fprintf(stderr, "the page did not connect to the module\n");
+             connected->ShowGrid(1);
+         }},
+        {"wlan-page-connected-grid2", "rows=5 row=public",
+         [&] {
+             if (connected)
+                 connected->ShowGrid(2);
+         }},
+        {"password-dialog", "",
+         [&] {
+             connected.reset();
+             auto* window = new CVRXPageWLanPwSettingDlg(passwordModel, h.view.get());
+             dialog.reset(window);
+             window->Prepare();
+             window->show();
+         }},
+        {"ip-config-dialog", "addresses=3",
+         [&] {
+             auto* window = new CVRXPageWLanAdvIpConfigDlg(addressModel, h.view.get());
+             dialog.reset(window);
+             window->Prepare();
+             window->show();
+         }},
+        {"bss-list-dialog", "",
+         [&] {
+             auto* window = new CVRXPageWLanAdvBssListDlg(listModel, h.view.get());
+             dialog.reset(window);
+             window->Prepare();
+             window->show();
+         }},
         {"settings-page", "addresses=3",
          [&] {
              h.mainSheet()->setCurrentIndex(0);
@@ -201,6 +348,7 @@ int main(int argc, char** argv) {
         wait.exec();
     }
     dialog.reset();
+    connected.reset();
     std::printf("DONE\n");
     std::fflush(stdout);
     return 0;

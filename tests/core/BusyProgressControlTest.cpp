@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -178,6 +180,35 @@ TEST(BusyProgressControl, OnlyBusyModeAnimatesAndAModeChangeStops) {
     EXPECT_TRUE(control.IsRunning());
     EXPECT_EQ(control.Dispatch(BusyMessage::Stop), 1);
     EXPECT_FALSE(control.IsRunning());
+}
+
+// The listener hears every start and every end of the animation once, as IsRunning then says: a restart is
+// an end and a start, a Stop of a stopped animation, a Start outside busy mode and the control's end with
+// its listener taken away say nothing.
+TEST(BusyProgressControl, TellsItsListenerWhenTheAnimationStartsAndEnds) {
+    std::vector<std::pair<bool, bool>> heard; // (what was told, IsRunning at that moment)
+    auto control = std::make_unique<BusyProgressControl>(20, 0);
+    control->SetSpeed(10);
+    control->SetRunningListener([&](bool running) { heard.emplace_back(running, control->IsRunning()); });
+    control->Start();
+    control->Start();
+    control->Stop();
+    control->Stop();
+    control->SetMode(Model::kModeProgress);
+    control->Start();
+    using Told = std::vector<std::pair<bool, bool>>;
+    EXPECT_EQ(heard, (Told{{true, true}, {false, false}, {true, true}, {false, false}}));
+
+    control->SetMode(Model::kModeBusy);
+    control->Start();
+    control->SetMode(Model::kModeBusy); // a mode change stops
+    EXPECT_EQ(heard.size(), 6u);
+    EXPECT_EQ(heard.back(), std::make_pair(false, false));
+    control->Start();
+    heard.clear();
+    control->SetRunningListener(nullptr);
+    control.reset(); // stops, telling no one
+    EXPECT_TRUE(heard.empty());
 }
 
 TEST(BusyProgressControl, GoesSafelyWhileAnimatingAndWhileOtherThreadsUseIt) {

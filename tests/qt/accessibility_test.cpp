@@ -24,6 +24,8 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include <thread>
+
 using Page = CVRXPageNetConnectionSetting;
 
 namespace {
@@ -166,6 +168,53 @@ private slots:
         QVERIFY(!iface->state().focusable);
         busy->Control().Stop();
         QVERIFY(!iface->state().busy);
+    }
+
+    // A screen reader hears when the wait begins and ends: one state change of busy (and animated) each
+    // time, also when the animation is started or stopped off the window thread.
+    void busyIndicatorTellsWhenItStartsAndStops() {
+        QAccessible::installUpdateHandler(nullptr);
+        QWidget window;
+        auto* busy = new CVRXBusyProgressCtrl(3, 0, &window);
+        busy->setAccessibleName(QStringLiteral("Search for"));
+        static QList<bool> heard; // the busy state the indicator reported at each of its state changes
+        static QObject* watched = nullptr;
+        heard.clear();
+        watched = busy;
+        QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+            if (event->type() != QAccessible::StateChanged || event->object() != watched)
+                return;
+            const auto* change = static_cast<QAccessibleStateChangeEvent*>(event);
+            if (!change->changedStates().busy)
+                return;
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(watched);
+            heard << (iface && iface->state().busy);
+        });
+        // Events go out only while assistive technology listens: on the accessibility bus that
+        // tests/accessibility starts (the test accessibility-busy-indicator-events runs this function there).
+        window.show();
+        for (int tries = 0;
+             tries < 100 && !QAccessible::isActive() && QGuiApplication::platformName() != "offscreen";
+             ++tries)
+            QTest::qWait(50);
+        if (!QAccessible::isActive())
+            QSKIP("no assistive technology listens (no accessibility bus)");
+        busy->Control().Start();
+        QCOMPARE(heard, QList<bool>{true});
+        busy->Control().Start(); // a restart stops and starts again
+        QCOMPARE(heard, (QList<bool>{true, false, true}));
+        busy->Control().Stop();
+        QCOMPARE(heard, (QList<bool>{true, false, true, false}));
+        busy->Control().Stop(); // already stopped: nothing to tell
+        QCOMPARE(heard.size(), 4);
+
+        heard.clear();
+        std::thread([busy] { busy->Control().Start(); }).join();
+        QTRY_COMPARE(heard, QList<bool>{true});
+        std::thread([busy] { busy->Control().Stop(); }).join();
+        QTRY_COMPARE(heard, (QList<bool>{true, false}));
+        QAccessible::installUpdateHandler(nullptr);
+        watched = nullptr;
     }
 
     void everyFocusableControlOfTheSettingsPageIsNamed_data() {

@@ -12,6 +12,7 @@
 
 #include "FakeCursor.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QHeaderView>
@@ -278,6 +279,61 @@ private slots:
         QVERIFY(!button.isEmpty());
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, button.center());
         QCOMPARE(clicks, 1);
+    }
+
+    // A screen reader reads a row as "name, value" with what the eye sees besides (grey: read-only, bold:
+    // changed, the button: its key), a password as its stars, and hears a new value once the model has it.
+    void gridRowsReadAsNameAndValueWithTheirStates() {
+        PropertyGrid grid(1, 4);
+        FillGrid(grid);
+        grid.FindGroup(VRX_GROUP_ID_1)
+            ->AddItem(std::make_unique<PropertyItem>(7, "PSK Key", PropertyKind::Password, "secret"));
+        PropertyGridWidget widget(grid);
+        widget.resize(500, 300);
+        widget.show();
+        widget.SyncNow();
+        const auto spoken = [&](std::uint32_t id, int column) {
+            return widget.RowOf(id)->data(column, Qt::AccessibleTextRole).toString();
+        };
+        const auto described = [&](std::uint32_t id) {
+            return widget.RowOf(id)->data(1, Qt::AccessibleDescriptionRole).toString();
+        };
+        const QString readOnly = QString::fromStdString(LoadString(StringId::GridItemReadOnly));
+        const QString changed = QString::fromStdString(LoadString(StringId::GridItemChanged));
+        const QString opens = QString::fromStdString(LoadString(StringId::GridItemOpensDialog));
+        for (int column : {0, 1}) {
+            QCOMPARE(spoken(2, column), QStringLiteral("WLAN Mode, Infrastructure"));
+            QCOMPARE(spoken(21, column), QStringLiteral("Firmware Version, 2.07"));
+            QCOMPARE(spoken(7, column), QStringLiteral("PSK Key, ******"));
+            QCOMPARE(spoken(VRX_GROUP_ID_4, column), QStringLiteral("System Information"));
+        }
+        QCOMPARE(described(21), readOnly);
+        QCOMPARE(described(2), QString());
+        QCOMPARE(described(1), opens); // the SSID: typed in place, and its button
+        QCOMPARE(described(7), opens);
+
+        grid.SelectOption(*grid.FindItem(2), 1);
+        grid.FindItem(21)->SetModified(true);
+        QTRY_COMPARE(spoken(2, 0), QStringLiteral("WLAN Mode, Ad hoc"));
+        QCOMPARE(described(2), changed);
+        QCOMPARE(described(21), readOnly + QStringLiteral(", ") + changed);
+        grid.FindItem(7)->SetValue("longer-secret");
+        QTRY_COMPARE(spoken(7, 1), QStringLiteral("PSK Key, *************"));
+        // A disabled item has no dialog to open.
+        grid.FindItem(1)->Enable(false);
+        QTRY_COMPARE(described(1), QString());
+
+        // The group row's open or closed state, as the tree reports it.
+        QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(widget.Tree());
+        QVERIFY(tree && tree->tableInterface());
+        QAccessibleInterface* cell = tree->tableInterface()->cellAt(0, 0);
+        QVERIFY(cell);
+        QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("WLAN Basic Configuration"));
+        QVERIFY(cell->state().expandable && cell->state().expanded);
+        grid.FindGroup(VRX_GROUP_ID_1)->Expand(false);
+        QTRY_VERIFY(!widget.RowOf(VRX_GROUP_ID_1)->isExpanded());
+        cell = tree->tableInterface()->cellAt(0, 0);
+        QVERIFY(cell->state().expandable && !cell->state().expanded);
     }
 
     // While a read waits on a silent printer (a second and more), the window thread goes on handling its

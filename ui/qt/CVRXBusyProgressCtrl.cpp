@@ -2,11 +2,13 @@
 
 #include "ui/qt/QuorlinkAccessibility.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QThread>
 
 namespace {
 
@@ -32,10 +34,31 @@ CVRXBusyProgressCtrl::CVRXBusyProgressCtrl(int numberOfBlocks, int position, QWi
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_control.SetSystemColor(ButtonColor(*this));
     m_control.SetClientArea({0, 0, width(), height()});
+    m_control.SetRunningListener([this](bool) {
+        if (QThread::currentThread() == thread())
+            ReportRunning();
+        else
+            QMetaObject::invokeMethod(
+                this, [this] { ReportRunning(); }, Qt::QueuedConnection);
+    });
 }
 
 CVRXBusyProgressCtrl::~CVRXBusyProgressCtrl() {
+    m_control.SetRunningListener(nullptr);
     m_control.Stop();
+}
+
+void CVRXBusyProgressCtrl::ReportRunning() {
+    // A screen reader hears that the wait began or ended: the busy and animated states changed.
+    const bool running = m_control.IsRunning();
+    if (running == m_bReportedRunning)
+        return;
+    m_bReportedRunning = running;
+    QAccessible::State changed;
+    changed.busy = true;
+    changed.animated = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 CVRXBusyProgressCtrl* CVRXBusyProgressCtrl::TakeOver(QLabel* placeholder, int numberOfBlocks, int position) {

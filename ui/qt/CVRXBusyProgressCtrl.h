@@ -12,7 +12,8 @@ class QLabel;
 // The busy indicator's window: paints what its BusyProgressControl plans, through an off-screen pixmap
 // that is kept between paints and made anew after a size change. The animation thread of the control asks
 // for repaints, which are posted to this widget's thread. Background colour 1 follows the palette's button
-// colour while the control uses the system colour.
+// colour while the control uses the system colour. It reads as an animation that is busy while it runs,
+// and tells assistive technology when it starts and stops.
 class CVRXBusyProgressCtrl : public QWidget {
     Q_OBJECT
 public:
@@ -43,8 +44,10 @@ protected:
 
 private:
     void RequestRepaint();
+    void ReportRunning();
 
     BusyProgressControl m_control;
     QPixmap m_pixmap;
     int m_nPixmapBuilds = 0;
+    bool m_bReportedRunning = false;
 };

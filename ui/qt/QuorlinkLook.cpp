@@ -316,16 +316,24 @@ void DrawFactoryReset(QPainter& p) {
 }
 
 void DrawToggle(QPainter& p, bool set) {
-    // Three rows of a list; when set, the rows are shown opened out below a triangle pointing down.
+    // Three rows of a list; when set, the rows are shown opened out below a triangle pointing down. It
+    // stands bare on the window's background: the triangle in the palette's highlight, the rows in its text
+    // colour a little towards the background, so that it reads on a light and on a dark palette.
+    const QPalette palette = QGuiApplication::palette();
+    const QColor text = palette.color(QPalette::WindowText);
+    const QColor window = palette.color(QPalette::Window);
+    auto mix = [](int a, int b) { return (a * 70 + b * 30) / 100; };
+    const QColor rowsColour(mix(text.red(), window.red()), mix(text.green(), window.green()),
+                            mix(text.blue(), window.blue()));
     p.setPen(Qt::NoPen);
-    p.setBrush(kInk);
+    p.setBrush(palette.color(QPalette::Highlight));
     QPolygonF triangle;
     if (set)
         triangle << QPointF(3, 6) << QPointF(11, 6) << QPointF(7, 11);
     else
         triangle << QPointF(5, 4) << QPointF(10, 8.5) << QPointF(5, 13);
     p.drawPolygon(triangle);
-    p.setPen(QPen(kSteel, 2.0, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(rowsColour, 2.0, Qt::SolidLine, Qt::RoundCap));
     const int rows = set ? 3 : 1;
     for (int row = 0; row < rows; ++row)
         p.drawLine(QPointF(13, 8.5 + row * 5.5), QPointF(21.5, 8.5 + row * 5.5));

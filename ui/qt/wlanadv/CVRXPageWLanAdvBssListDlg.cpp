@@ -7,6 +7,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -58,6 +59,8 @@ CVRXPageWLanAdvBssListDlg::CVRXPageWLanAdvBssListDlg(CVRXPageWLanAdvBssList& mod
     m_list->horizontalHeader()->setHighlightSections(false);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_list->viewport()->installEventFilter(this);
+    // Enter takes the current row, as a double click does.
+    m_list->installEventFilter(this);
     body->addWidget(m_list, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -80,11 +83,12 @@ CVRXPageWLanAdvBssListDlg::CVRXPageWLanAdvBssListDlg(CVRXPageWLanAdvBssList& mod
 
 CVRXPageWLanAdvBssListDlg::~CVRXPageWLanAdvBssListDlg() = default;
 
-int CVRXPageWLanAdvBssListDlg::exec() {
+void CVRXPageWLanAdvBssListDlg::Prepare() {
     m_model.OnInitDialog();
     QtDialogPlacement::PlaceAboveMainWindowCentre(*this, m_mainWindow, Model::kAboveCentre);
     m_caption->SetText(Ui(m_model.Caption()));
     setWindowTitle(Ui(m_model.Caption()));
+    m_list->setAccessibleName(Ui(m_model.Caption()));
     QStringList headings;
     for (int column = 0; column < Model::kColumnCount; ++column)
         headings << Ui(m_model.Heading(column)).trimmed();
@@ -95,6 +99,10 @@ int CVRXPageWLanAdvBssListDlg::exec() {
     m_list->horizontalHeader()->setStretchLastSection(true);
     Fill();
     m_list->setFocus(Qt::OtherFocusReason);
+}
+
+int CVRXPageWLanAdvBssListDlg::exec() {
+    Prepare();
     QDialog::exec();
     return m_model.IsEnded() ? m_model.GetResult() : Model::kResultCancel;
 }
@@ -127,6 +135,18 @@ void CVRXPageWLanAdvBssListDlg::Fill() {
 }
 
 bool CVRXPageWLanAdvBssListDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            const int row = m_list->currentRow();
+            const QTableWidgetItem* ssid = row >= 0 ? m_list->item(row, Model::kColumnSsid) : nullptr;
+            if (!ssid)
+                return true;
+            m_model.OnDblClkList(ssid->data(kItemDataRole).toInt());
+            End();
+            return true;
+        }
+    }
     if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const QModelIndex index = m_list->indexAt(mouse->position().toPoint());

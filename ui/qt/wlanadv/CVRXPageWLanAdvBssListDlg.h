@@ -10,8 +10,8 @@ class QTableWidget;
 
 // The access-point list on screen: the caption bar, the list of five columns (whole rows selected, grid
 // lines; a click on a heading sorts by that column, and the list opens with the strongest signal first)
-// and Close. A double-click on a row picks its access point; Escape cancels. exec() returns the model's
-// result (1 OK, 2 Cancel).
+// and Close. A double-click on a row, or Enter on the current row, picks its access point; Escape cancels.
+// exec() returns the model's result (1 OK, 2 Cancel).
 class CVRXPageWLanAdvBssListDlg : public QDialog {
     Q_OBJECT
 public:
@@ -24,6 +24,9 @@ public:
     ~CVRXPageWLanAdvBssListDlg() override;
 
     int exec() override;
+    // What exec() does before the dialog goes up: the model's start, the texts, size, place and focus (a
+    // dialog shown without exec(), as the window tour shows it, calls it first).
+    void Prepare();
     QTableWidget* List() const { return m_list; }
 
 public slots:

@@ -111,7 +111,7 @@ CVRXPageWLanAdvIpConfigDlg::CVRXPageWLanAdvIpConfigDlg(CVRXPageWLanAdvIpConfig& 
 
 CVRXPageWLanAdvIpConfigDlg::~CVRXPageWLanAdvIpConfigDlg() = default;
 
-int CVRXPageWLanAdvIpConfigDlg::exec() {
+void CVRXPageWLanAdvIpConfigDlg::Prepare() {
     m_model.OnInitDialog();
     m_caption->SetText(Ui(m_model.Caption()));
     setWindowTitle(Ui(m_model.Title()));
@@ -122,6 +122,10 @@ int CVRXPageWLanAdvIpConfigDlg::exec() {
     setFixedSize(size());
     QtDialogPlacement::PlaceOverMainWindowCentre(*this, m_mainWindow);
     m_ip->setFocus(Qt::OtherFocusReason);
+}
+
+int CVRXPageWLanAdvIpConfigDlg::exec() {
+    Prepare();
     QDialog::exec();
     return m_model.IsEnded() ? m_model.GetResult() : Model::kResultCancel;
 }

@@ -18,6 +18,9 @@ public:
     ~CVRXPageWLanAdvIpConfigDlg() override;
 
     int exec() override;
+    // What exec() does before the dialog goes up: the model's start, the texts, size, place and focus (a
+    // dialog shown without exec(), as the window tour shows it, calls it first).
+    void Prepare();
 
     IpAddressEdit* IpAddress() const { return m_ip; }
     IpAddressEdit* SubnetMask() const { return m_subnetMask; }

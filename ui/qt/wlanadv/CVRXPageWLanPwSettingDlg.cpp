@@ -117,11 +117,13 @@ CVRXPageWLanPwSettingDlg::CVRXPageWLanPwSettingDlg(CVRXPageWLanPwSetting& model,
 
 CVRXPageWLanPwSettingDlg::~CVRXPageWLanPwSettingDlg() = default;
 
-int CVRXPageWLanPwSettingDlg::exec() {
+void CVRXPageWLanPwSettingDlg::Prepare() {
     m_model.OnInitDialog();
     const Model::Controls& c = m_model.GetControls();
     m_caption->SetText(Ui(c.title));
     setWindowTitle(Ui(c.title));
+    // The field is read by the item's name, which the title is.
+    m_edit->setAccessibleName(Ui(c.title));
     // The edit's own limit counts characters; the model cuts what is over the limit in bytes.
     if (c.maxLength > 0)
         m_edit->setMaxLength(static_cast<int>(c.maxLength));
@@ -132,6 +134,10 @@ int CVRXPageWLanPwSettingDlg::exec() {
     QtDialogPlacement::PlaceOverMainWindowCentre(*this, m_mainWindow);
     m_edit->setFocus(Qt::OtherFocusReason);
     m_edit->end(false);
+}
+
+int CVRXPageWLanPwSettingDlg::exec() {
+    Prepare();
     QDialog::exec();
     return m_model.IsEnded() ? m_model.GetResult() : Model::kResultCancel;
 }

@@ -21,6 +21,9 @@ public:
     ~CVRXPageWLanPwSettingDlg() override;
 
     int exec() override;
+    // What exec() does before the dialog goes up: the model's start, the texts, size, place and focus (a
+    // dialog shown without exec(), as the window tour shows it, calls it first).
+    void Prepare();
     TypedCharacterPopup* Popup() const { return m_popup; }
 
 public slots:

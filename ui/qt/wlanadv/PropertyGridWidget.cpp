@@ -1,6 +1,9 @@
 #include "ui/qt/wlanadv/PropertyGridWidget.h"
 
+#include "app/StringTable.h"
+
 #include <algorithm>
+#include <functional>
 
 #include <QApplication>
 #include <QComboBox>
@@ -11,6 +14,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QResizeEvent>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
@@ -46,6 +50,38 @@ private:
     std::uint32_t m_id;
 };
 
+// The shade of a group row: the palette's base tinted a little with its highlight, so that the row's text
+// (the palette's text colour) reads on a light and on a dark palette alike.
+QColor GroupShade(const QPalette& palette) {
+    const QColor base = palette.color(QPalette::Base);
+    const QColor tint = palette.color(QPalette::Highlight);
+    auto mix = [](int a, int b) { return (a * 85 + b * 15) / 100; };
+    return QColor(mix(base.red(), tint.red()), mix(base.green(), tint.green()),
+                  mix(base.blue(), tint.blue()));
+}
+
+// The option editor: a drop-down list that cannot be typed into. Opened from the keyboard its list opens
+// at once; a list closed without a choice (Escape) closes the editor as well, the value as it was.
+class OptionEditor : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    std::function<void()> onListClosed;
+    bool chosen = false;
+
+    void hidePopup() override {
+        QComboBox::hidePopup();
+        // The choice, if any, is reported after the list has closed: look afterwards.
+        QPointer<OptionEditor> self = this;
+        QMetaObject::invokeMethod(
+            this,
+            [self] {
+                if (self && !self->chosen && self->onListClosed)
+                    self->onListClosed();
+            },
+            Qt::QueuedConnection);
+    }
+};
+
 } // namespace
 
 // Draws the rows (groups shaded, modified values bold, the value's button) and makes the value editors.
@@ -79,7 +115,7 @@ public:
                const QModelIndex& index) const override {
         const QTreeWidgetItem* row = m_widget.Tree()->itemFromIndex(index);
         if (row && row->data(0, kRoleIsGroup).toBool())
-            painter->fillRect(option.rect, QColor(0xe3, 0xe9, 0xf1));
+            painter->fillRect(option.rect, GroupShade(option.palette));
         QStyledItemDelegate::paint(painter, option, index);
         if (!row || index.column() != kColumnValue)
             return;
@@ -111,18 +147,27 @@ public:
         if (!item || !item->IsEnabled())
             return nullptr;
         if (item->Kind() == PropertyKind::Option) {
-            auto* combo = new QComboBox(parent);
+            auto* combo = new OptionEditor(parent);
             combo->setObjectName(QStringLiteral("optionEditor"));
             combo->setEditable(false);
+            combo->setAccessibleName(Ui(item->Name()));
             for (const std::string& option : item->Options())
                 combo->addItem(Ui(option));
             combo->setCurrentIndex(item->SelectedIndex());
+            auto* self = const_cast<PropertyGridDelegate*>(this);
             // A choice counts at once, as the list closes.
-            QObject::connect(combo, &QComboBox::activated, combo, [this, combo] {
-                auto* self = const_cast<PropertyGridDelegate*>(this);
+            QObject::connect(combo, &QComboBox::activated, combo, [self, combo] {
+                combo->chosen = true;
                 emit self->commitData(combo);
                 emit self->closeEditor(combo);
             });
+            if (m_widget.m_bOpenListOnEdit) {
+                combo->onListClosed = [self, combo] {
+                    combo->chosen = true; // once
+                    emit self->closeEditor(combo, QAbstractItemDelegate::RevertModelCache);
+                };
+                QMetaObject::invokeMethod(combo, &QComboBox::showPopup, Qt::QueuedConnection);
+            }
             return combo;
         }
         if (!item->IsTextEditable() || item->Kind() == PropertyKind::ReadOnly)
@@ -132,6 +177,7 @@ public:
             return nullptr;
         auto* edit = new QLineEdit(parent);
         edit->setObjectName(QStringLiteral("textEditor"));
+        edit->setAccessibleName(Ui(item->Name()));
         edit->setFrame(false);
         if (!item->EditMask().empty()) {
             edit->setMaxLength(static_cast<int>(QString::fromStdString(item->EditMask()).size()));
@@ -340,6 +386,9 @@ void PropertyGridWidget::UpdateRows() {
         if (const PropertyGroup* group = GroupOf(groupRow)) {
             groupRow->setHidden(!group->IsShown());
             groupRow->setExpanded(group->IsExpanded());
+            // Read as its title; open or closed is the row's expanded or collapsed state.
+            for (int column : {kColumnName, kColumnValue})
+                groupRow->setData(column, Qt::AccessibleTextRole, Ui(group->Title()));
         }
         for (int i = 0; i < groupRow->childCount(); ++i)
             UpdateRow(groupRow->child(i));
@@ -373,10 +422,27 @@ void PropertyGridWidget::UpdateRow(QTreeWidgetItem* row) {
     Qt::ItemFlags flags = Qt::ItemIsSelectable;
     if (item->IsEnabled())
         flags |= Qt::ItemIsEnabled;
-    if (item->IsEnabled() && (item->Kind() == PropertyKind::Option || item->IsTextEditable()) &&
-        item->Kind() != PropertyKind::ReadOnly)
+    const bool editable = (item->Kind() == PropertyKind::Option || item->IsTextEditable()) &&
+                          item->Kind() != PropertyKind::ReadOnly;
+    if (item->IsEnabled() && editable)
         flags |= Qt::ItemIsEditable;
     row->setFlags(flags);
+
+    // A screen reader reads either cell of the row as "name, value" (a password as its stars), then what
+    // the eye sees besides: greyed (read-only), bold (changed), the button (its key).
+    const QString spoken = QStringLiteral("%1, %2").arg(Ui(item->Name()), Ui(item->DisplayValue()));
+    QStringList notes;
+    if (!editable && !item->HasButton())
+        notes << Ui(LoadString(StringId::GridItemReadOnly));
+    if (item->IsModified())
+        notes << Ui(LoadString(StringId::GridItemChanged));
+    if (item->HasButton() && item->IsEnabled())
+        notes << Ui(LoadString(StringId::GridItemOpensDialog));
+    const QString description = notes.join(QStringLiteral(", "));
+    for (int column : {kColumnName, kColumnValue}) {
+        row->setData(column, Qt::AccessibleTextRole, spoken);
+        row->setData(column, Qt::AccessibleDescriptionRole, description);
+    }
 }
 
 void PropertyGridWidget::ShowDescription(QTreeWidgetItem* row) {
@@ -398,16 +464,43 @@ void PropertyGridWidget::EditCurrent() {
         return;
     if (row->flags() & Qt::ItemIsEditable) {
         m_tree->setCurrentItem(row, kColumnValue);
+        // From the keyboard an option's list opens at once.
+        m_bOpenListOnEdit = true;
         m_tree->editItem(row, kColumnValue);
+        m_bOpenListOnEdit = false;
     } else if (item->HasButton()) {
         m_grid.ClickButton(*item);
     }
+}
+
+void PropertyGridWidget::OpenCurrent() {
+    QTreeWidgetItem* row = m_tree->currentItem();
+    PropertyItem* item = ItemOf(row);
+    if (!item || !item->IsEnabled() || !m_grid.IsEnabled())
+        return;
+    if (item->HasButton())
+        m_grid.ClickButton(*item); // what the "..." button does
+    else if (item->Kind() == PropertyKind::Option)
+        EditCurrent(); // its list
+}
+
+bool PropertyGridWidget::IsOpenKey(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    if (key.key() == Qt::Key_F4 && modifiers == Qt::NoModifier)
+        return true;
+    if (key.key() == Qt::Key_Down && modifiers == Qt::AltModifier)
+        return true;
+    return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) && modifiers == Qt::ControlModifier;
 }
 
 bool PropertyGridWidget::eventFilter(QObject* watched, QEvent* event) {
     // An open editor has the keys itself; these reach the tree only between edits.
     if (watched == m_tree && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        if (IsOpenKey(*key)) {
+            OpenCurrent();
+            return true;
+        }
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_F2) {
             if (GroupOf(m_tree->currentItem())) {
                 m_tree->currentItem()->setExpanded(!m_tree->currentItem()->isExpanded());

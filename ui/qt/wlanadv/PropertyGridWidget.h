@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QKeyEvent;
 class QLabel;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -16,8 +17,13 @@ class QTreeWidgetItem;
 // value, which hands the click to the model.
 //
 // Keys: the arrows move between rows (left and right also close and open a group), Enter or F2 edits the
-// value, Escape cancels the edit. Every edit goes to the model (PropertyGrid::EditValue / SelectOption),
+// value (an option's list opens at once: the arrows choose, Enter takes, Escape keeps the value), Escape
+// cancels the edit; F4, Alt+Down or Ctrl+Enter does what the value's "..." button does (the item's dialog)
+// or opens an option's list. Every edit goes to the model (PropertyGrid::EditValue / SelectOption),
 // which runs the page's rules; the widget shows what the model holds afterwards.
+//
+// A screen reader reads a row as "name, value", with "read-only", "changed" (bold) and the dialog's key as
+// its description; a group row as its title, open or closed.
 class PropertyGridWidget : public QWidget, public IPropertyGridListener {
     Q_OBJECT
 public:
@@ -51,6 +57,8 @@ private:
     PropertyItem* ItemOf(const QTreeWidgetItem* row) const;
     PropertyGroup* GroupOf(const QTreeWidgetItem* row) const;
     void EditCurrent();
+    void OpenCurrent();
+    static bool IsOpenKey(const QKeyEvent& key);
 
     PropertyGrid& m_grid;
     QTreeWidget* m_tree = nullptr;
@@ -58,4 +66,5 @@ private:
     bool m_bSyncPending = false;
     bool m_bStructurePending = false;
     bool m_bSyncing = false;
+    bool m_bOpenListOnEdit = false;
 };
