@@ -13,6 +13,7 @@
 // it prints "DONE" and ends. A new window of the program belongs in the scene table below.
 
 #include "MainWindowHarness.h"
+#include "PageDoubles.h"
 #include "app/LanguageTable.h"
 #include "app/StringTable.h"
 #include "devport/DevicePorts.h"
@@ -95,24 +96,12 @@ void Settle(int milliseconds) {
     QTest::qWait(milliseconds);
 }
 
-class NoMainWindow : public IMainWindowMessages {
-public:
-    int SendMessage(unsigned, const void*, const void*) override { return 0; }
-    void PostMessage(unsigned, const void*, const void*) override {}
-};
-
-class NoSpoolerHold : public ISpoolerHold {
-public:
-    bool ChangeWinDrvPortName(int) override { return true; }
-    bool RestoreWinDrvPortName() override { return true; }
-};
-
 // The WLAN (Advanced) page in a window of its own, connected over a serial line to the simulator's module:
 // the grids hold the module's record.
 struct ConnectedPage {
-    ModulePort port{ModulePort::OfficeModule()};
+    ModulePort port{ModulePort::OfficeModuleWithScan()};
     FakeDeviceRecords records;
-    NoSpoolerHold spooler;
+    FreeSpoolerHold spooler;
     NoMainWindow mainWindow;
     std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
     std::unique_ptr<WLanAdvancedPage> advanced;

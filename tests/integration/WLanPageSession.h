@@ -3,9 +3,11 @@
 // What the WLAN (Advanced) page drivers share: a main window that takes no messages, a user who answers
 // every message box, the connection dialog filled in by keyboard and mouse, and steps run on the modal
 // loop of a dialog the page opens.
+#include "PageDoubles.h"
 #include "ui/CVRXPageWLanAdvConnectDevice.h"
 #include "ui/IMainWindowMessages.h"
 #include "ui/qt/CVRXPageWLanAdvConnectDeviceDlg.h"
+#include "ui/qt/wlanadv/WLanAdvancedPage.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -20,12 +22,6 @@
 
 #include <functional>
 #include <memory>
-
-class NoMainWindow : public IMainWindowMessages {
-public:
-    int SendMessage(unsigned, const void*, const void*) override { return 0; }
-    void PostMessage(unsigned, const void*, const void*) override {}
-};
 
 // Answers every message box that comes up (Yes for a question) and keeps its text.
 class BoxAnswerer : public QObject {
@@ -61,6 +57,20 @@ inline void TypePathAndConnect(const QString& path, CVRXPageWLanAdvConnectDevice
     QTest::mouseClick(
         dialog.findChild<QPushButton*>(QString::number(CVRXPageWLanAdvConnectDevice::IDC_BTN_CONNECT)),
         Qt::LeftButton);
+}
+
+// Presses the page's Connect, types path into the connection dialog and waits until the page has read
+// the printer and said so in a message box. A wait that ran out fails the test: callers check
+// QTest::currentTestFailed() before they go on.
+inline void ConnectByTypedPath(WLanAdvancedPage& advanced, const QString& path, const BoxAnswerer& boxes) {
+    advanced.ConnectionDialog().onShown = [path](CVRXPageWLanAdvConnectDevice&,
+                                                 CVRXPageWLanAdvConnectDeviceDlg& dialog) {
+        TypePathAndConnect(path, dialog);
+    };
+    auto* connect = advanced.View()->findChild<QPushButton*>(QStringLiteral("btnConnect"));
+    QVERIFY(connect);
+    QMetaObject::invokeMethod(connect, "click", Qt::QueuedConnection);
+    QTRY_VERIFY_WITH_TIMEOUT(advanced.Page().IsConnected() && !boxes.texts.isEmpty(), 30000);
 }
 
 // Runs step once on the modal loop of the first dialog of type Dialog that comes up as the modal window

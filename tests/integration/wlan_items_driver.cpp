@@ -146,17 +146,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
         // 1. Connect through the connection dialog.
-        const QString path = QString::fromStdString(sim.LinkPath());
-        advanced.ConnectionDialog().onShown = [path](CVRXPageWLanAdvConnectDevice&,
-                                                     CVRXPageWLanAdvConnectDeviceDlg& dialog) {
-            TypePathAndConnect(path, dialog);
-        };
         BoxAnswerer boxes;
-        CVRXPageWLanAdvSettingView* view = advanced.View();
-        auto* connect = view->findChild<QPushButton*>(QStringLiteral("btnConnect"));
-        QMetaObject::invokeMethod(connect, "click", Qt::QueuedConnection);
-        QTRY_VERIFY_WITH_TIMEOUT(advanced.Page().IsConnected(), 30000);
+        ConnectByTypedPath(advanced, QString::fromStdString(sim.LinkPath()), boxes);
+        if (QTest::currentTestFailed())
+            return;
         QTRY_VERIFY(boxes.texts.contains(QStringLiteral("Success to get the WLAN information.")));
+        CVRXPageWLanAdvSettingView* view = advanced.View();
+        auto* save = view->findChild<QPushButton*>(QStringLiteral("btnConnect")); // Connect is Save now
         PropertyGridWidget* grid1 = view->Grid1View();
         QCOMPARE(RowText(*grid1, VRX_GROUP1_PROPERTY_ID_1), QStringLiteral("Office-7"));
 
@@ -262,7 +258,7 @@ private slots:
         QCOMPARE(RowText(*grid2, VRX_GROUP9_PROPERTY_ID_1), QStringLiteral("site-ca.pem"));
 
         // 6. Save: asked, sent, applied, disconnected.
-        QMetaObject::invokeMethod(connect, "click", Qt::QueuedConnection);
+        QMetaObject::invokeMethod(save, "click", Qt::QueuedConnection);
         QTRY_VERIFY2_WITH_TIMEOUT(
             boxes.texts.contains(QStringLiteral("The changes have been applied. Please reset the printer.")),
             qPrintable(boxes.texts.join(QStringLiteral(" | "))), 30000);

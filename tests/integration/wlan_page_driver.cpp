@@ -3,6 +3,7 @@
 // the simulator's stored record holds the change.
 #include "DeviceSimProcess.h"
 #include "FakeDeviceRecords.h"
+#include "OfficeModule.h"
 #include "WLanPageSession.h"
 #include "app/LanguageTable.h"
 #include "app/StringTable.h"
@@ -21,28 +22,6 @@
 #include <QtTest>
 
 namespace {
-
-// A record that passes the page's checks: WPA2-PSK with AES, an administrator, SNMP with its communities.
-nlohmann::json SimulatorConfiguration() {
-    return nlohmann::json{
-        {"record",
-         {{"bySSID", "Office-7"},
-          {"bySystemName", "RK7-dock"},
-          {"byAuthentication", 3},
-          {"byEncryption", 4},
-          {"byPSK_Key", "psk-12345"},
-          {"byUserName", "admin"},
-          {"byUserPassword", "pw-5678"},
-          {"byIP", "192.0.2.7"},
-          {"bySubnetMask", "255.255.255.0"},
-          {"byPortNumber", 9100},
-          {"bySNMP", 1},
-          {"bySNMPGetCommunity", "public"},
-          {"szSNMPSetCommunity", "private"},
-          {"szSNMPTrapCommunity", "traps"},
-          {"byTrapIP", "192.0.2.9"}}},
-        {"system", {{"version", "3.10"}, {"date", "2026-11-30"}, {"mac", "02:00:5e:10:00:0a"}}}};
-}
 
 // The texts of page's visible buttons and of the grid's visible rows that do not fit.
 QStringList CutTexts(QWidget* page, PropertyGridWidget* grid) {
@@ -81,7 +60,7 @@ private slots:
     void cleanup() { StringTable::SetCatalog(nullptr); }
 
     void connectEditSave() {
-        DeviceSimProcess sim(SimulatorConfiguration());
+        DeviceSimProcess sim(OfficeModule());
         if (!sim.Ready())
             QSKIP(qPrintable(QStringLiteral("the simulator did not start: ") +
                              QString::fromStdString(sim.Output())));
@@ -94,17 +73,13 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-        const QString path = QString::fromStdString(sim.LinkPath());
-        advanced.ConnectionDialog().onShown = [path](CVRXPageWLanAdvConnectDevice&,
-                                                     CVRXPageWLanAdvConnectDeviceDlg& dialog) {
-            TypePathAndConnect(path, dialog);
-        };
         BoxAnswerer boxes;
-        CVRXPageWLanAdvSettingView* view = advanced.View();
-        auto* connect = view->findChild<QPushButton*>(QStringLiteral("btnConnect"));
-        QMetaObject::invokeMethod(connect, "click", Qt::QueuedConnection);
-        QTRY_VERIFY_WITH_TIMEOUT(advanced.Page().IsConnected(), 30000);
+        ConnectByTypedPath(advanced, QString::fromStdString(sim.LinkPath()), boxes);
+        if (QTest::currentTestFailed())
+            return;
         QTRY_VERIFY(boxes.texts.contains(QStringLiteral("Success to get the WLAN information.")));
+        CVRXPageWLanAdvSettingView* view = advanced.View();
+        auto* save = view->findChild<QPushButton*>(QStringLiteral("btnConnect")); // Connect is Save now
 
         // The grid shows the simulator's SSID and the groups of grid #1.
         PropertyGridWidget* grid = view->Grid1View();
@@ -130,7 +105,7 @@ private slots:
         QTRY_COMPARE(grid->RowOf(VRX_GROUP5_PROPERTY_ID_1)->text(1), QStringLiteral("Dock-9"));
 
         // Save: asked, sent, applied, disconnected.
-        QMetaObject::invokeMethod(connect, "click", Qt::QueuedConnection);
+        QMetaObject::invokeMethod(save, "click", Qt::QueuedConnection);
         QTRY_VERIFY2_WITH_TIMEOUT(
             boxes.texts.contains(QStringLiteral("The changes have been applied. Please reset the printer.")),
             qPrintable(boxes.texts.join(QStringLiteral(" | "))), 30000);
@@ -161,7 +136,7 @@ private slots:
             QVERIFY2(catalog, catalogPath.c_str());
             StringTable::SetCatalog(catalog);
         }
-        DeviceSimProcess sim(SimulatorConfiguration());
+        DeviceSimProcess sim(OfficeModule());
         if (!sim.Ready())
             QSKIP("the simulator did not start");
         FakeDeviceRecords records;
@@ -173,16 +148,11 @@ private slots:
         window.setFixedSize(advanced.View()->size());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QString path = QString::fromStdString(sim.LinkPath());
-        advanced.ConnectionDialog().onShown = [path](CVRXPageWLanAdvConnectDevice&,
-                                                     CVRXPageWLanAdvConnectDeviceDlg& dialog) {
-            TypePathAndConnect(path, dialog);
-        };
         BoxAnswerer boxes;
+        ConnectByTypedPath(advanced, QString::fromStdString(sim.LinkPath()), boxes);
+        if (QTest::currentTestFailed())
+            return;
         CVRXPageWLanAdvSettingView* view = advanced.View();
-        QMetaObject::invokeMethod(view->findChild<QPushButton*>(QStringLiteral("btnConnect")), "click",
-                                  Qt::QueuedConnection);
-        QTRY_VERIFY_WITH_TIMEOUT(advanced.Page().IsConnected() && !boxes.texts.isEmpty(), 30000);
         const QString folder = qEnvironmentVariable("QUORLINK_SCREENSHOTS");
         const QString code = QString::fromLatin1(LanguageTable::ToolkitLocaleName(index));
         for (int page = 1; page <= 2; ++page) {

@@ -16,6 +16,7 @@
 
 #include "FakeDeviceRecords.h"
 #include "ModulePort.h"
+#include "PageDoubles.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -38,18 +39,6 @@
 #include <memory>
 
 namespace {
-
-class NoMainWindow : public IMainWindowMessages {
-public:
-    int SendMessage(unsigned, const void*, const void*) override { return 0; }
-    void PostMessage(unsigned, const void*, const void*) override {}
-};
-
-class NoSpoolerHold : public ISpoolerHold {
-public:
-    bool ChangeWinDrvPortName(int) override { return true; }
-    bool RestoreWinDrvPortName() override { return true; }
-};
 
 // The windows that come up modally while a key is handled: each step waits for a window of its class and
 // then acts on it (with keys); message boxes that no step waits for are answered with Enter.
@@ -117,9 +106,9 @@ QString NameOf(const QWidget* widget) {
 }
 
 struct Fixture {
-    ModulePort port{ModulePort::OfficeModule()};
+    ModulePort port{ModulePort::OfficeModuleWithScan()};
     FakeDeviceRecords records;
-    NoSpoolerHold spooler;
+    FreeSpoolerHold spooler;
     NoMainWindow mainWindow;
     QWidget window;
     std::unique_ptr<WLanAdvancedPage> advanced;

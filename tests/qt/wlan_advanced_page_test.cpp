@@ -11,6 +11,7 @@
 #include "ui/qt/wlanadv/QtWindowLoop.h"
 
 #include "FakeCursor.h"
+#include "PageDoubles.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -163,12 +164,6 @@ public:
         choice.interfaceType = VRX_DEVICE_INTERFACE_SERIAL;
         return choice;
     }
-};
-
-class NoMainWindow : public IMainWindowMessages {
-public:
-    int SendMessage(unsigned, const void*, const void*) override { return 0; }
-    void PostMessage(unsigned, const void*, const void*) override {}
 };
 
 // A grid with one group of each kind of item that the widget treats apart.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "OfficeModule.h"
 #include "devport/CPortMng.h"
 #include "sim/device/DeviceModule.h"
 #include "sim/device/DeviceRequestReader.h"
@@ -21,39 +22,22 @@ public:
     explicit ModulePort(const nlohmann::json& configuration)
         : m_module(DeviceModule::SettingsFromJson(configuration)) {}
 
-    // A record that passes the page's checks (WPA2-PSK with AES, an administrator, SNMP with its communities)
-    // and a scan of three access points.
-    static nlohmann::json OfficeModule() {
-        return nlohmann::json{
-            {"record",
-             {{"bySSID", "Office-7"},
-              {"bySystemName", "RK7-dock"},
-              {"byAuthentication", 3},
-              {"byEncryption", 4},
-              {"byPSK_Key", "psk-12345"},
-              {"byUserName", "admin"},
-              {"byUserPassword", "pw-5678"},
-              {"byIP", "192.0.2.7"},
-              {"bySubnetMask", "255.255.255.0"},
-              {"byPortNumber", 9100},
-              {"bySNMP", 1},
-              {"bySNMPGetCommunity", "public"},
-              {"szSNMPSetCommunity", "private"},
-              {"szSNMPTrapCommunity", "traps"},
-              {"byTrapIP", "192.0.2.9"}}},
-            {"system", {{"version", "3.10"}, {"date", "2026-11-30"}, {"mac", "02:00:5e:10:00:0a"}}},
-            {"bss",
-             {{{"ssid", "Office-7"},
-               {"bssid", "02:11:22:33:44:55"},
-               {"mode", 0},
-               {"rssi", -67},
-               {"security", 8}},
-              {{"ssid", "Lab"}, {"bssid", "02:11:22:33:44:66"}, {"mode", 0}, {"rssi", -40}, {"security", 8}},
-              {{"ssid", "Store"},
-               {"bssid", "02:11:22:33:44:77"},
-               {"mode", 0},
-               {"rssi", -80},
-               {"security", 8}}}}};
+    // The office module (see OfficeModule.h) with a scan of three access points.
+    static nlohmann::json OfficeModuleWithScan() {
+        nlohmann::json configuration = OfficeModule();
+        configuration["bss"] = nlohmann::json::array(
+            {{{"ssid", "Office-7"},
+              {"bssid", "02:11:22:33:44:55"},
+              {"mode", 0},
+              {"rssi", -67},
+              {"security", 8}},
+             {{"ssid", "Lab"}, {"bssid", "02:11:22:33:44:66"}, {"mode", 0}, {"rssi", -40}, {"security", 8}},
+             {{"ssid", "Store"},
+              {"bssid", "02:11:22:33:44:77"},
+              {"mode", 0},
+              {"rssi", -80},
+              {"security", 8}}});
+        return configuration;
     }
 
     bool OpenPort() override {
