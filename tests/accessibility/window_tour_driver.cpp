@@ -12,6 +12,7 @@
 // --screenshots, saves every visible window of the scene as FOLDER/<scene>[-<n>].png. After the last scene
 // it prints "DONE" and ends. A new window of the program belongs in the scene table below.
 
+#include "ConnectionDialogTyping.h"
 #include "MainWindowHarness.h"
 #include "PageDoubles.h"
 #include "app/LanguageTable.h"
@@ -113,17 +114,7 @@ struct ConnectedPage {
         window->setFixedSize(advanced->View()->size());
         advanced->ConnectionDialog().onShown = [](CVRXPageWLanAdvConnectDevice&,
                                                   CVRXPageWLanAdvConnectDeviceDlg& dialog) {
-            dialog.findChild<QRadioButton*>(QString::number(CVRXPageWLanAdvConnectDevice::IDC_RADIO_SERIAL))
-                ->click();
-            QLineEdit* field =
-                dialog.findChild<QComboBox*>(QString::number(CVRXPageWLanAdvConnectDevice::IDC_COMBO_PORT))
-                    ->lineEdit();
-            field->setFocus();
-            field->selectAll();
-            QTest::keyClick(field, Qt::Key_Backspace);
-            QTest::keyClicks(field, "/dev/ttyQL-module");
-            dialog.findChild<QPushButton*>(QString::number(CVRXPageWLanAdvConnectDevice::IDC_BTN_CONNECT))
-                ->click();
+            TypePathAndConnect(QStringLiteral("/dev/ttyQL-module"), dialog);
         };
     }
     ~ConnectedPage() {

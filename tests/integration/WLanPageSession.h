@@ -3,6 +3,7 @@
 // What the WLAN (Advanced) page drivers share: a main window that takes no messages, a user who answers
 // every message box, the connection dialog filled in by keyboard and mouse, and steps run on the modal
 // loop of a dialog the page opens.
+#include "ConnectionDialogTyping.h"
 #include "PageDoubles.h"
 #include "ui/CVRXPageWLanAdvConnectDevice.h"
 #include "ui/IMainWindowMessages.h"
@@ -42,22 +43,6 @@ public:
 private:
     QTimer m_poll;
 };
-
-// Types path into the connection dialog's Port list (serial) and presses Connect, as the user does.
-inline void TypePathAndConnect(const QString& path, CVRXPageWLanAdvConnectDeviceDlg& dialog) {
-    auto* serial =
-        dialog.findChild<QRadioButton*>(QString::number(CVRXPageWLanAdvConnectDevice::IDC_RADIO_SERIAL));
-    QTest::mouseClick(serial, Qt::LeftButton);
-    auto* port = dialog.findChild<QComboBox*>(QString::number(CVRXPageWLanAdvConnectDevice::IDC_COMBO_PORT));
-    QLineEdit* field = port->lineEdit();
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, path);
-    QTest::mouseClick(
-        dialog.findChild<QPushButton*>(QString::number(CVRXPageWLanAdvConnectDevice::IDC_BTN_CONNECT)),
-        Qt::LeftButton);
-}
 
 // Presses the page's Connect, types path into the connection dialog and waits until the page has read
 // the printer and said so in a message box. A wait that ran out fails the test: callers check

@@ -6,6 +6,7 @@
 // (wlan-run-bss-list.png, wlan-run-password.png, wlan-run-ip-config.png).
 #include "DeviceSimProcess.h"
 #include "FakeDeviceRecords.h"
+#include "OfficeModule.h"
 #include "TempDir.h"
 #include "WLanPageSession.h"
 #include "devcfg/PropertyIds.h"
@@ -31,42 +32,29 @@ const QString kPickedSsid = QStringLiteral("Workshop-2");
 const char* const kNewPsk = "Quorlink&Rack-42";
 const char* const kCertificateName = "rack-client.pem";
 
-// WPA2-PSK with AES on a manual address; the module says it keeps certificate names (bit 0x01 of
-// byDummy3, carried only by this variant) and knows a CA already. Three access points are in range: the
-// one picked is neither the first nor the strongest, and its WPA security changes the authentication.
+// The office module as Wi-Fi Direct with RF, on a manual address; it says it keeps certificate names (bit
+// 0x01 of byDummy3, carried only by this variant) and knows a CA already. Three access points are in
+// range: the one picked is neither the first nor the strongest, and its WPA security changes the
+// authentication.
 nlohmann::json SimulatorConfiguration() {
-    return nlohmann::json{
-        {"variant", "wifi-direct-rf"},
-        {"record",
-         {{"bySSID", "Office-7"},
-          {"bySystemName", "RK7-dock"},
-          {"byNetworkMode", 0},
-          {"byIPConfigMode", 0},
-          {"byAuthentication", 3},
-          {"byEncryption", 4},
-          {"byPSK_Key", "psk-12345"},
-          {"byUserName", "admin"},
-          {"byUserPassword", "pw-5678"},
-          {"byIP", "192.0.2.7"},
-          {"bySubnetMask", "255.255.255.0"},
-          {"byGateway", "192.0.2.1"},
-          {"byPortNumber", 9100},
-          {"bySNMP", 1},
-          {"bySNMPGetCommunity", "public"},
-          {"szSNMPSetCommunity", "private"},
-          {"szSNMPTrapCommunity", "traps"},
-          {"byTrapIP", "192.0.2.9"},
-          {"byDummy3", 0x01}}},
-        {"system", {{"version", "3.10"}, {"date", "2026-11-30"}, {"mac", "02:00:5e:10:00:0b"}}},
-        {"names", {{"ca", "site-ca.pem"}, {"key", ""}, {"pem", ""}}},
-        {"bss",
-         {{{"ssid", "Office-7"}, {"bssid", "02:11:22:33:44:01"}, {"mode", 0}, {"rssi", -41}, {"security", 8}},
-          {{"ssid", "Workshop-2"},
-           {"bssid", "02:11:22:33:44:02"},
-           {"mode", 0},
-           {"rssi", -63},
-           {"security", 4}},
-          {{"ssid", "Guest"}, {"bssid", "02:11:22:33:44:03"}, {"mode", 0}, {"rssi", -78}, {"security", 0}}}}};
+    nlohmann::json configuration = OfficeModule();
+    configuration["variant"] = "wifi-direct-rf";
+    nlohmann::json& record = configuration["record"];
+    record["byNetworkMode"] = 0;
+    record["byIPConfigMode"] = 0;
+    record["byGateway"] = "192.0.2.1";
+    record["byDummy3"] = 0x01;
+    configuration["system"]["mac"] = "02:00:5e:10:00:0b";
+    configuration["names"] = {{"ca", "site-ca.pem"}, {"key", ""}, {"pem", ""}};
+    configuration["bss"] = nlohmann::json::array(
+        {{{"ssid", "Office-7"}, {"bssid", "02:11:22:33:44:01"}, {"mode", 0}, {"rssi", -41}, {"security", 8}},
+         {{"ssid", "Workshop-2"},
+          {"bssid", "02:11:22:33:44:02"},
+          {"mode", 0},
+          {"rssi", -63},
+          {"security", 4}},
+         {{"ssid", "Guest"}, {"bssid", "02:11:22:33:44:03"}, {"mode", 0}, {"rssi", -78}, {"security", 0}}});
+    return configuration;
 }
 
 // A PEM file of three upload chunks and a bit (1,370 bytes), every line different.

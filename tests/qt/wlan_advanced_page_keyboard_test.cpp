@@ -14,6 +14,7 @@
 #include "ui/qt/wlanadv/PropertyGridWidget.h"
 #include "ui/qt/wlanadv/WLanAdvancedPage.h"
 
+#include "ConnectionDialogTyping.h"
 #include "FakeDeviceRecords.h"
 #include "ModulePort.h"
 #include "PageDoubles.h"
@@ -121,17 +122,7 @@ struct Fixture {
         // The connection dialog: the serial line, a typed path (the module answers whatever it is).
         advanced->ConnectionDialog().onShown = [](CVRXPageWLanAdvConnectDevice&,
                                                   CVRXPageWLanAdvConnectDeviceDlg& dialog) {
-            dialog.findChild<QRadioButton*>(QString::number(CVRXPageWLanAdvConnectDevice::IDC_RADIO_SERIAL))
-                ->click();
-            auto* port =
-                dialog.findChild<QComboBox*>(QString::number(CVRXPageWLanAdvConnectDevice::IDC_COMBO_PORT));
-            QLineEdit* field = port->lineEdit();
-            field->setFocus();
-            field->selectAll();
-            QTest::keyClick(field, Qt::Key_Backspace);
-            QTest::keyClicks(field, "/dev/ttyQL-module");
-            dialog.findChild<QPushButton*>(QString::number(CVRXPageWLanAdvConnectDevice::IDC_BTN_CONNECT))
-                ->click();
+            TypePathAndConnect(QStringLiteral("/dev/ttyQL-module"), dialog);
         };
     }
     ~Fixture() { advanced.reset(); }
