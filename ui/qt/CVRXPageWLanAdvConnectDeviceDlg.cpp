@@ -14,7 +14,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimerEvent>
@@ -58,26 +57,18 @@ void ShowList(QComboBox* combo, const Model::ListControl& list) {
 
 CVRXPageWLanAdvConnectDeviceDlg::CVRXPageWLanAdvConnectDeviceDlg(CVRXPageWLanAdvConnectDevice& model,
                                                                  QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), m_model(model), m_mainWindow(mainWindow) {
-    setModal(true);
+    : FramedDialog(mainWindow), m_model(model), m_mainWindow(mainWindow) {
     setObjectName(QStringLiteral("connectDeviceDialog"));
     setStyleSheet(QuorlinkLook::WindowStyleSheet());
     const QString title = Ui(LoadString(StringId::DeviceConnection));
     setWindowTitle(title);
 
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(1, 1, 1, 1);
-    outer->setSpacing(0);
-    m_caption = new CaptionBar(CaptionBar::Kind::Title, this);
-    m_caption->setObjectName(Id(Model::IDC_TITLE));
-    m_caption->SetText(title);
-    m_caption->SetIcon(QuorlinkLook::Icon(QuorlinkLook::IconKind::Application));
-    outer->addWidget(m_caption);
+    TitleBar()->setObjectName(Id(Model::IDC_TITLE));
+    TitleBar()->SetText(title);
 
-    auto* body = new QVBoxLayout;
+    QVBoxLayout* body = Body();
     body->setContentsMargins(14, 12, 14, 12);
     body->setSpacing(10);
-    outer->addLayout(body);
 
     auto* interfaceGroup = new QGroupBox(Ui(StringTable::Dialog(kWindow, "Interface")), this);
     interfaceGroup->setObjectName(QStringLiteral("interfaceGroup"));
@@ -201,7 +192,7 @@ int CVRXPageWLanAdvConnectDeviceDlg::exec() {
 
 void CVRXPageWLanAdvConnectDeviceDlg::Refresh() {
     const Model::Controls& c = m_model.GetControls();
-    m_caption->SetText(Ui(c.title.empty() ? LoadString(StringId::DeviceConnection) : c.title));
+    TitleBar()->SetText(Ui(c.title.empty() ? LoadString(StringId::DeviceConnection) : c.title));
     (c.interfaceChoice == Model::kInterfaceSerial ? m_radioSerial : m_radioUsb)->setChecked(true);
 
     if (m_port->isEditable() != c.portEditable) {
@@ -281,12 +272,4 @@ void CVRXPageWLanAdvConnectDeviceDlg::timerEvent(QTimerEvent* event) {
         return;
     }
     m_model.OnTimer();
-}
-
-void CVRXPageWLanAdvConnectDeviceDlg::paintEvent(QPaintEvent* event) {
-    QDialog::paintEvent(event);
-    // Without a system frame the window draws its own thin border.
-    QPainter painter(this);
-    painter.setPen(QuorlinkLook::CaptionDark());
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -2,10 +2,9 @@
 
 #include "ui/CVRXPageWLanAdvConnectDevice.h"
 
+#include "ui/qt/FramedDialog.h"
 #include <QBasicTimer>
-#include <QDialog>
 
-class CaptionBar;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -17,7 +16,7 @@ class QRadioButton;
 // to it; Enter presses Connect, Escape cancels.
 //
 // exec() returns the dialog's result: 1 connected, 2 the port cannot be opened, 3 cancelled.
-class CVRXPageWLanAdvConnectDeviceDlg : public QDialog {
+class CVRXPageWLanAdvConnectDeviceDlg : public FramedDialog {
     Q_OBJECT
 public:
     // mainWindow: a widget of the main window, over whose window the dialog is centred; may be none.
@@ -34,7 +33,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     void Refresh();
@@ -43,7 +41,6 @@ private:
 
     CVRXPageWLanAdvConnectDevice& m_model;
     QWidget* m_mainWindow;
-    CaptionBar* m_caption = nullptr;
     QRadioButton* m_radioUsb = nullptr;
     QRadioButton* m_radioSerial = nullptr;
     QComboBox* m_port = nullptr;

@@ -9,7 +9,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -26,24 +25,14 @@ QString Ui(const std::string& text) {
 } // namespace
 
 CVRXPageWLanAdvBssListDlg::CVRXPageWLanAdvBssListDlg(CVRXPageWLanAdvBssList& model, QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), m_model(model), m_mainWindow(mainWindow) {
-    setModal(true);
+    : FramedDialog(mainWindow), m_model(model), m_mainWindow(mainWindow) {
     setObjectName(QStringLiteral("bssListDialog"));
     setStyleSheet(QuorlinkLook::WindowStyleSheet());
     setFixedSize(kWidth, kHeight);
 
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(1, 1, 1, 1);
-    outer->setSpacing(0);
-    m_caption = new CaptionBar(CaptionBar::Kind::Title, this);
-    m_caption->setObjectName(QStringLiteral("caption"));
-    m_caption->SetIcon(QuorlinkLook::Icon(QuorlinkLook::IconKind::Application));
-    outer->addWidget(m_caption);
-
-    auto* body = new QVBoxLayout;
+    QVBoxLayout* body = Body();
     body->setContentsMargins(0, 0, 0, 8);
     body->setSpacing(8);
-    outer->addLayout(body, 1);
 
     m_list = new QTableWidget(0, Model::kColumnCount, this);
     m_list->setObjectName(QStringLiteral("bssList"));
@@ -66,11 +55,8 @@ CVRXPageWLanAdvBssListDlg::CVRXPageWLanAdvBssListDlg(CVRXPageWLanAdvBssList& mod
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(8, 0, 8, 0);
     buttons->addStretch(1);
-    m_close = new QPushButton(QuorlinkLook::Icon(QuorlinkLook::IconKind::Close),
-                              Ui(StringTable::Dialog(kWindow, "Close")), this);
-    m_close->setObjectName(QStringLiteral("close"));
-    m_close->setIconSize(QSize(18, 18));
-    m_close->setMinimumSize(96, 28);
+    m_close = MakeButton(QuorlinkLook::IconKind::Close, Ui(StringTable::Dialog(kWindow, "Close")),
+                         QStringLiteral("close"));
     m_close->setAutoDefault(false);
     buttons->addWidget(m_close);
     body->addLayout(buttons);
@@ -86,7 +72,7 @@ CVRXPageWLanAdvBssListDlg::~CVRXPageWLanAdvBssListDlg() = default;
 void CVRXPageWLanAdvBssListDlg::Prepare() {
     m_model.OnInitDialog();
     QtDialogPlacement::PlaceAboveMainWindowCentre(*this, m_mainWindow, Model::kAboveCentre);
-    m_caption->SetText(Ui(m_model.Caption()));
+    TitleBar()->SetText(Ui(m_model.Caption()));
     setWindowTitle(Ui(m_model.Caption()));
     m_list->setAccessibleName(Ui(m_model.Caption()));
     QStringList headings;
@@ -173,11 +159,4 @@ void CVRXPageWLanAdvBssListDlg::End() {
 void CVRXPageWLanAdvBssListDlg::reject() {
     m_model.OnCancel();
     End();
-}
-
-void CVRXPageWLanAdvBssListDlg::paintEvent(QPaintEvent* event) {
-    QDialog::paintEvent(event);
-    QPainter painter(this);
-    painter.setPen(QuorlinkLook::CaptionDark());
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -2,9 +2,8 @@
 
 #include "ui/wlanadv/CVRXPageWLanAdvBssList.h"
 
-#include <QDialog>
+#include "ui/qt/FramedDialog.h"
 
-class CaptionBar;
 class QPushButton;
 class QTableWidget;
 
@@ -12,7 +11,7 @@ class QTableWidget;
 // lines; a click on a heading sorts by that column, and the list opens with the strongest signal first)
 // and Close. A double-click on a row, or Enter on the current row, picks its access point; Escape cancels.
 // exec() returns the model's result (1 OK, 2 Cancel).
-class CVRXPageWLanAdvBssListDlg : public QDialog {
+class CVRXPageWLanAdvBssListDlg : public FramedDialog {
     Q_OBJECT
 public:
     // Item data of a row's first cell: the entry's position in the model's table.
@@ -34,7 +33,6 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     void Fill();
@@ -42,7 +40,6 @@ private:
 
     CVRXPageWLanAdvBssList& m_model;
     QWidget* m_mainWindow;
-    CaptionBar* m_caption = nullptr;
     QTableWidget* m_list = nullptr;
     QPushButton* m_close = nullptr;
     bool m_bDone = false;

@@ -13,7 +13,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -33,23 +32,13 @@ bool IsEnter(int key) {
 } // namespace
 
 CVRXPageWLanAdvIpConfigDlg::CVRXPageWLanAdvIpConfigDlg(CVRXPageWLanAdvIpConfig& model, QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), m_model(model), m_mainWindow(mainWindow) {
-    setModal(true);
+    : FramedDialog(mainWindow), m_model(model), m_mainWindow(mainWindow) {
     setObjectName(QStringLiteral("ipConfigDialog"));
     setStyleSheet(QuorlinkLook::WindowStyleSheet() + QStringLiteral("QLabel { background: transparent; }"));
 
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(1, 1, 1, 1);
-    outer->setSpacing(0);
-    m_caption = new CaptionBar(CaptionBar::Kind::Title, this);
-    m_caption->setObjectName(QStringLiteral("caption"));
-    m_caption->SetIcon(QuorlinkLook::Icon(QuorlinkLook::IconKind::Application));
-    outer->addWidget(m_caption);
-
-    auto* body = new QVBoxLayout;
+    QVBoxLayout* body = Body();
     body->setContentsMargins(14, 12, 14, 12);
     body->setSpacing(10);
-    outer->addLayout(body);
 
     auto* group = new QGroupBox(Ui(StringTable::Dialog(kWindow, "Network")), this);
     group->setObjectName(QStringLiteral("networkGroup"));
@@ -86,15 +75,11 @@ CVRXPageWLanAdvIpConfigDlg::CVRXPageWLanAdvIpConfigDlg(CVRXPageWLanAdvIpConfig& 
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    m_ok = new QPushButton(QuorlinkLook::Icon(QuorlinkLook::IconKind::Save),
-                           Ui(StringTable::Dialog(kWindow, "OK")), this);
-    m_ok->setObjectName(QStringLiteral("ok"));
-    m_cancel = new QPushButton(QuorlinkLook::Icon(QuorlinkLook::IconKind::Cancel),
-                               Ui(StringTable::Dialog(kWindow, "Cancel")), this);
-    m_cancel->setObjectName(QStringLiteral("cancel"));
+    m_ok = MakeButton(QuorlinkLook::IconKind::Save, Ui(StringTable::Dialog(kWindow, "OK")),
+                      QStringLiteral("ok"));
+    m_cancel = MakeButton(QuorlinkLook::IconKind::Cancel, Ui(StringTable::Dialog(kWindow, "Cancel")),
+                          QStringLiteral("cancel"));
     for (QPushButton* button : {m_ok, m_cancel}) {
-        button->setIconSize(QSize(18, 18));
-        button->setMinimumSize(96, 28);
         // Enter belongs to the dialog: it is OK wherever the focus is.
         button->setAutoDefault(false);
         button->installEventFilter(this);
@@ -113,7 +98,7 @@ CVRXPageWLanAdvIpConfigDlg::~CVRXPageWLanAdvIpConfigDlg() = default;
 
 void CVRXPageWLanAdvIpConfigDlg::Prepare() {
     m_model.OnInitDialog();
-    m_caption->SetText(Ui(m_model.Caption()));
+    TitleBar()->SetText(Ui(m_model.Caption()));
     setWindowTitle(Ui(m_model.Title()));
     m_ip->setAddress(m_model.GetIPAddress());
     m_subnetMask->setAddress(m_model.GetSubnetMask());
@@ -162,11 +147,4 @@ void CVRXPageWLanAdvIpConfigDlg::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void CVRXPageWLanAdvIpConfigDlg::paintEvent(QPaintEvent* event) {
-    QDialog::paintEvent(event);
-    QPainter painter(this);
-    painter.setPen(QuorlinkLook::CaptionDark());
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -2,16 +2,15 @@
 
 #include "ui/wlanadv/CVRXPageWLanAdvIpConfig.h"
 
-#include <QDialog>
+#include "ui/qt/FramedDialog.h"
 
-class CaptionBar;
 class IpAddressEdit;
 class QPushButton;
 
 // The IP address dialog on screen: the caption bar, the group "Network" with the three address fields, OK
 // and Cancel. A number the user empties becomes 0 at once; Enter anywhere is OK. exec() returns the model's
 // result (1 OK, 2 Cancel).
-class CVRXPageWLanAdvIpConfigDlg : public QDialog {
+class CVRXPageWLanAdvIpConfigDlg : public FramedDialog {
     Q_OBJECT
 public:
     CVRXPageWLanAdvIpConfigDlg(CVRXPageWLanAdvIpConfig& model, QWidget* mainWindow = nullptr);
@@ -32,7 +31,6 @@ public slots:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     void OnOK();
@@ -40,7 +38,6 @@ private:
 
     CVRXPageWLanAdvIpConfig& m_model;
     QWidget* m_mainWindow;
-    CaptionBar* m_caption = nullptr;
     IpAddressEdit* m_ip = nullptr;
     IpAddressEdit* m_subnetMask = nullptr;
     IpAddressEdit* m_gateway = nullptr;

@@ -12,7 +12,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -42,8 +41,7 @@ QFont PasswordFont() {
 } // namespace
 
 CVRXPageWLanPwSettingDlg::CVRXPageWLanPwSettingDlg(CVRXPageWLanPwSetting& model, QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::FramelessWindowHint), m_model(model), m_mainWindow(mainWindow) {
-    setModal(true);
+    : FramedDialog(mainWindow), m_model(model), m_mainWindow(mainWindow) {
     setObjectName(QStringLiteral("passwordDialog"));
     // White behind everything; the password character is "*", whatever the style would draw.
     setStyleSheet(QuorlinkLook::WindowStyleSheet() +
@@ -51,18 +49,9 @@ CVRXPageWLanPwSettingDlg::CVRXPageWLanPwSettingDlg(CVRXPageWLanPwSetting& model,
                                  "QLineEdit { lineedit-password-character: 42; }"));
     setAutoFillBackground(true);
 
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(1, 1, 1, 1);
-    outer->setSpacing(0);
-    m_caption = new CaptionBar(CaptionBar::Kind::Title, this);
-    m_caption->setObjectName(QStringLiteral("caption"));
-    m_caption->SetIcon(QuorlinkLook::Icon(QuorlinkLook::IconKind::Application));
-    outer->addWidget(m_caption);
-
-    auto* body = new QVBoxLayout;
+    QVBoxLayout* body = Body();
     body->setContentsMargins(16, 14, 16, 12);
     body->setSpacing(10);
-    outer->addLayout(body);
 
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(QStringLiteral("password"));
@@ -79,15 +68,11 @@ CVRXPageWLanPwSettingDlg::CVRXPageWLanPwSettingDlg(CVRXPageWLanPwSetting& model,
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    m_ok = new QPushButton(QuorlinkLook::Icon(QuorlinkLook::IconKind::Save),
-                           Ui(StringTable::Dialog(kWindow, "OK")), this);
-    m_ok->setObjectName(QStringLiteral("ok"));
-    m_cancel = new QPushButton(QuorlinkLook::Icon(QuorlinkLook::IconKind::Cancel),
-                               Ui(StringTable::Dialog(kWindow, "Cancel")), this);
-    m_cancel->setObjectName(QStringLiteral("cancel"));
+    m_ok = MakeButton(QuorlinkLook::IconKind::Save, Ui(StringTable::Dialog(kWindow, "OK")),
+                      QStringLiteral("ok"));
+    m_cancel = MakeButton(QuorlinkLook::IconKind::Cancel, Ui(StringTable::Dialog(kWindow, "Cancel")),
+                          QStringLiteral("cancel"));
     for (QPushButton* button : {m_ok, m_cancel}) {
-        button->setIconSize(QSize(18, 18));
-        button->setMinimumSize(96, 28);
         button->installEventFilter(this);
         buttons->addWidget(button);
     }
@@ -120,7 +105,7 @@ CVRXPageWLanPwSettingDlg::~CVRXPageWLanPwSettingDlg() = default;
 void CVRXPageWLanPwSettingDlg::Prepare() {
     m_model.OnInitDialog();
     const Model::Controls& c = m_model.GetControls();
-    m_caption->SetText(Ui(c.title));
+    TitleBar()->SetText(Ui(c.title));
     setWindowTitle(Ui(c.title));
     // The field is read by the item's name, which the title is.
     m_edit->setAccessibleName(Ui(c.title));
@@ -188,11 +173,4 @@ bool CVRXPageWLanPwSettingDlg::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void CVRXPageWLanPwSettingDlg::paintEvent(QPaintEvent* event) {
-    QDialog::paintEvent(event);
-    QPainter painter(this);
-    painter.setPen(QuorlinkLook::CaptionDark());
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

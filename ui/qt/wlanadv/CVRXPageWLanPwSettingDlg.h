@@ -2,9 +2,8 @@
 
 #include "ui/wlanadv/CVRXPageWLanPwSetting.h"
 
-#include <QDialog>
+#include "ui/qt/FramedDialog.h"
 
-class CaptionBar;
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
@@ -13,7 +12,7 @@ class TypedCharacterPopup;
 // The password dialog on screen: the program's caption bar with the item's name, the masked edit in a bold
 // fixed-pitch face, "Show Password", OK and Cancel, on white. Typed characters flash in the pop-up over
 // the main window. exec() returns the model's result (1 OK, 2 Cancel).
-class CVRXPageWLanPwSettingDlg : public QDialog {
+class CVRXPageWLanPwSettingDlg : public FramedDialog {
     Q_OBJECT
 public:
     // mainWindow: a widget of the main window, over which the dialog and the pop-up are centred.
@@ -31,7 +30,6 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     void Refresh();
@@ -39,7 +37,6 @@ private:
 
     CVRXPageWLanPwSetting& m_model;
     QWidget* m_mainWindow;
-    CaptionBar* m_caption = nullptr;
     QLineEdit* m_edit = nullptr;
     QCheckBox* m_showPassword = nullptr;
     QPushButton* m_ok = nullptr;
