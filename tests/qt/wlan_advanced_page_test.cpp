@@ -11,6 +11,7 @@
 #include "ui/qt/wlanadv/QtWindowLoop.h"
 
 #include "FakeCursor.h"
+#include "FakeGroupEditor.h"
 #include "PageDoubles.h"
 
 #include <QAccessible>
@@ -100,50 +101,6 @@ public:
 private:
     std::mutex m_mutex;
     Bytes m_pending;
-};
-
-// One group per grid over the record: the SSID (1) in grid #1, the SNMP switch (32) in grid #2.
-class SmallEditor : public IGroupEditor, public IPropertyItems {
-public:
-    SmallEditor(DeviceConfigState& state, IMessageBox& messages)
-        : m_state(state), m_validator(*this, messages) {}
-    PropertyGrid& Grid(int nGrid) override { return nGrid == 2 ? m_grid2 : m_grid1; }
-    void SetGroupExpanded(int, bool) override {}
-    void Clear() override {
-        m_grid1.RemoveAll();
-        m_grid2.RemoveAll();
-    }
-    void RebuildGroups() override {
-        Clear();
-        auto& group =
-            m_grid1.AddGroup(std::make_unique<PropertyGroup>(VRX_GROUP_ID_1, "WLAN Basic Configuration"));
-        group.AddItem(
-            std::make_unique<PropertyItem>(VRX_GROUP1_PROPERTY_ID_1, "SSID", PropertyKind::Text,
-                                           DeviceRecords::FieldText(m_state.m_ConfigurationInfo.bySSID)));
-        auto& group6 = m_grid2.AddGroup(std::make_unique<PropertyGroup>(VRX_GROUP_ID_6, "Protocol"));
-        group6.AddItem(
-            std::make_unique<PropertyItem>(VRX_GROUP6_PROPERTY_ID_4, "SNMP", PropertyKind::Option, "Enable"));
-    }
-    std::vector<int> VisibleItemIdentifiers(int nGrid) override {
-        return Grid(nGrid).VisibleItemIdentifiers();
-    }
-    void PropertyChanged(PropertyItem&) override {}
-    IConfigurationValidator& Validator() override { return m_validator; }
-    std::vector<IPropertyItem*> Items(int grid) override {
-        std::vector<IPropertyItem*> items;
-        for (PropertyItem* item : Grid(grid).Items())
-            items.push_back(item);
-        return items;
-    }
-    IPropertyItem* FindItem(int grid, std::uint32_t id) override { return Grid(grid).FindItem(id); }
-    WLAN_ADVANCED_CONFIG_INFO& ConfigurationInfo() override { return m_state.m_ConfigurationInfo; }
-    std::string Text(int id) const override { return LoadString(id); }
-
-private:
-    DeviceConfigState& m_state;
-    CConfigurationValidator m_validator;
-    PropertyGrid m_grid1{1, 4};
-    PropertyGrid m_grid2{2, 2};
 };
 
 class NoFileDialogs : public IFileDialogs {
@@ -340,7 +297,7 @@ private slots:
         FakeCursor cursor;
         QtWindowLoop loop;
         DeviceConfigState state;
-        SmallEditor editor(state, messages);
+        FakeGroupEditor editor(state, messages);
         CVRXPageWLanAdvSetting* page = nullptr;
         QtPageTimer timer([&page](int id) { page->OnTimer(id); });
         QWidget mainWindow;
