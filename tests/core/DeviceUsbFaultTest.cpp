@@ -5,6 +5,7 @@
 #include "devcfg/DeviceConfigExchange.h"
 #include "devport/CPortUsb.h"
 
+#include "AllVisibleGrid.h"
 #include "CapturedLog.h"
 #include "FakeMessageBox.h"
 #include "TempDir.h"
@@ -25,17 +26,6 @@ const std::string kPrinter = "usb:1-1.4:vid_3f9a:pid_a007:Q7-000123";
 class VirtualSleeper : public IDeviceSleeper {
 public:
     void Sleep(std::chrono::milliseconds) override {}
-};
-
-// Every item of both grids visible: a save sends every edit of the working record.
-class AllVisibleGrid : public IConfigurationGrid {
-public:
-    std::vector<int> VisibleItemIdentifiers(int nGrid) override {
-        std::vector<int> ids(nGrid == 1 ? 28 : 9);
-        std::iota(ids.begin(), ids.end(), nGrid == 1 ? 1 : 29);
-        return ids;
-    }
-    void RebuildGroups() override {}
 };
 
 DeviceModule::Settings ModuleSettings() {

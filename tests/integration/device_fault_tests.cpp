@@ -2,6 +2,7 @@
 // read or a save, answers line noise, or leaves the end byte off its replies. Nothing may hang, nothing
 // may be lost, and every failure ends in the message the operation gives.
 
+#include "AllVisibleGrid.h"
 #include "DeviceSimProcess.h"
 #include "FakeMessageBox.h"
 
@@ -17,17 +18,6 @@ namespace {
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
-
-// Every item of both grids visible: a save sends every edit of the working record.
-class AllVisibleGrid : public IConfigurationGrid {
-public:
-    std::vector<int> VisibleItemIdentifiers(int nGrid) override {
-        std::vector<int> ids(nGrid == 1 ? 28 : 9);
-        std::iota(ids.begin(), ids.end(), nGrid == 1 ? 1 : 29);
-        return ids;
-    }
-    void RebuildGroups() override {}
-};
 
 const nlohmann::json kRecord = {{"bySSID", "Office"}, {"byIP", "192.0.2.7"}, {"byDummy3", 1}};
 

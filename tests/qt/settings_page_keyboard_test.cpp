@@ -10,6 +10,7 @@
 #include "FakeCursor.h"
 #include "FakeMessageBox.h"
 #include "FakeNetworkEndpoint.h"
+#include "PageDoubles.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -26,18 +27,6 @@
 using Page = CVRXPageNetConnectionSetting;
 
 namespace {
-
-class RecordingMainWindow : public IMainWindowMessages {
-public:
-    std::vector<std::string> messages;
-    int SendMessage(unsigned message, const void*, const void*) override {
-        messages.push_back("send " + std::to_string(message));
-        return 1;
-    }
-    void PostMessage(unsigned message, const void*, const void*) override {
-        messages.push_back("post " + std::to_string(message));
-    }
-};
 
 // A wireless printer with a system name, so that every control of the page is shown; DHCP is off.
 PRINTER_NETWORK_INFO NamedWirelessPrinter() {

@@ -6,6 +6,7 @@
 #include "FakeCursor.h"
 #include "FakeMessageBox.h"
 #include "FakeNetworkEndpoint.h"
+#include "PageDoubles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,18 +24,6 @@
 using Page = CVRXPageNetConnectionSetting;
 
 namespace {
-
-class RecordingMainWindow : public IMainWindowMessages {
-public:
-    std::vector<std::string> messages;
-    int SendMessage(unsigned message, const void*, const void*) override {
-        messages.push_back("send " + std::to_string(message));
-        return 1;
-    }
-    void PostMessage(unsigned message, const void*, const void*) override {
-        messages.push_back("post " + std::to_string(message));
-    }
-};
 
 PRINTER_NETWORK_INFO WiredPrinter() {
     auto info = FakeNetworkEndpoint::WiredPrinter({0x00, 0x80, 0x92, 0x01, 0x02, 0x03}, {192, 0, 2, 40});
