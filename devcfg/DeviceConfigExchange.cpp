@@ -35,9 +35,13 @@ CPortMng* DeviceConfigExchange::Port() const {
 }
 
 void DeviceConfigExchange::HoldSpooler() {
+    HoldSpooler(static_cast<int>(m_state.m_dwConnectionType));
+}
+
+void DeviceConfigExchange::HoldSpooler(int nTargetPort) {
     if (!m_services.spooler)
         return;
-    m_services.spooler->ChangeWinDrvPortName(static_cast<int>(m_state.m_dwConnectionType));
+    m_services.spooler->ChangeWinDrvPortName(nTargetPort);
     // A queue the user may not pause stays on the port; the exchange goes on, and the user hears once
     // what that may do and how to allow it.
     if (!m_services.messages)
@@ -506,6 +510,18 @@ bool DeviceConfigExchange::IsFactoryResetSupported(CPortMng* pPortHandle) {
 }
 
 bool DeviceConfigExchange::FactoryReset() {
+    // Without a port nothing was tried, and nothing is told.
+    const bool result = SendFactoryReset();
+    if (!Port())
+        return result;
+    if (result)
+        ShowInformation(LoadString(162));
+    else
+        ShowError(LoadString(276));
+    return result;
+}
+
+bool DeviceConfigExchange::SendFactoryReset() {
     WriteLog("FactoryReset : START");
     CPortMng* pPortHandle = Port();
     if (!pPortHandle) {
@@ -536,10 +552,6 @@ bool DeviceConfigExchange::FactoryReset() {
     }
     RestoreSpooler();
     WriteLog("FactoryReset : result = %d", result ? 1 : 0);
-    if (result)
-        ShowInformation(LoadString(162));
-    else
-        ShowError(LoadString(276));
     WriteLog("FactoryReset : END");
     return result;
 }

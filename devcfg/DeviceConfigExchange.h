@@ -80,6 +80,8 @@ public:
     // Resets the module (the user has confirmed): the reset command, the waiting dialog for 20 s, then the
     // module's answer; text 162 on success, text 276 otherwise.
     bool FactoryReset();
+    // The same exchange without the message: whether the module answered that it has been reset.
+    bool SendFactoryReset();
 
     // Uploads the certificate file at path as the state's m_nCertificateType (the user has confirmed):
     // text 243 when the file is refused, then text 244 or 245. With names kept, the state's name of that
@@ -90,14 +92,19 @@ public:
     // kept, the state's name of that type becomes the name sent.
     bool SendCertificateDocument(const std::string& name);
 
+    // The spooler hold around a use of the port: the queues on nTargetPort (0 USB, 1 serial, other both;
+    // without an argument the connection's kind) are held until the matching RestoreSpooler. Holds nest: an
+    // exchange run inside a longer hold (a whole Connect with its retries) never gives the queues back
+    // early. A queue the user may not pause is told once, as a warning.
+    void HoldSpooler(int nTargetPort);
+    void HoldSpooler();
+    void RestoreSpooler();
+
     DeviceLink& Link() { return m_link; }
     DeviceCertificateExchange& Certificates() { return m_certificates; }
 
 private:
     CPortMng* Port() const;
-    // The spooler hold around every use of the port.
-    void HoldSpooler();
-    void RestoreSpooler();
     IDeviceSleeper& Sleeper() const;
     void ShowError(const std::string& text) const;
     void ShowInformation(const std::string& text) const;

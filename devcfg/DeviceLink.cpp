@@ -30,6 +30,10 @@ std::size_t DeviceLink::ReadReply(CPortMng& port, const ReadRule& rule, std::vec
     std::size_t received = 0;
     for (int dwReadTry = 0; dwReadTry < rule.attempts; ++dwReadTry) {
         m_sleeper.Sleep(rule.delay);
+        if (m_sleeper.Cancelled()) {
+            WriteLog("%s : given up", name.c_str());
+            break;
+        }
         const std::size_t room = reply.size() - received;
         std::uint32_t got =
             port.Read(reply.data() + received, static_cast<std::uint32_t>(room), kReadTimeoutMs);

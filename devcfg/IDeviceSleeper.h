@@ -8,6 +8,9 @@ class IDeviceSleeper {
 public:
     virtual ~IDeviceSleeper() = default;
     virtual void Sleep(std::chrono::milliseconds duration) = 0;
+    // Whether the exchange has been given up (the user cancelled it, or its time is over): its reads stop
+    // and it ends as a failure.
+    virtual bool Cancelled() const { return false; }
 };
 
 // Sleeps the calling thread.
@@ -26,6 +29,7 @@ public:
         ++m_count;
         m_next.Sleep(duration);
     }
+    bool Cancelled() const override { return m_next.Cancelled(); }
     std::chrono::milliseconds Total() const { return m_total; }
     int Count() const { return m_count; }
     void Reset() {

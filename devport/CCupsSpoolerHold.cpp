@@ -66,6 +66,11 @@ std::set<std::string> CCupsSpoolerHold::HeldNow() const {
     return m_held;
 }
 
+int CCupsSpoolerHold::Holds() const {
+    std::lock_guard lock(m_mutex);
+    return m_nHolds;
+}
+
 bool CCupsSpoolerHold::WriteJournal(const char* operation) {
     std::string error;
     if (m_journal.Write(m_cups.Server(), m_held, error))
@@ -77,6 +82,9 @@ bool CCupsSpoolerHold::WriteJournal(const char* operation) {
 bool CCupsSpoolerHold::ChangeWinDrvPortName(int nTargetPort) {
     std::lock_guard lock(m_mutex);
     WriteLog("ChangeWinDrvPortName : START");
+    ++m_nHolds;
+    if (m_nHolds > 1)
+        WriteLog("ChangeWinDrvPortName : inside another hold (%d)", m_nHolds);
 
     // Queues still held from an earlier call without a restore stay this object's to resume.
     m_DrvInfo.clear();
@@ -167,6 +175,14 @@ bool CCupsSpoolerHold::ChangeWinDrvPortName(int nTargetPort) {
 bool CCupsSpoolerHold::RestoreWinDrvPortName() {
     std::lock_guard lock(m_mutex);
     WriteLog("RestoreWinDrvPortName : START");
+    if (m_nHolds > 1) {
+        // An outer hold still needs the port: its own restore gives the queues back.
+        --m_nHolds;
+        WriteLog("RestoreWinDrvPortName : an outer hold remains (%d); nothing resumed", m_nHolds);
+        WriteLog("RestoreWinDrvPortName : END");
+        return true;
+    }
+    m_nHolds = 0;
     WriteLog("RestoreWinDrvPortName : m_DrvInfo.GetCount() = %d", static_cast<int>(m_DrvInfo.size()));
     if (m_DrvInfo.empty()) {
         WriteLog("RestoreWinDrvPortName : END");

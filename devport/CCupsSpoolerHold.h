@@ -19,6 +19,11 @@
 // cannot be changed is logged and skipped; one the server refuses to this user (lack of rights, or a
 // password wanted, which is never asked for) is also reported once by TakeQueuesRefusedToTell. Every queue is
 // written to the journal before it is paused and taken out once it is resumed.
+//
+// Holds nest: an operation that holds the queues for all its exchanges (a Connect with its retries, a
+// factory reset with its wait) runs exchanges that hold and restore on their own. Each
+// ChangeWinDrvPortName counts as one hold; a RestoreWinDrvPortName while other holds remain gives nothing
+// back, and the last one resumes every queue held meanwhile.
 class CCupsSpoolerHold : public ISpoolerHold {
 public:
     // The state message of a queue paused by the hold; a journal replay resumes only queues showing it.
@@ -56,6 +61,8 @@ public:
 
     // The queues paused by this object and not resumed since (what the journal holds).
     std::set<std::string> HeldNow() const;
+    // The holds not yet given back.
+    int Holds() const;
 
 private:
     bool WriteJournal(const char* operation);
@@ -66,4 +73,5 @@ private:
     std::set<std::string> m_held;
     std::set<std::string> m_refusedUntold; // refused for lack of rights, the user not yet told
     std::set<std::string> m_refusedTold;
+    int m_nHolds = 0;
 };

@@ -44,6 +44,14 @@ bool WaitingDialogModel::Initialize() {
     return true;
 }
 
+bool WaitingDialogModel::Cancel() {
+    if (!m_onCancel || m_bCancelled)
+        return false;
+    m_bCancelled = true;
+    m_onCancel();
+    return true;
+}
+
 void WaitingDialogModel::OnTimer() {
     m_cursor.ShowWait();
 }

@@ -3,10 +3,16 @@
 #include "ui/BusyProgressControl.h"
 #include "ui/ICursor.h"
 
+#include <functional>
+
 // The logic of the waiting dialog: a borderless window with the busy indicator that its owner shows while
 // it waits, and closes from its own timer. Normal mode fills the bar from left to right in fifths of a block
 // (one fifth every 180 ms) and starts again; quick mode bounces one block from end to end (one block every
 // 60 ms). While the dialog is up a 10 ms timer keeps the wait cursor.
+//
+// A wait that the user may end (the page waiting for a printer that may never answer) offers Cancel: the
+// Cancel button, Escape and the window's close tell the owner, which then closes the dialog. Any other wait
+// cannot be ended by the user.
 class WaitingDialogModel {
 public:
     static constexpr int kCursorTimerId = 100;
@@ -21,6 +27,14 @@ public:
     // Call before the modal run.
     void SetQuickMode(bool quickMode) { m_bQuickMode = quickMode; }
     bool QuickMode() const { return m_bQuickMode; }
+    // Call before the modal run: onCancel is called (once) when the user cancels; without it the dialog
+    // offers no Cancel.
+    void SetCancelHandler(std::function<void()> onCancel) { m_onCancel = std::move(onCancel); }
+    bool Cancellable() const { return static_cast<bool>(m_onCancel); }
+    // The Cancel button, Escape or the window's close: true when the owner has been told (the first time
+    // only), false when the wait cannot be cancelled or was cancelled already.
+    bool Cancel();
+    bool Cancelled() const { return m_bCancelled; }
 
     // The dialog's initialisation: the mode's settings and colours, then the start of the animation. True
     // when the view is to start the cursor timer (false only if an animation had survived, which the start
@@ -38,6 +52,8 @@ private:
     BusyProgressControl& m_indicator;
     ICursor& m_cursor;
     bool m_bQuickMode = false;
+    std::function<void()> m_onCancel;
+    bool m_bCancelled = false;
     int m_nSpeed = 180;
     int m_nGap = 1;
     int m_nNumberOfBlocks = 20;

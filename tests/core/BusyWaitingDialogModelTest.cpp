@@ -129,3 +129,21 @@ TEST(BusyWaitingDialogModel, InitialisationAnimatesTheTimerKeepsTheWaitCursorAnd
     EXPECT_FALSE(dialog.cursor.IsWait());
     EXPECT_EQ(dialog.cursor.WaitCount(), 2);
 }
+
+// Without a handler the wait cannot be cancelled; with one, the first Cancel tells the owner and later ones
+// do nothing.
+TEST(BusyWaitingDialogModel, CancelTellsTheOwnerOnceAndOnlyWhereOffered) {
+    WaitingDialog plain;
+    EXPECT_FALSE(plain.model.Cancellable());
+    EXPECT_FALSE(plain.model.Cancel());
+    EXPECT_FALSE(plain.model.Cancelled());
+
+    WaitingDialog offered;
+    int told = 0;
+    offered.model.SetCancelHandler([&] { ++told; });
+    EXPECT_TRUE(offered.model.Cancellable());
+    EXPECT_TRUE(offered.model.Cancel());
+    EXPECT_FALSE(offered.model.Cancel());
+    EXPECT_TRUE(offered.model.Cancelled());
+    EXPECT_EQ(told, 1);
+}

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstring>
 #include <fstream>
 #include <functional>
@@ -68,6 +70,11 @@ class FakeTimer : public IPageTimer {
 public:
     std::set<int> running;
     std::vector<std::string> calls;
+    // The clock; the real one when not set.
+    std::function<std::chrono::steady_clock::time_point()> now;
+    std::chrono::steady_clock::time_point Now() const override {
+        return now ? now() : std::chrono::steady_clock::now();
+    }
     void StartTimer(int id, int periodMs) override {
         running.insert(id);
         calls.push_back("start " + std::to_string(id) + " " + std::to_string(periodMs));
@@ -85,8 +92,22 @@ public:
     int runs = 0;
     int ticks = 0;
     std::function<void(int tick)> beforeTick;
+    // Whether the last run offered Cancel; Cancel() is the user pressing it.
+    bool cancellable = false;
+    std::function<void()> onCancel;
+    void Cancel() {
+        ASSERT_TRUE(onCancel) << "the waiting dialog offers no Cancel";
+        onCancel();
+    }
 
-    void RunModal() override {
+    void RunModalCancellable(const std::function<void()>& cancel) override {
+        onCancel = cancel;
+        Run(true);
+        onCancel = nullptr;
+    }
+    void RunModal() override { Run(false); }
+    void Run(bool withCancel) {
+        cancellable = withCancel;
         ++runs;
         m_closed = false;
         while (!m_closed) {
@@ -94,6 +115,8 @@ public:
             ++ticks;
             if (beforeTick)
                 beforeTick(ticks);
+            if (m_closed)
+                break; // cancelled before the tick
             m_page->OnTimer(*m_timer.running.begin());
             ASSERT_LT(ticks, 1000) << "the waiting dialog never closes";
         }
@@ -182,6 +205,25 @@ protected:
         events.clear();
     }
     int Reads() const { return static_cast<int>(std::count(events.begin(), events.end(), "open")); }
+    // The holds in the event log as a depth: whether every open of the port came while held, how often the
+    // holds all ended (an outer hold let go), and the depth at the end.
+    struct HoldTrace {
+        bool everyOpenHeld = true;
+        int releases = 0;
+        int depthAtEnd = 0;
+    };
+    HoldTrace TraceHolds() const {
+        HoldTrace trace;
+        for (const auto& event : events) {
+            if (event.rfind("hold", 0) == 0)
+                ++trace.depthAtEnd;
+            else if (event == "restore" && --trace.depthAtEnd == 0)
+                ++trace.releases;
+            else if (event == "open" && trace.depthAtEnd <= 0)
+                trace.everyOpenHeld = false;
+        }
+        return trace;
+    }
     PropertyItem& Item(std::uint32_t id) {
         PropertyItem* item = page->Grid1().FindItem(id);
         if (!item)
@@ -422,6 +464,203 @@ TEST_F(PageWLanAdvSetting, TickDuringARunningReadIsIgnored) {
     EXPECT_EQ(messages.Errors(), std::vector<std::string>{LoadString(161)});
 }
 
+// Each retry's read takes seconds on a silent line (its start handshake alone waits 4 s), so the countdown's
+// 17.5 s are wall time: no read starts after them, and the one under way then is given up. Virtual time: the
+// exchanges' delays, and a second for each tick.
+TEST_F(PageWLanAdvSetting, SilentPrinterRetriesEndWithinTheCountdownsWallTime) {
+    using namespace std::chrono_literals;
+    Silent();
+    const auto origin = std::chrono::steady_clock::time_point{} + 1h;
+    std::atomic<int> tickSeconds{0};
+    timer.now = [&] { return origin + sleeper.total + std::chrono::seconds(tickSeconds.load()); };
+    std::chrono::steady_clock::time_point retryStart{};
+    std::vector<std::chrono::steady_clock::time_point> readStarts;
+    port.responder = [&](const Bytes& written) {
+        if (written == B(DeviceFrame::kFactoryResetQuery))
+            readStarts.push_back(timer.Now());
+        return std::vector<Bytes>{};
+    };
+    waiting.beforeTick = [&](int tick) {
+        if (tick == 1)
+            retryStart = timer.Now();
+        ++tickSeconds;
+    };
+    page->OnBnClickedConnectBtn();
+
+    const auto deadline = retryStart + 17500ms;
+    EXPECT_GE(waiting.ticks, 2);
+    EXPECT_LT(waiting.ticks, 18) << "eighteen reads of 4 s each would take 75 s";
+    ASSERT_EQ(static_cast<int>(readStarts.size()), Reads());
+    EXPECT_GE(Reads(), 3);
+    for (const auto& start : readStarts)
+        EXPECT_LT(start, deadline) << "a read started after the countdown";
+    // The read under way at the deadline ends with the delay it was in.
+    EXPECT_LE(timer.Now() - retryStart, 17500ms + 250ms);
+    EXPECT_TRUE(timer.running.empty());
+    EXPECT_TRUE(waiting.cancellable);
+    EXPECT_EQ(messages.Errors(), std::vector<std::string>{LoadString(161)});
+    EXPECT_FALSE(page->IsConnected());
+    EXPECT_FALSE(cursor.IsWait());
+}
+
+// Cancel in the waiting dialog, between two ticks or while a read runs: no further read, the read under way
+// gives up at once (none of its delays remains), text 161; the next Connect reads as usual.
+TEST_F(PageWLanAdvSetting, CancelInTheWaitingDialogEndsTheRetriesAtOnceWithText161) {
+    for (const bool duringRead : {false, true}) {
+        SCOPED_TRACE(duringRead ? "during a read" : "between ticks");
+        messages = FakeMessageBox();
+        events.clear();
+        timer.calls.clear();
+        waiting.runs = waiting.ticks = 0;
+        bool cancelled = false;
+        int readsAtCancel = 0;
+        std::size_t sleepsAtCancel = 0;
+        Silent();
+        if (duringRead) {
+            port.responder = [&](const Bytes& written) {
+                if (!cancelled && Reads() == 3 && written == Start()) {
+                    cancelled = true;
+                    readsAtCancel = Reads();
+                    sleepsAtCancel = sleeper.sleeps.size();
+                    page->Worker().Invoke([&] { waiting.Cancel(); }); // the user, on the window thread
+                }
+                return std::vector<Bytes>{};
+            };
+        } else {
+            waiting.beforeTick = [&](int tick) {
+                if (tick == 3) {
+                    cancelled = true;
+                    readsAtCancel = Reads();
+                    sleepsAtCancel = sleeper.sleeps.size();
+                    waiting.Cancel();
+                }
+            };
+        }
+        page->OnBnClickedConnectBtn();
+        ASSERT_TRUE(cancelled);
+        EXPECT_EQ(Reads(), readsAtCancel) << "no read after Cancel";
+        EXPECT_EQ(sleeper.sleeps.size(), sleepsAtCancel) << "the read under way waited on";
+        EXPECT_TRUE(page->WaitingCancelled());
+        EXPECT_EQ(waiting.runs, 1);
+        EXPECT_TRUE(timer.running.empty());
+        EXPECT_EQ(timer.calls.back(), "stop 103");
+        EXPECT_EQ(messages.Errors(), std::vector<std::string>{LoadString(161)});
+        EXPECT_TRUE(messages.Informations().empty());
+        EXPECT_FALSE(page->IsConnected());
+        EXPECT_FALSE(cursor.IsWait());
+        EXPECT_EQ(spooler.holds, spooler.restores);
+
+        waiting.beforeTick = nullptr;
+        port.responder = nullptr;
+        ScriptRead(SampleRecord());
+        page->OnBnClickedConnectBtn();
+        EXPECT_TRUE(page->IsConnected()) << "the next Connect";
+        EXPECT_FALSE(page->WaitingCancelled());
+        page->OnBnClickedDisconnectBtn();
+    }
+}
+
+// The queues are held once for a whole operation, from before its first use of the port to after its last
+// (a Connect's retries, a factory reset's 20 s wait included); the exchanges' own holds nest inside, and
+// every call to the print server is made off the window thread.
+TEST_F(PageWLanAdvSetting, TheQueuesAreHeldOnceAcrossAWholeOperationOffTheWindowThread) {
+    TempDir dir;
+    const std::string file = dir.file("saved.qlt");
+    {
+        const Bytes image =
+            DeviceRecords::ConfigurationFrame(SampleRecord(), ConfigVariant::Basic, false, 'M');
+        std::ofstream(file, std::ios::binary)
+            .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+    }
+    struct Case {
+        const char* name;
+        bool connected;
+        std::function<void()> run;
+        const char* outerHold;
+    } cases[] = {
+        {"Connect, read at once", false,
+         [&] {
+             ScriptRead(SampleRecord());
+             page->OnBnClickedConnectBtn();
+         },
+         "hold 2"},
+        {"Connect, retried", false,
+         [&] {
+             port.openResult = false;
+             waiting.beforeTick = [&](int tick) {
+                 if (tick == 4) {
+                     port.openResult = true;
+                     ScriptRead(SampleRecord());
+                 }
+             };
+             page->OnBnClickedConnectBtn();
+             waiting.beforeTick = nullptr;
+         },
+         "hold 2"},
+        {"Connect, dialog cancelled", false,
+         [&] {
+             connection.choice.result = 3;
+             page->OnBnClickedConnectBtn();
+             connection.choice.result = 1;
+         },
+         "hold 2"},
+        {"Save", true,
+         [&] {
+             messages.answers = {true};
+             port.Expect(Start(), {kStartAccepted});
+             port.AnyWrite({Reply(DeviceFrame::kIfSuc)});
+             page->OnBnClickedConnectBtn();
+         },
+         "hold 1"},
+        {"File Open", true,
+         [&] {
+             files.openAnswer = file;
+             port.Expect(B(DeviceFrame::kFactoryResetQuery), {kOk});
+             port.Expect(Start(), {kStartAccepted});
+             port.Expect(Request(DeviceFrame::kSysReq), {Reply(DeviceFrame::kSysRsp, SystemInformation())});
+             page->OnBnClickedFileOpenBtn();
+         },
+         "hold 1"},
+        {"factory reset", true,
+         [&] {
+             messages.answers = {true};
+             port.Expect(B(DeviceFrame::kFactoryReset), {kOk});
+             page->OnBnClickedFactoryResetBtn();
+         },
+         "hold 1"},
+    };
+    const std::thread::id window = std::this_thread::get_id();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.connected && !page->IsConnected())
+            Connect();
+        if (!c.connected && page->IsConnected())
+            page->OnBnClickedDisconnectBtn();
+        events.clear();
+        spooler.threads.clear();
+        c.run();
+        EXPECT_TRUE(port.script.empty());
+        ASSERT_FALSE(events.empty());
+        EXPECT_EQ(events.front(), c.outerHold);
+        const HoldTrace trace = TraceHolds();
+        EXPECT_TRUE(trace.everyOpenHeld);
+        EXPECT_EQ(trace.releases, 1) << "the queues were let go before the operation ended";
+        EXPECT_EQ(trace.depthAtEnd, 0);
+        EXPECT_FALSE(spooler.threads.empty());
+        EXPECT_EQ(std::count(spooler.threads.begin(), spooler.threads.end(), window), 0);
+    }
+}
+
+// A warning of the exchange (a queue the user may not pause) shows with the warning icon.
+TEST_F(PageWLanAdvSetting, AWarningFromTheWorkerShowsAsAWarning) {
+    spooler.refusedToTell = {"VX_SERIAL"};
+    ScriptRead(SampleRecord());
+    page->OnBnClickedConnectBtn();
+    ASSERT_EQ(messages.Warnings().size(), 1u);
+    EXPECT_NE(messages.Warnings()[0].find("VX_SERIAL"), std::string::npos);
+    EXPECT_EQ(messages.Informations(), std::vector<std::string>{LoadString(160)});
+}
+
 TEST_F(PageWLanAdvSetting, ExchangesRunOffTheWindowThreadAndTheirMessagesOnIt) {
     const std::thread::id window = std::this_thread::get_id();
     std::set<std::thread::id> portThreads;
@@ -566,6 +805,18 @@ TEST_F(PageWLanAdvSetting, PageButtonsAndSelector) {
     EXPECT_EQ(page->GetControls().selectorSelected, 1);
 }
 
+// Grid #2 shown at Disconnect: the next Connect shows grid #1 with button "1" raised and "2" flat.
+TEST_F(PageWLanAdvSetting, ReconnectShowsGridOneWithItsButtonRaised) {
+    Connect();
+    page->OnBnClickedPage2Btn();
+    ASSERT_EQ(page->GetControls().raisedPageButton, 2);
+    page->OnBnClickedDisconnectBtn();
+    Connect();
+    EXPECT_TRUE(page->Grid1().IsShown());
+    EXPECT_EQ(page->GetControls().raisedPageButton, 1);
+    EXPECT_EQ(page->GetControls().selectorSelected, 0);
+}
+
 TEST_F(PageWLanAdvSetting, IconButtonFlipsItsIcon) {
     page->OnBnClickedIconBtn();
     EXPECT_EQ(page->GetControls().iconButtonIcon, Page::IDI_TOGGLE_CLEAR);
@@ -690,7 +941,19 @@ TEST_F(PageWLanAdvSetting, FactoryResetWaitsTwentySecondsThenTellsTheResult) {
         timer.calls.clear();
         messages.answers = {true};
         port.Expect(B(DeviceFrame::kFactoryReset), c.answer);
+        // The page is idle and the queues given back by the time the user is told.
+        bool idleWhenTold = false, queuesBackWhenTold = false;
+        messages.onShow = [&](const FakeMessageBox::Shown& shown) {
+            if (shown.kind == FakeMessageBox::Kind::Question)
+                return;
+            idleWhenTold = !page->IsConnected() && page->Grid1().Groups().empty();
+            queuesBackWhenTold = spooler.holds == spooler.restores;
+        };
         page->OnBnClickedFactoryResetBtn();
+        messages.onShow = nullptr;
+        EXPECT_TRUE(idleWhenTold);
+        EXPECT_TRUE(queuesBackWhenTold);
+        EXPECT_FALSE(waiting.cancellable) << "the reset's 20 s are not to be cut short";
         EXPECT_EQ(messages.Questions(), std::vector<std::string>{LoadString(274)});
         EXPECT_EQ(waiting.runs, 1);
         EXPECT_EQ(waiting.ticks, 20);

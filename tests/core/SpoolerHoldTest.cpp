@@ -304,16 +304,30 @@ TEST_F(SpoolerHoldTest, WithoutAJournalNothingIsPaused) {
     EXPECT_FALSE(hold.RestoreWinDrvPortName());
 }
 
-TEST_F(SpoolerHoldTest, ASecondHoldWithoutRestoreKeepsTheQueuesOfTheFirst) {
+// A hold inside another (an exchange inside a whole Connect) keeps the queues of the first and pauses its
+// own; its restore resumes nothing while the outer hold remains, and the outer restore resumes them all.
+TEST_F(SpoolerHoldTest, ANestedHoldKeepsTheQueuesOfTheOuterAndResumesNothingEarly) {
     ASSERT_TRUE(hold.ChangeWinDrvPortName(0));
     ASSERT_TRUE(hold.ChangeWinDrvPortName(1));
+    EXPECT_EQ(hold.Holds(), 2);
     EXPECT_EQ(hold.m_DrvInfo.size(), 2u);
     EXPECT_FALSE(log.Contains("ChangeWinDrvPortName : (VX_USB) is paused already (" +
                               std::string(CCupsSpoolerHold::kHoldMessage) + "); left as it is."));
     EXPECT_THAT(Journal()->queues, ElementsAre("VX_SERIAL", "VX_USB"));
     cups.calls.clear();
     EXPECT_TRUE(hold.RestoreWinDrvPortName());
+    EXPECT_THAT(cups.Changes(), IsEmpty());
+    EXPECT_TRUE(log.Contains("RestoreWinDrvPortName : an outer hold remains (1); nothing resumed"));
+    EXPECT_EQ(StateOf("VX_USB"), CupsQueue::kStopped);
+    EXPECT_EQ(StateOf("VX_SERIAL"), CupsQueue::kStopped);
+    EXPECT_EQ(hold.Holds(), 1);
+    // Another exchange inside the same outer hold: nothing new to pause, nothing resumed.
+    ASSERT_TRUE(hold.ChangeWinDrvPortName(1));
+    EXPECT_TRUE(hold.RestoreWinDrvPortName());
+    EXPECT_THAT(cups.Changes(), IsEmpty());
+    EXPECT_TRUE(hold.RestoreWinDrvPortName());
     EXPECT_EQ(cups.Changes(), (std::vector<std::string>{"resume VX_SERIAL", "resume VX_USB"}));
+    EXPECT_EQ(hold.Holds(), 0);
     EXPECT_FALSE(std::filesystem::exists(journal.Path()));
 }
 

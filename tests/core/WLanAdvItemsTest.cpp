@@ -8,14 +8,18 @@
 #include "ui/wlanadv/IWLanAdvDialogs.h"
 #include "ui/wlanadv/WLanAdvItemHost.h"
 
+#include "FakeDevicePort.h"
 #include "FakeMessageBox.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <deque>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -415,6 +419,51 @@ TEST(WLanAdvCertificateItem, NoFileChosenAsksNothing) {
     rig.Click(VRX_GROUP8_PROPERTY_ID_2);
     EXPECT_EQ(rig.dialogs.fileRuns, 1);
     EXPECT_TRUE(rig.messages.shown().empty());
+}
+
+// ---- the page's spooler hold and the rescan's pause ----
+
+// The scan's hold, the 100 ms pause before the second scan and the restore run through the exchange runner,
+// off the window thread; a hold that did not run (another exchange was running) is not given back either.
+TEST(WLanAdvScanHold, HoldPauseAndRestoreRunOffTheWindowThread) {
+    DeviceConfigState state;
+    FakeMessageBox messages;
+    WLanAdvGroupEditor editor{state, messages};
+    DeviceConfigExchange exchange{state, DeviceExchangeServices{DevicePorts{}}};
+    ScriptedDialogs dialogs;
+    FakeSpoolerHold spooler;
+    FakeSleeper sleeper;
+    std::vector<std::thread::id> workThreads;
+    bool refuse = false;
+    WLanAdvItemHost host(
+        editor, exchange, dialogs, messages, &spooler,
+        [&](const std::function<void()>& work) {
+            if (refuse)
+                return false;
+            std::thread worker([&] {
+                workThreads.push_back(std::this_thread::get_id());
+                work();
+            });
+            worker.join();
+            return true;
+        },
+        &sleeper);
+    host.ReleasePort();
+    host.Wait(std::chrono::milliseconds(100));
+    host.RestorePort();
+    EXPECT_EQ(workThreads.size(), 3u);
+    EXPECT_EQ(std::count(workThreads.begin(), workThreads.end(), std::this_thread::get_id()), 0);
+    EXPECT_EQ(sleeper.sleeps, std::vector<std::chrono::milliseconds>{std::chrono::milliseconds(100)});
+    EXPECT_EQ(spooler.holds, 1);
+    EXPECT_EQ(spooler.restores, 1);
+    EXPECT_EQ(std::count(spooler.threads.begin(), spooler.threads.end(), std::this_thread::get_id()), 0);
+
+    refuse = true;
+    host.ReleasePort();
+    refuse = false;
+    host.RestorePort();
+    EXPECT_EQ(spooler.holds, 1);
+    EXPECT_EQ(spooler.restores, 1) << "a hold that never ran was given back";
 }
 
 // ---- the page's certificate upload ----

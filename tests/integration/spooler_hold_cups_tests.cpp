@@ -7,9 +7,16 @@
 #include "devport/CCupsSpoolerHold.h"
 
 #include "app/StringTable.h"
+#include "ui/wlanadv/BlockingWindowLoop.h"
+#include "ui/wlanadv/CVRXPageWLanAdvSetting.h"
 
 #include "CapturedLog.h"
 #include "DeviceSimProcess.h"
+#include "FakeCursor.h"
+#include "FakeDevicePort.h"
+#include "FakeGroupEditor.h"
+#include "FakeMessageBox.h"
+#include "PageDoubles.h"
 #include "TempDir.h"
 #include "Unprivileged.h"
 
@@ -422,6 +429,75 @@ int HoldQueuesAndWait(int target, const std::string& folder) {
     return 0;
 }
 
+// The print server as the hold sees it, counting the pauses and resumes it asks for.
+class CountingCups : public ICupsApi {
+public:
+    explicit CountingCups(ICupsApi& server) : m_server(server) {}
+    std::string Server() const override { return m_server.Server(); }
+    CupsResult ListQueues(std::vector<CupsQueue>& queues) override { return m_server.ListQueues(queues); }
+    CupsResult PauseQueue(const std::string& name, const std::string& reason) override {
+        pauses.push_back(name);
+        threads.push_back(std::this_thread::get_id());
+        return m_server.PauseQueue(name, reason);
+    }
+    CupsResult ResumeQueue(const std::string& name) override {
+        resumes.push_back(name);
+        threads.push_back(std::this_thread::get_id());
+        return m_server.ResumeQueue(name);
+    }
+    std::vector<std::string> pauses, resumes;
+    std::vector<std::thread::id> threads;
+
+private:
+    ICupsApi& m_server;
+};
+
+// What the WLAN (Advanced) page needs around it to connect without windows: the page's timer ticks as the
+// waiting dialog runs, the connection dialog picks the serial port.
+class PageTimerStandIn : public IPageTimer {
+public:
+    std::set<int> running;
+    void StartTimer(int id, int) override { running.insert(id); }
+    void StopTimer(int id) override { running.erase(id); }
+};
+class WaitingStandIn : public IWaitingDialog {
+public:
+    WaitingStandIn(PageTimerStandIn& timer, CVRXPageWLanAdvSetting*& page) : m_timer(timer), m_page(page) {}
+    std::function<void()> onTick;
+    void RunModal() override {
+        m_closed = false;
+        for (int tick = 0; !m_closed && !m_timer.running.empty() && tick < 100; ++tick) {
+            if (onTick)
+                onTick();
+            m_page->OnTimer(*m_timer.running.begin());
+        }
+    }
+    void Close() override { m_closed = true; }
+
+private:
+    PageTimerStandIn& m_timer;
+    CVRXPageWLanAdvSetting*& m_page;
+    bool m_closed = false;
+};
+class NoFileDialogs : public IFileDialogs {
+public:
+    std::optional<std::string> GetOpenFileName(const std::string&, const std::vector<Filter>&) override {
+        return {};
+    }
+    std::optional<std::string> GetSaveFileName(const std::string&, const std::vector<Filter>&) override {
+        return {};
+    }
+};
+class SerialChoice : public IDeviceConnectionDialog {
+public:
+    std::function<void()> onRun;
+    Choice Run() override {
+        if (onRun)
+            onRun();
+        return {1, VRX_DEVICE_INTERFACE_SERIAL, {}};
+    }
+};
+
 class PrivateCupsTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -486,6 +562,88 @@ TEST_F(PrivateCupsTest, EachTargetPausesItsQueuesAndRestoringResumesOnlyThoseTwi
         }());
         EXPECT_EQ(hold.m_DrvInfo.size(), c.paused.size() - 1);
     }
+}
+
+// Holds nest: the exchanges' own holds and restores inside an operation's hold never resume a queue; the
+// outermost restore resumes them all, once.
+TEST_F(PrivateCupsTest, NestedHoldsKeepTheQueuesPausedUntilTheOutermostIsGivenBack) {
+    CountingCups counting(cups);
+    CCupsSpoolerHold nested(counting, journal);
+    ASSERT_TRUE(nested.ChangeWinDrvPortName(2));
+    const std::vector<std::string> held = {"VX_PAUSED (maintenance)", "VX_SERIAL (held)", "VX_USB (held)"};
+    EXPECT_EQ(Paused(), held);
+    for (int exchange = 0; exchange < 3; ++exchange) {
+        ASSERT_TRUE(nested.ChangeWinDrvPortName(1));
+        EXPECT_EQ(nested.Holds(), 2);
+        EXPECT_TRUE(nested.RestoreWinDrvPortName());
+        EXPECT_EQ(Paused(), held) << "exchange " << exchange;
+    }
+    EXPECT_EQ(nested.Holds(), 1);
+    EXPECT_TRUE(nested.RestoreWinDrvPortName());
+    EXPECT_THAT(Paused(), ElementsAre("VX_PAUSED (maintenance)"));
+    EXPECT_EQ(nested.Holds(), 0);
+    EXPECT_THAT(counting.pauses, ::testing::UnorderedElementsAre("VX_USB", "VX_SERIAL"));
+    EXPECT_THAT(counting.resumes, ::testing::UnorderedElementsAre("VX_USB", "VX_SERIAL"));
+    EXPECT_FALSE(std::filesystem::exists(journal.Path()));
+}
+
+// The WLAN (Advanced) page's Connect on a printer that never answers: from the connection dialog's port
+// test to the last of its eighteen retries the queues stay paused, every use of the port among them; they
+// are paused once and resumed once, and the calls to the server are made off the window thread.
+TEST_F(PrivateCupsTest, TheWLanPageHoldsTheQueuesOnceForAWholeConnectWithItsRetries) {
+    CountingCups counting(cups);
+    CCupsSpoolerHold pageHold(counting, journal);
+    EventLog events;
+    FakeDevicePort port{VRX_DEVICE_INTERFACE_SERIAL, &events};
+    std::vector<std::vector<std::string>> pausedAtWrites;
+    port.responder = [&](const Bytes&) {
+        pausedAtWrites.push_back(Paused());
+        return std::vector<Bytes>{};
+    };
+    FakeSleeper sleeper;
+    BlockingWindowLoop loop;
+    FakeMessageBox messages;
+    FakeCursor cursor;
+    PageTimerStandIn timer;
+    CVRXPageWLanAdvSetting* pointer = nullptr;
+    WaitingStandIn waiting(timer, pointer);
+    int ticks = 0;
+    std::vector<std::string> pausedBetweenTicks;
+    waiting.onTick = [&] {
+        if (++ticks == 5)
+            pausedBetweenTicks = Paused();
+    };
+    NoFileDialogs files;
+    SerialChoice connection;
+    std::vector<std::string> pausedAtDialog;
+    connection.onRun = [&] { pausedAtDialog = Paused(); };
+    NoMainWindow mainWindow;
+    DeviceConfigState state;
+    FakeGroupEditor editor(state, messages);
+    CVRXPageWLanAdvSetting::Services services;
+    services.ports.serial = &port;
+    services.spooler = &pageHold;
+    services.sleeper = &sleeper;
+    CVRXPageWLanAdvSetting page(state, services, loop, messages, cursor, timer, waiting, files, connection,
+                                mainWindow, editor);
+    pointer = &page;
+    page.OnInitDialog();
+
+    page.OnBnClickedConnectBtn();
+
+    const std::vector<std::string> held = {"VX_PAUSED (maintenance)", "VX_SERIAL (held)", "VX_USB (held)"};
+    EXPECT_EQ(messages.Errors(), std::vector<std::string>{LoadString(161)});
+    EXPECT_EQ(ticks, 18);
+    EXPECT_EQ(pausedAtDialog, held);
+    EXPECT_EQ(pausedBetweenTicks, held);
+    ASSERT_GE(pausedAtWrites.size(), 19u);
+    for (const auto& paused : pausedAtWrites)
+        EXPECT_EQ(paused, held);
+    EXPECT_THAT(Paused(), ElementsAre("VX_PAUSED (maintenance)"));
+    EXPECT_THAT(counting.pauses, ::testing::UnorderedElementsAre("VX_USB", "VX_SERIAL"));
+    EXPECT_THAT(counting.resumes, ::testing::UnorderedElementsAre("VX_USB", "VX_SERIAL"));
+    EXPECT_EQ(pageHold.Holds(), 0);
+    EXPECT_EQ(std::count(counting.threads.begin(), counting.threads.end(), std::this_thread::get_id()), 0);
 }
 
 TEST_F(PrivateCupsTest, AQueuePrintingNowIsReportedBeforeTheHold) {

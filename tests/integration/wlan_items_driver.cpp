@@ -119,7 +119,7 @@ private slots:
     void pickTypeUploadSave() {
         DeviceSimProcess sim(SimulatorConfiguration());
         if (!sim.Ready())
-            QSKIP(qPrintable(QStringLiteral("the simulator did not start: ") +
+            QFAIL(qPrintable(QStringLiteral("the simulator did not start: ") +
                              QString::fromStdString(sim.Output())));
         TempDir files;
         const std::string certificate = CertificateText();

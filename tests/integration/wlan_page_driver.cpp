@@ -4,18 +4,22 @@
 #include "DeviceSimProcess.h"
 #include "FakeDeviceRecords.h"
 #include "OfficeModule.h"
+#include "PtyPair.h"
 #include "WLanPageSession.h"
 #include "app/LanguageTable.h"
 #include "app/StringTable.h"
 #include "devcfg/PropertyIds.h"
 #include "devport/ISpoolerHold.h"
+#include "ui/qt/CVRXWaitingDlg.h"
 #include "ui/qt/QtTextCatalog.h"
 #include "ui/qt/QuorlinkLook.h"
 #include "ui/qt/wlanadv/PropertyGridWidget.h"
 #include "ui/qt/wlanadv/WLanAdvancedPage.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -59,10 +63,88 @@ class WLanPageDriver : public QObject {
 private slots:
     void cleanup() { StringTable::SetCatalog(nullptr); }
 
+    // A serial port where nothing answers (a pty whose other end only swallows what is sent): after the
+    // first read the waiting dialog is up with Cancel. Left alone, the retries end within the countdown's
+    // 17.5 s of wall time; cancelled (Escape) while a retry's read runs, they end at once. Either way text
+    // 161, and the window thread never stalls.
+    void printerThatNeverAnswers_data() {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("waited out") << false;
+        QTest::newRow("cancelled") << true;
+    }
+    void printerThatNeverAnswers() {
+        QFETCH(bool, cancel);
+        PtyPair line;
+        FakeDeviceRecords records;
+        NoSpoolerHold spooler;
+        NoMainWindow mainWindow;
+        QWidget window;
+        window.resize(580, 460);
+        WLanAdvancedPage advanced(mainWindow, &window, {DevicePorts::Process(), &spooler, &records});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        BoxAnswerer boxes;
+        const QString failed = QStringLiteral("Failed to get the WLAN information.");
+        advanced.ConnectionDialog().onShown = [&line](CVRXPageWLanAdvConnectDevice&,
+                                                      CVRXPageWLanAdvConnectDeviceDlg& dialog) {
+            TypePathAndConnect(QString::fromStdString(line.slavePath()), dialog);
+        };
+
+        QElapsedTimer clock;
+        qint64 last = 0, longest = 0, shownAt = -1, escapedAt = -1;
+        bool cancelOffered = false;
+        QTimer probe;
+        probe.setInterval(10);
+        connect(&probe, &QTimer::timeout, [&] {
+            line.Receive(0); // the other end swallows what is sent
+            const qint64 now = clock.elapsed();
+            longest = std::max(longest, now - last);
+            last = now;
+            CVRXWaitingDlg* dialog = advanced.WaitingDialog().Current();
+            if (dialog && dialog->isVisible() && shownAt < 0) {
+                shownAt = now;
+                cancelOffered = dialog->CancelButtons()->isVisible();
+            }
+            // Cancel 2.5 s into the retries: a read runs then (each waits 4 s on the silent line).
+            if (cancel && dialog && shownAt >= 0 && escapedAt < 0 && now - shownAt > 2500) {
+                escapedAt = now;
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            }
+        });
+        clock.start();
+        probe.start();
+        QMetaObject::invokeMethod(advanced.View()->findChild<QPushButton*>(QStringLiteral("btnConnect")),
+                                  "click", Qt::QueuedConnection);
+        QTRY_VERIFY_WITH_TIMEOUT(boxes.texts.contains(failed), 40000);
+        const qint64 told = clock.elapsed();
+        probe.stop();
+        QVERIFY(shownAt >= 0);
+        QVERIFY(cancelOffered);
+        qInfo(
+            "waiting dialog up at %lld ms, text 161 at %lld ms (%lld ms of retries)%s; longest stall of the "
+            "window thread %lld ms",
+            static_cast<long long>(shownAt), static_cast<long long>(told),
+            static_cast<long long>(told - shownAt),
+            cancel ? qPrintable(QStringLiteral(", %1 ms after Escape").arg(told - escapedAt)) : "",
+            static_cast<long long>(longest));
+        if (cancel) {
+            QVERIFY(escapedAt >= 0);
+            QVERIFY2(told - escapedAt < 1000, qPrintable(QString::number(told - escapedAt)));
+        } else {
+            // The countdown, the delay under way at its end, and a tick's second to notice.
+            QVERIFY2(told - shownAt <= 17500 + 1500, qPrintable(QString::number(told - shownAt)));
+            QVERIFY(told - shownAt >= 15000);
+        }
+        QVERIFY2(longest < 250, qPrintable(QStringLiteral("stall of %1 ms").arg(longest)));
+        QCOMPARE(boxes.texts, QStringList{failed});
+        QVERIFY(!advanced.Page().IsConnected());
+        QVERIFY(!advanced.WaitingDialog().Current());
+    }
+
     void connectEditSave() {
         DeviceSimProcess sim(OfficeModule());
         if (!sim.Ready())
-            QSKIP(qPrintable(QStringLiteral("the simulator did not start: ") +
+            QFAIL(qPrintable(QStringLiteral("the simulator did not start: ") +
                              QString::fromStdString(sim.Output())));
         FakeDeviceRecords records; // no serial port listed: the path is typed
         NoSpoolerHold spooler;
@@ -138,7 +220,8 @@ private slots:
         }
         DeviceSimProcess sim(OfficeModule());
         if (!sim.Ready())
-            QSKIP("the simulator did not start");
+            QFAIL(qPrintable(QStringLiteral("the simulator did not start: ") +
+                             QString::fromStdString(sim.Output())));
         FakeDeviceRecords records;
         NoSpoolerHold spooler;
         NoMainWindow mainWindow;

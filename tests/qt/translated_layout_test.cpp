@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -223,6 +224,30 @@ private slots:
         QVERIFY2(questionCut.isEmpty(), qPrintable(questionCut.join(QStringLiteral("; "))));
         SaveScreenshot(&question, "question", index);
         question.close();
+
+        // The waiting dialog as the WLAN (Advanced) page shows it while it waits for a printer: with Qt's
+        // own Cancel, in the same language.
+        {
+            FakeCursor cursor;
+            CVRXWaitingDlg waiting(cursor, h.view.get());
+            waiting.SetQuickMode(true);
+            waiting.SetCancelHandler([&waiting] { waiting.CloseWaiting(); });
+            QStringList cut;
+            QString cancelText;
+            WhenShown(waiting, [&] {
+                QTest::qWait(300);
+                cut = CutTexts(&waiting);
+                if (auto* cancel = waiting.findChild<QPushButton*>(QStringLiteral("btnCancel")))
+                    cancelText = cancel->text();
+                SaveScreenshotOver(h.view.get(), &waiting, "waiting-dialog-cancel", index);
+                waiting.CloseWaiting();
+            });
+            QCOMPARE(waiting.exec(), int(QDialog::Accepted));
+            QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+            QVERIFY2((cancelText == QStringLiteral("&Cancel") || cancelText == QStringLiteral("Cancel")) ==
+                         (index == 0),
+                     qPrintable(cancelText));
+        }
         platform.UseToolkitLanguage(0);
     }
 };

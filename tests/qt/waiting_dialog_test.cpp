@@ -6,7 +6,9 @@
 #include "WhenShown.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 #include <QtTest>
@@ -46,6 +48,57 @@ private slots:
         QVERIFY(animating);
         QVERIFY(!dialog.BusyIndicator()->Control().IsRunning());
         QVERIFY(cursor.WaitCount() >= 1);
+        QVERIFY(!cursor.IsWait());
+    }
+
+    // A wait the owner lets the user end: the Cancel button, Escape and the window's close tell the owner,
+    // once, and it closes the dialog; Enter still does nothing. The dialog grows by the button's row.
+    void cancelButtonEscapeAndCloseTellTheOwnerOnce_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("button") << QStringLiteral("button");
+        QTest::newRow("space on the button") << QStringLiteral("space");
+        QTest::newRow("escape") << QStringLiteral("escape");
+        QTest::newRow("close") << QStringLiteral("close");
+    }
+    void cancelButtonEscapeAndCloseTellTheOwnerOnce() {
+        QFETCH(QString, how);
+        FakeCursor cursor;
+        CVRXWaitingDlg plain(cursor);
+        QVERIFY(plain.CancelButtons()->isHidden());
+        CVRXWaitingDlg dialog(cursor);
+        dialog.SetQuickMode(true);
+        int told = 0;
+        dialog.SetCancelHandler([&] {
+            ++told;
+            dialog.CloseWaiting();
+        });
+        QCOMPARE(dialog.width(), plain.width());
+        QVERIFY(dialog.height() > plain.height());
+        bool enterIgnored = false;
+        WhenShown(dialog, [&] {
+            auto* cancel = dialog.findChild<QPushButton*>(QStringLiteral("btnCancel"));
+            QVERIFY(cancel && cancel->isVisible());
+            QVERIFY(!cancel->text().isEmpty());
+            QTest::keyClick(&dialog, Qt::Key_Return);
+            enterIgnored = told == 0 && dialog.isVisible();
+            if (how == QLatin1String("button"))
+                cancel->click();
+            else if (how == QLatin1String("space"))
+                QTest::keyClick(cancel, Qt::Key_Space);
+            else if (how == QLatin1String("escape"))
+                QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &dialog,
+                                Qt::Key_Escape);
+            else
+                dialog.close();
+            if (dialog.isVisible())
+                dialog.CloseWaiting(); // the test goes on either way
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QVERIFY(enterIgnored);
+        QCOMPARE(told, 1);
+        dialog.reject(); // once told, never again
+        QCOMPARE(told, 1);
+        QVERIFY(!dialog.BusyIndicator()->Control().IsRunning());
         QVERIFY(!cursor.IsWait());
     }
 

@@ -16,6 +16,7 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
@@ -157,7 +158,9 @@ private slots:
         QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("WLAN Basic Configuration"));
         QCOMPARE(tree->topLevelItem(0)->childCount(), 3);
         QCOMPARE(widget.RowOf(2)->text(1), QStringLiteral("Infrastructure"));
-        QVERIFY(!(widget.RowOf(5)->flags() & Qt::ItemIsEnabled));
+        // A disabled item is reached by the keyboard, but takes no edit.
+        QVERIFY(widget.RowOf(5)->flags() & Qt::ItemIsEnabled);
+        QVERIFY(!(widget.RowOf(5)->flags() & Qt::ItemIsEditable));
         QVERIFY(!(widget.RowOf(21)->flags() & Qt::ItemIsEditable));
         // The description area holds four rows of text for grid #1, two for grid #2.
         PropertyGrid second(2, 2);
@@ -233,6 +236,61 @@ private slots:
         QCOMPARE(clicks, 1);
     }
 
+    // Every row is reached from the keyboard, the disabled ones too (the certificate names at the end of
+    // grid #2 are never enabled): End, Down and Page Down go on to the last row; a disabled row's button
+    // and edit keys do nothing.
+    void everyRowIsReachedFromTheKeyboard() {
+        PropertyGrid grid(2, 2);
+        auto& certificates =
+            grid.AddGroup(std::make_unique<PropertyGroup>(VRX_GROUP_ID_8, "Certificate Upload"));
+        certificates
+            .AddItem(std::make_unique<PropertyItem>(38, "Certificate Type", PropertyKind::Option, "CA"))
+            .SetOptions({"CA", "Client Key", "Client PEM"});
+        auto& names = grid.AddGroup(std::make_unique<PropertyGroup>(VRX_GROUP_ID_9, "Certificate Name"));
+        for (std::uint32_t id : {40u, 41u, 42u})
+            names
+                .AddItem(std::make_unique<PropertyItem>(id, "Name " + std::to_string(id),
+                                                        PropertyKind::Option, "cert.pem"))
+                .Enable(false);
+        grid.Enable(true);
+        PropertyGridWidget widget(grid);
+        widget.resize(500, 200);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        widget.SyncNow();
+        QTreeWidget* tree = widget.Tree();
+        tree->setFocus();
+        const auto current = [&] {
+            for (std::uint32_t id : {VRX_GROUP_ID_8, 38u, VRX_GROUP_ID_9, 40u, 41u, 42u})
+                if (tree->currentItem() == widget.RowOf(id))
+                    return id;
+            return 0u;
+        };
+
+        tree->setCurrentItem(widget.RowOf(38));
+        QTest::keyClick(tree, Qt::Key_End);
+        QCOMPARE(current(), 42u);
+
+        tree->setCurrentItem(widget.RowOf(38));
+        QList<std::uint32_t> walked;
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(tree, Qt::Key_Down);
+            walked << current();
+        }
+        QCOMPARE(walked, (QList<std::uint32_t>{VRX_GROUP_ID_9, 40u, 41u, 42u}));
+
+        tree->setCurrentItem(widget.RowOf(38));
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(tree, Qt::Key_PageDown);
+        QCOMPARE(current(), 42u);
+
+        // Reached, yet not editable: F2 and F4 open nothing.
+        QTest::keyClick(tree, Qt::Key_F2);
+        QTest::keyClick(tree, Qt::Key_F4);
+        QVERIFY(!tree->findChild<QComboBox*>());
+        QCOMPARE(grid.FindItem(42)->Value(), std::string("cert.pem"));
+    }
+
     // A screen reader reads a row as "name, value" with what the eye sees besides (grey: read-only, bold:
     // changed, the button: its key), a password as its stars, and hears a new value once the model has it.
     void gridRowsReadAsNameAndValueWithTheirStates() {
@@ -271,9 +329,9 @@ private slots:
         QCOMPARE(described(21), readOnly + QStringLiteral(", ") + changed);
         grid.FindItem(7)->SetValue("longer-secret");
         QTRY_COMPARE(spoken(7, 1), QStringLiteral("PSK Key, *************"));
-        // A disabled item has no dialog to open.
+        // A disabled item has no dialog to open: it is greyed, read-only.
         grid.FindItem(1)->Enable(false);
-        QTRY_COMPARE(described(1), QString());
+        QTRY_COMPARE(described(1), readOnly);
 
         // The group row's open or closed state, as the tree reports it.
         QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(widget.Tree());
@@ -353,6 +411,71 @@ private slots:
         QVERIFY(view.Grid1View()->isVisible());
         QTRY_VERIFY(view.Grid1View()->RowOf(1) &&
                     view.Grid1View()->RowOf(1)->text(1) == QStringLiteral("Slow-AP"));
+    }
+
+    // The waiting dialog while a silent printer is retried offers Cancel; Escape while a retry's read runs
+    // ends the retries at once with text 161, and the window thread never stalls meanwhile.
+    void escapeInTheWaitingDialogEndsTheRetriesAtOnce() {
+        SlowModulePort port; // never answers
+        RecordingMessageBox messages;
+        FakeCursor cursor;
+        QtWindowLoop loop;
+        DeviceConfigState state;
+        FakeGroupEditor editor(state, messages);
+        CVRXPageWLanAdvSetting* page = nullptr;
+        QtPageTimer timer([&page](int id) { page->OnTimer(id); });
+        QWidget mainWindow;
+        mainWindow.resize(560, 430);
+        mainWindow.show();
+        QtWaitingDialog waiting(cursor, &mainWindow);
+        NoFileDialogs files;
+        SerialConnection connection;
+        NoMainWindow noMainWindow;
+        CVRXPageWLanAdvSetting::Services services;
+        services.ports.serial = &port;
+        CVRXPageWLanAdvSetting model(state, services, loop, messages, cursor, timer, waiting, files,
+                                     connection, noMainWindow, editor);
+        page = &model;
+        model.OnInitDialog();
+        CVRXPageWLanAdvSettingView view(model, &mainWindow);
+        view.show();
+
+        QElapsedTimer clock;
+        qint64 last = 0, longest = 0, escapedAt = -1;
+        bool cancelShown = false;
+        QTimer probe;
+        probe.setInterval(10);
+        connect(&probe, &QTimer::timeout, [&] {
+            const qint64 now = clock.elapsed();
+            longest = std::max(longest, now - last);
+            last = now;
+            CVRXWaitingDlg* dialog = waiting.Current();
+            // Escape once a retry's read runs under the dialog.
+            if (dialog && escapedAt < 0 && model.GetControls().busy && port.silentReads > 20) {
+                cancelShown = dialog->CancelButtons()->isVisible();
+                escapedAt = now;
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            }
+        });
+        clock.start();
+        probe.start();
+        QMetaObject::invokeMethod(view.findChild<QPushButton*>(QStringLiteral("btnConnect")), "click",
+                                  Qt::QueuedConnection);
+        QTRY_VERIFY_WITH_TIMEOUT(!messages.errors.empty(), 20000);
+        const qint64 told = clock.elapsed();
+        probe.stop();
+        qInfo("Escape to text 161: %lld ms; longest stall of the window thread: %lld ms",
+              static_cast<long long>(told - escapedAt), static_cast<long long>(longest));
+        QVERIFY(escapedAt >= 0);
+        QVERIFY(cancelShown);
+        QVERIFY2(told - escapedAt < 500, qPrintable(QString::number(told - escapedAt)));
+        QVERIFY2(longest < 100, qPrintable(QStringLiteral("stall of %1 ms").arg(longest)));
+        QCOMPARE(messages.errors, std::vector<std::string>{LoadString(161)});
+        QVERIFY(!model.IsConnected());
+        QVERIFY(!waiting.Current());
+        const int reads = port.silentReads;
+        QTest::qWait(1500);
+        QCOMPARE(port.silentReads.load(), reads); // no retry after Cancel
     }
 };
 

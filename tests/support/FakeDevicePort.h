@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 using Bytes = std::vector<std::uint8_t>;
@@ -147,12 +148,14 @@ class FakeSpoolerHold : public ISpoolerHold {
 public:
     explicit FakeSpoolerHold(EventLog* events = nullptr) : m_events(events) {}
     bool ChangeWinDrvPortName(int nTargetPort) override {
+        threads.push_back(std::this_thread::get_id());
         ++holds;
         if (m_events)
             m_events->push_back("hold " + std::to_string(nTargetPort));
         return true;
     }
     bool RestoreWinDrvPortName() override {
+        threads.push_back(std::this_thread::get_id());
         ++restores;
         if (m_events)
             m_events->push_back("restore");
@@ -165,6 +168,7 @@ public:
     }
     int holds = 0;
     int restores = 0;
+    std::vector<std::thread::id> threads; // of every hold and restore
     // What the next TakeQueuesRefusedToTell gives (once).
     std::vector<std::string> refusedToTell;
 

@@ -18,6 +18,7 @@ constexpr int kTextChangesApplied = 162;
 constexpr int kTextSave = 267;
 constexpr int kTextConnect = 268;
 constexpr int kTextFactoryResetQuestion = 274;
+constexpr int kTextFactoryResetFailed = 276;
 
 // The spooler target of the connection dialog's port test, before the user has chosen: both kinds.
 constexpr int kSpoolerBothPorts = 2;
@@ -31,13 +32,13 @@ CVRXPageWLanAdvSetting::CVRXPageWLanAdvSetting(DeviceConfigState& state, Service
                                                IMainWindowMessages& mainWindow, IGroupEditor& editor)
     : m_state(state), m_messages(messages), m_cursor(cursor), m_timer(timer), m_waiting(waiting),
       m_files(files), m_connection(connection), m_mainWindow(mainWindow), m_editor(editor),
-      m_spooler(services.spooler), m_worker(loop),
-      m_windowThread(m_worker, {&messages, &cursor, this, this, &editor.Validator()}),
+      m_spooler(services.spooler), m_sleeper(services.sleeper, [this] { return m_timer.Now(); }),
+      m_worker(loop), m_windowThread(m_worker, {&messages, &cursor, this, this, &editor.Validator()}),
       m_configurationFile(m_windowThread) {
     DeviceExchangeServices exchange;
     exchange.ports = services.ports;
     exchange.spooler = services.spooler;
-    exchange.sleeper = services.sleeper;
+    exchange.sleeper = &m_sleeper;
     exchange.messages = &m_windowThread;
     exchange.cursor = &m_windowThread;
     exchange.waiting = &m_windowThread;
@@ -103,6 +104,16 @@ bool CVRXPageWLanAdvSetting::RunExchange(const std::function<void()>& work) {
     return ran;
 }
 
+void CVRXPageWLanAdvSetting::HoldPort(int nTargetPort) {
+    if (m_spooler)
+        RunExchange([this, nTargetPort] { m_exchange->HoldSpooler(nTargetPort); });
+}
+
+void CVRXPageWLanAdvSetting::RestorePort() {
+    if (m_spooler)
+        RunExchange([this] { m_exchange->RestoreSpooler(); });
+}
+
 // ---- Connect / Save ---------------------------------------------------------------------------------------
 
 void CVRXPageWLanAdvSetting::OnBnClickedConnectBtn() {
@@ -112,6 +123,8 @@ void CVRXPageWLanAdvSetting::OnBnClickedConnectBtn() {
     if (!m_bConnected) {
         ConnectAndRead();
     } else {
+        // One exchange: it holds the queues once, after the user's answer to its question (not while the
+        // question waits), and gives them back before the page tells the result.
         bool saved = false;
         m_cursor.ShowWait();
         RunExchange([this, &saved] { saved = m_exchange->SaveNewConfiguration(false); });
@@ -126,15 +139,17 @@ void CVRXPageWLanAdvSetting::OnBnClickedConnectBtn() {
 
 void CVRXPageWLanAdvSetting::ConnectAndRead() {
     m_bRetryResult = false;
+    m_bWaitingCancelled = false;
+    // The queues are held once, from before the connection dialog's port test (which opens the port, so
+    // both kinds) to after the last retry: a job let go between two reads would be stopped mid-label by the
+    // next.
+    HoldPort(m_state.m_strFilePath.empty() ? kSpoolerBothPorts
+                                           : static_cast<int>(m_state.m_dwConnectionType));
     if (m_state.m_strFilePath.empty()) {
-        // The connection dialog opens the port to test it: the spooler lets go of both kinds meanwhile.
-        if (m_spooler)
-            m_spooler->ChangeWinDrvPortName(kSpoolerBothPorts);
         const IDeviceConnectionDialog::Choice choice = m_connection.Run();
-        if (m_spooler)
-            m_spooler->RestoreWinDrvPortName();
         WriteLog("OnBnClickedConnectBtn : connection dialog result = %d", choice.result);
         if (choice.result != 1) {
+            RestorePort();
             // A port that cannot be opened is a failure like any other: the user is told, and what to do
             // about it where the port knows why it did not open.
             if (choice.result == 2 && !choice.openFailureAdvice.empty())
@@ -155,9 +170,16 @@ void CVRXPageWLanAdvSetting::ConnectAndRead() {
     // A module that answered the start with one or two bytes is not worth asking again.
     if (!read && (received == 0 || received > 2)) {
         m_nCountdown = kRetryCountdownMs;
+        // The countdown is wall time too: on a silent line a read takes seconds, not the tick's moment.
+        m_retryDeadline = m_timer.Now() + std::chrono::milliseconds(kRetryCountdownMs);
+        m_sleeper.SetDeadline(m_retryDeadline);
         m_timer.StartTimer(TIMER_ID_1, kTimerPeriodMs);
-        m_waiting.RunModal();
+        m_waiting.RunModalCancellable([this] { OnWaitingCancelled(); });
+        m_sleeper.Reset();
+        if (m_bWaitingCancelled)
+            m_bRetryResult = false;
     }
+    RestorePort();
     if (read || m_bRetryResult) {
         EnterConnectedState();
         m_messages.ShowInformation(Text(kTextSuccessToGet));
@@ -184,6 +206,7 @@ void CVRXPageWLanAdvSetting::EnterConnectedState() {
     Grid1().Show(true);
     Grid2().Show(false);
     m_controls.selectorSelected = 0;
+    m_controls.raisedPageButton = 1; // grid #1 is shown, whichever was shown before the last Disconnect
     Changed();
 }
 
@@ -323,9 +346,17 @@ void CVRXPageWLanAdvSetting::OnBnClickedFactoryResetBtn() {
         return;
     if (!m_messages.AskYesNo(Text(kTextFactoryResetQuestion)))
         return;
-    // The exchange holds the spooler, waits behind the waiting dialog (WaitFor) and shows text 162 or 276.
-    RunExchange([this] { m_exchange->FactoryReset(); });
+    // The queues are held across the reset and its 20 s wait (WaitFor, behind the waiting dialog). The
+    // page is idle and the queues given back before the user is told.
+    HoldPort(static_cast<int>(m_state.m_dwConnectionType));
+    bool reset = false;
+    RunExchange([this, &reset] { reset = m_exchange->SendFactoryReset(); });
     OnBnClickedDisconnectBtn();
+    RestorePort();
+    if (reset)
+        m_messages.ShowInformation(Text(kTextChangesApplied));
+    else
+        m_messages.ShowError(Text(kTextFactoryResetFailed));
 }
 
 void CVRXPageWLanAdvSetting::WaitFor(int nCountdownMs) {
@@ -339,22 +370,49 @@ void CVRXPageWLanAdvSetting::OnTimer(int id) {
     if (id != TIMER_ID_1 && id != TIMER_ID_2)
         return;
     if (id == TIMER_ID_1) {
-        // A tick while the read still runs neither counts nor starts another one.
-        if (m_worker.IsRunning())
+        // A tick while the read still runs neither counts nor starts another one; nor does one after the
+        // user cancelled.
+        if (m_worker.IsRunning() || m_bWaitingCancelled)
             return;
+        if (m_timer.Now() >= m_retryDeadline) {
+            // The countdown's time is over: no read starts after it.
+            WriteLog("OnTimer : %d, the retries' time is over, countdown = %d", id, m_nCountdown);
+            m_timer.StopTimer(id);
+            m_waiting.Close();
+            return;
+        }
         m_cursor.ShowWait();
         bool result = false;
         RunExchange([this, &result] { result = m_exchange->GetCurrentConfiguration(nullptr); });
+        if (m_bWaitingCancelled) {
+            // Cancelled while the read ran: the dialog is closed already.
+            m_cursor.ShowArrow();
+            return;
+        }
         m_bRetryResult = result;
     } else {
         m_cursor.ShowWait();
     }
     m_nCountdown -= kTimerPeriodMs;
     WriteLog("OnTimer : %d, countdown = %d, retry result = %d", id, m_nCountdown, m_bRetryResult ? 1 : 0);
-    if (m_nCountdown < 1 || m_bRetryResult) {
+    // A read cut short by the deadline ends the retries as well, without a tick to wait for.
+    const bool timeOver = id == TIMER_ID_1 && m_timer.Now() >= m_retryDeadline;
+    if (m_nCountdown < 1 || m_bRetryResult || timeOver) {
         m_timer.StopTimer(id);
         m_waiting.Close();
     }
+    m_cursor.ShowArrow();
+}
+
+void CVRXPageWLanAdvSetting::OnWaitingCancelled() {
+    if (m_bWaitingCancelled)
+        return;
+    WriteLog("OnWaitingCancelled : countdown = %d", m_nCountdown);
+    m_bWaitingCancelled = true;
+    m_bRetryResult = false;
+    m_sleeper.Cancel();
+    m_timer.StopTimer(TIMER_ID_1);
+    m_waiting.Close();
     m_cursor.ShowArrow();
 }
 

@@ -5,6 +5,7 @@
 #include "devcfg/DeviceConfigState.h"
 #include "devcfg/IConfigurationGrid.h"
 #include "devcfg/IExchangeWaiting.h"
+#include "devcfg/InterruptibleSleeper.h"
 #include "ui/ICursor.h"
 #include "ui/IMainWindowMessages.h"
 #include "ui/IMessageBox.h"
@@ -18,6 +19,7 @@
 #include "ui/wlanadv/WindowThreadServices.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -120,6 +122,9 @@ public:
     void OnBnClickedIconBtn();
     // A tick of TIMER_ID_1 or TIMER_ID_2.
     void OnTimer(int id);
+    // Cancel (or Escape) in the waiting dialog while it waits for a printer: the retries end at once, the
+    // read under way is given up, and Connect says text 161.
+    void OnWaitingCancelled();
     // The grid reports that the user changed item (nullptr: no item).
     void OnPropertyChanged(PropertyItem* item);
 
@@ -140,6 +145,7 @@ public:
     bool IsConnected() const { return m_bConnected; }
     int Countdown() const { return m_nCountdown; }
     bool RetryResult() const { return m_bRetryResult; }
+    bool WaitingCancelled() const { return m_bWaitingCancelled; }
     const std::array<bool, 10>& ExpandFlags() const { return m_bExpand; }
     // The n-th entry of the text table (0: text 112, 1: text 145, i: text 158 + i).
     const std::string& TextTableEntry(int index) const { return m_texts[static_cast<std::size_t>(index)]; }
@@ -153,6 +159,10 @@ public:
 private:
     // Runs work on the device worker; false when an exchange is running already.
     bool RunExchange(const std::function<void()>& work);
+    // The spooler hold of a whole operation (a Connect with its retries, a save, a factory reset with its
+    // wait), taken and given back on the device worker; the exchanges' own holds nest inside it.
+    void HoldPort(int nTargetPort);
+    void RestorePort();
     // The connect mode of the Connect button, for the printer or (file path set) a file.
     void ConnectAndRead();
     void EnterConnectedState();
@@ -170,6 +180,8 @@ private:
     IGroupEditor& m_editor;
     ISpoolerHold* m_spooler;
 
+    // The exchanges' delays: the retries' deadline and the waiting dialog's Cancel cut them short.
+    InterruptibleSleeper m_sleeper;
     DeviceWorker m_worker;
     WindowThreadServices m_windowThread;
     CConfigurationFile m_configurationFile;
@@ -182,6 +194,10 @@ private:
     bool m_bIconToggle = true;
     int m_nCountdown = 0;
     bool m_bRetryResult = false;
+    bool m_bWaitingCancelled = false;
+    // The retries end by then, whatever the countdown says: a read takes longer than a tick on a silent
+    // line.
+    std::chrono::steady_clock::time_point m_retryDeadline{};
     Controls m_controls;
     std::function<void()> m_changeListener;
 };

@@ -24,15 +24,20 @@ void WLanAdvItemHost::ReportChanged(PropertyItem& item) {
     m_editor.Grid(GridOfProperty(item.Id())).ReportChanged(item);
 }
 
+// The spooler's calls go to the print server: off the window thread, like the exchanges. A hold that did not
+// run (another exchange was running) is not given back either, so that it cannot end that one's hold.
 void WLanAdvItemHost::ReleasePort() {
-    if (m_spooler)
-        m_spooler->ChangeWinDrvPortName(
-            m_editor.State().m_dwConnectionType == VRX_DEVICE_INTERFACE_SERIAL ? 1 : 0);
+    if (!m_spooler || m_bReleased)
+        return;
+    const int target = m_editor.State().m_dwConnectionType == VRX_DEVICE_INTERFACE_SERIAL ? 1 : 0;
+    m_bReleased = RunExchange([this, target] { m_spooler->ChangeWinDrvPortName(target); });
 }
 
 void WLanAdvItemHost::RestorePort() {
-    if (m_spooler)
-        m_spooler->RestoreWinDrvPortName();
+    if (!m_spooler || !m_bReleased)
+        return;
+    if (RunExchange([this] { m_spooler->RestoreWinDrvPortName(); }))
+        m_bReleased = false;
 }
 
 bool WLanAdvItemHost::RunExchange(const std::function<void()>& work) {
@@ -59,10 +64,13 @@ int WLanAdvItemHost::ScanAccessPoints(BSS_INFO (&table)[VRX_MAX_BSS_INFO]) {
 }
 
 void WLanAdvItemHost::Wait(std::chrono::milliseconds duration) {
-    if (m_sleeper)
-        m_sleeper->Sleep(duration);
-    else
-        std::this_thread::sleep_for(duration);
+    // On the device worker, so that the window goes on painting meanwhile.
+    RunExchange([this, duration] {
+        if (m_sleeper)
+            m_sleeper->Sleep(duration);
+        else
+            std::this_thread::sleep_for(duration);
+    });
 }
 
 bool WLanAdvItemHost::UpdateCurrentConfiguration(int index) {

@@ -49,4 +49,5 @@ private:
     ISpoolerHold* m_spooler;
     ExchangeRunner m_runner;
     IDeviceSleeper* m_sleeper;
+    bool m_bReleased = false; // ReleasePort held the queues and RestorePort has not given them back
 };

@@ -10,6 +10,11 @@ void WindowThreadServices::ShowInformation(const std::string& text) {
         m_worker.Invoke([&] { m_targets.messages->ShowInformation(text); });
 }
 
+void WindowThreadServices::ShowWarning(const std::string& text) {
+    if (m_targets.messages)
+        m_worker.Invoke([&] { m_targets.messages->ShowWarning(text); });
+}
+
 void WindowThreadServices::ShowPlain(const std::string& text) {
     if (m_targets.messages)
         m_worker.Invoke([&] { m_targets.messages->ShowPlain(text); });

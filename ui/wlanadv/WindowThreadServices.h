@@ -32,6 +32,7 @@ public:
 
     void ShowError(const std::string& text) override;
     void ShowInformation(const std::string& text) override;
+    void ShowWarning(const std::string& text) override;
     void ShowPlain(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
 

@@ -228,7 +228,8 @@ public:
             QTreeWidgetItem* row = m_widget.Tree()->itemFromIndex(index);
             const auto* mouse = static_cast<QMouseEvent*>(event);
             if (row && m_widget.ButtonRect(row).contains(mouse->position().toPoint())) {
-                if (PropertyItem* item = m_widget.ItemOf(row))
+                PropertyItem* item = m_widget.ItemOf(row);
+                if (item && item->IsEnabled() && m_widget.Grid().IsEnabled())
                     m_widget.Grid().ClickButton(*item);
                 return true;
             }
@@ -419,12 +420,14 @@ void PropertyGridWidget::UpdateRow(QTreeWidgetItem* row) {
     row->setText(kColumnValue, Ui(item->DisplayValue()));
     row->setToolTip(kColumnValue, Ui(item->DisplayValue()));
     row->setHidden(!item->IsShown());
-    Qt::ItemFlags flags = Qt::ItemIsSelectable;
-    if (item->IsEnabled())
-        flags |= Qt::ItemIsEnabled;
-    const bool editable = (item->Kind() == PropertyKind::Option || item->IsTextEditable()) &&
+    // A disabled item's row stays enabled for the view, so that the keyboard reaches it (the view passes
+    // over disabled rows: End and Down would stop above the certificate names); it is drawn greyed, takes no
+    // edit and its button does nothing.
+    Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+    const bool editable = item->IsEnabled() &&
+                          (item->Kind() == PropertyKind::Option || item->IsTextEditable()) &&
                           item->Kind() != PropertyKind::ReadOnly;
-    if (item->IsEnabled() && editable)
+    if (editable)
         flags |= Qt::ItemIsEditable;
     row->setFlags(flags);
 
@@ -432,7 +435,7 @@ void PropertyGridWidget::UpdateRow(QTreeWidgetItem* row) {
     // the eye sees besides: greyed (read-only), bold (changed), the button (its key).
     const QString spoken = QStringLiteral("%1, %2").arg(Ui(item->Name()), Ui(item->DisplayValue()));
     QStringList notes;
-    if (!editable && !item->HasButton())
+    if (!editable && !(item->HasButton() && item->IsEnabled()))
         notes << Ui(LoadString(StringId::GridItemReadOnly));
     if (item->IsModified())
         notes << Ui(LoadString(StringId::GridItemChanged));

@@ -15,6 +15,7 @@ public:
     QtWaitingDialog(ICursor& cursor, QWidget* mainWindow) : m_cursor(cursor), m_mainWindow(mainWindow) {}
 
     void RunModal() override;
+    void RunModalCancellable(const std::function<void()>& onCancel) override;
     void Close() override;
     // The dialog that is up, or nullptr.
     CVRXWaitingDlg* Current() const { return m_dialog; }
