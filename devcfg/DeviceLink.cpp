@@ -6,10 +6,14 @@
 
 namespace {
 
-bool ShouldStop(const ReadRule& rule, const std::vector<std::uint8_t>& reply, std::size_t received) {
+// got: the bytes the last read brought.
+bool ShouldStop(const ReadRule& rule, const std::vector<std::uint8_t>& reply, std::size_t received,
+                std::uint32_t got) {
     switch (rule.stop) {
     case ReadRule::Stop::EndByte:
         return received > 0 && reply[received - 1] == DeviceFrame::kEndOfFrame;
+    case ReadRule::Stop::EndByteOrQuiet:
+        return received > 0 && (reply[received - 1] == DeviceFrame::kEndOfFrame || got == 0);
     case ReadRule::Stop::EndByteAndMinimum:
         return received >= rule.minimum && received > 0 && reply[received - 1] == DeviceFrame::kEndOfFrame;
     case ReadRule::Stop::AnyBytes:
@@ -22,13 +26,25 @@ bool ShouldStop(const ReadRule& rule, const std::vector<std::uint8_t>& reply, st
 
 } // namespace
 
+int DeviceLink::ReadAttempts(const CPortMng& port, const ReadRule& rule) {
+    const std::uint32_t baud = port.LineBaudRate();
+    if (baud == 0 || baud >= kSlowLineBaudRate || rule.delay.count() <= 0)
+        return rule.attempts;
+    const std::uint64_t lineMs = (std::uint64_t{rule.largestReply} * 10 * 1000 + baud - 1) / baud;
+    const std::uint64_t delayMs = static_cast<std::uint64_t>(rule.delay.count());
+    return rule.attempts + static_cast<int>((lineMs + delayMs - 1) / delayMs);
+}
+
 std::size_t DeviceLink::ReadReply(CPortMng& port, const ReadRule& rule, std::vector<std::uint8_t>& reply,
                                   std::string_view operation) {
     const std::string name(operation);
     // One byte more than the rule's buffer: a reply that fills it is longer than any the exchange takes.
     reply.assign(rule.bufferSize + 1, 0);
     std::size_t received = 0;
-    for (int dwReadTry = 0; dwReadTry < rule.attempts; ++dwReadTry) {
+    const int attempts = ReadAttempts(port, rule);
+    if (attempts != rule.attempts)
+        WriteLog("%s : %d reads for the line's rate", name.c_str(), attempts);
+    for (int dwReadTry = 0; dwReadTry < attempts; ++dwReadTry) {
         m_sleeper.Sleep(rule.delay);
         const std::size_t room = reply.size() - received;
         std::uint32_t got =
@@ -41,7 +57,7 @@ std::size_t DeviceLink::ReadReply(CPortMng& port, const ReadRule& rule, std::vec
             reply.assign(rule.bufferSize, 0);
             return 0;
         }
-        if (ShouldStop(rule, reply, received))
+        if (ShouldStop(rule, reply, received, got))
             break;
     }
     reply.resize(received);

@@ -5,8 +5,8 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <ctime>
+#include <fstream>
 #include <poll.h>
 
 namespace {
@@ -189,9 +189,8 @@ void DeviceSimServer::WriteDue() {
             // Only the bytes that have gone over the line whole by now.
             lineFree = std::max(m_outboundFree, piece.when);
             const auto now = Clock::now();
-            const std::size_t due = now < lineFree + m_byteTime
-                                        ? 0
-                                        : static_cast<std::size_t>((now - lineFree) / m_byteTime);
+            const std::size_t due =
+                now < lineFree + m_byteTime ? 0 : static_cast<std::size_t>((now - lineFree) / m_byteTime);
             if (due == 0)
                 return;
             count = std::min(count, due);

@@ -64,9 +64,9 @@ private:
     Options m_options;
     DevicePty m_pty;
     DeviceRequestReader m_reader;
-    std::deque<Piece> m_output; // in line order: a piece never goes before the one ahead of it
-    Clock::duration m_byteTime{};                // one byte on a paced line
-    std::deque<std::uint8_t> m_inbound;          // paced: bytes the tool wrote that are still on the line
+    std::deque<Piece> m_output;         // in line order: a piece never goes before the one ahead of it
+    Clock::duration m_byteTime{};       // one byte on a paced line
+    std::deque<std::uint8_t> m_inbound; // paced: bytes the tool wrote that are still on the line
     Clock::time_point m_inboundDone = Clock::now();  // ... when the first of them has come in whole
     Clock::time_point m_outboundFree = Clock::now(); // paced: when the line is free for the next reply byte
     Clock::time_point m_start = Clock::now();
