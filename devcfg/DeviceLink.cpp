@@ -6,14 +6,18 @@
 
 namespace {
 
-// got: the bytes the last read brought.
+// A reply without its end byte is taken as it stands after this many reads in a row that brought nothing:
+// one empty read may be a pause in the middle of a reply.
+constexpr int kQuietReads = 2;
+
+// quietReads: the reads in a row, since bytes arrived, that brought nothing.
 bool ShouldStop(const ReadRule& rule, const std::vector<std::uint8_t>& reply, std::size_t received,
-                std::uint32_t got) {
+                int quietReads) {
     switch (rule.stop) {
     case ReadRule::Stop::EndByte:
         return received > 0 && reply[received - 1] == DeviceFrame::kEndOfFrame;
     case ReadRule::Stop::EndByteOrQuiet:
-        return received > 0 && (reply[received - 1] == DeviceFrame::kEndOfFrame || got == 0);
+        return received > 0 && (reply[received - 1] == DeviceFrame::kEndOfFrame || quietReads >= kQuietReads);
     case ReadRule::Stop::EndByteAndMinimum:
         return received >= rule.minimum && received > 0 && reply[received - 1] == DeviceFrame::kEndOfFrame;
     case ReadRule::Stop::AnyBytes:
@@ -42,6 +46,7 @@ std::size_t DeviceLink::ReadReply(CPortMng& port, const ReadRule& rule, std::vec
     reply.assign(rule.bufferSize + 1, 0);
     std::size_t received = 0;
     const int attempts = ReadAttempts(port, rule);
+    int quietReads = 0;
     if (attempts != rule.attempts)
         WriteLog("%s : %d reads for the line's rate", name.c_str(), attempts);
     for (int dwReadTry = 0; dwReadTry < attempts; ++dwReadTry) {
@@ -57,7 +62,8 @@ std::size_t DeviceLink::ReadReply(CPortMng& port, const ReadRule& rule, std::vec
             reply.assign(rule.bufferSize, 0);
             return 0;
         }
-        if (ShouldStop(rule, reply, received, got))
+        quietReads = received > 0 && got == 0 ? quietReads + 1 : 0;
+        if (ShouldStop(rule, reply, received, quietReads))
             break;
     }
     reply.resize(received);

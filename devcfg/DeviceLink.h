@@ -17,7 +17,8 @@ struct ReadRule {
     enum class Stop {
         EndByte,           // bytes arrived and the last is 0x03
         EndByteAndMinimum, // ... and at least minimum bytes are in
-        EndByteOrQuiet,    // bytes arrived and the last is 0x03, or a read after them brought nothing more
+        EndByteOrQuiet,    // bytes arrived and the last is 0x03, or two reads in a row after them brought
+                           // nothing
         AnyBytes,          // anything arrived
         Never,             // every read is made
     };
@@ -32,10 +33,11 @@ struct ReadRule {
 namespace ReadRules {
 using namespace std::chrono_literals;
 // The largest replies, in bytes on the line.
-inline constexpr std::size_t kStartReply = 5;                  // 0x1F 'W' 'M' 0x7F 0x03
-inline constexpr std::size_t kCertificateStartReply = 8;       // 0x1F 'W' 'M' "STRT" 0x03
-inline constexpr std::size_t kSuccessReply = 2 * (18 + 2) + 4; // IF__SUC, header and checksum: 44
-inline constexpr std::size_t kConfigReply = 1280;              // IF__CUR of the Wi-Fi Direct + RF module
+inline constexpr std::size_t kStartReply = 5;                   // 0x1F 'W' 'M' 0x7F 0x03
+inline constexpr std::size_t kCertificateStartReply = 8;        // 0x1F 'W' 'M' "STRT" 0x03
+inline constexpr std::size_t kSuccessReply = 2 * (18 + 2) + 4;  // IF__SUC, header and checksum: 44
+inline constexpr std::size_t kSysReply = 2 * (18 + 56 + 2) + 4; // SYS_RSP: 156
+inline constexpr std::size_t kConfigReply = 1280;               // IF__CUR of the Wi-Fi Direct + RF module
 inline constexpr std::size_t kCertificateNameReply = 2 * (18 + 34 + 2) + 4; // *_RSP with CERT_NAME_INFO: 112
 inline constexpr std::size_t kFactoryReply = 16;                            // a short text holding "_OK" 0x00
 
@@ -46,8 +48,7 @@ inline ReadRule ConfigStart(int maxTry) {
 inline ReadRule RefusedStart(int maxTry) {
     return {50ms, DeviceFrame::kStartBufferSize, maxTry + 1, ReadRule::Stop::EndByte, kStartReply};
 }
-inline const ReadRule SysReq{250ms, DeviceFrame::kSysBufferSize, 11, ReadRule::Stop::EndByte,
-                             DeviceFrame::kSysReplyMinLength};
+inline const ReadRule SysReq{250ms, DeviceFrame::kSysBufferSize, 11, ReadRule::Stop::EndByte, kSysReply};
 inline const ReadRule IfGet{
     250ms,        DeviceFrame::kConfigBufferSize,    5, ReadRule::Stop::EndByteAndMinimum,
     kConfigReply, DeviceFrame::kConfigReplyMinLength};

@@ -416,7 +416,7 @@ TEST(DevcfgReadWindows, SlowLinesAddTheLargestReplysLineTime) {
         {"IF__GET at 19200: 1280 bytes 667 ms", ReadRules::IfGet, 19200, 5 + 3},
         {"IF__GET at 9600: 1334 ms", ReadRules::IfGet, 9600, 5 + 6},
         {"IF__GET at 2400: 5334 ms", ReadRules::IfGet, 2400, 5 + 22},
-        {"SYS_REQ at 9600: 152 bytes 159 ms", ReadRules::SysReq, 9600, 11 + 1},
+        {"SYS_REQ at 9600: 156 bytes 163 ms", ReadRules::SysReq, 9600, 11 + 1},
         {"start at 9600: 5 bytes 6 ms", ReadRules::ConfigStart(15), 9600, 16 + 1},
         {"IF__SET at 9600: 44 bytes 46 ms", ReadRules::IfSet, 9600, 11 + 1},
         {"IF__SET at 2400: 184 ms", ReadRules::IfSet, 2400, 11 + 4},

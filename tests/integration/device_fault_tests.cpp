@@ -314,8 +314,8 @@ TEST(DeviceFaults, RepliesWithoutTheirEndByte) {
 }
 
 // A certificate start or chunk reply that lacks its end byte is judged once the line has gone quiet after
-// it: one read that brings nothing more, not every read the table allows (21 for a chunk, each of them up
-// to 3 s on USB). A chunk reply that still holds the success header counts, as it always has.
+// it: two reads in a row that bring nothing more, not every read the table allows (21 for a chunk, each of
+// them up to 3 s on USB). A chunk reply that still holds the success header counts, as it always has.
 TEST(DeviceFaults, CertificateRepliesWithoutTheirEndByteEndWhenTheLineGoesQuiet) {
     struct Case {
         const char* what;
@@ -325,19 +325,19 @@ TEST(DeviceFaults, CertificateRepliesWithoutTheirEndByteEndWhenTheLineGoesQuiet)
         int chunks;                       // that reached the module
     };
     const Case cases[] = {
-        // the start's bytes come by the first read; the second finds the line quiet
-        {"the certificate start's reply", {{"on", "cert_start"}, {"truncate", 7}}, false, 2 * 50ms, 0},
-        // the start, then the chunk's bytes by its first read and a quiet second one
+        // the start's bytes come by the first read; the next two find the line quiet
+        {"the certificate start's reply", {{"on", "cert_start"}, {"truncate", 7}}, false, 3 * 50ms, 0},
+        // the start, then the chunk's bytes by its first read and two quiet ones
         {"a chunk's reply cut before its header ends",
          {{"on", "chunk"}, {"truncate", 30}},
          false,
-         50ms + 2 * 50ms,
+         50ms + 3 * 50ms,
          1},
-        // three chunks of two reads each, then the name
+        // three chunks of three reads each, then the name
         {"chunk replies that lack only the end byte",
          {{"on", "chunk"}, {"truncate", 43}},
          true,
-         50ms + 3 * 2 * 50ms + 50ms,
+         50ms + 3 * 3 * 50ms + 50ms,
          3},
     };
     for (const Case& c : cases) {
