@@ -6,6 +6,9 @@
 //
 // It starts quorlink-device-sim (beside itself, or $QL_DEVICE_SIM_BIN) once per module variant. Needs no
 // privileges and no network.
+//
+// Then the same read and save on a line paced at 9600 and at 115200 baud, against the fixed delays plus the
+// time the bytes of every request and reply take on that line (ten bits a byte).
 
 #include "devcfg/DeviceConfigExchange.h"
 #include "devport/CPortCom.h"
@@ -15,8 +18,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
+#include <tuple>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -31,6 +37,104 @@ struct Figures {
 void Print(const char* variant, const char* exchange, const Figures& f, int rounds) {
     std::printf("%-16s %-6s %6d %12.1f %12.1f %8.3f %8d\n", variant, exchange, rounds, f.wallMs / rounds,
                 f.floorMs / rounds, f.floorMs > 0 ? f.wallMs / f.floorMs : 0.0, f.failures);
+}
+
+// The bytes that crossed the line for the requests the simulator logged from index first on: each request
+// and its reply.
+std::size_t LineBytes(const DeviceSimProcess& sim, std::size_t first) {
+    const std::vector<nlohmann::json> requests = sim.Requests();
+    std::size_t bytes = 0;
+    for (std::size_t i = first; i < requests.size(); ++i)
+        bytes += requests[i].value("length", std::size_t{0}) +
+                 requests[i].value("reply_hex", std::string()).size() / 2;
+    return bytes;
+}
+
+struct LineFigures {
+    double wallMs = 0, sleptMs = 0, lineMs = 0;
+    int failures = 0;
+};
+
+// rounds reads and saves of the bench module over the simulator's pty, the simulator pacing the line at
+// simBaud (0: not at all) and the port set to portBaud. False when the simulator did not start.
+bool ReadAndSave(std::uint32_t simBaud, std::uint32_t portBaud, int rounds, LineFigures& read,
+                 LineFigures& save) {
+    std::vector<std::string> options;
+    if (simBaud > 0)
+        options = {"--baud", std::to_string(simBaud)};
+    DeviceSimProcess sim(nlohmann::json{{"variant", "wifi-direct-rf"},
+                                        {"record",
+                                         {{"bySSID", "Bench"},
+                                          {"bySystemName", "PRN-01"},
+                                          {"byUserName", "admin"},
+                                          {"byUserPassword", "pw-5678"},
+                                          {"bySNMPGetCommunity", "public"},
+                                          {"szSNMPSetCommunity", "public"},
+                                          {"szSNMPTrapCommunity", "public"},
+                                          {"byDummy3", 1}}},
+                                        {"names", {{"ca", "ca.pem"}}}},
+                         true, options);
+    if (!sim.Ready()) {
+        std::fprintf(stderr, "bench-device: the simulator did not start: %s\n", sim.Output().c_str());
+        return false;
+    }
+    CPortCom port;
+    DEVICE_OPTION dop;
+    dop.strPort = sim.PtyPath();
+    dop.dwInterfaceType = VRX_DEVICE_INTERFACE_SERIAL;
+    dop.dwBaudRate = portBaud;
+    dop.dwDataBits = 8;
+    port.SetDeviceOption(dop);
+    DeviceConfigState state;
+    state.m_dwConnectionType = VRX_DEVICE_INTERFACE_SERIAL;
+    SleepTally tally(ThreadSleeper::Instance());
+    NoSpoolerHold spooler;
+    DeviceExchangeServices services;
+    services.ports = DevicePorts{nullptr, &port};
+    services.spooler = &spooler;
+    services.sleeper = &tally;
+    DeviceConfigExchange exchange(state, services);
+
+    const auto measure = [&](LineFigures& f, const std::function<bool()>& operation) {
+        tally.Reset();
+        const std::size_t first = sim.Requests().size();
+        const auto start = Clock::now();
+        const bool ok = operation();
+        f.wallMs += std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        f.sleptMs += static_cast<double>(tally.Total().count());
+        // The simulator logs a request as it takes it in; its reply follows.
+        sim.WaitForRequests(first + 1);
+        if (simBaud > 0)
+            f.lineMs += static_cast<double>(LineBytes(sim, first)) * 10.0 * 1000.0 / simBaud;
+        f.failures += !ok;
+    };
+    for (int i = 0; i < rounds; ++i) {
+        measure(read, [&] { return exchange.GetCurrentConfiguration(); });
+        measure(save, [&] { return exchange.SaveNewConfiguration(false); });
+    }
+    return true;
+}
+
+// A read and a save on a serial line paced at baud, against the exchanges' fixed delays (what they sleep
+// when replies come at once, on an unpaced line) plus the time every request and reply takes on the line.
+// A reply partly crosses the line during the delay before its read, so the time may come out below that
+// sum; what it must not do is lie far above it.
+int SlowLine(std::uint32_t baud, int rounds) {
+    LineFigures fixedRead, fixedSave, read, save;
+    if (!ReadAndSave(0, 115200, 1, fixedRead, fixedSave) || !ReadAndSave(baud, baud, rounds, read, save))
+        return 1;
+    std::printf("\n%-12s %-6s %6s %10s %10s %10s %12s %8s %10s %8s\n", "line", "what", "rounds", "time ms",
+                "fixed ms", "line ms", "fixed+line", "ratio", "slept ms", "failed");
+    for (const auto& [what, f, fixed] :
+         {std::tuple<const char*, const LineFigures&, const LineFigures&>{"read", read, fixedRead},
+          {"save", save, fixedSave}}) {
+        const double sum = fixed.sleptMs + f.lineMs / rounds;
+        std::printf("%-12s %-6s %6d %10.1f %10.1f %10.1f %12.1f %8.3f %10.1f %8d\n",
+                    (std::to_string(baud) + " baud").c_str(), what, rounds, f.wallMs / rounds, fixed.sleptMs,
+                    f.lineMs / rounds, sum, sum > 0 ? f.wallMs / rounds / sum : 0.0, f.sleptMs / rounds,
+                    f.failures);
+    }
+    return read.failures + save.failures + fixedRead.failures + fixedSave.failures;
 }
 
 } // namespace
@@ -98,5 +202,7 @@ int main(int argc, char** argv) {
         Print(variant, "save", save, rounds);
         failures += read.failures + save.failures;
     }
+    for (const std::uint32_t baud : {9600u, 115200u})
+        failures += SlowLine(baud, rounds);
     return failures ? 1 : 0;
 }

@@ -6,10 +6,18 @@
 
 namespace {
 
-bool ShouldStop(const ReadRule& rule, const std::vector<std::uint8_t>& reply, std::size_t received) {
+// A reply without its end byte is taken as it stands after this many reads in a row that brought nothing:
+// one empty read may be a pause in the middle of a reply.
+constexpr int kQuietReads = 2;
+
+// quietReads: the reads in a row, since bytes arrived, that brought nothing.
+bool ShouldStop(const ReadRule& rule, const std::vector<std::uint8_t>& reply, std::size_t received,
+                int quietReads) {
     switch (rule.stop) {
     case ReadRule::Stop::EndByte:
         return received > 0 && reply[received - 1] == DeviceFrame::kEndOfFrame;
+    case ReadRule::Stop::EndByteOrQuiet:
+        return received > 0 && (reply[received - 1] == DeviceFrame::kEndOfFrame || quietReads >= kQuietReads);
     case ReadRule::Stop::EndByteAndMinimum:
         return received >= rule.minimum && received > 0 && reply[received - 1] == DeviceFrame::kEndOfFrame;
     case ReadRule::Stop::AnyBytes:
@@ -22,13 +30,26 @@ bool ShouldStop(const ReadRule& rule, const std::vector<std::uint8_t>& reply, st
 
 } // namespace
 
+int DeviceLink::ReadAttempts(const CPortMng& port, const ReadRule& rule) {
+    const std::uint32_t baud = port.LineBaudRate();
+    if (baud == 0 || baud >= kSlowLineBaudRate || rule.delay.count() <= 0)
+        return rule.attempts;
+    const std::uint64_t lineMs = (std::uint64_t{rule.largestReply} * 10 * 1000 + baud - 1) / baud;
+    const std::uint64_t delayMs = static_cast<std::uint64_t>(rule.delay.count());
+    return rule.attempts + static_cast<int>((lineMs + delayMs - 1) / delayMs);
+}
+
 std::size_t DeviceLink::ReadReply(CPortMng& port, const ReadRule& rule, std::vector<std::uint8_t>& reply,
                                   std::string_view operation) {
     const std::string name(operation);
     // One byte more than the rule's buffer: a reply that fills it is longer than any the exchange takes.
     reply.assign(rule.bufferSize + 1, 0);
     std::size_t received = 0;
-    for (int dwReadTry = 0; dwReadTry < rule.attempts; ++dwReadTry) {
+    const int attempts = ReadAttempts(port, rule);
+    int quietReads = 0;
+    if (attempts != rule.attempts)
+        WriteLog("%s : %d reads for the line's rate", name.c_str(), attempts);
+    for (int dwReadTry = 0; dwReadTry < attempts; ++dwReadTry) {
         m_sleeper.Sleep(rule.delay);
         if (m_sleeper.Cancelled()) {
             WriteLog("%s : given up", name.c_str());
@@ -45,7 +66,8 @@ std::size_t DeviceLink::ReadReply(CPortMng& port, const ReadRule& rule, std::vec
             reply.assign(rule.bufferSize, 0);
             return 0;
         }
-        if (ShouldStop(rule, reply, received))
+        quietReads = received > 0 && got == 0 ? quietReads + 1 : 0;
+        if (ShouldStop(rule, reply, received, quietReads))
             break;
     }
     reply.resize(received);

@@ -2,6 +2,7 @@
 
 #include "app/DiagnosticLog.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <memory>
@@ -249,10 +250,52 @@ bool CPortCom::OpenPort() {
     return false;
 }
 
+std::uint32_t CPortCom::LineTimeMs(std::uint32_t bytes) const {
+    if (m_dop.dwBaudRate == 0)
+        return 0;
+    const std::uint64_t stopBits = m_dop.dwStopBits == 0 ? 1 : 2;
+    const std::uint64_t bitsPerByte = 1 + m_dop.dwDataBits + (m_dop.dwParity != 0 ? 1 : 0) + stopBits;
+    const std::uint64_t ms =
+        (std::uint64_t{bytes} * bitsPerByte * 1000 + m_dop.dwBaudRate - 1) / m_dop.dwBaudRate;
+    return ms > UINT32_MAX ? UINT32_MAX : static_cast<std::uint32_t>(ms);
+}
+
+bool CPortCom::WaitUntilSent(std::int64_t lineDoneMs, std::int64_t deadlineMs) const {
+    for (;;) {
+        int queued = 0;
+        if (::ioctl(m_hPort, TIOCOUTQ, &queued) != 0)
+            queued = 0; // a line that cannot tell: its bytes' time on the line is all there is to wait
+        const std::int64_t now = NowMs();
+        if (queued <= 0 && now >= lineDoneMs)
+            return true;
+        if (now >= deadlineMs)
+            return false;
+        // The queue's own time on the line, or what is left of the write's, a few milliseconds at most
+        // at a time so that a drained queue is seen soon.
+        std::int64_t wait = queued > 0 ? LineTimeMs(static_cast<std::uint32_t>(queued)) : lineDoneMs - now;
+        wait = std::clamp<std::int64_t>(wait, 1, 20);
+        wait = std::min<std::int64_t>(wait, deadlineMs - now);
+        ::poll(nullptr, 0, static_cast<int>(wait));
+    }
+}
+
 void CPortCom::CloseHandle() {
     if (m_hPort < 0)
         return;
-    ::tcflush(m_hPort, TCIOFLUSH);
+    // What has been written still goes out (within the write time-outs for what is queued); only what
+    // came in and was not read is thrown away.
+    int queued = 0;
+    if (::ioctl(m_hPort, TIOCOUTQ, &queued) == 0 && queued > 0) {
+        const std::int64_t now = NowMs();
+        const std::uint32_t bound =
+            TotalTimeoutMs(m_dop.stTimeouts.dwWriteTotalTimeoutMultiplier,
+                           m_dop.stTimeouts.dwWriteTotalTimeoutConstant, static_cast<std::uint32_t>(queued));
+        if (!WaitUntilSent(now, now + bound)) {
+            WriteLog("CPortCom::ClosePort : %d bytes not sent within %u ms; discarded", queued, bound);
+            ::tcflush(m_hPort, TCOFLUSH);
+        }
+    }
+    ::tcflush(m_hPort, TCIFLUSH);
     // The exclusive flag outlives the close on a pty: give the line back as it was.
     ::ioctl(m_hPort, TIOCNXCL);
     ::close(m_hPort);
@@ -277,10 +320,12 @@ std::uint32_t CPortCom::Write(const std::uint8_t* pByte, std::uint32_t dwToWrite
     if (m_hPort < 0) {
         WriteLog("CPortCom::Write : dwLastError = %d", EBADF);
     } else {
+        const std::int64_t started = NowMs();
         const std::int64_t deadline =
-            NowMs() + TotalTimeoutMs(m_dop.stTimeouts.dwWriteTotalTimeoutMultiplier,
+            started + TotalTimeoutMs(m_dop.stTimeouts.dwWriteTotalTimeoutMultiplier,
                                      m_dop.stTimeouts.dwWriteTotalTimeoutConstant, dwToWrite);
         bool pendingLogged = false;
+        bool failed = false;
         while (written < dwToWrite) {
             const ssize_t n = ::write(m_hPort, pByte + written, dwToWrite - written);
             if (n > 0) {
@@ -291,7 +336,7 @@ std::uint32_t CPortCom::Write(const std::uint8_t* pByte, std::uint32_t dwToWrite
                 continue;
             if (n < 0 && errno != EAGAIN) {
                 WriteLog("CPortCom::Write : dwLastError = %d", errno);
-                written = 0;
+                failed = true;
                 break;
             }
             // The line's output buffer is full (or flow control holds it): wait within the time-out.
@@ -306,15 +351,26 @@ std::uint32_t CPortCom::Write(const std::uint8_t* pByte, std::uint32_t dwToWrite
             const int ready = ::poll(&p, 1, left);
             if (ready < 0 && errno != EINTR) {
                 WriteLog("CPortCom::Write : dwLastError = %d", errno);
-                written = 0;
+                failed = true;
                 break;
             }
             if (ready > 0 && (p.revents & (POLLERR | POLLHUP | POLLNVAL)) && !(p.revents & POLLOUT)) {
                 WriteLog("CPortCom::Write : dwLastError = %d", EIO);
-                written = 0;
+                failed = true;
                 break;
             }
         }
+        // The write has completed once the bytes are on their way to the printer, not when they are in the
+        // kernel's buffer: the reply windows start after it. A pty and many USB adapters report an empty
+        // queue while bytes are still to go, so the bytes' own time on the line is waited out too.
+        if (!failed && (written < dwToWrite || !WaitUntilSent(started + LineTimeMs(dwToWrite), deadline))) {
+            WriteLog("CPortCom::Write : %u bytes not sent within %lld ms; discarded", dwToWrite,
+                     static_cast<long long>(deadline - started));
+            ::tcflush(m_hPort, TCOFLUSH);
+            failed = true;
+        }
+        if (failed)
+            written = 0;
     }
     WriteLog("CPortCom::Write : dwNumberOfBytesWritten = %u", written);
     WriteLog("CPortCom::Write : END");

@@ -39,8 +39,15 @@ public:
     // Returns 0 at once when nothing waits in the input queue; otherwise reads up to dwToRead bytes
     // within the read time-outs (a gap longer than the interval time-out ends the read).
     std::uint32_t Read(std::uint8_t* pByte, std::uint32_t dwToRead, std::uint32_t dwTimeoutMs) override;
-    // Writes within the write time-outs; the count written (0 on failure, fewer when the line stalled).
+    // Writes and waits until the bytes have left: the output queue drained and the bytes' own time on the
+    // line passed, all within the write time-outs (5 ms a byte + 3000 ms). The count written; 0 when the
+    // line failed or the bytes did not leave in time (what was still queued is then discarded).
     std::uint32_t Write(const std::uint8_t* pByte, std::uint32_t dwToWrite) override;
+    std::uint32_t LineBaudRate() const override { return m_dop.dwBaudRate; }
+
+    // Milliseconds that bytes take on the line with the stored settings (a start bit, the data bits, the
+    // parity bit and the stop bits a byte), rounded up.
+    std::uint32_t LineTimeMs(std::uint32_t bytes) const;
 
     const DEVICE_OPTION& GetDeviceOption() const { return m_dop; }
     bool IsOpen() const { return m_hPort >= 0; }
@@ -56,6 +63,9 @@ public:
                                   std::string& error, std::vector<std::string>* notes = nullptr);
 
 private:
+    // Waits until the output queue is empty and the line time of the last write (ending at lineDoneMs)
+    // has passed, at most until deadlineMs. False on time-out.
+    bool WaitUntilSent(std::int64_t lineDoneMs, std::int64_t deadlineMs) const;
     void CloseHandle();
 
     ModemStatusQuery m_modemStatus;

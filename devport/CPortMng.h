@@ -20,6 +20,8 @@ public:
     // Takes over the settings; false (and nothing changed) when strPort is empty.
     virtual bool SetDeviceOption(DEVICE_OPTION dop) = 0;
     virtual std::uint32_t GetInterfaceType() = 0;
+    // The line's rate in bits a second; 0 for a port whose line never holds a reply back (USB).
+    virtual std::uint32_t LineBaudRate() const { return 0; }
     // Up to dwToRead bytes into pByte; the count read (0 on failure or when nothing came). The time-out
     // argument is passed by the callers (1000) and not used: each port bounds its own waits.
     virtual std::uint32_t Read(std::uint8_t* pByte, std::uint32_t dwToRead, std::uint32_t dwTimeoutMs) = 0;

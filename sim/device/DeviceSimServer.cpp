@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <poll.h>
 
@@ -28,7 +29,11 @@ constexpr auto kDrainLimit = std::chrono::milliseconds(3000);
 } // namespace
 
 DeviceSimServer::DeviceSimServer(DeviceModule module, Options options)
-    : m_module(std::move(module)), m_options(std::move(options)) {}
+    : m_module(std::move(module)), m_options(std::move(options)) {
+    if (Paced())
+        m_byteTime = std::chrono::duration_cast<Clock::duration>(std::chrono::nanoseconds(
+            std::uint64_t{10} * 1000 * 1000 * 1000 / m_options.baud)); // ten bits a byte
+}
 
 bool DeviceSimServer::Open(std::string& error) {
     if (!m_pty.Open(m_options.link, error))
@@ -57,15 +62,20 @@ int DeviceSimServer::Run() {
         if (m_reconnectAt && Clock::now() >= *m_reconnectAt)
             Reconnect();
         const bool wantWrite = !m_output.empty() && m_output.front().when <= Clock::now() &&
-                               m_output.front().written < m_output.front().bytes.size();
+                               m_output.front().written < m_output.front().bytes.size() &&
+                               (!Paced() || NextOutboundByte() <= Clock::now());
         pollfd fd{m_pty.masterFd(), static_cast<short>(POLLIN | (wantWrite ? POLLOUT : 0)), 0};
-        const int ready = ::poll(&fd, 1, TimeoutMs());
+        const auto wait = std::chrono::duration_cast<std::chrono::nanoseconds>(Timeout());
+        const timespec timeout{static_cast<time_t>(wait.count() / 1000000000),
+                               static_cast<long>(wait.count() % 1000000000)};
+        const int ready = ::ppoll(&fd, 1, &timeout, nullptr);
         if (ready < 0 && errno != EINTR) {
             std::perror("quorlink-device-sim: poll");
             return 1;
         }
         if (ready > 0 && (fd.revents & POLLIN))
             ReadRequests();
+        TakeInbound();
         if (m_reader.Pending() && Clock::now() - m_lastInput > kStaleInput)
             for (const DeviceRequest& request : m_reader.Flush())
                 Handle(request);
@@ -76,21 +86,33 @@ int DeviceSimServer::Run() {
     return 0;
 }
 
-int DeviceSimServer::TimeoutMs() const {
-    long long wait = 200;
-    if (!m_output.empty())
-        wait = std::chrono::duration_cast<std::chrono::milliseconds>(m_output.front().when - Clock::now())
-                   .count() +
-               1;
+DeviceSimServer::Clock::time_point DeviceSimServer::NextOutboundByte() const {
+    if (m_output.empty())
+        return Clock::time_point::max();
+    return std::max(m_outboundFree, m_output.front().when) + m_byteTime;
+}
+
+DeviceSimServer::Clock::duration DeviceSimServer::Timeout() const {
+    using std::chrono::milliseconds;
+    const auto now = Clock::now();
+    Clock::duration wait = milliseconds(200);
+    if (!m_output.empty()) {
+        auto due = m_output.front().when;
+        if (Paced() && m_output.front().written < m_output.front().bytes.size())
+            due = NextOutboundByte();
+        wait = due - now;
+    }
     if (m_reader.Pending())
-        wait = std::min<long long>(wait, 100);
+        wait = std::min<Clock::duration>(wait, milliseconds(100));
+    if (!m_inbound.empty())
+        wait = std::min<Clock::duration>(wait, m_inboundDone - now);
     if (m_drainUntil)
-        wait = std::min<long long>(wait, 5);
+        wait = std::min<Clock::duration>(wait, milliseconds(5));
     if (m_reconnectAt)
-        wait = std::min<long long>(
-            wait,
-            std::chrono::duration_cast<std::chrono::milliseconds>(*m_reconnectAt - Clock::now()).count() + 1);
-    return static_cast<int>(std::clamp<long long>(wait, 0, 200));
+        wait = std::min<Clock::duration>(wait, *m_reconnectAt - now);
+    // A paced line is served in slices of at least a millisecond: the bytes due by then go together.
+    const Clock::duration least = Paced() ? Clock::duration(milliseconds(1)) : Clock::duration::zero();
+    return std::clamp<Clock::duration>(wait, least, milliseconds(200));
 }
 
 void DeviceSimServer::ReadRequests() {
@@ -99,9 +121,33 @@ void DeviceSimServer::ReadRequests() {
         const long got = m_pty.Read(buffer, sizeof buffer);
         if (got <= 0)
             break;
+        if (Paced()) {
+            // The bytes start over the line once the ones before them have come in.
+            if (m_inbound.empty())
+                m_inboundDone = std::max(m_inboundDone, Clock::now()) + m_byteTime;
+            m_inbound.insert(m_inbound.end(), buffer, buffer + got);
+            continue;
+        }
         m_lastInput = Clock::now();
         m_reader.Feed(buffer, static_cast<std::size_t>(got));
     }
+    for (const DeviceRequest& request : m_reader.Take())
+        Handle(request);
+}
+
+void DeviceSimServer::TakeInbound() {
+    std::vector<std::uint8_t> arrived;
+    const auto now = Clock::now();
+    while (!m_inbound.empty() && m_inboundDone <= now) {
+        arrived.push_back(m_inbound.front());
+        m_inbound.pop_front();
+        if (!m_inbound.empty())
+            m_inboundDone += m_byteTime;
+    }
+    if (arrived.empty())
+        return;
+    m_lastInput = now;
+    m_reader.Feed(arrived.data(), arrived.size());
     for (const DeviceRequest& request : m_reader.Take())
         Handle(request);
 }
@@ -137,15 +183,29 @@ void DeviceSimServer::WriteDue() {
             HangUp(piece.reconnectMs);
             return;
         }
-        const long put = m_pty.Write(piece.bytes.data() + piece.written, piece.bytes.size() - piece.written);
+        std::size_t count = piece.bytes.size() - piece.written;
+        Clock::time_point lineFree{};
+        if (Paced() && count > 0) {
+            // Only the bytes that have gone over the line whole by now.
+            lineFree = std::max(m_outboundFree, piece.when);
+            const auto now = Clock::now();
+            const std::size_t due =
+                now < lineFree + m_byteTime ? 0 : static_cast<std::size_t>((now - lineFree) / m_byteTime);
+            if (due == 0)
+                return;
+            count = std::min(count, due);
+        }
+        const long put = m_pty.Write(piece.bytes.data() + piece.written, count);
         if (put < 0) {
             std::fprintf(stderr, "quorlink-device-sim: write: %s\n", std::strerror(errno));
             m_output.pop_front();
             continue;
         }
         piece.written += static_cast<std::size_t>(put);
+        if (Paced() && put > 0)
+            m_outboundFree = lineFree + static_cast<long>(put) * m_byteTime;
         if (piece.written < piece.bytes.size())
-            return; // the line is full; the rest when poll says it has room
+            return; // the line is full or the rest is not due yet; the rest when poll says so
         if (piece.hangup)
             continue; // the hang-up itself, once the tool has read these bytes
         m_output.pop_front();
@@ -154,6 +214,7 @@ void DeviceSimServer::WriteDue() {
 
 void DeviceSimServer::HangUp(int reconnectMs) {
     m_output.clear();
+    m_inbound.clear();
     m_reader = DeviceRequestReader();
     m_pty.Close();
     Log({{"event", "hangup"},

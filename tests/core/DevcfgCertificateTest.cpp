@@ -297,6 +297,32 @@ TEST_F(DevcfgCertificate, NameFieldKeepsItsTerminator) {
     }
 }
 
+// A chunk reply without its end byte is taken once two reads in a row brought nothing after it: three
+// reads, not 21 (each up to 3 s on USB). The reply is judged as it stands.
+TEST_F(DevcfgCertificate, AChunkReplyWithoutItsEndByteEndsWhenTheLineGoesQuiet) {
+    struct Case {
+        const char* name;
+        Bytes reply;
+        bool result;
+    };
+    const Bytes success = Reply(DeviceFrame::kIfSuc);
+    const Case cases[] = {
+        {"all but the end byte", Bytes(success.begin(), success.end() - 1), true},
+        {"cut inside the header", Bytes(success.begin(), success.begin() + 30), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Load(10);
+        port.readRooms.clear();
+        sleeper.total = {};
+        port.responder = [&](const Bytes&) { return std::vector<Bytes>{c.reply}; };
+        EXPECT_EQ(exchange->Certificates().SendCertificateInformation(&port, "x"), c.result);
+        const unsigned chunks = c.result ? 2u : 1u;
+        EXPECT_EQ(port.ReadCount(), 3u * chunks);
+        EXPECT_EQ(sleeper.total, std::chrono::milliseconds(3 * 50 * chunks));
+    }
+}
+
 TEST_F(DevcfgCertificate, CertificateStart) {
     struct Case {
         int type;

@@ -400,6 +400,39 @@ TEST_F(DevcfgExchange, SilentConfigurationReadMakesFiveReads) {
     EXPECT_EQ(grid.rebuilds, 0);
 }
 
+// On a serial line below 38400 baud every read window grows by the time its largest reply takes on the
+// line (ten bits a byte), in reads of the table's delay; at 38400 and above, and on USB, it is the table's.
+TEST(DevcfgReadWindows, SlowLinesAddTheLargestReplysLineTime) {
+    struct Case {
+        const char* rule;
+        ReadRule read;
+        std::uint32_t baud;
+        int attempts;
+    };
+    const Case cases[] = {
+        {"IF__GET on USB", ReadRules::IfGet, 0, 5},
+        {"IF__GET at 115200", ReadRules::IfGet, 115200, 5},
+        {"IF__GET at 38400", ReadRules::IfGet, 38400, 5},
+        {"IF__GET at 19200: 1280 bytes 667 ms", ReadRules::IfGet, 19200, 5 + 3},
+        {"IF__GET at 9600: 1334 ms", ReadRules::IfGet, 9600, 5 + 6},
+        {"IF__GET at 2400: 5334 ms", ReadRules::IfGet, 2400, 5 + 22},
+        {"SYS_REQ at 9600: 156 bytes 163 ms", ReadRules::SysReq, 9600, 11 + 1},
+        {"start at 9600: 5 bytes 6 ms", ReadRules::ConfigStart(15), 9600, 16 + 1},
+        {"IF__SET at 9600: 44 bytes 46 ms", ReadRules::IfSet, 9600, 11 + 1},
+        {"IF__SET at 2400: 184 ms", ReadRules::IfSet, 2400, 11 + 4},
+        {"BSS_REQ at 9600: 5624 bytes 5859 ms", ReadRules::BssReq(200), 9600, 201 + 118},
+        {"BSS_REQ at 57600", ReadRules::BssReq(200), 57600, 201},
+        {"certificate chunk at 9600", ReadRules::CertificateChunk, 9600, 21 + 1},
+        {"certificate name at 4800: 112 bytes 234 ms", ReadRules::CertificateName, 4800, 11 + 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        FakeDevicePort port(c.baud == 0 ? 0 : 1);
+        port.lineBaud = c.baud;
+        EXPECT_EQ(DeviceLink::ReadAttempts(port, c.read), c.attempts);
+    }
+}
+
 TEST_F(DevcfgExchange, RepliesSplitOverSeveralReadsArePutTogether) {
     const Bytes sys = Reply(DeviceFrame::kSysRsp, SystemInformation());
     const Bytes config =

@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/ioctl.h>
 
 #include <filesystem>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -315,6 +317,85 @@ TEST(DevportPortCom, WritesReachTheOtherEndAndNothingIsWrittenWithoutBytes) {
     EXPECT_TRUE(log.Contains("CPortCom::Write : dwWrite = 0"));
     EXPECT_EQ(port.Read(nullptr, 8, 1000), 0u);
     EXPECT_TRUE(log.Contains("CPortCom::Read : pByte is NULL"));
+}
+
+// A write has completed once its bytes have left, which on the line takes their own time (a start bit,
+// the data bits, parity and the stop bits each): a pty reports its queue empty at once, so the time
+// is what is waited out.
+TEST(DevportPortCom, AWriteReturnsOnceItsBytesHaveHadTheirTimeOnTheLine) {
+    struct Case {
+        std::uint32_t baud;
+        std::uint32_t parity;
+        std::uint32_t stopBits;
+        std::uint32_t bytes;
+        std::uint32_t lineMs; // bytes × bits a byte / baud, rounded up
+    };
+    const Case cases[] = {
+        {9600, 0, 0, 1280, 1334},  // 10 bits a byte
+        {19200, 0, 0, 1280, 667},  //
+        {9600, 2, 2, 480, 600},    // 12 bits a byte
+        {115200, 0, 0, 1280, 112}, //
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.baud);
+        PtyPair pty;
+        CPortCom port;
+        DEVICE_OPTION dop = SerialOption(pty.slavePath(), c.baud);
+        dop.dwParity = c.parity;
+        dop.dwStopBits = c.stopBits;
+        ASSERT_TRUE(port.SetDeviceOption(dop));
+        ASSERT_TRUE(port.OpenPort());
+        EXPECT_EQ(port.LineTimeMs(c.bytes), c.lineMs);
+        const std::vector<std::uint8_t> frame(c.bytes, 'a');
+        const std::int64_t start = CPortUtility::NowMs();
+        EXPECT_EQ(port.Write(frame.data(), c.bytes), c.bytes);
+        const std::int64_t took = ElapsedMs(start);
+        EXPECT_GE(took, c.lineMs);
+        EXPECT_LT(took, c.lineMs + 1000); // a busy machine may wake late
+        EXPECT_EQ(pty.Receive().size(), c.bytes);
+    }
+}
+
+// Bytes that cannot leave within 5 ms a byte + 3000 ms (the far end takes nothing more) fail the write:
+// 0 is reported and what was still queued is discarded.
+TEST(DevportPortCom, AWriteThatCannotLeaveInTimeFailsAndIsDiscarded) {
+    PtyPair pty;
+    CPortCom port;
+    ASSERT_TRUE(port.SetDeviceOption(SerialOption(pty.slavePath(), 115200)));
+    ASSERT_TRUE(port.OpenPort());
+    // Fill the line from the test's own end until it takes no more.
+    const int flags = ::fcntl(pty.slave(), F_GETFL);
+    ::fcntl(pty.slave(), F_SETFL, flags | O_NONBLOCK);
+    const std::vector<std::uint8_t> filler(4096, 'f');
+    std::size_t filled = 0;
+    // The kernel moves bytes on between the line's buffers for a while; full means full for 100 ms.
+    for (int calm = 0; calm < 5; ++calm) {
+        for (ssize_t n = 0; (n = ::write(pty.slave(), filler.data(), filler.size())) > 0; calm = 0)
+            filled += static_cast<std::size_t>(n);
+        ::usleep(20000);
+    }
+    ASSERT_GT(filled, 0u);
+    CapturedLog log;
+    const std::vector<std::uint8_t> frame(100, 'a');
+    const std::int64_t start = CPortUtility::NowMs();
+    EXPECT_EQ(port.Write(frame.data(), 100), 0u);
+    const std::int64_t took = ElapsedMs(start);
+    EXPECT_GE(took, 100 * 5 + 3000);
+    EXPECT_LT(took, 100 * 5 + 3000 + 500);
+    EXPECT_TRUE(log.Contains("CPortCom::Write : 100 bytes not sent within 3500 ms; discarded"));
+    EXPECT_TRUE(log.Contains("CPortCom::Write : dwNumberOfBytesWritten = 0"));
+}
+
+// Closing gives what was written the time to leave instead of throwing it away.
+TEST(DevportPortCom, ClosingKeepsWhatWasWritten) {
+    PtyPair pty;
+    CPortCom port;
+    ASSERT_TRUE(port.SetDeviceOption(SerialOption(pty.slavePath(), 115200)));
+    ASSERT_TRUE(port.OpenPort());
+    const std::string frame("\x1fWC0123456789abcdef\x03", 20);
+    ASSERT_EQ(port.Write(reinterpret_cast<const std::uint8_t*>(frame.data()), 20), 20u);
+    port.ClosePort();
+    EXPECT_EQ(pty.Receive(), frame);
 }
 
 TEST(DevportPortCom, AnExchangeWithThePrinterOnTheOtherEnd) {

@@ -313,6 +313,54 @@ TEST(DeviceFaults, RepliesWithoutTheirEndByte) {
     }
 }
 
+// A certificate start or chunk reply that lacks its end byte is judged once the line has gone quiet after
+// it: two reads in a row that bring nothing more, not every read the table allows (21 for a chunk, each of
+// them up to 3 s on USB). A chunk reply that still holds the success header counts, as it always has.
+TEST(DeviceFaults, CertificateRepliesWithoutTheirEndByteEndWhenTheLineGoesQuiet) {
+    struct Case {
+        const char* what;
+        nlohmann::json behaviour;
+        bool uploaded;
+        std::chrono::milliseconds delays; // of the upload
+        int chunks;                       // that reached the module
+    };
+    const Case cases[] = {
+        // the start's bytes come by the first read; the next two find the line quiet
+        {"the certificate start's reply", {{"on", "cert_start"}, {"truncate", 7}}, false, 3 * 50ms, 0},
+        // the start, then the chunk's bytes by its first read and two quiet ones
+        {"a chunk's reply cut before its header ends",
+         {{"on", "chunk"}, {"truncate", 30}},
+         false,
+         50ms + 3 * 50ms,
+         1},
+        // three chunks of three reads each, then the name
+        {"chunk replies that lack only the end byte",
+         {{"on", "chunk"}, {"truncate", 43}},
+         true,
+         50ms + 3 * 3 * 50ms + 50ms,
+         3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Rig rig(Config({c.behaviour}));
+        ASSERT_TRUE(rig.sim.Ready()) << rig.sim.Output();
+        ASSERT_TRUE(rig.exchange.GetCurrentConfiguration());
+        rig.sim.dir().write("client.pem", std::string(1001, 'c'));
+        rig.state.m_nCertificateType = DeviceFrame::kCertificateClientPEM;
+        rig.tally.Reset();
+        const auto began = Clock::now();
+        EXPECT_EQ(rig.exchange.UploadCertificateDocument(rig.sim.dir().file("client.pem")), c.uploaded);
+        EXPECT_EQ(rig.tally.Total(), c.delays);
+        EXPECT_LT(Clock::now() - began, c.delays + 1s);
+        if (c.uploaded)
+            EXPECT_EQ(rig.messages.Informations(), std::vector<std::string>{LoadString(244)});
+        else
+            EXPECT_EQ(rig.messages.Errors(), std::vector<std::string>{LoadString(245)});
+        EXPECT_EQ(rig.sim.State()["certificates"]["pem"]["chunks"], c.chunks);
+        EXPECT_FALSE(rig.port.IsOpen());
+    }
+}
+
 } // namespace
 
 namespace {

@@ -23,7 +23,9 @@ extern char** environ;
 // with its configuration, its state and the messages it received at hand. Stopped when the object goes.
 class DeviceSimProcess {
 public:
-    explicit DeviceSimProcess(const nlohmann::json& config, bool withLink = true) {
+    // options: more command-line options for the simulator (such as {"--baud", "9600"}).
+    explicit DeviceSimProcess(const nlohmann::json& config, bool withLink = true,
+                              const std::vector<std::string>& options = {}) {
         m_dir.write("config.json", config.dump());
         const std::string program = Program("QL_DEVICE_SIM_BIN", "quorlink-device-sim");
         if (program.empty())
@@ -39,6 +41,7 @@ public:
             args.push_back("--link");
             args.push_back(m_dir.file("printer"));
         }
+        args.insert(args.end(), options.begin(), options.end());
         std::vector<char*> argv;
         for (auto& arg : args)
             argv.push_back(arg.data());

@@ -60,6 +60,8 @@ public:
     bool openResult = true;
     // When set, Write reports this count instead of the bytes given.
     std::optional<std::uint32_t> writeResult;
+    // The line's rate the port reports (0: none, as a USB port).
+    std::uint32_t lineBaud = 0;
 
     std::vector<Bytes> writes;
     std::vector<std::uint32_t> readRooms; // the room every read asked for
@@ -80,6 +82,7 @@ public:
     }
     bool SetDeviceOption(DEVICE_OPTION) override { return true; }
     std::uint32_t GetInterfaceType() override { return m_type; }
+    std::uint32_t LineBaudRate() const override { return lineBaud; }
 
     std::uint32_t Read(std::uint8_t* pByte, std::uint32_t dwToRead, std::uint32_t) override {
         EXPECT_TRUE(isOpen) << "read on a closed port";
