@@ -1,8 +1,8 @@
 // The main window for a fleet: resized, remembered across a restart, and the printer list's filter, sort,
 // copy and export over 200 printers. The printers come from a scripted search; nothing is sent.
 #include "app/Preferences.h"
-#include "app/WindowPlacement.h"
 #include "app/StringTable.h"
+#include "app/WindowPlacement.h"
 #include "ui/qt/CVRXPageBasicSettingView.h"
 #include "ui/qt/wlanadv/PropertyGridWidget.h"
 #include "ui/qt/wlanadv/WLanAdvancedPage.h"

@@ -249,9 +249,10 @@ private slots:
         // The filter row and the count whole at the designed size (the list's headers beside a scroll bar
         // are the designed-size test's matter, above).
         QStringList cut = CutTexts(listPage);
-        cut.erase(std::remove_if(cut.begin(), cut.end(),
-                                 [](const QString& text) { return text.startsWith(QStringLiteral("header ")); }),
-                  cut.end());
+        cut.erase(
+            std::remove_if(cut.begin(), cut.end(),
+                           [](const QString& text) { return text.startsWith(QStringLiteral("header ")); }),
+            cut.end());
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
         SaveScreenshot(h.view.get(), "main-window-fleet-designed", index);
 

@@ -16,10 +16,10 @@
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QSizeGrip>
 #include <QTabBar>
