@@ -1,5 +1,6 @@
 // The main window for a fleet: resized, remembered across a restart, and the printer list's filter, sort,
 // copy and export over 200 printers. The printers come from a scripted search; nothing is sent.
+#include "app/DialogResult.h"
 #include "app/Preferences.h"
 #include "app/StringTable.h"
 #include "app/WindowPlacement.h"
@@ -217,6 +218,10 @@ private slots:
         QCOMPARE(widths.size(), size_t(5));
         QCOMPARE(widths[3], 111);
 
+        // A language switch ends the window for the restart.
+        h->dlg->SendMessage(MainWindowMessage::Restart);
+        QVERIFY(h->dlg->IsEnded());
+        QCOMPARE(h->dlg->GetResult(), int(IDOK));
         Restart(*h);
         QCOMPARE(VRXReadConfigurationInfoFromFile(PreferenceKey::MainWindow).value_or(""),
                  std::string("40,30,1600,1000"));
