@@ -1,7 +1,7 @@
 #include "cli/PrinterOutput.h"
 
 #include "app/StringTable.h"
-#include "cli/CsvText.h"
+#include "netsearch/PrinterCsv.h"
 
 #include <algorithm>
 #include <string>
@@ -115,26 +115,11 @@ json PrintersAsJson(const SearchResult& result) {
 }
 
 std::string PrintersAsCsv(const SearchResult& result) {
-    static const char* const kColumns[] = {"type",     "mac",      "ip",   "subnet",     "gateway",
-                                           "port",     "baudrate", "dhcp", "inactivity", "http",
-                                           "firmware", "mask",     "name", "interface"};
-    std::string out = CsvText::Row(std::vector<std::string>(std::begin(kColumns), std::end(kColumns)));
-    for (const json& printer : PrintersAsJson(result)) {
-        std::vector<std::string> fields;
-        for (const char* column : kColumns) {
-            const json& value = printer[column];
-            if (value.is_string())
-                fields.push_back(value.get<std::string>());
-            else if (value.is_null())
-                fields.emplace_back();
-            else if (value.is_array()) // the wireless mask bytes, "145.0" as the settings page shows them
-                fields.push_back(std::to_string(value[0].get<int>()) + "." +
-                                 std::to_string(value[1].get<int>()));
-            else
-                fields.push_back(value.dump());
-        }
-        out += CsvText::Row(fields);
-    }
+    std::string out = PrinterCsv::HeaderRow();
+    for (const auto& [mac, r] : result.ethernet)
+        out += PrinterCsv::Row(r);
+    for (const auto& [mac, r] : result.wlan)
+        out += PrinterCsv::Row(r);
     return out;
 }
 

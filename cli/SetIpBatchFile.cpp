@@ -2,7 +2,7 @@
 
 #include "app/StringTable.h"
 #include "cli/CliArguments.h"
-#include "cli/CsvText.h"
+#include "app/CsvText.h"
 #include "netsearch/IpSettingsRules.h"
 
 #include <algorithm>

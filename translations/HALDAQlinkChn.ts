@@ -889,6 +889,56 @@
         <translation>按 F4 打开对话框</translation>
     </message>
     <message>
+        <source>Filter</source>
+        <comment>550</comment>
+        <translation>筛选</translation>
+    </message>
+    <message>
+        <source>%1 of %2 printers</source>
+        <comment>551</comment>
+        <translation>%1/%2 台打印机</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <comment>552</comment>
+        <translation>导出…</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <comment>553</comment>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Copy IP Address</source>
+        <comment>554</comment>
+        <translation>复制 IP 地址</translation>
+    </message>
+    <message>
+        <source>Copy MAC Address</source>
+        <comment>555</comment>
+        <translation>复制 MAC 地址</translation>
+    </message>
+    <message>
+        <source>All printers (%1)…</source>
+        <comment>556</comment>
+        <translation>所有打印机 (%1)…</translation>
+    </message>
+    <message>
+        <source>Printers shown (%1)…</source>
+        <comment>557</comment>
+        <translation>显示的打印机 (%1)…</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <comment>558</comment>
+        <translation>CSV 文件</translation>
+    </message>
+    <message>
+        <source>The list could not be written to %1: %2.</source>
+        <comment>559</comment>
+        <translation>无法将列表写入 %1：%2。</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

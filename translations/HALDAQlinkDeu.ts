@@ -889,6 +889,56 @@
         <translation>F4 öffnet den Dialog</translation>
     </message>
     <message>
+        <source>Filter</source>
+        <comment>550</comment>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>%1 of %2 printers</source>
+        <comment>551</comment>
+        <translation>%1 von %2 Druckern</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <comment>552</comment>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <comment>553</comment>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy IP Address</source>
+        <comment>554</comment>
+        <translation>IP-Adresse kopieren</translation>
+    </message>
+    <message>
+        <source>Copy MAC Address</source>
+        <comment>555</comment>
+        <translation>MAC-Adresse kopieren</translation>
+    </message>
+    <message>
+        <source>All printers (%1)…</source>
+        <comment>556</comment>
+        <translation>Alle Drucker (%1)…</translation>
+    </message>
+    <message>
+        <source>Printers shown (%1)…</source>
+        <comment>557</comment>
+        <translation>Angezeigte Drucker (%1)…</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <comment>558</comment>
+        <translation>CSV-Dateien</translation>
+    </message>
+    <message>
+        <source>The list could not be written to %1: %2.</source>
+        <comment>559</comment>
+        <translation>Die Liste konnte nicht in %1 geschrieben werden: %2.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -889,6 +889,56 @@
         <translation>F4 abre el cuadro de diálogo</translation>
     </message>
     <message>
+        <source>Filter</source>
+        <comment>550</comment>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>%1 of %2 printers</source>
+        <comment>551</comment>
+        <translation>%1 de %2 impresoras</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <comment>552</comment>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <comment>553</comment>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Copy IP Address</source>
+        <comment>554</comment>
+        <translation>Copiar dirección IP</translation>
+    </message>
+    <message>
+        <source>Copy MAC Address</source>
+        <comment>555</comment>
+        <translation>Copiar dirección MAC</translation>
+    </message>
+    <message>
+        <source>All printers (%1)…</source>
+        <comment>556</comment>
+        <translation>Todas las impresoras (%1)…</translation>
+    </message>
+    <message>
+        <source>Printers shown (%1)…</source>
+        <comment>557</comment>
+        <translation>Impresoras mostradas (%1)…</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <comment>558</comment>
+        <translation>Archivos CSV</translation>
+    </message>
+    <message>
+        <source>The list could not be written to %1: %2.</source>
+        <comment>559</comment>
+        <translation>No se pudo escribir la lista en %1: %2.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -889,6 +889,56 @@
         <translation>F4 ouvre la boîte de dialogue</translation>
     </message>
     <message>
+        <source>Filter</source>
+        <comment>550</comment>
+        <translation>Filtre</translation>
+    </message>
+    <message>
+        <source>%1 of %2 printers</source>
+        <comment>551</comment>
+        <translation>%1 sur %2 imprimantes</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <comment>552</comment>
+        <translation>Exporter…</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <comment>553</comment>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Copy IP Address</source>
+        <comment>554</comment>
+        <translation>Copier l'adresse IP</translation>
+    </message>
+    <message>
+        <source>Copy MAC Address</source>
+        <comment>555</comment>
+        <translation>Copier l'adresse MAC</translation>
+    </message>
+    <message>
+        <source>All printers (%1)…</source>
+        <comment>556</comment>
+        <translation>Toutes les imprimantes (%1)…</translation>
+    </message>
+    <message>
+        <source>Printers shown (%1)…</source>
+        <comment>557</comment>
+        <translation>Imprimantes affichées (%1)…</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <comment>558</comment>
+        <translation>Fichiers CSV</translation>
+    </message>
+    <message>
+        <source>The list could not be written to %1: %2.</source>
+        <comment>559</comment>
+        <translation>Impossible d'écrire la liste dans %1 : %2.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

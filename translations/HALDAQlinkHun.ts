@@ -889,6 +889,56 @@
         <translation>Az F4 megnyitja a párbeszédablakot</translation>
     </message>
     <message>
+        <source>Filter</source>
+        <comment>550</comment>
+        <translation>Szűrő</translation>
+    </message>
+    <message>
+        <source>%1 of %2 printers</source>
+        <comment>551</comment>
+        <translation>%1 / %2 nyomtató</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <comment>552</comment>
+        <translation>Exportálás…</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <comment>553</comment>
+        <translation>Másolás</translation>
+    </message>
+    <message>
+        <source>Copy IP Address</source>
+        <comment>554</comment>
+        <translation>IP-cím másolása</translation>
+    </message>
+    <message>
+        <source>Copy MAC Address</source>
+        <comment>555</comment>
+        <translation>MAC-cím másolása</translation>
+    </message>
+    <message>
+        <source>All printers (%1)…</source>
+        <comment>556</comment>
+        <translation>Minden nyomtató (%1)…</translation>
+    </message>
+    <message>
+        <source>Printers shown (%1)…</source>
+        <comment>557</comment>
+        <translation>Megjelenített nyomtatók (%1)…</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <comment>558</comment>
+        <translation>CSV-fájlok</translation>
+    </message>
+    <message>
+        <source>The list could not be written to %1: %2.</source>
+        <comment>559</comment>
+        <translation>A lista nem írható ide: %1: %2.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

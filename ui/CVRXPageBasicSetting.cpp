@@ -1,54 +1,18 @@
 #include "ui/CVRXPageBasicSetting.h"
 
+#include "app/AtomicFile.h"
 #include "app/DiagnosticLog.h"
 #include "app/LanguageTable.h"
 #include "app/StringTable.h"
+#include "netsearch/PrinterCsv.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstdlib>
-#include <optional>
+#include <cstring>
+#include <tuple>
 
 namespace {
 
 constexpr const char* kDashes = "-------------------------------------------------------";
-
-// The number of a dotted IPv4 address ("192.0.2.21"), or nothing for any other text.
-std::optional<std::uint32_t> AddressNumber(const std::string& text) {
-    std::uint32_t number = 0;
-    size_t position = 0;
-    for (int part = 0; part < 4; ++part) {
-        if (part > 0 && (position >= text.size() || text[position++] != '.'))
-            return std::nullopt;
-        unsigned value = 0, digits = 0;
-        while (position < text.size() && text[position] >= '0' && text[position] <= '9' && digits < 3) {
-            value = value * 10 + static_cast<unsigned>(text[position++] - '0');
-            ++digits;
-        }
-        if (digits == 0 || value > 255)
-            return std::nullopt;
-        number = (number << 8) | value;
-    }
-    if (position != text.size())
-        return std::nullopt;
-    return number;
-}
-
-// Compares two texts ignoring the letter case of the Latin letters.
-int CompareNoCase(const std::string& a, const std::string& b) {
-    const size_t length = std::min(a.size(), b.size());
-    for (size_t i = 0; i < length; ++i) {
-        unsigned char x = static_cast<unsigned char>(a[i]);
-        unsigned char y = static_cast<unsigned char>(b[i]);
-        if (x >= 'A' && x <= 'Z')
-            x = static_cast<unsigned char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z')
-            y = static_cast<unsigned char>(y - 'A' + 'a');
-        if (x != y)
-            return x < y ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
 
 // Logs the fields of one table entry the way both list updates do.
 template <typename Record>
@@ -88,6 +52,7 @@ void CVRXPageBasicSetting::OnInitDialog() {
     m_controls.searchText = StringTable::Dialog("CVRXPageBasicSetting", "Search");
     m_controls.configurationEnabled = false;
     m_controls.browserEnabled = false;
+    m_controls.countText = StringTable::Fill(LoadString(StringId::PrinterCount), {"0", "0"});
     Changed();
 }
 
@@ -104,6 +69,8 @@ std::vector<CVRXPageBasicSetting::ListColumn> CVRXPageBasicSetting::ListColumns(
 
 void CVRXPageBasicSetting::OnBnClickedSearchRefreshBtn() {
     WriteLog("OnBnClickedSearchRefreshBtn : START");
+    // The printer selected now is selected again after the search when it is still there.
+    const std::string previousMac = RowMac(m_controls.selectedRow);
     m_controls.searchText = m_strRefresh;
     m_controls.configurationEnabled = false;
     m_controls.browserEnabled = false;
@@ -128,6 +95,12 @@ void CVRXPageBasicSetting::OnBnClickedSearchRefreshBtn() {
     } catch (...) {
         // A failed search leaves whatever was listed so far; the page stays usable.
     }
+    // The rows as the filter and the sort order show them; the selection on the printer selected before,
+    // or else on the printer found last.
+    const std::string lastMac = RowMac(m_nCurSel);
+    const bool previousFound =
+        !previousMac.empty() && m_mapPrinterInfo.find(previousMac) != m_mapPrinterInfo.end();
+    ShowListRows(previousFound ? previousMac : lastMac);
     m_bFillingList = false;
     WriteLog("OnBnClickedSearchRefreshBtn : END");
     Changed();
@@ -174,6 +147,7 @@ void CVRXPageBasicSetting::InsertItemToList(const PRINTER_NETWORK_INFO& record) 
     row.texts[kColumnSystemName] = record.strSystemName.empty() ? "-" : record.strSystemName;
     row.texts[kColumnType] = record.strNetworkType;
     row.itemData = n;
+    m_listModel.Append(row);
     m_controls.rows.push_back(std::move(row));
     ++m_controls.rowsSerial;
 
@@ -381,48 +355,113 @@ bool CVRXPageBasicSetting::QuestionSwitchLanguge() {
 void CVRXPageBasicSetting::OnColumnClick(int column) {
     if (column < 0 || column >= kColumnCount)
         return;
-    if (m_controls.sortColumn == column) {
-        m_controls.sortAscending = !m_controls.sortAscending;
-    } else {
-        m_controls.sortColumn = column;
-        m_controls.sortAscending = true;
-    }
-
-    // The current row and the selected row stay with their printers.
-    const int curData = IsRow(m_nCurSel) ? m_controls.rows[static_cast<size_t>(m_nCurSel)].itemData : -1;
-    const int selectedData = IsRow(m_controls.selectedRow)
-                                 ? m_controls.rows[static_cast<size_t>(m_controls.selectedRow)].itemData
-                                 : -1;
-
-    const bool ascending = m_controls.sortAscending;
-    std::stable_sort(m_controls.rows.begin(), m_controls.rows.end(),
-                     [column, ascending](const ListRow& a, const ListRow& b) {
-                         const auto& x = a.texts[static_cast<size_t>(column)];
-                         const auto& y = b.texts[static_cast<size_t>(column)];
-                         int order = 0;
-                         if (column == kColumnNumber) {
-                             order = (std::atoi(x.c_str()) > std::atoi(y.c_str())) -
-                                     (std::atoi(x.c_str()) < std::atoi(y.c_str()));
-                         } else if (const auto a =
-                                        column == kColumnIpAddress ? AddressNumber(x) : std::nullopt,
-                                    b = column == kColumnIpAddress ? AddressNumber(y) : std::nullopt;
-                                    a && b) {
-                             // Addresses by number: 192.0.2.21 before 192.0.2.209.
-                             order = (*a > *b) - (*a < *b);
-                         } else {
-                             order = CompareNoCase(x, y);
-                         }
-                         return ascending ? order < 0 : order > 0;
-                     });
-    for (int row = 0; row < RowCount(); ++row) {
-        const int data = m_controls.rows[static_cast<size_t>(row)].itemData;
-        if (data == curData)
-            m_nCurSel = row;
-        if (data == selectedData)
-            m_controls.selectedRow = row;
-    }
-    ++m_controls.rowsSerial;
+    m_listModel.SortBy(column);
+    // The selection stays with its printer.
+    ShowListRows(RowMac(IsRow(m_controls.selectedRow) ? m_controls.selectedRow : m_nCurSel));
     Changed();
+}
+
+void CVRXPageBasicSetting::OnFilterChanged(const std::string& text) {
+    const std::string before = m_listModel.Filter();
+    m_listModel.SetFilter(text);
+    if (m_listModel.Filter() == before)
+        return;
+    WriteLog("OnFilterChanged : %s", m_listModel.Filter().c_str());
+    ShowListRows(RowMac(IsRow(m_controls.selectedRow) ? m_controls.selectedRow : m_nCurSel));
+    Changed();
+}
+
+void CVRXPageBasicSetting::ShowListRows(const std::string& preferredMac) {
+    m_listModel.Update();
+    m_controls.rows = m_listModel.ShownRows();
+    m_controls.sortColumn = m_listModel.SortColumn();
+    m_controls.sortAscending = m_listModel.SortAscending();
+    m_controls.countText =
+        StringTable::Fill(LoadString(StringId::PrinterCount), {std::to_string(m_controls.rows.size()),
+                                                               std::to_string(m_listModel.AllRows().size())});
+    m_controls.foundCount = static_cast<int>(m_listModel.AllRows().size());
+    ++m_controls.rowsSerial;
+    m_controls.selectedRow = -1;
+
+    if (RowCount() == 0) {
+        // Nothing to configure or open while no printer is shown.
+        if (!m_listModel.AllRows().empty() && !m_enabledBeforeEmptyFilter)
+            m_enabledBeforeEmptyFilter = {m_controls.configurationEnabled, m_controls.browserEnabled};
+        m_controls.configurationEnabled = false;
+        m_controls.browserEnabled = false;
+        m_nCurSel = -1;
+        UpdateNetworkInformation(-1);
+        return;
+    }
+    if (m_enabledBeforeEmptyFilter) {
+        std::tie(m_controls.configurationEnabled, m_controls.browserEnabled) = *m_enabledBeforeEmptyFilter;
+        m_enabledBeforeEmptyFilter.reset();
+    }
+    m_nCurSel = 0;
+    for (int row = 0; row < RowCount(); ++row) {
+        if (!preferredMac.empty() && RowMac(row) == preferredMac) {
+            m_nCurSel = row;
+            break;
+        }
+    }
+    SelectRow(m_nCurSel);
+}
+
+void CVRXPageBasicSetting::OnColumnWidthsChanged(std::vector<int> widths) {
+    if (widths.size() != static_cast<size_t>(kColumnCount) ||
+        std::any_of(widths.begin(), widths.end(), [](int width) { return width <= 0; }))
+        widths.clear();
+    m_controls.columnWidths = std::move(widths);
+}
+
+std::string CVRXPageBasicSetting::RowsAsTabText(const std::vector<int>& rows) const {
+    return m_listModel.RowsAsTabText(rows);
+}
+
+std::string CVRXPageBasicSetting::PrintersAsCsv(bool shownOnly) const {
+    std::vector<ListRow> rows = shownOnly ? m_listModel.ShownRows() : m_listModel.AllRows();
+    if (!shownOnly && m_listModel.SortColumn() >= 0) {
+        // Every printer, in the order the list shows them.
+        const int column = m_listModel.SortColumn();
+        const bool ascending = m_listModel.SortAscending();
+        std::stable_sort(rows.begin(), rows.end(), [column, ascending](const ListRow& a, const ListRow& b) {
+            const int order = PrinterListModel::Compare(a, b, column);
+            return ascending ? order < 0 : order > 0;
+        });
+    }
+    std::string csv = PrinterCsv::HeaderRow();
+    for (const ListRow& row : rows) {
+        const auto found = m_mapPrinterInfo.find(row.texts[kColumnMacAddress]);
+        if (found == m_mapPrinterInfo.end())
+            continue;
+        const PRINTER_NETWORK_INFO& record = found->second;
+        csv += record.strNetworkType == m_strWireless ? PrinterCsv::Row(record.stWLANInfo)
+                                                      : PrinterCsv::Row(record.stEthernetInfo);
+    }
+    return csv;
+}
+
+bool CVRXPageBasicSetting::OnExport(bool shownOnly) {
+    WriteLog("OnExport : START");
+    bool written = false;
+    if (m_fileDialogs) {
+        const auto path = m_fileDialogs->GetSaveFileName("csv", {{LoadString(StringId::CsvFiles), "*.csv"}});
+        if (path) {
+            WriteLog("OnExport : %s (%s)", path->c_str(), shownOnly ? "shown" : "all");
+            AtomicFile::Options options;
+            options.createMode = 0644; // a list for others to read, as the user's own files are
+            options.keepExistingMode = true;
+            if (const int error = AtomicFile::Write(*path, PrintersAsCsv(shownOnly), options); error != 0) {
+                WriteLog("OnExport : not written (%d)", error);
+                m_messages.ShowError(
+                    StringTable::Fill(LoadString(StringId::ExportNotWritten), {*path, std::strerror(error)}));
+            } else {
+                written = true;
+            }
+        }
+    }
+    WriteLog("OnExport : END");
+    return written;
 }
 
 std::string CVRXPageBasicSetting::RowMac(int row) const {
@@ -432,9 +471,7 @@ std::string CVRXPageBasicSetting::RowMac(int row) const {
 void CVRXPageBasicSetting::DeleteAllItems() {
     m_controls.rows.clear();
     m_controls.selectedRow = -1;
-    // A new list is in the order of the search; no column is marked as sorted.
-    m_controls.sortColumn = -1;
-    m_controls.sortAscending = true;
+    m_listModel.Clear(); // the filter and the sort order stay for the next rows
     ++m_controls.rowsSerial;
 }
 

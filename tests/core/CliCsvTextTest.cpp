@@ -1,4 +1,4 @@
-#include "cli/CsvText.h"
+#include "app/CsvText.h"
 #include "cli/PrinterOutput.h"
 #include "cli/SetIpBatchFile.h"
 

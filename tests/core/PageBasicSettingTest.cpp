@@ -4,14 +4,20 @@
 
 #include "CapturedLog.h"
 #include "FakeBrowser.h"
+#include "FakeFleet.h"
 #include "FakeLanguageSelection.h"
 #include "FakeMessageBox.h"
 #include "FakePrinterSearch.h"
 
 #include <gtest/gtest.h>
 
+#include "TempDir.h"
+
 #include <algorithm>
 #include <cctype>
+#include <fstream>
+#include <optional>
+#include <sstream>
 #include <stdexcept>
 
 using printers::MacOf;
@@ -160,7 +166,8 @@ TEST_F(PageBasicSettingTest, ListenerHearsOfTheFilledListOnceWhateverTheNumberOf
     ASSERT_FALSE(many.empty());
     EXPECT_NE(std::find(many.begin(), many.end(), 0u), many.end());
     EXPECT_EQ(many.back(), 40u);
-    EXPECT_EQ(page.GetControls().selectedRow, 39);
+    // The printer selected before (the one of the first search) is selected again.
+    EXPECT_EQ(page.GetControls().selectedRow, 0);
 }
 
 TEST_F(PageBasicSettingTest, DetailsShowTheDhcpSuffixWheneverDhcpIsNotZero) {
@@ -406,10 +413,11 @@ TEST_F(PageBasicSettingTest,
     ASSERT_EQ(mainWindow.sent.size(), 1u);
     EXPECT_EQ(mainWindow.sent[0].macText, selected);
 
-    // A new search lists in the search's order and marks no column.
+    // A new search keeps the order the user chose: its rows come sorted by the same column.
     SearchFindsTwoWiredAndOneWireless();
-    EXPECT_EQ(page.GetControls().sortColumn, -1);
-    EXPECT_EQ(Column(P::kColumnNumber), (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(page.GetControls().sortColumn, P::kColumnSystemName);
+    EXPECT_TRUE(page.GetControls().sortAscending);
+    EXPECT_EQ(Column(P::kColumnSystemName), (std::vector<std::string>{"-", "-", "Printer-Lobby"}));
 }
 
 TEST_F(PageBasicSettingTest, ColumnWidthsFollowTheListWidth) {
@@ -567,4 +575,163 @@ TEST_F(PageBasicSettingTest, CloseSendsTheCloseMessage) {
     page.OnBnClickedBtnClose();
     ASSERT_EQ(mainWindow.sent.size(), 1u);
     EXPECT_EQ(mainWindow.sent[0].message, MainWindowMessage::Close);
+}
+
+// ----------------------------------------------------------------------------------------------------
+// Many printers: the filter, the order kept across a Refresh, copying and exporting
+
+namespace {
+
+// The file dialog of Export: answers with the next scripted path (nothing: the user cancelled).
+class ScriptedSaveDialog : public IFileDialogs {
+public:
+    std::optional<std::string> GetOpenFileName(const std::string&, const std::vector<Filter>&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> GetSaveFileName(const std::string& extension,
+                                               const std::vector<Filter>& filters) override {
+        asked.push_back(extension + " " + (filters.empty() ? std::string() : filters[0].pattern));
+        return path;
+    }
+    std::optional<std::string> path;
+    std::vector<std::string> asked;
+};
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+} // namespace
+
+TEST_F(PageBasicSettingTest, FilterNarrowsTheRowsCountsThemAndKeepsTheSelectionOnItsPrinter) {
+    using P = CVRXPageBasicSetting;
+    search.Script(printers::Fleet(200));
+    page.OnBnClickedSearchRefreshBtn();
+    EXPECT_EQ(page.GetControls().countText, "200 of 200 printers");
+    page.OnLvnItemchangedList(10); // the eleventh wired printer: 00:1A:2B:3C:00:0D, 192.0.2.14
+    const std::string chosen = SelectedMac();
+    ASSERT_EQ(chosen, printers::FleetMacText(13));
+    const unsigned focus = page.GetControls().listFocusSerial;
+
+    // "192.0.2.1" is in .1, .10 to .19 and .100 to .199.
+    page.OnFilterChanged("192.0.2.1");
+    EXPECT_EQ(page.GetControls().countText, "111 of 200 printers");
+    EXPECT_EQ(page.GetControls().rows.size(), 111u);
+    EXPECT_EQ(SelectedMac(), chosen) << "the selected printer is still shown";
+    EXPECT_EQ(page.m_strMACAddress, chosen);
+    EXPECT_EQ(page.GetControls().listFocusSerial, focus) << "typing stays in the filter field";
+
+    // Narrower: the selected printer goes, the first row shown takes the selection and its details show.
+    page.OnFilterChanged("dock-1");
+    EXPECT_EQ(page.GetControls().countText, "28 of 200 printers"); // Dock-11, -15, -19, -103 ... -199
+    EXPECT_EQ(SelectedMac(), page.GetControls().rows[0].texts[P::kColumnMacAddress]);
+    EXPECT_EQ(page.m_strMACAddress, SelectedMac());
+
+    // Nothing shown: nothing to configure or open, no details; the buttons come back with the rows.
+    page.OnFilterChanged("no such printer");
+    EXPECT_EQ(page.GetControls().countText, "0 of 200 printers");
+    EXPECT_EQ(page.GetControls().selectedRow, -1);
+    EXPECT_FALSE(page.GetControls().configurationEnabled);
+    EXPECT_FALSE(page.GetControls().browserEnabled);
+    EXPECT_EQ(page.m_strMACAddress, "");
+    page.OnBnClickedBtnConfiguration();
+    EXPECT_TRUE(mainWindow.sent.empty());
+    page.OnFilterChanged("");
+    EXPECT_EQ(page.GetControls().rows.size(), 200u);
+    EXPECT_TRUE(page.GetControls().configurationEnabled);
+    EXPECT_TRUE(page.GetControls().browserEnabled);
+    EXPECT_FALSE(page.m_strMACAddress.empty());
+
+    // Configuration opens the printer shown selected, not the one at that row before the filter.
+    page.OnFilterChanged("192.0.2.7");
+    ASSERT_EQ(page.GetControls().rows.size(), 11u); // .7 and .70 to .79
+    page.OnLvnItemchangedList(1);
+    page.OnBnClickedBtnConfiguration();
+    ASSERT_EQ(mainWindow.sent.size(), 1u);
+    EXPECT_EQ(mainWindow.sent[0].macText, page.GetControls().rows[1].texts[P::kColumnMacAddress]);
+}
+
+TEST_F(PageBasicSettingTest, RefreshKeepsFilterSortAndTheSelectedPrinterWhereverItsRowMoves) {
+    using P = CVRXPageBasicSetting;
+    search.Script(printers::Fleet(200));
+    page.OnBnClickedSearchRefreshBtn();
+    page.OnColumnClick(P::kColumnIpAddress);
+    page.OnColumnClick(P::kColumnIpAddress); // descending
+    page.OnFilterChanged("wired");
+    page.OnLvnItemchangedList(20);
+    const std::string chosen = SelectedMac();
+
+    // The next search finds 40 more printers; the chosen one's row moves.
+    search.Script(printers::Fleet(240));
+    page.OnBnClickedSearchRefreshBtn();
+    EXPECT_EQ(page.GetControls().sortColumn, P::kColumnIpAddress);
+    EXPECT_FALSE(page.GetControls().sortAscending);
+    EXPECT_EQ(page.FilterText(), "wired");
+    EXPECT_EQ(page.GetControls().countText, "180 of 240 printers");
+    EXPECT_EQ(page.GetControls().rows[0].texts[P::kColumnIpAddress], "192.0.2.239") << "highest first";
+    EXPECT_EQ(SelectedMac(), chosen);
+    EXPECT_NE(page.GetControls().selectedRow, 20);
+    EXPECT_EQ(page.m_strMACAddress, chosen);
+
+    // Gone from the next search: the printer found last is hidden by the filter, so the first row shown
+    // takes the selection.
+    FakePrinterSearch::Found fewer = printers::Fleet(240);
+    fewer.ethernet.erase(chosen);
+    search.Script(std::move(fewer));
+    page.OnBnClickedSearchRefreshBtn();
+    EXPECT_EQ(page.GetControls().countText, "179 of 239 printers");
+    EXPECT_EQ(page.GetControls().selectedRow, 0);
+    EXPECT_EQ(page.m_strMACAddress, page.GetControls().rows[0].texts[P::kColumnMacAddress]);
+}
+
+TEST_F(PageBasicSettingTest, CopyAndExportTakeTheRowsAsShownInTheCommandLinesCsvFormat) {
+    using P = CVRXPageBasicSetting;
+    search.Script(printers::Fleet(200));
+    page.OnBnClickedSearchRefreshBtn();
+    page.OnColumnClick(P::kColumnMacAddress);
+    page.OnColumnClick(P::kColumnMacAddress); // 00:1A:2B:3C:00:C7 first
+    page.OnFilterChanged("dock-19");          // Dock-19, Dock-191, Dock-195, Dock-199: wireless
+
+    EXPECT_EQ(page.RowsAsTabText({0, 3}), "192.0.2.200\t00:1A:2B:3C:00:C7\tDock-199\tWireless\n"
+                                          "192.0.2.20\t00:1A:2B:3C:00:13\tDock-19\tWireless\n");
+
+    const std::string header =
+        "type,mac,ip,subnet,gateway,port,baudrate,dhcp,inactivity,http,firmware,mask,name,interface\r\n";
+    const std::string shown = page.PrintersAsCsv(true);
+    EXPECT_EQ(shown,
+              header +
+                  "wireless,00:1A:2B:3C:00:C7,192.0.2.200,255.255.255.0,192.0.2.1,9100,7,false,300,false,"
+                  "2.14,145.2,Dock-199,0\r\n"
+                  "wireless,00:1A:2B:3C:00:C3,192.0.2.196,255.255.255.0,192.0.2.1,9100,7,false,300,false,"
+                  "2.14,145.2,Dock-195,0\r\n"
+                  "wireless,00:1A:2B:3C:00:BF,192.0.2.192,255.255.255.0,192.0.2.1,9100,7,false,300,false,"
+                  "2.14,145.2,Dock-191,0\r\n"
+                  "wireless,00:1A:2B:3C:00:13,192.0.2.20,255.255.255.0,192.0.2.1,9100,7,false,300,false,"
+                  "2.14,145.2,Dock-19,0\r\n");
+    const std::string all = page.PrintersAsCsv(false);
+    EXPECT_EQ(std::count(all.begin(), all.end(), '\n'), 201);
+    EXPECT_EQ(all.substr(header.size(), 30), "wireless,00:1A:2B:3C:00:C7,192") << "in the order shown";
+
+    // Export: the file asked for gets the rows; cancelled, nothing is written.
+    TempDir dir;
+    ScriptedSaveDialog dialog;
+    page.SetFileDialogs(&dialog);
+    EXPECT_FALSE(page.OnExport(true));
+    EXPECT_EQ(dialog.asked, std::vector<std::string>{"csv *.csv"});
+    dialog.path = dir.file("printers.csv");
+    EXPECT_TRUE(page.OnExport(true));
+    EXPECT_EQ(ReadFile(*dialog.path), shown);
+    EXPECT_TRUE(page.OnExport(false));
+    EXPECT_EQ(ReadFile(*dialog.path), all);
+    EXPECT_TRUE(messages.shown().empty());
+
+    // A file that cannot be written is named, with the reason.
+    dialog.path = dir.file("no-such-folder/printers.csv");
+    EXPECT_FALSE(page.OnExport(false));
+    ASSERT_EQ(messages.Texts(FakeMessageBox::Kind::Error).size(), 1u);
+    EXPECT_EQ(messages.Texts(FakeMessageBox::Kind::Error)[0],
+              "The list could not be written to " + *dialog.path + ": No such file or directory.");
 }

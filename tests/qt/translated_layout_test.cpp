@@ -7,6 +7,7 @@
 // the search and waiting dialogs as they stand over the main window (search-dialog-, waiting-dialog-).
 // scripts/contact-sheet makes docs/contact-sheet.png of them.
 
+#include "FakeFleet.h"
 #include "MainWindowHarness.h"
 #include "app/LanguageTable.h"
 #include "app/StringTable.h"
@@ -23,6 +24,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -249,6 +251,65 @@ private slots:
                      qPrintable(cancelText));
         }
         platform.UseToolkitLanguage(0);
+    }
+
+    // 200 printers at 1600 × 1000 with a filter: the filter row, the count and the context menu whole.
+    void fleetWindowIsWholeInEveryLanguage_data() { everyTextIsWholeInEveryLanguage_data(); }
+    void fleetWindowIsWholeInEveryLanguage() {
+        QFETCH(int, index);
+        if (index > 0) {
+            int error = 0;
+            std::shared_ptr<const ITextCatalog> catalog = QtTextCatalog::Load(CatalogPath(index), error);
+            QVERIFY2(catalog, CatalogPath(index).c_str());
+            StringTable::SetCatalog(catalog);
+        }
+        MainWindowHarness h;
+        h.view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(h.view.get()));
+        h.search.Script(printers::Fleet(200));
+        QTest::mouseClick(h.button("btnSearch"), Qt::LeftButton);
+        QWidget* listPage = h.mainSheet()->widget(0);
+        QTest::keyClicks(h.child<QLineEdit>("editFilter"), QStringLiteral("Dock-1"));
+        h.clickCell(2);
+        // The filter row and the count whole at the designed size (the list's headers beside a scroll bar
+        // are the designed-size test's matter, above).
+        QStringList cut = CutTexts(listPage);
+        cut.erase(
+            std::remove_if(cut.begin(), cut.end(),
+                           [](const QString& text) { return text.startsWith(QStringLiteral("header ")); }),
+            cut.end());
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+        SaveScreenshot(h.view.get(), "main-window-fleet-designed", index);
+
+        h.view->resize(1600, 1000);
+        QCoreApplication::processEvents();
+        h.list()->scrollToTop();
+        cut = CutTexts(listPage) + CutCells(h.list());
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+        SaveScreenshot(h.view.get(), "main-window-fleet", index);
+
+        // The list's context menu, shown where the row is.
+        QMenu* shownMenu = nullptr;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            poll.stop();
+            shownMenu = menu;
+            for (QAction* action : menu->actions()) {
+                const int needs = menu->fontMetrics().horizontalAdvance(action->text()) + 40;
+                if (!action->isSeparator() && needs > menu->width())
+                    cut << action->text();
+            }
+            SaveScreenshotOver(h.view.get(), menu, "printer-list-menu", index);
+            menu->close();
+        });
+        poll.start();
+        emit h.list()->customContextMenuRequested(h.cellCentre(2, 1));
+        QVERIFY(shownMenu);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
     }
 };
 

@@ -1,12 +1,17 @@
 #include "ui/qt/CVRXPageBasicSettingView.h"
 
 #include "app/StringTable.h"
+#include "ui/qt/AnchorLayout.h"
 #include "ui/qt/Mnemonics.h"
 #include "ui/qt/QuorlinkLook.h"
+#include "ui/qt/wlanadv/QtFileDialogs.h"
 
 #include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
 #include <QCursor>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,6 +20,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyle>
 #include <QTableWidget>
 
@@ -60,8 +66,18 @@ public:
 
     std::function<void()> onEmptyAreaClicked;
     std::function<void()> onEmptyAreaDoubleClicked;
+    std::function<void()> onCopy;
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        // Ctrl+C copies the selected rows, not only the current cell as a table would.
+        if (event->matches(QKeySequence::Copy) && onCopy) {
+            onCopy();
+            event->accept();
+            return;
+        }
+        QTableWidget::keyPressEvent(event);
+    }
     void mouseReleaseEvent(QMouseEvent* event) override {
         const bool empty =
             event->button() == Qt::LeftButton && !indexAt(event->position().toPoint()).isValid();
@@ -121,7 +137,7 @@ void SetTextIfDifferent(QLineEdit* field, const std::string& text) {
 CVRXPageBasicSettingView::CVRXPageBasicSettingView(CVRXPageBasicSetting& page, QWidget* parent)
     : QWidget(parent), m_page(page) {
     setWindowTitle(Ui(StringTable::Dialog("CVRXPageBasicSetting", "LAN/WLAN")));
-    setFixedSize(Page::kPageWidth, Page::kPageHeight);
+    setMinimumSize(Page::kPageWidth, Page::kPageHeight);
 
     // Frames first, so that the controls lie on top of them.
     Place(new QGroupBox(Ui(StringTable::Dialog("CVRXPageBasicSetting", "LAN/WLAN Configuration")), this),
@@ -129,21 +145,47 @@ CVRXPageBasicSettingView::CVRXPageBasicSettingView(CVRXPageBasicSetting& page, Q
     Place(new QGroupBox(Ui(StringTable::Dialog("CVRXPageBasicSetting", "Printer Network Information")), this),
           "detailsGroup", QRect(12, 266, 536, 118));
 
+    // The filter above the list, the count of printers shown beside it, Export at the right.
+    m_filter = Place(new QLineEdit(this), "editFilter", QRect(24, 30, 190, 24));
+    m_filter->setPlaceholderText(Ui(LoadString(StringId::FilterField)));
+    m_filter->setAccessibleName(Ui(LoadString(StringId::FilterField)));
+    m_filter->setClearButtonEnabled(true);
+    m_filter->setToolTip(Ui(LoadString(StringId::FilterField)) + QStringLiteral(" (") +
+                         QKeySequence(QKeySequence::Find).toString(QKeySequence::NativeText) +
+                         QStringLiteral(")"));
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    find->setContext(Qt::WindowShortcut); // only while this page is the one shown
+    connect(find, &QShortcut::activated, this, [this] {
+        m_filter->setFocus(Qt::ShortcutFocusReason);
+        m_filter->selectAll();
+    });
+    m_export = Button(this, LoadString(StringId::ExportButton), IconKind::SaveAsFile, "btnExport",
+                      QRect(436, 29, 100, 26));
+    m_export->setIconSize(QSize(16, 16));
+    const int exportWidth = std::max(100, ButtonWidthFor(m_export, {m_export->text()}));
+    m_export->setGeometry(536 - exportWidth, 29, exportWidth, 26);
+    m_count = Place(new QLabel(this), "labelCount", QRect(222, 30, 536 - exportWidth - 8 - 222, 24));
+    m_count->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
     auto* list =
-        Place(new PrinterListControl(0, Page::kColumnCount, this), "listPrinter", QRect(24, 32, 512, 174));
+        Place(new PrinterListControl(0, Page::kColumnCount, this), "listPrinter", QRect(24, 60, 512, 146));
     list->onEmptyAreaClicked = [this] { m_page.OnNMClickList(-1); };
     list->onEmptyAreaDoubleClicked = [this] { m_page.OnNMDblclkList(-1); };
+    list->onCopy = [this] { CopyRows(); };
     m_list = list;
     m_list->setAccessibleName(Ui(LoadString(StringId::PrinterListName)));
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several rows may be selected for copying; the page's selected row is the list's current one.
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setShowGrid(true);
     m_list->setSortingEnabled(false); // the page sorts
     m_list->setWordWrap(false);
     m_list->setAlternatingRowColors(true);
     m_list->verticalHeader()->hide();
-    m_list->verticalHeader()->setDefaultSectionSize(22);
+    // Rows as close as a list of many printers wants them: the text's height and a little room.
+    m_list->verticalHeader()->setDefaultSectionSize(std::max(18, m_list->fontMetrics().height() + 4));
     m_list->horizontalHeader()->setHighlightSections(false);
     m_list->horizontalHeader()->setSectionsClickable(true);
     m_list->horizontalHeader()->setSortIndicatorShown(true);
@@ -172,17 +214,18 @@ CVRXPageBasicSettingView::CVRXPageBasicSettingView(CVRXPageBasicSetting& page, Q
         const char* name;
         QLineEdit** field;
         QRect geometry;
+        bool right; // the right-hand column: moves by half the extra width
     } details[] = {
         {StringTable::Dialog("CVRXPageBasicSetting", "MAC Address:"), "editMacAddress", &m_macAddress,
-         QRect(26, 290, 250, 24)},
+         QRect(26, 290, 250, 24), false},
         {StringTable::Dialog("CVRXPageBasicSetting", "IP Address:"), "editIpAddress", &m_ipAddress,
-         QRect(284, 290, 250, 24)},
+         QRect(284, 290, 250, 24), true},
         {StringTable::Dialog("CVRXPageBasicSetting", "Subnet Mask:"), "editSubnetMask", &m_subnetMask,
-         QRect(26, 320, 250, 24)},
+         QRect(26, 320, 250, 24), false},
         {StringTable::Dialog("CVRXPageBasicSetting", "Gateway:"), "editGateway", &m_gateway,
-         QRect(284, 320, 250, 24)},
+         QRect(284, 320, 250, 24), true},
         {StringTable::Dialog("CVRXPageBasicSetting", "Port Number:"), "editPortNumber", &m_portNumber,
-         QRect(26, 350, 250, 24)},
+         QRect(26, 350, 250, 24), false},
     };
     // The labels as wide as the widest needs in the current language; the fields take the rest of each half
     // (152 pixels, wide enough for "255.255.255.255 (DHCP)", unless a language's labels need more).
@@ -190,6 +233,7 @@ CVRXPageBasicSettingView::CVRXPageBasicSettingView(CVRXPageBasicSetting& page, Q
     for (const auto& detail : details)
         labelWidth = std::max(labelWidth, QLabel(Ui(detail.label)).sizeHint().width() + 2);
     labelWidth = std::min(labelWidth, 150);
+    std::vector<std::pair<QWidget*, AnchorLayout::Follow>> detailFollows;
     for (const auto& detail : details) {
         auto* label = new QLabel(Ui(detail.label), this);
         label->setGeometry(detail.geometry.x(), detail.geometry.y(), labelWidth, detail.geometry.height());
@@ -197,6 +241,10 @@ CVRXPageBasicSettingView::CVRXPageBasicSettingView(CVRXPageBasicSetting& page, Q
                                     QRect(detail.geometry.x() + labelWidth + 2, detail.geometry.y(),
                                           250 - labelWidth - 2, detail.geometry.height()));
         label->setBuddy(*detail.field);
+        // Larger than designed, the two columns of the panel share the extra width.
+        const double x = detail.right ? 0.5 : 0;
+        detailFollows.push_back({label, {x, 1, 0, 0}});
+        detailFollows.push_back({*detail.field, {x, 1, 0.5, 0}});
     }
 
     m_language = Button(this, StringTable::Dialog("CVRXPageBasicSetting", "Language"), IconKind::Language,
@@ -207,20 +255,56 @@ CVRXPageBasicSettingView::CVRXPageBasicSettingView(CVRXPageBasicSetting& page, Q
     const int closeWidth = std::max(140, ButtonWidthFor(m_close, {m_close->text()}));
     m_close->setGeometry(548 - closeWidth, 392, closeWidth, 34);
 
+    // Larger than designed, the list takes the extra room, the details panel the extra width; the buttons
+    // keep their places at the edges they belong to.
+    auto* layout = new AnchorLayout(this, QSize(Page::kPageWidth, Page::kPageHeight));
+    layout->Add(findChild<QGroupBox*>(QStringLiteral("listGroup")), AnchorLayout::kGrows);
+    layout->Add(findChild<QGroupBox*>(QStringLiteral("detailsGroup")), AnchorLayout::kDownWider);
+    layout->Add(m_filter, AnchorLayout::kWider);
+    layout->Add(m_count, AnchorLayout::kRight);
+    layout->Add(m_export, AnchorLayout::kRight);
+    layout->Add(m_list, AnchorLayout::kGrows);
+    for (QPushButton* button : {m_search, m_configuration, m_browser, m_language})
+        layout->Add(button, AnchorLayout::kDown);
+    layout->Add(m_close, AnchorLayout::kDownRight);
+    for (const auto& [widget, follow] : detailFollows)
+        layout->Add(widget, follow);
+
+    m_fileDialogs = std::make_unique<QtFileDialogs>(this);
+    m_page.SetFileDialogs(m_fileDialogs.get());
+
     connect(m_search, &QPushButton::clicked, this, [this] { m_page.OnBnClickedSearchRefreshBtn(); });
     connect(m_configuration, &QPushButton::clicked, this, [this] { m_page.OnBnClickedBtnConfiguration(); });
     connect(m_browser, &QPushButton::clicked, this, [this] { m_page.OnBnClickedBtnBrowser(); });
     connect(m_close, &QPushButton::clicked, this, [this] { m_page.OnBnClickedBtnClose(); });
     connect(m_language, &QPushButton::clicked, this, [this] { ShowLanguageMenu(); });
+    connect(m_export, &QPushButton::clicked, this,
+            [this] { Export(m_export->mapToGlobal(QPoint(0, m_export->height()))); });
+    connect(m_filter, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_page.OnFilterChanged(text.toStdString()); });
+    connect(m_list, &QWidget::customContextMenuRequested, this, [this](const QPoint& place) {
+        QMenu menu(this);
+        menu.setObjectName(QStringLiteral("printerListMenu"));
+        const QModelIndex index = m_list->indexAt(place);
+        FillContextMenu(menu, index.isValid() ? index.row() : -1);
+        menu.exec(m_list->viewport()->mapToGlobal(place));
+    });
+    connect(m_list->horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+        if (!m_bSyncing)
+            ColumnResizedByUser();
+    });
 
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this](const QItemSelection& selected, const QItemSelection&) {
-                if (m_bSyncing)
+                if (m_bSyncing || selected.isEmpty())
                     return;
-                // Only the row that gains the selection counts.
+                // The row that gains the selection counts; of several (Shift), the list's current one.
+                const int current = m_list->currentIndex().row();
+                int row = selected.last().bottom();
                 for (const QItemSelectionRange& range : selected)
-                    for (int row = range.top(); row <= range.bottom(); ++row)
-                        m_page.OnLvnItemchangedList(row);
+                    if (current >= range.top() && current <= range.bottom())
+                        row = current;
+                m_page.OnLvnItemchangedList(row);
             });
     connect(m_list, &QTableWidget::cellClicked, this, [this](int row, int) { m_page.OnNMClickList(row); });
     connect(m_list, &QTableWidget::cellDoubleClicked, this,
@@ -238,6 +322,89 @@ CVRXPageBasicSettingView::CVRXPageBasicSettingView(CVRXPageBasicSetting& page, Q
 
 CVRXPageBasicSettingView::~CVRXPageBasicSettingView() {
     m_page.SetChangeListener(nullptr);
+    m_page.SetFileDialogs(nullptr);
+}
+
+std::vector<int> CVRXPageBasicSettingView::SelectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : m_list->selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void CVRXPageBasicSettingView::FillContextMenu(QMenu& menu, int row) {
+    // The actions run once the menu has gone (a dialog they open is not shown over the menu).
+    const auto add = [this, &menu](const std::string& text, std::function<void()> run) {
+        QAction* action = menu.addAction(Ui(text));
+        QObject::connect(action, &QAction::triggered, &menu,
+                         [this, run] { QMetaObject::invokeMethod(this, run, Qt::QueuedConnection); });
+        return action;
+    };
+    const bool onRow = row >= 0 && row < m_list->rowCount();
+    add(LoadString(StringId::CopyRows), [this] {
+        CopyRows();
+    })->setShortcut(QKeySequence(QKeySequence::Copy));
+    add(LoadString(StringId::CopyIpAddress), [this, row] {
+        CopyCell(row, Page::kColumnIpAddress);
+    })->setEnabled(onRow);
+    add(LoadString(StringId::CopyMacAddress), [this, row] {
+        CopyCell(row, Page::kColumnMacAddress);
+    })->setEnabled(onRow);
+    menu.addSeparator();
+    add(LoadString(StringId::ExportButton), [this] {
+        Export(QCursor::pos());
+    })->setEnabled(m_page.GetControls().foundCount > 0);
+}
+
+void CVRXPageBasicSettingView::CopyRows() {
+    const std::string text = m_page.RowsAsTabText(SelectedRows());
+    if (!text.empty())
+        QGuiApplication::clipboard()->setText(Ui(text));
+}
+
+void CVRXPageBasicSettingView::CopyCell(int row, int column) {
+    const auto& rows = m_page.GetControls().rows;
+    if (row >= 0 && row < static_cast<int>(rows.size()))
+        QGuiApplication::clipboard()->setText(
+            Ui(rows[static_cast<size_t>(row)].texts[static_cast<size_t>(column)]));
+}
+
+void CVRXPageBasicSettingView::Export(const QPoint& menuPlace) {
+    const auto& controls = m_page.GetControls();
+    if (static_cast<int>(controls.rows.size()) == controls.foundCount) {
+        m_page.OnExport(false);
+        return;
+    }
+    // The filter hides printers: all of them, or those shown?
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("exportMenu"));
+    int choice = 0;
+    connect(menu.addAction(Ui(
+                StringTable::Fill(LoadString(StringId::ExportAll), {std::to_string(controls.foundCount)}))),
+            &QAction::triggered, &menu, [&choice] { choice = 1; });
+    connect(menu.addAction(Ui(StringTable::Fill(LoadString(StringId::ExportShown),
+                                                {std::to_string(controls.rows.size())}))),
+            &QAction::triggered, &menu, [&choice] { choice = 2; });
+    menu.exec(menuPlace);
+    if (choice != 0)
+        m_page.OnExport(choice == 2);
+}
+
+void CVRXPageBasicSettingView::ColumnResizedByUser() {
+    std::vector<int> widths;
+    for (int column = 0; column < Page::kColumnCount; ++column)
+        widths.push_back(m_list->columnWidth(column));
+    m_page.OnColumnWidthsChanged(widths);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+void CVRXPageBasicSettingView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The columns follow the list's new width (unless the user set them).
+    m_bSyncing = true;
+    SizeColumns(m_page.ListColumns(m_list->width()));
+    m_bSyncing = false;
 }
 
 void CVRXPageBasicSettingView::RebuildRows() {
@@ -248,6 +415,7 @@ void CVRXPageBasicSettingView::RebuildRows() {
         headers << Ui(columns[static_cast<size_t>(column)].header);
     m_list->setHorizontalHeaderLabels(headers);
     SizeColumns(columns);
+    m_count->setText(Ui(controls.countText));
 
     m_list->clearContents();
     m_list->setRowCount(static_cast<int>(controls.rows.size()));
@@ -267,6 +435,13 @@ void CVRXPageBasicSettingView::RebuildRows() {
 }
 
 void CVRXPageBasicSettingView::SizeColumns(const std::vector<CVRXPageBasicSetting::ListColumn>& columns) {
+    if (const auto& chosen = m_page.GetControls().columnWidths; !chosen.empty()) {
+        // The widths the user chose; a horizontal scroll bar where they need more than the list has.
+        m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        for (int column = 0; column < Page::kColumnCount; ++column)
+            m_list->setColumnWidth(column, chosen[static_cast<size_t>(column)]);
+        return;
+    }
     // Every column wide enough for its header and its texts in the current language: "#" for three-digit
     // numbers, the address columns for the addresses listed, the type column for both types. The system name
     // takes what is left of the list beside the vertical scroll bar, so that no horizontal scroll bar is ever
@@ -346,6 +521,8 @@ void CVRXPageBasicSettingView::Refresh() {
     m_bSyncing = false;
 
     Mnemonics::SetText(m_search, Ui(controls.searchText), window());
+    m_count->setText(Ui(controls.countText));
+    m_export->setEnabled(controls.foundCount > 0);
     m_configuration->setEnabled(controls.configurationEnabled);
     m_browser->setEnabled(controls.browserEnabled);
     SetTextIfDifferent(m_macAddress, m_page.m_strMACAddress);

@@ -4,9 +4,15 @@
 
 #include <QWidget>
 
+#include <memory>
+#include <vector>
+
+class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QTableWidget;
+class QtFileDialogs;
 
 // The printer list page on screen. It shows what CVRXPageBasicSetting holds (rows, selection, details,
 // buttons) and forwards the user's clicks, keys and header clicks to it; all decisions are the page's.
@@ -16,17 +22,33 @@ public:
     explicit CVRXPageBasicSettingView(CVRXPageBasicSetting& page, QWidget* parent = nullptr);
     ~CVRXPageBasicSettingView() override;
 
+    // The rows of the list the user has selected (several with Shift or Ctrl), in the list's order.
+    std::vector<int> SelectedRows() const;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void Refresh();
     void RebuildRows();
     void SizeColumns(const std::vector<CVRXPageBasicSetting::ListColumn>& columns);
     void ShowLanguageMenu();
+    // The list's context menu for the row under the mouse (-1: none). Every action of the menu is added
+    // here, one line each.
+    void FillContextMenu(QMenu& menu, int row);
+    void CopyRows();
+    void CopyCell(int row, int column);
+    // Export…: every printer, or (while the filter hides some) the choice of all or those shown.
+    void Export(const QPoint& menuPlace);
+    void ColumnResizedByUser();
 
     CVRXPageBasicSetting& m_page;
     QTableWidget* m_list = nullptr;
+    QLineEdit* m_filter = nullptr;
+    QLabel* m_count = nullptr;
+    QPushButton* m_export = nullptr;
+    std::unique_ptr<QtFileDialogs> m_fileDialogs;
     QPushButton* m_search = nullptr;
     QPushButton* m_configuration = nullptr;
     QPushButton* m_browser = nullptr;

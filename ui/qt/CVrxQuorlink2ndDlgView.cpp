@@ -1,7 +1,10 @@
 #include "ui/qt/CVrxQuorlink2ndDlgView.h"
 
 #include "app/DialogResult.h"
+#include "app/Preferences.h"
 #include "app/StringTable.h"
+#include "app/WindowPlacement.h"
+#include "ui/qt/AnchorLayout.h"
 #include "ui/qt/CVRXPageBasicSettingView.h"
 #include "ui/qt/CVRXPageNetConnectionSettingView.h"
 #include "ui/qt/CaptionBar.h"
@@ -13,9 +16,12 @@
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QSizeGrip>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -75,7 +81,9 @@ CVrxQuorlink2ndDlgView::CVrxQuorlink2ndDlgView(CVrxQuorlink2ndDlg& dlg, QWidget*
         }
     }
     m_mainSheet->setCurrentIndex(m_dlg.GetMainSheet().GetActiveIndex());
-    m_mainSheet->setFixedSize(m_mainSheet->minimumSizeHint()); // the pages have fixed sizes
+    // The pages' designed size is the sheet's smallest; a larger window gives the sheet the extra room.
+    m_mainSheet->setMinimumSize(m_mainSheet->minimumSizeHint());
+    m_mainSheet->resize(m_mainSheet->minimumSizeHint());
     m_mainSheet->move(kSheetPlace + QPoint(1, 1));
 
     // The settings sheet: the network settings page, hidden below its siblings until a printer is opened.
@@ -97,7 +105,22 @@ CVrxQuorlink2ndDlgView::CVrxQuorlink2ndDlgView(CVrxQuorlink2ndDlg& dlg, QWidget*
     const int sheetBottom = sheet.y() + sheet.height();
     m_topCaption->setGeometry(0, 0, width, m_topCaption->height());
     m_bottomCaption->setGeometry(m_topCaption->x(), sheetBottom + 5, width, m_bottomCaption->height());
-    setFixedSize(width, sheetBottom + 5 + m_bottomCaption->height());
+    const QSize designed(width, sheetBottom + 5 + m_bottomCaption->height());
+    setMinimumSize(designed);
+    resize(designed);
+
+    // Larger than designed, the main sheet takes the room; the bars stay at the top and bottom edges. The
+    // size grip in the bottom right corner resizes the window, which has no frame of the system's.
+    auto* grip = new QSizeGrip(this);
+    grip->setObjectName(QStringLiteral("sizeGrip"));
+    grip->setGeometry(width - 14, designed.height() - 14, 12, 12);
+    auto* layout = new AnchorLayout(this, designed);
+    layout->Add(m_topCaption, AnchorLayout::kWider);
+    layout->Add(m_mainSheet, AnchorLayout::kGrows);
+    layout->Add(m_bottomCaption, AnchorLayout::kDownWider);
+    layout->Add(grip, AnchorLayout::kDownRight);
+    grip->raise();
+    RestorePlacement();
 
     // Enter belongs to the pages, never to a button of the window.
     for (QPushButton* button : findChildren<QPushButton*>()) {
@@ -143,11 +166,48 @@ int CVrxQuorlink2ndDlgView::DoModal() {
     return m_dlg.IsEnded() ? m_dlg.GetResult() : IDCANCEL;
 }
 
+void CVrxQuorlink2ndDlgView::RestorePlacement() {
+    if (m_printerListView)
+        m_dlg.GetPageBasicSetting().OnColumnWidthsChanged(
+            WindowPlacement::ParseWidths(VRXReadConfigurationInfoFromFile(PreferenceKey::PrinterListColumns),
+                                         CVRXPageBasicSetting::kColumnCount));
+    const auto placement =
+        WindowPlacement::Parse(VRXReadConfigurationInfoFromFile(PreferenceKey::MainWindow));
+    if (!placement)
+        return;
+    // Never smaller than designed.
+    resize(std::max(placement->width, minimumSize().width()),
+           std::max(placement->height, minimumSize().height()));
+    // Where it was, while that place is on a screen still (a screen may have gone since).
+    const QRect wanted(placement->x, placement->y, width(), height());
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().intersects(wanted)) {
+            move(wanted.topLeft());
+            break;
+        }
+    }
+}
+
+void CVrxQuorlink2ndDlgView::SavePlacement() {
+    const QRect frame = geometry();
+    VRXWriteConfigurationInfoFromFile(
+        PreferenceKey::MainWindow,
+        WindowPlacement{frame.x(), frame.y(), frame.width(), frame.height()}.Text());
+    if (m_printerListView) {
+        const auto& widths = m_dlg.GetPageBasicSetting().GetControls().columnWidths;
+        if (!widths.empty())
+            VRXWriteConfigurationInfoFromFile(PreferenceKey::PrinterListColumns,
+                                              WindowPlacement::WidthsText(widths));
+    }
+}
+
 void CVrxQuorlink2ndDlgView::Refresh() {
     m_mainSheet->setVisible(m_dlg.GetMainSheet().IsVisible());
     m_settingsSheet->setVisible(m_dlg.GetSettingsSheet().IsVisible());
     if (m_dlg.IsEnded() && !m_bDone) {
         m_bDone = true;
+        // Kept for the next start, also the one after a language switch.
+        SavePlacement();
         QDialog::done(m_dlg.GetResult());
     }
 }

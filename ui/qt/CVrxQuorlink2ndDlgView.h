@@ -41,6 +41,9 @@ protected:
 private:
     QTabWidget* CreateSheet(const char* name);
     void Refresh();
+    // The size and place (and the printer list's column widths) the preferences kept from the last run.
+    void RestorePlacement();
+    void SavePlacement();
 
     CVrxQuorlink2ndDlg& m_dlg;
     CaptionBar* m_topCaption = nullptr;

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSizeGrip>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -28,7 +29,9 @@ CVRXPageWLanAdvBssListDlg::CVRXPageWLanAdvBssListDlg(CVRXPageWLanAdvBssList& mod
     : FramedDialog(mainWindow), m_model(model), m_mainWindow(mainWindow) {
     setObjectName(QStringLiteral("bssListDialog"));
     setStyleSheet(QuorlinkLook::WindowStyleSheet());
-    setFixedSize(kWidth, kHeight);
+    // The designed size is the smallest; a larger dialog gives the list the room (size grip, bottom right).
+    setMinimumSize(kWidth, kHeight);
+    resize(kWidth, kHeight);
 
     QVBoxLayout* body = Body();
     body->setContentsMargins(0, 0, 0, 8);
@@ -59,6 +62,9 @@ CVRXPageWLanAdvBssListDlg::CVRXPageWLanAdvBssListDlg(CVRXPageWLanAdvBssList& mod
                          QStringLiteral("close"));
     m_close->setAutoDefault(false);
     buttons->addWidget(m_close);
+    auto* grip = new QSizeGrip(this);
+    grip->setObjectName(QStringLiteral("sizeGrip"));
+    buttons->addWidget(grip, 0, Qt::AlignBottom | Qt::AlignRight);
     body->addLayout(buttons);
 
     connect(m_close, &QPushButton::clicked, this, [this] {

@@ -2,6 +2,7 @@
 
 #include "app/StringTable.h"
 #include "ui/CVRXPageBasicSetting.h"
+#include "ui/qt/AnchorLayout.h"
 #include "ui/qt/QuorlinkLook.h"
 #include "ui/qt/wlanadv/PropertyGridWidget.h"
 
@@ -88,7 +89,7 @@ QPushButton[flat="true"] { border-color: transparent; background: transparent; }
 CVRXPageWLanAdvSettingView::CVRXPageWLanAdvSettingView(CVRXPageWLanAdvSetting& page, QWidget* parent)
     : QWidget(parent), m_page(page) {
     setWindowTitle(Ui(StringTable::Dialog(kWindow, "WLAN (Advanced)")));
-    setFixedSize(CVRXPageBasicSetting::kPageWidth, CVRXPageBasicSetting::kPageHeight);
+    setMinimumSize(CVRXPageBasicSetting::kPageWidth, CVRXPageBasicSetting::kPageHeight);
 
     auto* box = new QGroupBox(Ui(StringTable::Dialog(kWindow, "WLAN Configuration")), this);
     box->setObjectName(QStringLiteral("configurationGroup"));
@@ -153,6 +154,21 @@ CVRXPageWLanAdvSettingView::CVRXPageWLanAdvSettingView(CVRXPageWLanAdvSetting& p
               12, 392, 34, 140, 8);
     const int closeWidth = std::max(140, WidthFor(m_close, {m_close->text()}));
     m_close->setGeometry(548 - closeWidth, 392, closeWidth, 34);
+
+    // Larger than designed, the grids take the extra room (their description areas keep their rows); the
+    // buttons keep their places at the edges they belong to.
+    auto* layout =
+        new AnchorLayout(this, QSize(CVRXPageBasicSetting::kPageWidth, CVRXPageBasicSetting::kPageHeight));
+    layout->Add(box, AnchorLayout::kGrows);
+    layout->Add(m_iconButton, AnchorLayout::kStays);
+    layout->Add(m_page1, AnchorLayout::kRight);
+    layout->Add(m_page2, AnchorLayout::kRight);
+    layout->Add(m_grid1, AnchorLayout::kGrows);
+    layout->Add(m_grid2, AnchorLayout::kGrows);
+    for (QPushButton* button : {m_saveAsFile, m_fileOpen, m_connect, m_disconnect})
+        layout->Add(button, AnchorLayout::kDown);
+    layout->Add(m_factoryReset, AnchorLayout::kDownRight);
+    layout->Add(m_close, AnchorLayout::kDownRight);
 
     connect(m_connect, &QPushButton::clicked, this, [this] { m_page.OnBnClickedConnectBtn(); });
     connect(m_disconnect, &QPushButton::clicked, this, [this] { m_page.OnBnClickedDisconnectBtn(); });

@@ -1,4 +1,4 @@
-#include "cli/CsvText.h"
+#include "app/CsvText.h"
 
 namespace CsvText {
 
