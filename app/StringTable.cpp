@@ -195,6 +195,8 @@ const std::vector<std::pair<int, const char*>> kEntries = {
     {425, "read-only"},
     {426, "changed"},
     {427, "F4 opens the dialog"},
+    {590, "Enter a port number from 0 to 32767."},
+    {591, "Enter an inactivity time from 0 to 3600 seconds."},
     {57344, "Quorlink Tool"},
     {61715, "Enter a positive integer."},
     {61720, "Enter no more than %1 characters."},

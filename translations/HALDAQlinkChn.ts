@@ -889,6 +889,16 @@
         <translation>按 F4 打开对话框</translation>
     </message>
     <message>
+        <source>Enter a port number from 0 to 32767.</source>
+        <comment>590</comment>
+        <translation>请输入 0 到 32767 之间的端口号。</translation>
+    </message>
+    <message>
+        <source>Enter an inactivity time from 0 to 3600 seconds.</source>
+        <comment>591</comment>
+        <translation>请输入 0 到 3600 秒之间的闲置时间。</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

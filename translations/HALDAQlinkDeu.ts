@@ -889,6 +889,16 @@
         <translation>F4 öffnet den Dialog</translation>
     </message>
     <message>
+        <source>Enter a port number from 0 to 32767.</source>
+        <comment>590</comment>
+        <translation>Geben Sie eine Portnummer von 0 bis 32767 ein.</translation>
+    </message>
+    <message>
+        <source>Enter an inactivity time from 0 to 3600 seconds.</source>
+        <comment>591</comment>
+        <translation>Geben Sie eine Inaktivitätszeit von 0 bis 3600 Sekunden ein.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

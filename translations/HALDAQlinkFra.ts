@@ -889,6 +889,16 @@
         <translation>F4 ouvre la boîte de dialogue</translation>
     </message>
     <message>
+        <source>Enter a port number from 0 to 32767.</source>
+        <comment>590</comment>
+        <translation>Entrez un numéro de port de 0 à 32767.</translation>
+    </message>
+    <message>
+        <source>Enter an inactivity time from 0 to 3600 seconds.</source>
+        <comment>591</comment>
+        <translation>Entrez un délai d&apos;inactivité de 0 à 3600 secondes.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -889,6 +889,16 @@
         <translation>Az F4 megnyitja a párbeszédablakot</translation>
     </message>
     <message>
+        <source>Enter a port number from 0 to 32767.</source>
+        <comment>590</comment>
+        <translation>Adjon meg egy portszámot 0 és 32767 között.</translation>
+    </message>
+    <message>
+        <source>Enter an inactivity time from 0 to 3600 seconds.</source>
+        <comment>591</comment>
+        <translation>Adjon meg egy inaktivitási időt 0 és 3600 másodperc között.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -889,6 +889,16 @@
         <translation>F4 キーでダイアログを開く</translation>
     </message>
     <message>
+        <source>Enter a port number from 0 to 32767.</source>
+        <comment>590</comment>
+        <translation>0～32767 のポート番号を入力してください。</translation>
+    </message>
+    <message>
+        <source>Enter an inactivity time from 0 to 3600 seconds.</source>
+        <comment>591</comment>
+        <translation>0～3600 秒の無通信時間を入力してください。</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -889,6 +889,16 @@
         <translation>F4 키로 대화 상자 열기</translation>
     </message>
     <message>
+        <source>Enter a port number from 0 to 32767.</source>
+        <comment>590</comment>
+        <translation>0에서 32767 사이의 포트 번호를 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>Enter an inactivity time from 0 to 3600 seconds.</source>
+        <comment>591</comment>
+        <translation>0에서 3600초 사이의 비활성 시간을 입력하십시오.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>
