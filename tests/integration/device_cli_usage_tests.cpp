@@ -12,18 +12,18 @@
 
 namespace {
 
-struct Run {
+struct CliResult {
     int status = -1;
     std::string out, err;
 };
 
-Run Quorlink(const std::vector<std::string>& args, const std::string& program = "") {
+CliResult Quorlink(const std::vector<std::string>& args, const std::string& program = "") {
     TempDir dir;
     std::string command = program.empty() ? DeviceSimProcess::Program("QL_CLI", "quorlink") : program;
     for (const std::string& arg : args)
         command += " '" + arg + "'";
     command += " < /dev/null > " + dir.file("out.txt") + " 2> " + dir.file("err.txt");
-    Run run;
+    CliResult run;
     const int raw = std::system(command.c_str());
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     run.out = dir.read("out.txt");
@@ -60,7 +60,7 @@ TEST(CliUsage, EveryCommandAndSubcommandAnswersHelpBothWays) {
         for (const std::string& word : Words(topic))
             asHelp.push_back(word);
         asOption.push_back("--help");
-        const Run help = Quorlink(asHelp), option = Quorlink(asOption);
+        const CliResult help = Quorlink(asHelp), option = Quorlink(asOption);
         EXPECT_EQ(help.status, 0) << help.err;
         EXPECT_EQ(option.status, 0) << option.err;
         EXPECT_EQ(help.out.rfind("Usage: quorlink " + std::string(topic), 0), 0u) << help.out;
@@ -68,7 +68,7 @@ TEST(CliUsage, EveryCommandAndSubcommandAnswersHelpBothWays) {
         EXPECT_TRUE(option.err.empty()) << option.err;
     }
     // With the command's own options around it, and short.
-    Run run = Quorlink({"device", "read", "--port", "/dev/ttyUSB0", "-h"});
+    CliResult run = Quorlink({"device", "read", "--port", "/dev/ttyUSB0", "-h"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.rfind("Usage: quorlink device read", 0), 0u) << run.out;
     run = Quorlink({"set-ip", "00-1a-2b-3c-4d-5e", "--dhcp", "--help"});
@@ -106,7 +106,7 @@ TEST(CliUsage, AFailureThatConcernsAFileNamesIt) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args[0] + " " + c.args[1]);
-        const Run run = Quorlink(c.args);
+        const CliResult run = Quorlink(c.args);
         EXPECT_NE(run.status, 0);
         EXPECT_NE(run.err.find(c.expected), std::string::npos) << run.err;
     }
@@ -126,7 +126,7 @@ TEST(CliUsage, TheLogOptionWritesTheRunsLogWithSecretsMasked) {
     ASSERT_TRUE(sim.Ready()) << sim.Output();
     TempDir dir;
     const std::string log = dir.file("run.log");
-    const Run run = Quorlink(
+    const CliResult run = Quorlink(
         {"device", "set", "--port", sim.LinkPath(), "--log", log, "byPSK_Key=new-secret-42", "bySSID=Lab"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(sim.State()["record"]["byPSK_Key"], "new-secret-42");
@@ -158,7 +158,7 @@ TEST(CliUsage, TheWindowProgramsPreferencesSwitchTheLogOn) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("LOG"))) << "no preferences: no log";
 
     dir.write("quorlink-tool.INI", "[quorlink-tool]\nPREFERENCE[0]=1\n");
-    const Run run = Quorlink({"qlt", "show", dir.file("none.qlt")}, program);
+    const CliResult run = Quorlink({"qlt", "show", dir.file("none.qlt")}, program);
     EXPECT_EQ(run.status, 1);
     std::string text;
     for (const auto& entry : std::filesystem::directory_iterator(dir.file("LOG"))) {
