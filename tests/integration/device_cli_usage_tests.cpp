@@ -119,6 +119,8 @@ TEST(CliUsage, TheLogOptionWritesTheRunsLogWithSecretsMasked) {
                              {"byEncryption", 4},
                              {"byPSK_Key", "psk-1234"},
                              {"bySystemName", "PRN-01"},
+                             {"byUserName", "admin"},
+                             {"byUserPassword", "pw-5678"},
                              {"bySNMPGetCommunity", "public"},
                              {"szSNMPSetCommunity", "private"},
                              {"szSNMPTrapCommunity", "traps"}};
@@ -138,6 +140,7 @@ TEST(CliUsage, TheLogOptionWritesTheRunsLogWithSecretsMasked) {
     EXPECT_NE(text.find("OpenPort"), std::string::npos) << "the core's lines are there too";
     EXPECT_EQ(text.find("new-secret-42"), std::string::npos);
     EXPECT_EQ(text.find("psk-1234"), std::string::npos);
+    EXPECT_EQ(text.find("pw-5678"), std::string::npos);
     struct stat info {};
     ASSERT_EQ(::stat(log.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
