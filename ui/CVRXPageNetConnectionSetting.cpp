@@ -250,12 +250,19 @@ void CVRXPageNetConnectionSetting::OnBnClickedRadioManual() {
 
 // The number fields are checked at Save: while the user types, an empty field or a number out of range is
 // only text in the making.
+// (A number in range is taken over at once, without a word; the rest waits for Save.)
 void CVRXPageNetConnectionSetting::OnEnChangeEditPortNumber(const std::string& text) {
     m_controls.portNumber.text = text;
+    std::uint32_t port = 0;
+    if (ParseUnsigned(text, port) && port <= kMaxPortNumber)
+        m_dwPortNumber = port;
 }
 
 void CVRXPageNetConnectionSetting::OnEnChangeEditInactiveTime(const std::string& text) {
     m_controls.inactiveTime.text = text;
+    std::uint32_t inactiveTime = 0;
+    if (ParseUnsigned(text, inactiveTime) && inactiveTime <= kMaxInactiveTime)
+        m_dwInactiveTime = inactiveTime;
 }
 
 void CVRXPageNetConnectionSetting::OnEnChangeEditSystemName(const std::string& text) {

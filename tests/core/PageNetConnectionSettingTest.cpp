@@ -240,6 +240,9 @@ TEST_F(PageNetConnectionSettingTest, NumberFieldsKeepWhatIsTypedAndAreCheckedAtS
             page.OnEnChangeEditInactiveTime(c.typed);
         }
         EXPECT_TRUE(messages.shown().empty()) << "typing interrupted";
+        // A number in range is taken over while typing; anything else leaves the value that stood.
+        EXPECT_EQ(c.port ? page.GetPortNumber() : page.GetInactiveTime(),
+                  c.refused ? (c.port ? 9100u : 300u) : c.value);
         EXPECT_EQ((c.port ? page.GetControls().portNumber : page.GetControls().inactiveTime).text, c.typed);
 
         page.OnBnClickedBtnSave();
