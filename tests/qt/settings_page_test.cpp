@@ -336,7 +336,7 @@ private slots:
     }
 
 private:
-    // The page with the message box over it, where the box stands on the screen.
+    // The page with the message box over its lower part.
     static void SaveScreenshot(QWidget& page, QWidget& box, const char* code) {
         const QByteArray dir = qgetenv("QUORLINK_SCREENSHOTS");
         if (dir.isEmpty())
@@ -347,7 +347,8 @@ private:
         if (boxShot.width() > shot.width() || boxShot.height() > shot.height())
             shot = shot.scaled(shot.size().expandedTo(boxShot.size()));
         QPainter painter(&shot);
-        const QPoint at((shot.width() - boxShot.width()) / 2, (shot.height() - boxShot.height()) / 2);
+        // Low on the page, so that the field it speaks of stays in sight.
+        const QPoint at((shot.width() - boxShot.width()) / 2, shot.height() - boxShot.height() - 8);
         painter.setPen(Qt::darkGray);
         painter.drawRect(QRect(at, boxShot.size()).adjusted(-1, -1, 0, 0));
         painter.drawPixmap(at, boxShot);
