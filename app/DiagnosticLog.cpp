@@ -59,6 +59,15 @@ void DiagnosticLog::Configure(bool enabled, std::string folder, std::string appl
     m_enabled = enabled;
     m_directory = std::move(folder);
     m_applicationName = std::move(applicationName);
+    m_filePath.clear();
+}
+
+void DiagnosticLog::ConfigureFile(std::string path) {
+    std::lock_guard lock(m_mutex);
+    m_enabled = !path.empty();
+    m_directory.clear();
+    m_applicationName.clear();
+    m_filePath = std::move(path);
 }
 
 void DiagnosticLog::SetClock(Clock clock) {
@@ -77,6 +86,8 @@ std::string DiagnosticLog::CurrentFilePath() const {
 }
 
 std::string DiagnosticLog::FilePathFor(const LocalTime& now) const {
+    if (!m_filePath.empty())
+        return m_filePath;
     char name[64];
     std::snprintf(name, sizeof name, "_%02u%02u%04u.LOG", now.month, now.day, now.year);
     return m_directory + "LOG/" + m_applicationName + name;
@@ -84,7 +95,7 @@ std::string DiagnosticLog::FilePathFor(const LocalTime& now) const {
 
 void DiagnosticLog::Write(std::string_view message) {
     std::lock_guard lock(m_mutex);
-    if (!m_enabled || m_directory.empty())
+    if (!m_enabled || (m_directory.empty() && m_filePath.empty()))
         return;
     const LocalTime now = m_clock();
     const std::string path = FilePathFor(now);

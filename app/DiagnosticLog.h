@@ -25,6 +25,9 @@ public:
     // Switches the log on for LOG/ in folder (with its trailing '/': the executable's, or the user's state
     // folder when installed) and applicationName, or off.
     void Configure(bool enabled, std::string folder, std::string applicationName);
+    // Switches the log on into one given file (the command line's --log FILE), whatever the date; the same
+    // lines, encoding and size limit.
+    void ConfigureFile(std::string path);
     void SetClock(Clock clock);
 
     bool IsEnabled() const;
@@ -45,6 +48,7 @@ private:
     bool m_enabled = false;
     std::string m_directory;
     std::string m_applicationName;
+    std::string m_filePath; // the one file of ConfigureFile, or ""
     Clock m_clock;
 };
 

@@ -70,6 +70,9 @@ inline constexpr int PortNoCarrierAdvice = 343;
 inline constexpr int PortNotFoundAdvice = 344;
 inline constexpr int PortOtherFailure = 345;
 inline constexpr int SpoolerPauseRefused = 346;
+// The settings page's number fields, checked at Save: the allowed range, the typed text kept.
+inline constexpr int PortNumberRange = 590;
+inline constexpr int InactiveTimeRange = 591;
 // 420..469: names and descriptions read by screen readers.
 inline constexpr int AddressFieldDescription = 420;
 inline constexpr int MainSheetName = 421;     // the printer list's and WLAN (Advanced) page's tabs

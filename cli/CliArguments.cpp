@@ -32,13 +32,25 @@ std::optional<unsigned> ParseNumber(const std::string& text) {
 
 std::string NormaliseMac(const std::string& text) {
     // Checked character by character: a scanf conversion would also take signs, blanks and "0x".
-    if (text.size() != 17)
+    // Six pairs joined by one separator throughout (":" or "-"), or twelve digits in a row.
+    size_t step = 0;
+    char separator = 0;
+    if (text.size() == 17) {
+        step = 3;
+        separator = text[2];
+        if (separator != ':' && separator != '-')
+            return {};
+    } else if (text.size() == 12) {
+        step = 2;
+    } else {
         return {};
+    }
     std::uint8_t mac[6];
     for (size_t i = 0; i < 6; ++i) {
-        const char high = text[3 * i], low = text[3 * i + 1];
+        const char high = text[step * i], low = text[step * i + 1];
         if (!std::isxdigit(static_cast<unsigned char>(high)) ||
-            !std::isxdigit(static_cast<unsigned char>(low)) || (i < 5 && text[3 * i + 2] != ':'))
+            !std::isxdigit(static_cast<unsigned char>(low)) ||
+            (separator && i < 5 && text[3 * i + 2] != separator))
             return {};
         const auto nibble = [](char c) {
             return static_cast<std::uint8_t>(std::isdigit(static_cast<unsigned char>(c))

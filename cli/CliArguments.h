@@ -14,7 +14,8 @@ namespace CliArguments {
 std::optional<SettingsRequest::Address> ParseAddress(const std::string& text);
 // Decimal digits only, at most nine of them.
 std::optional<unsigned> ParseNumber(const std::string& text);
-// Six two-digit hexadecimal bytes joined by ":" in any case, as the printer tables' key
+// Six two-digit hexadecimal bytes in any case, joined by ":" or by "-" (one of them throughout) or written
+// without separator ("00-1a-2b-3c-4d-5e", "001A2B3C4D5E"), as the printer tables' key
 // ("00:1A:2B:3C:4D:5E"); "" when text is no such MAC address.
 std::string NormaliseMac(const std::string& text);
 

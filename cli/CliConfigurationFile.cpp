@@ -14,7 +14,9 @@ CliConfigurationFile CliConfigurationFile::Load(const std::string& path, CliMess
     services.fileReader = &file;
     DeviceConfigExchange exchange(state, services);
     // No port: the certificate names, which a read asks the printer for, stay empty.
+    messages.SetSubject(path);
     loaded.ok = exchange.ReceiveConfigInformation(nullptr);
+    messages.SetSubject({});
     struct stat info {};
     if (::stat(path.c_str(), &info) == 0)
         loaded.length = static_cast<std::size_t>(info.st_size);

@@ -319,7 +319,10 @@ int ReadCommand(const std::vector<std::string>& args) {
     const DeviceRecords::ConfigVariant variant = s.Variant();
     if (!p.save.empty()) {
         // Save as a file, as the settings page does it: the record as read, in the variant read.
-        if (!session.Files().SaveAsFile(session.Exchange(), p.save))
+        session.Messages().SetSubject(p.save);
+        const bool saved = session.Files().SaveAsFile(session.Exchange(), p.save);
+        session.Messages().SetSubject({});
+        if (!saved)
             return DeviceExit::Usage;
     }
     if (p.json) {

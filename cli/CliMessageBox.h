@@ -13,8 +13,11 @@ public:
     explicit CliMessageBox(std::string command) : m_command(std::move(command)) {}
 
     void ShowError(const std::string& text) override {
-        std::fprintf(stderr, "%s: %s\n", m_command.c_str(), OneLine(text).c_str());
-        m_lastError = text;
+        // A failure while a file is read or written names the file ("office.qlt: No such file or directory").
+        const bool named = m_subject.empty() || text.rfind(m_subject + ":", 0) == 0;
+        const std::string line = named ? text : m_subject + ": " + text;
+        std::fprintf(stderr, "%s: %s\n", m_command.c_str(), OneLine(line).c_str());
+        m_lastError = line;
     }
     void ShowInformation(const std::string& text) override { m_lastInformation = text; }
     // A warning goes to stderr at once and the command goes on.
@@ -23,6 +26,8 @@ public:
     }
     bool AskYesNo(const std::string&) override { return m_answer; }
     void AnswerQuestions(bool yes) { m_answer = yes; }
+    // The file the next failures concern, named before their text; "" for none.
+    void SetSubject(std::string path) { m_subject = std::move(path); }
 
     const std::string& LastError() const { return m_lastError; }
     const std::string& LastInformation() const { return m_lastInformation; }
@@ -37,6 +42,7 @@ public:
 
 private:
     std::string m_command;
+    std::string m_subject;
     std::string m_lastError;
     std::string m_lastInformation;
     bool m_answer = false;

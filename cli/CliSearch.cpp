@@ -45,13 +45,14 @@ int RunSearchCommand(const std::vector<std::string>& args) {
         return CliExit::NoNetwork;
     }
     const SearchResult result = SubnetSearch::Run(endpoint, targets);
+    const InterfaceNames names = [&endpoint](int key) { return endpoint.InterfaceName(key); };
     if (json)
-        std::printf(
-            "%s\n",
-            PrintersAsJson(result).dump(2, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
+        std::printf("%s\n", PrintersAsJson(result, names)
+                                .dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
+                                .c_str());
     else if (csv)
         std::fputs(PrintersAsCsv(result).c_str(), stdout);
     else
-        PrintPrinterTable(result, stdout);
+        PrintPrinterTable(result, stdout, names);
     return CliExit::Ok;
 }

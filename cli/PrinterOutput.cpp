@@ -11,7 +11,11 @@ namespace {
 
 using nlohmann::json;
 
-template <typename Record> json Common(const char* type, const Record& r) {
+std::string NameOf(const InterfaceNames& names, int nLocalNetworkInterface) {
+    return names ? names(nLocalNetworkInterface) : std::string();
+}
+
+template <typename Record> json Common(const char* type, const Record& r, const InterfaceNames& names) {
     return {{"type", type},
             {"mac", MacText(r.MacAddr)},
             {"ip", Ipv4Text(r.Ip)},
@@ -23,7 +27,8 @@ template <typename Record> json Common(const char* type, const Record& r) {
             {"inactivity", BigEndian16(r.I_activeTime)},
             {"http", r.Http == 1},
             {"firmware", std::to_string(r.FwVer[0]) + "." + std::to_string(r.FwVer[1])},
-            {"interface", r.byLocalNetworkInterface}};
+            {"interface", r.byLocalNetworkInterface},
+            {"interface_name", NameOf(names, r.byLocalNetworkInterface)}};
 }
 
 // The code point that starts at text[at], and its length in bytes (a broken sequence counts as one byte).
@@ -97,16 +102,16 @@ std::string FitColumn(const std::string& text, int width) {
     return out + std::string(static_cast<size_t>(std::max(0, width - used)), ' ');
 }
 
-json PrintersAsJson(const SearchResult& result) {
+json PrintersAsJson(const SearchResult& result, const InterfaceNames& names) {
     json printers = json::array();
     for (const auto& [mac, r] : result.ethernet) {
-        json item = Common("wired", r);
+        json item = Common("wired", r, names);
         item["mask"] = nullptr;
         item["name"] = "";
         printers.push_back(std::move(item));
     }
     for (const auto& [mac, r] : result.wlan) {
-        json item = Common("wireless", r);
+        json item = Common("wireless", r, names);
         item["mask"] = json::array({r.Mask[0], r.Mask[1]});
         item["name"] = DecodeSystemName(r);
         printers.push_back(std::move(item));
@@ -123,7 +128,7 @@ std::string PrintersAsCsv(const SearchResult& result) {
     return out;
 }
 
-void PrintPrinterTable(const SearchResult& result, std::FILE* out) {
+void PrintPrinterTable(const SearchResult& result, std::FILE* out, const InterfaceNames& names) {
     // Columns and their widths: 3 + 15 + 17 + 22 + 8 + 4 + 5 + 8 + 9 and the blanks between: 99.
     struct Column {
         std::string title;
@@ -151,12 +156,16 @@ void PrintPrinterTable(const SearchResult& result, std::FILE* out) {
         titles.push_back(column.title);
     row(titles);
 
+    const auto InterfaceCell = [&names](int key) {
+        const std::string name = NameOf(names, key);
+        return name.empty() ? std::to_string(key) : name;
+    };
     int number = 0;
     const auto printer = [&](const auto& r, const std::string& name, const std::string& type) {
         row({std::to_string(++number), Ipv4Text(r.Ip), MacText(r.MacAddr), name.empty() ? "-" : name, type,
              r.Dhcp != 0 ? "yes" : "no", std::to_string(BigEndian16(r.Port)),
              std::to_string(r.FwVer[0]) + "." + std::to_string(r.FwVer[1]),
-             std::to_string(r.byLocalNetworkInterface)});
+             InterfaceCell(r.byLocalNetworkInterface)});
     };
     for (const auto& [mac, r] : result.ethernet)
         printer(r, "", LoadString(StringId::SettingsWired));

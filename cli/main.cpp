@@ -1,5 +1,8 @@
+#include "app/DiagnosticLog.h"
 #include "app/StringTable.h"
 #include "cli/CliCommands.h"
+#include "cli/CliHelp.h"
+#include "cli/CliLog.h"
 #include "devport/CCupsSpoolerHold.h"
 
 #include <cstdio>
@@ -29,7 +32,9 @@ void PrintUsage(FILE* out) {
     PrintDeviceUsage(out);
     std::fprintf(out, "  qlt show FILE [--json] [--show-secrets]\n"
                       "                       shows a configuration file's fields\n"
-                      "  qlt diff A B         names the fields two configuration files differ in\n");
+                      "  qlt diff A B         names the fields two configuration files differ in\n"
+                      "  help [COMMAND [SUBCOMMAND]]\n"
+                      "                       shows a command's options (also COMMAND --help)\n");
     std::fprintf(
         out, "\n"
              "set-ip checks every value before it sends anything: an address of 0.0.0.0 or\n"
@@ -61,8 +66,11 @@ void PrintUsage(FILE* out) {
              "be set; the page's checks run before anything is sent.\n"
              "\n"
              "Options:\n"
-             "  --help      show this text\n"
+             "  --help      show this text; `quorlink help COMMAND` or `quorlink COMMAND --help`\n"
+             "              show a command's own\n"
              "  --version   show the program's version\n"
+             "  --log FILE  write the diagnostic log of the run to FILE (secrets masked); without it the\n"
+             "              log is written when quorlink-tool's preferences switch its log on\n"
              "  PORT        a serial device path, or a USB printer's identity from `device list`;\n"
              "              serial lines take --baud N (115200), --data-bits N (8),\n"
              "              --parity none|odd|even, --stop-bits 1|1.5|2, --flow hardware|xonxoff|none\n"
@@ -81,25 +89,21 @@ void PrintUsage(FILE* out) {
              "--show-secrets is given.\n");
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    // Print queues that an earlier run left paused when it ended without giving them back.
-    CCupsSpoolerHold::ResumeQueuesOfEndedRuns();
-    if (argc < 2) {
-        PrintUsage(stderr);
-        return 1;
-    }
-    const std::string command = argv[1];
-    const std::vector<std::string> args(argv + 2, argv + argc);
-    if (command == "--help" || command == "-h" || command == "help") {
+// The help the arguments ask for, on stdout; an unknown command's on stderr with status 1.
+int ShowHelp(const std::string& topic) {
+    if (topic.empty()) {
         PrintUsage(stdout);
         return 0;
     }
-    if (command == "--version") {
-        std::printf("quorlink (%s) %s\n", LoadString(StringId::AppTitle).c_str(), QUORLINK_VERSION);
+    if (const auto text = CliHelp::Text(topic)) {
+        std::fputs(text->c_str(), stdout);
         return 0;
     }
+    std::fprintf(stderr, "quorlink help: no command '%s'\n", topic.c_str());
+    return 1;
+}
+
+int RunCommand(const std::string& command, const std::vector<std::string>& args) {
     if (command == "search")
         return RunSearchCommand(args);
     if (command == "set-ip")
@@ -111,4 +115,38 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "quorlink: unknown command '%s'\n", command.c_str());
     PrintUsage(stderr);
     return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> all(argv + 1, argv + argc);
+    std::optional<std::string> logFile;
+    std::string error;
+    if (!CliLog::TakeLogOption(all, logFile, error)) {
+        std::fprintf(stderr, "quorlink: %s\n", error.c_str());
+        return 1;
+    }
+    if (all.empty()) {
+        PrintUsage(stderr);
+        return 1;
+    }
+    if (const auto topic = CliHelp::Requested(all))
+        return ShowHelp(*topic);
+    if (all[0] == "--version") {
+        std::printf("quorlink (%s) %s\n", LoadString(StringId::AppTitle).c_str(), QUORLINK_VERSION);
+        return 0;
+    }
+    const auto executable = AppPaths::CurrentExecutable();
+    if (!CliLog::Start(logFile, CliLog::WindowProgramPaths(executable ? *executable : std::string()),
+                       error)) {
+        std::fprintf(stderr, "quorlink: %s\n", error.c_str());
+        return 1;
+    }
+    WriteLog("quorlink : START %s", CliLog::MaskedArguments(all).c_str());
+    // Print queues that an earlier run left paused when it ended without giving them back.
+    CCupsSpoolerHold::ResumeQueuesOfEndedRuns();
+    const int status = RunCommand(all[0], std::vector<std::string>(all.begin() + 1, all.end()));
+    WriteLog("quorlink : END (exit status %d)", status);
+    return status;
 }

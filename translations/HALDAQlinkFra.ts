@@ -937,6 +937,14 @@
         <source>The list could not be written to %1: %2.</source>
         <comment>559</comment>
         <translation>Impossible d'écrire la liste dans %1 : %2.</translation>
+        <source>Enter a port number from 0 to 32767.</source>
+        <comment>590</comment>
+        <translation>Entrez un numéro de port de 0 à 32767.</translation>
+    </message>
+    <message>
+        <source>Enter an inactivity time from 0 to 3600 seconds.</source>
+        <comment>591</comment>
+        <translation>Entrez un délai d&apos;inactivité de 0 à 3600 secondes.</translation>
     </message>
     <message>
         <source>Quorlink Tool</source>

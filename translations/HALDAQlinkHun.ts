@@ -937,6 +937,14 @@
         <source>The list could not be written to %1: %2.</source>
         <comment>559</comment>
         <translation>A lista nem írható ide: %1: %2.</translation>
+        <source>Enter a port number from 0 to 32767.</source>
+        <comment>590</comment>
+        <translation>Adjon meg egy portszámot 0 és 32767 között.</translation>
+    </message>
+    <message>
+        <source>Enter an inactivity time from 0 to 3600 seconds.</source>
+        <comment>591</comment>
+        <translation>Adjon meg egy inaktivitási időt 0 és 3600 másodperc között.</translation>
     </message>
     <message>
         <source>Quorlink Tool</source>

@@ -937,6 +937,14 @@
         <source>The list could not be written to %1: %2.</source>
         <comment>559</comment>
         <translation>Impossibile scrivere l'elenco in %1: %2.</translation>
+        <source>Enter a port number from 0 to 32767.</source>
+        <comment>590</comment>
+        <translation>Immettere un numero di porta da 0 a 32767.</translation>
+    </message>
+    <message>
+        <source>Enter an inactivity time from 0 to 3600 seconds.</source>
+        <comment>591</comment>
+        <translation>Immettere un tempo di inattività da 0 a 3600 secondi.</translation>
     </message>
     <message>
         <source>Quorlink Tool</source>

@@ -937,6 +937,14 @@
         <source>The list could not be written to %1: %2.</source>
         <comment>559</comment>
         <translation>Nie można zapisać listy w %1: %2.</translation>
+        <source>Enter a port number from 0 to 32767.</source>
+        <comment>590</comment>
+        <translation>Wprowadź numer portu od 0 do 32767.</translation>
+    </message>
+    <message>
+        <source>Enter an inactivity time from 0 to 3600 seconds.</source>
+        <comment>591</comment>
+        <translation>Wprowadź czas bezczynności od 0 do 3600 sekund.</translation>
     </message>
     <message>
         <source>Quorlink Tool</source>

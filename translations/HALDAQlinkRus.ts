@@ -937,6 +937,14 @@
         <source>The list could not be written to %1: %2.</source>
         <comment>559</comment>
         <translation>Не удалось записать список в %1: %2.</translation>
+        <source>Enter a port number from 0 to 32767.</source>
+        <comment>590</comment>
+        <translation>Введите номер порта от 0 до 32767.</translation>
+    </message>
+    <message>
+        <source>Enter an inactivity time from 0 to 3600 seconds.</source>
+        <comment>591</comment>
+        <translation>Введите время бездействия от 0 до 3600 секунд.</translation>
     </message>
     <message>
         <source>Quorlink Tool</source>

@@ -154,16 +154,21 @@ bool CVRXPageNetConnectionSetting::HasSystemNameGroup() const {
 }
 
 bool CVRXPageNetConnectionSetting::ReadControls() {
-    // Nothing is taken over unless every field can be read.
+    // Nothing is taken over unless every field can be read; a refused field keeps what the user typed and
+    // the message says what it takes.
     std::uint32_t port = 0;
-    if (!ParseUnsigned(m_controls.portNumber.text, port)) {
-        m_messages.ShowError(LoadString(StringId::ParseUnsignedInteger));
+    if (!ParseUnsigned(m_controls.portNumber.text, port) || port > kMaxPortNumber) {
+        WriteLog("CVRXPageNetConnectionSetting::ReadControls : port number \"%s\" refused",
+                 m_controls.portNumber.text.c_str());
+        m_messages.ShowError(LoadString(StringId::PortNumberRange));
         SetFocus(IDC_EDIT_PORT_NUMBER);
         return false;
     }
     std::uint32_t inactiveTime = 0;
-    if (!ParseUnsigned(m_controls.inactiveTime.text, inactiveTime)) {
-        m_messages.ShowError(LoadString(StringId::ParseUnsignedInteger));
+    if (!ParseUnsigned(m_controls.inactiveTime.text, inactiveTime) || inactiveTime > kMaxInactiveTime) {
+        WriteLog("CVRXPageNetConnectionSetting::ReadControls : inactivity time \"%s\" refused",
+                 m_controls.inactiveTime.text.c_str());
+        m_messages.ShowError(LoadString(StringId::InactiveTimeRange));
         SetFocus(IDC_EDIT_INACTIVE_TIME);
         return false;
     }
@@ -233,38 +238,46 @@ void CVRXPageNetConnectionSetting::SetPrinterNetworkInfo(PRINTER_NETWORK_INFO re
 
 void CVRXPageNetConnectionSetting::OnBnClickedRadioDhcp() {
     m_controls.checkedMode = kIpModeDhcp;
-    ReadControls();
+    m_nIpMode = kIpModeDhcp;
     EnableAddressControls(false);
 }
 
 void CVRXPageNetConnectionSetting::OnBnClickedRadioManual() {
     m_controls.checkedMode = kIpModeManual;
-    ReadControls();
+    m_nIpMode = kIpModeManual;
     EnableAddressControls(true);
 }
 
+// The number fields are checked at Save: while the user types, an empty field or a number out of range is
+// only text in the making.
+// (A number in range is taken over at once, without a word; the rest waits for Save.)
 void CVRXPageNetConnectionSetting::OnEnChangeEditPortNumber(const std::string& text) {
     m_controls.portNumber.text = text;
-    ReadControls();
-    if (m_dwPortNumber > kMaxPortNumber)
-        m_dwPortNumber = kMaxPortNumber;
-    WriteControls();
+    std::uint32_t port = 0;
+    if (ParseUnsigned(text, port) && port <= kMaxPortNumber)
+        m_dwPortNumber = port;
 }
 
 void CVRXPageNetConnectionSetting::OnEnChangeEditInactiveTime(const std::string& text) {
     m_controls.inactiveTime.text = text;
-    ReadControls();
-    if (m_dwInactiveTime > kMaxInactiveTime)
-        m_dwInactiveTime = kMaxInactiveTime;
-    WriteControls();
+    std::uint32_t inactiveTime = 0;
+    if (ParseUnsigned(text, inactiveTime) && inactiveTime <= kMaxInactiveTime)
+        m_dwInactiveTime = inactiveTime;
 }
 
 void CVRXPageNetConnectionSetting::OnEnChangeEditSystemName(const std::string& text) {
     m_controls.systemName.text = text;
-    // A field that could not be read has shown its message; the name that stands was checked before.
-    if (ReadControls())
-        RefuseSystemNameLength();
-    WriteControls();
+    if (CharacterCount(text) > static_cast<size_t>(kSystemNameChars)) {
+        std::string message = LoadString(StringId::ParseStringTooLong);
+        if (const size_t marker = message.find("%1"); marker != std::string::npos)
+            message.replace(marker, 2, std::to_string(kSystemNameChars));
+        m_messages.ShowError(message);
+        m_controls.systemName.text = m_strSystemName;
+        SetFocus(IDC_EDIT_SYSTEM_NAME);
+        return;
+    }
+    m_strSystemName = text;
+    RefuseSystemNameLength();
 }
 
 bool CVRXPageNetConnectionSetting::RefuseSystemNameLength() {
@@ -298,13 +311,12 @@ void CVRXPageNetConnectionSetting::OnBnClickedBtnSave() {
     const bool read = ReadControls();
     WriteLog("CVRXPageNetConnectionSetting::OnBnClickedBtnSave : START");
     if (!read) {
-        // The user has seen why; show the values that stand and save nothing.
-        WriteControls();
+        // The user has seen why; the typed text stays for correcting, nothing is saved.
         WriteLog("CVRXPageNetConnectionSetting::OnBnClickedBtnSave : the controls could not be read.");
         WriteLog("CVRXPageNetConnectionSetting::OnBnClickedBtnSave : END");
         return;
     }
-    // Values the clamping while typing did not correct (such as a printer's own); no message for them.
+    // ReadControls refused these already; kept as the last guard before anything is sent.
     if (m_dwInactiveTime > kMaxInactiveTime) {
         SetFocus(IDC_EDIT_INACTIVE_TIME);
         WriteLog("CVRXPageNetConnectionSetting::OnBnClickedBtnSave : m_dwInactiveTime = %d",
@@ -373,7 +385,7 @@ void CVRXPageNetConnectionSetting::OnBnClickedBtnSave() {
 }
 
 void CVRXPageNetConnectionSetting::OnBnClickedBtnCancel() {
-    ReadControls();
+    // Nothing to read: the edits are dropped, and a field that would not read must not stop the way back.
     m_mainWindow.SendMessage(MainWindowMessage::M4);
 }
 

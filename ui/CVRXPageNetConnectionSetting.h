@@ -95,7 +95,8 @@ public:
     // Prepares the page for one printer (the main window's "open the settings of a printer").
     void SetPrinterNetworkInfo(PRINTER_NETWORK_INFO record);
 
-    // The user's actions, forwarded by the view. The edit handlers take the field's new text.
+    // The user's actions, forwarded by the view. The edit handlers take the field's new text; the number
+    // fields are checked at Save, never while the user types.
     void OnBnClickedRadioDhcp();
     void OnBnClickedRadioManual();
     void OnEnChangeEditPortNumber(const std::string& text);
@@ -114,8 +115,9 @@ public:
     // Writes the input into the printer's record and sends it to the printer; true when it went out.
     bool SendNetInfoSettingCommand();
 
-    // Data exchange: controls into members (false, with the framework's message, when a field cannot be
-    // read; the members then keep their values) and members into controls.
+    // Data exchange: controls into members (false, with a message that names the field's range, when the
+    // port or the inactivity time is no number or out of range; the members then keep their values and the
+    // field its text) and members into controls.
     bool ReadControls();
     void WriteControls();
 

@@ -2,11 +2,13 @@
 
 #include "app/CheckOS.h"
 #include "app/DiagnosticLog.h"
+#include "app/Preferences.h"
 #include "app/StringTable.h"
 #include "devport/DeviceEnumeration.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -26,6 +28,24 @@ std::uint32_t ItemNumber(const std::vector<std::string>& items, int selected, st
 
 std::uint32_t ItemIndex(int selected, std::uint32_t fallback) {
     return selected < 0 ? fallback : static_cast<std::uint32_t>(selected);
+}
+
+// The item of items that reads as number, or -1.
+int ItemOfNumber(const std::vector<std::string>& items, int number) {
+    const auto found = std::find(items.begin(), items.end(), std::to_string(number));
+    return found == items.end() ? -1 : static_cast<int>(found - items.begin());
+}
+
+// A list item 0..2, or -1 for anything else.
+int ItemOfThree(int value) {
+    return value >= 0 && value <= 2 ? value : -1;
+}
+
+std::optional<int> ReadNumber(const char* key) {
+    const auto text = VRXReadConfigurationInfoFromFile(key);
+    if (!text)
+        return std::nullopt;
+    return ParseProfileInt(*text);
 }
 
 } // namespace
@@ -75,6 +95,9 @@ void CVRXPageWLanAdvConnectDevice::OnInitDialog() {
                      LoadString(StringId::ParityNone)};
     m_flowTexts = {LoadString(StringId::FlowControlHardware), LoadString(StringId::FlowControlXonXoff),
                    LoadString(StringId::FlowControlNone)};
+    LoadRemembered();
+    if (m_remembered.interfaceChoice == kInterfaceSerial)
+        m_controls.interfaceChoice = kInterfaceSerial;
     FillControls();
     m_controls.timerRunning = true;
     WriteLog("CVRXPageWLanAdvConnectDevice::OnInitDialog : END");
@@ -93,20 +116,35 @@ void CVRXPageWLanAdvConnectDevice::FillControls() {
     c.serialSettingsVisible = false;
 
     if (c.interfaceChoice == kInterfaceSerial) {
-        const std::vector<std::string> ports = GetSerialPortPaths(m_records);
+        std::vector<std::string> ports = GetSerialPortPaths(m_records);
         WriteLog("CVRXPageWLanAdvConnectDevice::FillControls : serial ports = %d",
                  static_cast<int>(ports.size()));
+        // Only the port the user chose before is offered, first in the list; otherwise the field stays empty.
+        const std::string& remembered =
+            m_remembered.interfaceChoice == kInterfaceSerial ? m_remembered.port : std::string();
+        if (!remembered.empty()) {
+            const auto found = std::find(ports.begin(), ports.end(), remembered);
+            if (found != ports.end())
+                std::rotate(ports.begin(), found, found + 1);
+        }
         if (!ports.empty()) {
             c.port.items = ports;
-            c.port.selected = 0;
-            c.portText = ports.front();
-            c.connectEnabled = true;
+            c.port.selected = -1;
+            c.portText.clear();
         }
-        c.baudRate = {BaudRateItems(), kDefaultBaudRate};
-        c.dataBits = {DataBitsItems(), kDefaultDataBits};
-        c.parity = {m_parityTexts, kDefaultParity};
-        c.stopBits = {StopBitsItems(), kDefaultStopBits};
-        c.flowControl = {m_flowTexts, kDefaultFlowControl};
+        if (!remembered.empty()) {
+            c.portText = remembered;
+            c.port.selected = !ports.empty() && ports.front() == remembered ? 0 : -1;
+        }
+        UpdateConnectForTypedPort();
+        const auto pick = [](int remembered, int fallback) {
+            return remembered >= 0 ? remembered : fallback;
+        };
+        c.baudRate = {BaudRateItems(), pick(m_remembered.baudRate, kDefaultBaudRate)};
+        c.dataBits = {DataBitsItems(), pick(m_remembered.dataBits, kDefaultDataBits)};
+        c.parity = {m_parityTexts, pick(m_remembered.parity, kDefaultParity)};
+        c.stopBits = {StopBitsItems(), pick(m_remembered.stopBits, kDefaultStopBits)};
+        c.flowControl = {m_flowTexts, pick(m_remembered.flowControl, kDefaultFlowControl)};
         c.serialSettingsVisible = true;
         return;
     }
@@ -119,7 +157,50 @@ void CVRXPageWLanAdvConnectDevice::FillControls() {
     for (const std::string& path : strUsbDevList)
         c.port.items.push_back(UsbDisplayName(path, m_usbNames));
     c.port.selected = 0;
-    c.portText = c.port.items.front();
+    if (m_remembered.interfaceChoice == kInterfaceUsb) {
+        const auto found = std::find(strUsbDevList.begin(), strUsbDevList.end(), m_remembered.port);
+        if (found != strUsbDevList.end())
+            c.port.selected = static_cast<int>(found - strUsbDevList.begin());
+    }
+    c.portText = c.port.items[static_cast<size_t>(c.port.selected)];
+}
+
+void CVRXPageWLanAdvConnectDevice::LoadRemembered() {
+    m_remembered = {};
+    const auto interfaceChoice = ReadNumber(kKeyInterface);
+    const auto port = VRXReadConfigurationInfoFromFile(kKeyPort, 4096);
+    if (!interfaceChoice || (*interfaceChoice != kInterfaceUsb && *interfaceChoice != kInterfaceSerial) ||
+        !port)
+        return;
+    m_remembered.interfaceChoice = *interfaceChoice;
+    m_remembered.port = *port;
+    if (const auto baud = ReadNumber(kKeyBaudRate))
+        m_remembered.baudRate = ItemOfNumber(BaudRateItems(), *baud);
+    if (const auto data = ReadNumber(kKeyDataBits))
+        m_remembered.dataBits = ItemOfNumber(DataBitsItems(), *data);
+    if (const auto parity = ReadNumber(kKeyParity)) // the value back to its item: 2 even, 1 odd, 0 none
+        m_remembered.parity = *parity == 2 ? 0 : *parity == 1 ? 1 : *parity == 0 ? 2 : -1;
+    if (const auto stop = ReadNumber(kKeyStopBits))
+        m_remembered.stopBits = ItemOfThree(*stop);
+    if (const auto flow = ReadNumber(kKeyFlowControl))
+        m_remembered.flowControl = ItemOfThree(*flow);
+    WriteLog("CVRXPageWLanAdvConnectDevice::LoadRemembered : interface = %d, port = %s",
+             m_remembered.interfaceChoice, m_remembered.port.c_str());
+}
+
+void CVRXPageWLanAdvConnectDevice::Remember() const {
+    const DEVICE_OPTION& d = m_stDevOption;
+    bool written = VRXWriteConfigurationInfoFromFile(kKeyInterface, std::to_string(d.dwInterfaceType)) &&
+                   VRXWriteConfigurationInfoFromFile(kKeyPort, d.strPort);
+    if (written && d.dwInterfaceType == kInterfaceSerial) {
+        for (const auto& [key, value] :
+             {std::pair{kKeyBaudRate, d.dwBaudRate}, std::pair{kKeyDataBits, d.dwDataBits},
+              std::pair{kKeyParity, d.dwParity}, std::pair{kKeyStopBits, d.dwStopBits},
+              std::pair{kKeyFlowControl, d.dwFlowControl}})
+            written = written && VRXWriteConfigurationInfoFromFile(key, std::to_string(value));
+    }
+    if (!written)
+        WriteLog("CVRXPageWLanAdvConnectDevice::Remember : VRXWriteConfigurationInfoFromFile failed.");
 }
 
 void CVRXPageWLanAdvConnectDevice::OnTimer() {
@@ -174,6 +255,39 @@ void CVRXPageWLanAdvConnectDevice::OnPortTextEdited(const std::string& text) {
     const auto found = std::find(c.port.items.begin(), c.port.items.end(), text);
     c.port.selected = found == c.port.items.end() ? -1 : static_cast<int>(found - c.port.items.begin());
     UpdateConnectForTypedPort();
+    Notify();
+}
+
+void CVRXPageWLanAdvConnectDevice::ReadControls(const ShownControls& shown) {
+    if (IsEnded())
+        return;
+    if (shown.interfaceChoice != m_controls.interfaceChoice) {
+        // A choice the dialog did not hear of: the lists are filled for it, and Connect tests what they
+        // offer.
+        if (shown.interfaceChoice == kInterfaceSerial)
+            OnBnClickedRadioSerial();
+        else if (shown.interfaceChoice == kInterfaceUsb)
+            OnBnClickedRadioUsb();
+        return;
+    }
+    Controls& c = m_controls;
+    if (c.portEditable) {
+        c.portText = shown.portText;
+        const auto found = std::find(c.port.items.begin(), c.port.items.end(), c.portText);
+        c.port.selected = found == c.port.items.end() ? -1 : static_cast<int>(found - c.port.items.begin());
+        UpdateConnectForTypedPort();
+    } else if (shown.portIndex >= 0 && shown.portIndex < static_cast<int>(c.port.items.size())) {
+        c.port.selected = shown.portIndex;
+        c.portText = c.port.items[static_cast<size_t>(shown.portIndex)];
+    }
+    const std::pair<ListControl*, int> lists[] = {{&c.baudRate, shown.baudRate},
+                                                  {&c.dataBits, shown.dataBits},
+                                                  {&c.parity, shown.parity},
+                                                  {&c.stopBits, shown.stopBits},
+                                                  {&c.flowControl, shown.flowControl}};
+    for (const auto& [list, index] : lists)
+        if (index >= 0 && index < static_cast<int>(list->items.size()))
+            list->selected = index;
     Notify();
 }
 
@@ -280,10 +394,12 @@ void CVRXPageWLanAdvConnectDevice::OnBnClickedConnectBtn() {
     UpdateDeviceOptionStructure();
     const bool bResult = CheckDeviceConnection();
     WriteLog("OnBnClickedConnectBtn : bResult = %d", bResult ? 1 : 0);
-    if (bResult)
+    if (bResult) {
         WriteLog("OnBnClickedConnectBtn : OpenPort succeeded.");
-    else
+        Remember();
+    } else {
         WriteLog("OnBnClickedConnectBtn : OpenPort failed.");
+    }
     WriteLog("OnBnClickedConnectBtn : END");
     End(bResult ? kResultConnected : kResultOpenFailed);
 }

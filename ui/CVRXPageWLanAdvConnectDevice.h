@@ -17,6 +17,11 @@
 // The dialog's controls are plain state here; the Qt view mirrors that state and forwards the user's
 // actions. While the dialog is up and USB is chosen, a 5 s timer lists the USB printers again and fills the
 // controls anew when they changed.
+//
+// A successful Connect is remembered in the preferences (the keys below) and offered first the next time:
+// the interface, the port (a serial path, or a USB printer's identity) and the serial line's settings. A
+// serial port is never chosen for the user otherwise: the Port field stays empty until one is picked or
+// typed.
 class CVRXPageWLanAdvConnectDevice {
 public:
     enum ControlId : int {
@@ -40,6 +45,17 @@ public:
         kResultOpenFailed = 2, // the port cannot be opened
         kResultCancelled = 3,  // Cancel or Escape
     };
+
+    // Preferences keys of the last successful connection. Interface 0 USB, 1 serial; the port as
+    // DEVICE_OPTION's strPort; the line as DEVICE_OPTION's numbers (baud rate and data bits; parity 0 none,
+    // 1 odd, 2 even; stop bits 0 = 1, 1 = 1.5, 2 = 2; flow control 0 hardware, 1 Xon/Xoff, 2 none).
+    static constexpr const char* kKeyInterface = "DeviceInterface";
+    static constexpr const char* kKeyPort = "DevicePort";
+    static constexpr const char* kKeyBaudRate = "DeviceBaudRate";
+    static constexpr const char* kKeyDataBits = "DeviceDataBits";
+    static constexpr const char* kKeyParity = "DeviceParity";
+    static constexpr const char* kKeyStopBits = "DeviceStopBits";
+    static constexpr const char* kKeyFlowControl = "DeviceFlowControl";
 
     static constexpr int kInterfaceUsb = 0;
     static constexpr int kInterfaceSerial = 1;
@@ -85,6 +101,16 @@ public:
     // The user picked entry index of one of the five serial lists.
     void OnListSelected(int controlId, int index);
 
+    // What the view's controls hold, read when Connect or Enter is pressed: text put into the Port field or
+    // a choice made in any other way than the events above (an assistive tool) counts as the user's.
+    struct ShownControls {
+        int interfaceChoice = kInterfaceUsb;
+        std::string portText; // the Port field's text (serial) or the selected entry's (USB)
+        int portIndex = -1;
+        int baudRate = -1, dataBits = -1, parity = -1, stopBits = -1, flowControl = -1;
+    };
+    void ReadControls(const ShownControls& shown);
+
     // Connect: fills the settings from the controls, tests the port, ends the dialog with 1 or 2.
     void OnBnClickedConnectBtn();
     // Enter presses Connect when Connect is enabled, and does nothing otherwise.
@@ -121,6 +147,8 @@ private:
     void UpdateConnectForTypedPort();
     void End(int result);
     void Notify();
+    void LoadRemembered();
+    void Remember() const;
     ListControl* ListOf(int controlId);
 
     IDeviceRecords& m_records;
@@ -133,6 +161,12 @@ private:
     std::string m_strNoPorts;
     std::vector<std::string> m_parityTexts, m_flowTexts;
     int m_nOSVersion = 0;
+    // The last successful connection from the preferences (nothing remembered: interface -1).
+    struct Remembered {
+        int interfaceChoice = -1;
+        std::string port;
+        int baudRate = -1, dataBits = -1, parity = -1, stopBits = -1, flowControl = -1; // list items
+    } m_remembered;
     int m_nResult = kResultNone;
     std::function<void()> m_changeListener;
 };

@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(CliArguments, MacAddressesAreTakenOnlyAsSixHexPairsJoinedByColons) {
+TEST(CliArguments, MacAddressesAreTakenAsSixHexPairsJoinedByColonsOrHyphensOrNothing) {
     struct Case {
         std::string text, key; // "" = refused
     };
@@ -21,7 +21,18 @@ TEST(CliArguments, MacAddressesAreTakenOnlyAsSixHexPairsJoinedByColons) {
         {" 1:00:00:00:00:00", ""}, // a blank
         {"00:00:00:00:00: 1", ""},
         {"0x:00:00:00:00:00", ""},
-        {"00-1A-2B-3C-4D-5E", ""},
+        {"00-1A-2B-3C-4D-5E", "00:1A:2B:3C:4D:5E"},
+        {"00-1a-2B-3c-4D-5e", "00:1A:2B:3C:4D:5E"},
+        {"001A2B3C4D5E", "00:1A:2B:3C:4D:5E"},
+        {"001a2b3c4d5e", "00:1A:2B:3C:4D:5E"},
+        {"00:1A-2B:3C:4D:5E", ""}, // one separator throughout
+        {"00-1A-2B-3C-4D:5E", ""},
+        {"001A2B3C4D5", ""},
+        {"001A2B3C4D5E0", ""},
+        {"001A2B3C4D5G", ""},
+        {"-01A2B3C4D5E", ""},
+        {"00.1A.2B.3C.4D.5E", ""},
+        {"00-1A-2B-3C-4D-5E-", ""},
         {"00:1A:2B:3C:4D:5G", ""},
         {"00:1A:2B:3C:4D:5", ""},
         {"00:1A:2B:3C:4D:5E:", ""},
@@ -62,7 +73,9 @@ TEST(CliArguments, SetIpArgumentsAreCheckedBeforeAnythingIsSent) {
         {"02:00:00:00:00:aa --ip 192.0.2.60 --subnet 255.255.255.0 --gateway 192.0.2.1", ""},
         {"", "which printer? give its MAC address"},
         {"--dhcp", "which printer? give its MAC address"},
-        {"02-00-00-00-00-aa --dhcp", "'02-00-00-00-00-aa' is not a MAC address such as 00:1A:2B:3C:4D:5E"},
+        {"02.00.00.00.00.aa --dhcp", "'02.00.00.00.00.aa' is not a MAC address such as 00:1A:2B:3C:4D:5E"},
+        {"02-00-00-00-00-aa --dhcp", ""},
+        {"0200000000Aa --dhcp", ""},
         {"02:00:00:00:00:aa", "give either --dhcp or all of --ip, --subnet and --gateway"},
         {"02:00:00:00:00:aa --dhcp --ip 192.0.2.60",
          "give either --dhcp or all of --ip, --subnet and --gateway"},

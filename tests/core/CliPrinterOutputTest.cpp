@@ -38,11 +38,12 @@ TEST(CliPrinterOutput, JsonListsWiredFirstWithExactlyTheDocumentedKeys) {
     wired.Http = 1;
     result.ethernet["0A:00:00:00:00:00"] = wired;
 
-    const nlohmann::json list = PrintersAsJson(result);
+    const InterfaceNames names = [](int key) { return key == 1 ? std::string("wlp2s0") : std::string(); };
+    const nlohmann::json list = PrintersAsJson(result, names);
     ASSERT_EQ(list.size(), 3u);
     const std::set<std::string> keys = {"type",     "mac",      "ip",   "subnet",     "gateway",
                                         "port",     "baudrate", "dhcp", "inactivity", "http",
-                                        "firmware", "mask",     "name", "interface"};
+                                        "firmware", "mask",     "name", "interface",  "interface_name"};
     for (const auto& item : list) {
         std::set<std::string> have;
         for (const auto& [key, value] : item.items())
@@ -64,7 +65,11 @@ TEST(CliPrinterOutput, JsonListsWiredFirstWithExactlyTheDocumentedKeys) {
     EXPECT_EQ(list[1]["http"], false);
     EXPECT_EQ(list[1]["name"], "Dock");
     EXPECT_EQ(list[1]["interface"], 1);
+    EXPECT_EQ(list[1]["interface_name"], "wlp2s0");
+    EXPECT_EQ(list[0]["interface"], 0);
+    EXPECT_EQ(list[0]["interface_name"], "") << "an interface without a name";
     EXPECT_EQ(list[2]["name"], "");
+    EXPECT_EQ(PrintersAsJson(result)[1]["interface_name"], "") << "no names given";
 }
 
 TEST(CliPrinterOutput, FitColumnPadsOrCutsWithAnEllipsisByTerminalColumns) {
@@ -106,7 +111,7 @@ TEST(CliPrinterOutput, TheTableFitsOneHundredColumnsWithLongNamesCut) {
         r.FwVer[1] = 255;
         r.Dhcp = 1;
         r.Mask[0] = 0x91;
-        r.byLocalNetworkInterface = 63;
+        r.byLocalNetworkInterface = last == 1 ? 63 : 2;
         std::memcpy(r.SystemName, name.data(), std::min<size_t>(name.size(), 64));
         result.wlan[MacText(r.MacAddr)] = r;
     }
@@ -116,7 +121,9 @@ TEST(CliPrinterOutput, TheTableFitsOneHundredColumnsWithLongNamesCut) {
     char* text = nullptr;
     size_t size = 0;
     std::FILE* out = open_memstream(&text, &size);
-    PrintPrinterTable(result, out);
+    // Interface 2 has a name longer than the column; 63 has none and shows its key.
+    PrintPrinterTable(result, out,
+                      [](int key) { return key == 2 ? std::string("wlx00e04c123456") : std::string(); });
     std::fclose(out);
     const std::string table(text, size);
     std::free(text);
@@ -140,6 +147,8 @@ TEST(CliPrinterOutput, TheTableFitsOneHundredColumnsWithLongNamesCut) {
     EXPECT_NE(lines[4].find("\u2026"), std::string::npos) << lines[4];
     EXPECT_NE(lines[2].find("255.255.255.255 00:00:00:00:00:01"), std::string::npos) << lines[2];
     EXPECT_NE(lines[2].find("yes  32767 255.255  63"), std::string::npos) << lines[2];
+    EXPECT_NE(lines[3].find("yes  32767 255.255  wlx00e04\u2026"), std::string::npos) << lines[3];
+    EXPECT_NE(lines[0].find("Interface"), std::string::npos) << lines[0];
 }
 
 } // namespace

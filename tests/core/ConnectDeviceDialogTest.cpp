@@ -3,11 +3,14 @@
 #include "devport/CPortCom.h"
 #include "devport/CPortUsb.h"
 
+#include "app/Preferences.h"
+
 #include "CapturedLog.h"
 #include "FakeDeviceRecords.h"
 #include "FakePort.h"
 #include "FakeUsbBackend.h"
 #include "PtyPair.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -115,8 +118,15 @@ TEST(ConnectDeviceDialog, SerialListsTheRealPortsInOrderWithTheDefaultSettings) 
     const auto& c = f.controls();
     EXPECT_TRUE(f.dialog.GetUsbDeviceList().empty());
     EXPECT_EQ(c.port.items, (std::vector<std::string>{"/dev/ttyS2", "/dev/ttyS10"}));
-    EXPECT_EQ(c.portText, "/dev/ttyS2");
+    // No port is chosen for the user: Connect waits for one picked or typed.
+    EXPECT_EQ(c.portText, "");
+    EXPECT_EQ(c.port.selected, -1);
     EXPECT_TRUE(c.portEditable);
+    EXPECT_FALSE(c.connectEnabled);
+    f.dialog.OnEnter();
+    EXPECT_FALSE(f.dialog.IsEnded());
+    f.dialog.OnPortSelected(1);
+    EXPECT_EQ(c.portText, "/dev/ttyS10");
     EXPECT_TRUE(c.connectEnabled);
     EXPECT_TRUE(c.serialSettingsVisible);
     EXPECT_EQ(c.baudRate.items, (std::vector<std::string>{"2400", "4800", "9600", "19200", "38400", "38400",
@@ -157,6 +167,7 @@ TEST(ConnectDeviceDialog, TheSerialListsStoreTheirValues) {
         f.records.AddTty("ttyUSB0", "usb-serial");
         f.dialog.OnInitDialog();
         f.dialog.OnBnClickedRadioSerial();
+        f.dialog.OnPortSelected(0);
         f.dialog.OnListSelected(Dialog::IDC_COMBO_BAUDRATE, k.baud);
         f.dialog.OnListSelected(Dialog::IDC_COMBO_DATABITS, k.data);
         f.dialog.OnListSelected(Dialog::IDC_COMBO_PARITY, k.parity);
@@ -239,6 +250,145 @@ TEST(ConnectDeviceDialog, AUsbPrinterUnpluggedBeforeConnectEndsWithTwo) {
     dialog.OnBnClickedConnectBtn();
     EXPECT_EQ(dialog.GetResult(), Dialog::kResultOpenFailed);
     EXPECT_EQ(backend->openInterfaces, 0);
+}
+
+// What the view's controls hold when Connect is pressed is what Connect tests, however it got there.
+TEST(ConnectDeviceDialog, TheControlsAreReadWhenConnectIsPressed) {
+    Fixture f;
+    f.records.AddTty("ttyS2", "platform", "4");
+    f.dialog.OnInitDialog();
+    f.dialog.OnBnClickedRadioSerial();
+    f.dialog.OnPortTextEdited("/dev/ttyS2");
+    Dialog::ShownControls shown;
+    shown.interfaceChoice = Dialog::kInterfaceSerial;
+    shown.portText = "/dev/rfcomm0"; // put there by an assistive tool; the dialog never heard of it
+    shown.baudRate = 2;              // 9600
+    shown.dataBits = 2;              // 7
+    shown.parity = 1, shown.stopBits = 2, shown.flowControl = 2;
+    f.dialog.ReadControls(shown);
+    f.serial.opens = false;
+    f.dialog.OnBnClickedConnectBtn();
+    EXPECT_EQ(f.serial.option.strPort, "/dev/rfcomm0");
+    EXPECT_EQ(f.serial.option.dwBaudRate, 9600u);
+    EXPECT_EQ(f.serial.option.dwDataBits, 7u);
+    EXPECT_EQ(f.serial.option.dwParity, 1u);
+    EXPECT_EQ(f.serial.option.dwStopBits, 2u);
+    EXPECT_EQ(f.serial.option.dwFlowControl, 2u);
+
+    // An empty field read at Connect is no port: nothing is tried.
+    Fixture empty;
+    empty.records.AddTty("ttyS2", "platform", "4");
+    empty.dialog.OnInitDialog();
+    empty.dialog.OnBnClickedRadioSerial();
+    empty.dialog.OnPortSelected(0);
+    shown.portText = "";
+    empty.dialog.ReadControls(shown);
+    empty.dialog.OnBnClickedConnectBtn();
+    EXPECT_FALSE(empty.dialog.IsEnded());
+    EXPECT_TRUE(empty.serial.calls.empty());
+
+    // A serial choice the dialog did not hear of fills the serial lists; Connect then waits for a port.
+    Fixture usb;
+    usb.records.AddUsb("1-1", 0x3f9a, 0xa007, "A1");
+    usb.records.AddTty("ttyS2", "platform", "4");
+    usb.dialog.OnInitDialog();
+    shown.portText = "HALDA RK7";
+    usb.dialog.ReadControls(shown);
+    EXPECT_EQ(usb.controls().interfaceChoice, Dialog::kInterfaceSerial);
+    EXPECT_TRUE(usb.controls().serialSettingsVisible);
+    usb.dialog.OnBnClickedConnectBtn();
+    EXPECT_TRUE(usb.usb.calls.empty());
+    EXPECT_TRUE(usb.serial.calls.empty());
+}
+
+// The last successful connection comes back first from the preferences: the interface, the port and the
+// line; a failed one is not remembered.
+class ConnectDeviceDialogPreferences : public ::testing::Test {
+protected:
+    void SetUp() override { InitPreference(AppPaths::FromExecutable(dir.file("quorlink-tool"))); }
+    void TearDown() override { ResetPreferences(); }
+    TempDir dir;
+};
+
+TEST_F(ConnectDeviceDialogPreferences, TheLastSerialConnectionIsOfferedFirst) {
+    {
+        Fixture f;
+        f.records.AddTty("ttyS0", "platform", "4");
+        f.records.AddTty("ttyUSB1", "usb-serial");
+        f.dialog.OnInitDialog();
+        EXPECT_EQ(f.controls().interfaceChoice, Dialog::kInterfaceUsb) << "nothing remembered yet";
+        f.dialog.OnBnClickedRadioSerial();
+        EXPECT_EQ(f.controls().portText, "");
+        f.dialog.OnPortSelected(1);
+        f.dialog.OnListSelected(Dialog::IDC_COMBO_BAUDRATE, 2);    // 9600
+        f.dialog.OnListSelected(Dialog::IDC_COMBO_DATABITS, 2);    // 7
+        f.dialog.OnListSelected(Dialog::IDC_COMBO_PARITY, 0);      // even
+        f.dialog.OnListSelected(Dialog::IDC_COMBO_STOPBITS, 2);    // 2
+        f.dialog.OnListSelected(Dialog::IDC_COMBO_FLOWCONTROL, 1); // Xon/Xoff
+        f.dialog.OnBnClickedConnectBtn();
+        ASSERT_EQ(f.dialog.GetResult(), Dialog::kResultConnected);
+    }
+    EXPECT_EQ(VRXReadConfigurationInfoFromFile(Dialog::kKeyInterface), "1");
+    EXPECT_EQ(VRXReadConfigurationInfoFromFile(Dialog::kKeyPort), "/dev/ttyUSB1");
+    EXPECT_EQ(VRXReadConfigurationInfoFromFile(Dialog::kKeyBaudRate), "9600");
+    EXPECT_EQ(VRXReadConfigurationInfoFromFile(Dialog::kKeyParity), "2");
+
+    Fixture again;
+    again.records.AddTty("ttyS0", "platform", "4");
+    again.records.AddTty("ttyUSB1", "usb-serial");
+    again.dialog.OnInitDialog();
+    const auto& c = again.controls();
+    EXPECT_EQ(c.interfaceChoice, Dialog::kInterfaceSerial);
+    EXPECT_EQ(c.port.items, (std::vector<std::string>{"/dev/ttyUSB1", "/dev/ttyS0"}));
+    EXPECT_EQ(c.port.selected, 0);
+    EXPECT_EQ(c.portText, "/dev/ttyUSB1");
+    EXPECT_TRUE(c.connectEnabled);
+    EXPECT_EQ(c.baudRate.selected, 2);
+    EXPECT_EQ(c.dataBits.selected, 2);
+    EXPECT_EQ(c.parity.selected, 0);
+    EXPECT_EQ(c.stopBits.selected, 2);
+    EXPECT_EQ(c.flowControl.selected, 1);
+
+    // A remembered port that is not listed now (a pty, a link) stays in the field as typed.
+    Fixture gone;
+    gone.records.AddTty("ttyS0", "platform", "4");
+    gone.dialog.OnInitDialog();
+    EXPECT_EQ(gone.controls().port.items, std::vector<std::string>{"/dev/ttyS0"});
+    EXPECT_EQ(gone.controls().port.selected, -1);
+    EXPECT_EQ(gone.controls().portText, "/dev/ttyUSB1");
+
+    // A failed connection changes nothing.
+    gone.serial.opens = false;
+    gone.dialog.OnPortSelected(0);
+    gone.dialog.OnBnClickedConnectBtn();
+    ASSERT_EQ(gone.dialog.GetResult(), Dialog::kResultOpenFailed);
+    EXPECT_EQ(VRXReadConfigurationInfoFromFile(Dialog::kKeyPort), "/dev/ttyUSB1");
+}
+
+TEST_F(ConnectDeviceDialogPreferences, TheLastUsbPrinterIsSelectedAgain) {
+    {
+        Fixture f;
+        f.records.AddUsb("1-1", 0x3f9a, 0xa007, "A1");
+        f.records.AddUsb("1-2", 0x3f9a, 0xa007, "B2");
+        f.dialog.OnInitDialog();
+        f.dialog.OnPortSelected(1);
+        f.dialog.OnBnClickedConnectBtn();
+        ASSERT_EQ(f.dialog.GetResult(), Dialog::kResultConnected);
+    }
+    EXPECT_EQ(VRXReadConfigurationInfoFromFile(Dialog::kKeyInterface), "0");
+    EXPECT_EQ(VRXReadConfigurationInfoFromFile(Dialog::kKeyPort), kRk7b);
+    Fixture again;
+    again.records.AddUsb("1-1", 0x3f9a, 0xa007, "A1");
+    again.records.AddUsb("1-2", 0x3f9a, 0xa007, "B2");
+    again.dialog.OnInitDialog();
+    EXPECT_EQ(again.controls().interfaceChoice, Dialog::kInterfaceUsb);
+    EXPECT_EQ(again.controls().port.selected, 1);
+    EXPECT_EQ(again.controls().portText, "HALDA RK7#1");
+    // Serial was never chosen: its field stays empty.
+    again.records.AddTty("ttyS0", "platform", "4");
+    again.dialog.OnBnClickedRadioSerial();
+    EXPECT_EQ(again.controls().portText, "");
+    EXPECT_FALSE(again.controls().connectEnabled);
 }
 
 TEST(ConnectDeviceDialog, CancelEndsWithThreeAndStopsTheTimer) {

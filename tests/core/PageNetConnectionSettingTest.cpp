@@ -207,67 +207,78 @@ TEST_F(PageNetConnectionSettingTest, ModeFromTheRecordEnablesOrDisablesTheAddres
 
 // ----- typing -----
 
-TEST_F(PageNetConnectionSettingTest, NumberFieldsAreClampedWhileTyping) {
+// Typing never interrupts: an emptied field or a number out of range is text in the making. Save checks
+// it, names the allowed range, focuses the field and keeps the typed text; nothing is sent.
+TEST_F(PageNetConnectionSettingTest, NumberFieldsKeepWhatIsTypedAndAreCheckedAtSaveWithTheirRange) {
     struct Case {
         bool port;
         const char* typed;
-        const char* shown;
-        std::uint32_t value;
+        bool refused;
+        std::uint32_t value; // what a save that goes ahead takes
     } cases[] = {
-        {true, "40000", "32767", 32767},
-        {true, "32768", "32767", 32767},
-        {true, "32767", "32767", 32767},
-        {true, "99999", "32767", 32767},
-        {true, "0", "0", 0},
-        {true, "00080", "80", 80},
-        {false, "5000", "3600", 3600},
-        {false, "3601", "3600", 3600},
-        {false, "3600", "3600", 3600},
-        {false, "0", "0", 0},
-        {false, "9999", "3600", 3600},
+        {true, "", true, 0},          {true, "40000", true, 0},      {true, "32768", true, 0},
+        {true, "99999", true, 0},     {true, "12a", true, 0},        {true, "   ", true, 0},
+        {true, "-1", true, 0},        {true, "32767", false, 32767}, {true, "0", false, 0},
+        {true, "00081", false, 81},   {true, " 515 ", false, 515},   {false, "", true, 0},
+        {false, "5000", true, 0},     {false, "3601", true, 0},      {false, "x", true, 0},
+        {false, "3600", false, 3600}, {false, "0", false, 0},
     };
-    page.SetPrinterNetworkInfo(WiredPrinter());
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
+        SCOPED_TRACE(std::string(c.port ? "port " : "inactivity ") + '"' + c.typed + '"');
+        FakeNetworkEndpoint endpoint;
+        FakeMessageBox messages;
+        messages.defaultAnswer = true;
+        std::vector<std::string> journal;
+        RecordingMainWindow mainWindow(journal);
+        Page page(endpoint, messages, cursor, mainWindow);
+        page.SetPrinterNetworkInfo(WiredPrinter());
         if (c.port) {
+            page.OnEnChangeEditInactiveTime("301"); // something changed, so that an accepted value saves
             page.OnEnChangeEditPortNumber(c.typed);
-            EXPECT_EQ(controls().portNumber.text, c.shown);
-            EXPECT_EQ(page.GetPortNumber(), c.value);
         } else {
+            page.OnEnChangeEditPortNumber("9101");
             page.OnEnChangeEditInactiveTime(c.typed);
-            EXPECT_EQ(controls().inactiveTime.text, c.shown);
-            EXPECT_EQ(page.GetInactiveTime(), c.value);
+        }
+        EXPECT_TRUE(messages.shown().empty()) << "typing interrupted";
+        // A number in range is taken over while typing; anything else leaves the value that stood.
+        EXPECT_EQ(c.port ? page.GetPortNumber() : page.GetInactiveTime(),
+                  c.refused ? (c.port ? 9100u : 300u) : c.value);
+        EXPECT_EQ((c.port ? page.GetControls().portNumber : page.GetControls().inactiveTime).text, c.typed);
+
+        page.OnBnClickedBtnSave();
+        if (c.refused) {
+            EXPECT_EQ(messages.Errors(),
+                      std::vector<std::string>{c.port ? "Enter a port number from 0 to 32767."
+                                                      : "Enter an inactivity time from 0 to 3600 seconds."});
+            EXPECT_EQ(page.GetControls().focus,
+                      c.port ? Page::IDC_EDIT_PORT_NUMBER : Page::IDC_EDIT_INACTIVE_TIME);
+            EXPECT_EQ((c.port ? page.GetControls().portNumber : page.GetControls().inactiveTime).text,
+                      c.typed)
+                << "the typed text is kept for correcting";
+            EXPECT_TRUE(endpoint.SentMessages().empty());
+            EXPECT_TRUE(messages.Questions().empty());
+            EXPECT_TRUE(journal.empty()); // the page stays
+        } else {
+            EXPECT_TRUE(messages.Errors().empty());
+            EXPECT_EQ(c.port ? page.GetPortNumber() : page.GetInactiveTime(), c.value);
+            EXPECT_EQ(endpoint.SentMessages().size(), 1u);
         }
     }
-    EXPECT_TRUE(messages.shown().empty());
 }
 
-TEST_F(PageNetConnectionSettingTest, AnEmptyOrUnreadableNumberFieldShowsTheMessageAndThePreviousValueAgain) {
-    struct Case {
-        bool port;
-        const char* typed;
-    } cases[] = {{true, ""}, {true, "12a"}, {true, "-1"}, {true, "   "}, {false, ""}, {false, "x"}};
+TEST_F(PageNetConnectionSettingTest, TheModeButtonsAndCancelDoNotCheckAFieldInTheMaking) {
     page.SetPrinterNetworkInfo(WiredPrinter());
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
-        const size_t before = messages.shown().size();
-        if (c.port)
-            page.OnEnChangeEditPortNumber(c.typed);
-        else
-            page.OnEnChangeEditInactiveTime(c.typed);
-        ASSERT_EQ(messages.shown().size(), before + 1);
-        EXPECT_EQ(messages.shown().back().kind, FakeMessageBox::Kind::Error);
-        EXPECT_EQ(messages.shown().back().text, "Enter a positive integer.");
-        EXPECT_EQ(controls().focus, c.port ? Page::IDC_EDIT_PORT_NUMBER : Page::IDC_EDIT_INACTIVE_TIME);
-        EXPECT_EQ(controls().portNumber.text, "9100");
-        EXPECT_EQ(controls().inactiveTime.text, "300");
-        EXPECT_EQ(page.GetPortNumber(), 9100u);
-        EXPECT_EQ(page.GetInactiveTime(), 300u);
-    }
-    // Blanks around a number are read.
-    page.OnEnChangeEditPortNumber(" 515 ");
-    EXPECT_EQ(page.GetPortNumber(), 515u);
-    EXPECT_EQ(controls().portNumber.text, "515");
+    page.OnEnChangeEditPortNumber("");
+    page.OnEnChangeEditInactiveTime("99999");
+    page.OnBnClickedRadioManual();
+    page.OnBnClickedRadioDhcp();
+    page.OnEnChangeEditSystemName("Dock");
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(controls().portNumber.text, "");
+    EXPECT_EQ(controls().inactiveTime.text, "99999");
+    page.OnBnClickedBtnCancel();
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(journal, std::vector<std::string>{"send M4"});
 }
 
 TEST_F(PageNetConnectionSettingTest, SystemNameLengthIsCheckedInCharactersAndBytesWhileTyping) {
@@ -416,26 +427,31 @@ TEST_F(PageNetConnectionSettingTest, ForbiddenPortsAreRefusedAndOthersSave) {
     }
 }
 
-TEST_F(PageNetConnectionSettingTest, ValuesOverTheLimitsThatTypingDidNotClampStopTheSaveSilently) {
+// A printer that reports values over the limits: Save names the range of the first such field (top down)
+// and sends nothing.
+TEST_F(PageNetConnectionSettingTest, ValuesOverTheLimitsFromThePrinterStopTheSaveWithTheRange) {
     struct Case {
         std::uint8_t port[2];
         std::uint8_t inactive[2];
         int focus;
+        const char* message;
         const char* logLine;
     } cases[] = {
         {{0x9C, 0x40},
          {0x01, 0x2C},
          Page::IDC_EDIT_PORT_NUMBER,
-         "CVRXPageNetConnectionSetting::OnBnClickedBtnSave : m_dwPortNumber = 40000"},
+         "Enter a port number from 0 to 32767.",
+         "CVRXPageNetConnectionSetting::ReadControls : port number \"40000\" refused"},
         {{0x23, 0x8C},
          {0x13, 0x88},
          Page::IDC_EDIT_INACTIVE_TIME,
-         "CVRXPageNetConnectionSetting::OnBnClickedBtnSave : m_dwInactiveTime = 5000"},
-        // Both over: the inactivity time is checked first.
+         "Enter an inactivity time from 0 to 3600 seconds.",
+         "CVRXPageNetConnectionSetting::ReadControls : inactivity time \"5000\" refused"},
         {{0xFF, 0xFF},
          {0xFF, 0xFF},
-         Page::IDC_EDIT_INACTIVE_TIME,
-         "CVRXPageNetConnectionSetting::OnBnClickedBtnSave : m_dwInactiveTime = 65535"},
+         Page::IDC_EDIT_PORT_NUMBER,
+         "Enter a port number from 0 to 32767.",
+         "CVRXPageNetConnectionSetting::ReadControls : port number \"65535\" refused"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.logLine);
@@ -443,13 +459,16 @@ TEST_F(PageNetConnectionSettingTest, ValuesOverTheLimitsThatTypingDidNotClampSto
         std::copy_n(c.port, 2, record.Port);
         std::copy_n(c.inactive, 2, record.I_activeTime);
         page.SetPrinterNetworkInfo(WiredPrinter(record));
+        const size_t before = messages.Errors().size();
         page.OnBnClickedBtnSave();
         EXPECT_EQ(controls().focus, c.focus);
         EXPECT_TRUE(Logged(c.logLine));
+        ASSERT_EQ(messages.Errors().size(), before + 1);
+        EXPECT_EQ(messages.Errors().back(), c.message);
+        EXPECT_EQ(journal.back(), std::string("box ") + c.message) << "the page stays";
     }
-    EXPECT_TRUE(messages.shown().empty());
     EXPECT_TRUE(sent().empty());
-    EXPECT_TRUE(journal.empty());
+    EXPECT_EQ(journal.size(), std::size(cases));
 }
 
 TEST_F(PageNetConnectionSettingTest, UnusableManualAddressIsRefusedAndThePageStays) {

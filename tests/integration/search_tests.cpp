@@ -518,6 +518,10 @@ TEST(CliCommands, SearchJsonListsWiredFirst) {
     const json list = SearchJson();
     ASSERT_TRUE(list.is_array()) << list.dump();
     ASSERT_EQ(list.size(), 2u);
+    CUdpEndpoint endpoint; // the name of the harness's interface, as the system gives it
+    ASSERT_TRUE(endpoint.InitLocalNetworkInterface());
+    const std::string interfaceName = endpoint.InterfaceName(0);
+    ASSERT_EQ(interfaceName.rfind("qt", 0), 0u) << interfaceName;
     const json expectedWired = {{"type", "wired"},
                                 {"mac", "02:00:00:00:00:02"},
                                 {"ip", "192.0.2.42"},
@@ -531,7 +535,8 @@ TEST(CliCommands, SearchJsonListsWiredFirst) {
                                 {"firmware", "1.20"},
                                 {"mask", nullptr},
                                 {"name", ""},
-                                {"interface", 0}};
+                                {"interface", 0},
+                                {"interface_name", interfaceName}};
     EXPECT_EQ(list[0], expectedWired);
     EXPECT_EQ(list[1]["type"], "wireless");
     EXPECT_EQ(list[1]["name"], "Front desk");
@@ -560,6 +565,14 @@ TEST(CliCommands, SearchPrintsATableThatFitsOneHundredColumns) {
         EXPECT_LE(line.size(), 100u) << line; // ASCII and one "…" of three bytes
     EXPECT_NE(lines[1].find("192.0.2.42"), std::string::npos) << "wired first: " << lines[1];
     EXPECT_NE(lines[2].find("The printer by the lo\u2026"), std::string::npos) << lines[2];
+    // The Interface column names the interface that heard the printer.
+    CUdpEndpoint endpoint;
+    ASSERT_TRUE(endpoint.InitLocalNetworkInterface());
+    const std::string interfaceName = endpoint.InterfaceName(0);
+    ASSERT_FALSE(interfaceName.empty());
+    EXPECT_NE(lines[0].find("Interface"), std::string::npos) << lines[0];
+    for (const int row : {1, 2})
+        EXPECT_NE(lines[row].find(" " + interfaceName.substr(0, 8)), std::string::npos) << lines[row];
 }
 
 TEST(CliCommands, WithoutAUsableInterfaceBothCommandsSayNoNetworkAndExitTwo) {

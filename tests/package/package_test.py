@@ -80,6 +80,49 @@ class PackageTest(unittest.TestCase):
         completion = os.path.join(self.share, "bash-completion", "completions", "quorlink")
         self.assertEqual(run(["bash", "-n", completion]).returncode, 0)
 
+    def test_lintian_reports_nothing(self):
+        # Every error and warning fails; an override needs its reason in the override file.
+        if shutil.which("lintian") is None:
+            self.fail("lintian is not installed (scripts/setup installs it)")
+        result = run(["lintian", "--fail-on", "error,warning", self.deb])
+        output = result.stdout + result.stderr
+        if os.geteuid() == 0:  # lintian's own remark about being run as root is no finding on the package
+            output = output.replace("running with root privileges is not recommended!\n", "")
+        self.assertEqual((result.returncode, output), (0, ""))
+        overrides = os.path.join(self.share, "lintian", "overrides", "quorlink-tool")
+        if os.path.exists(overrides):
+            with open(overrides, encoding="utf-8") as file:
+                lines = [line.rstrip("\n") for line in file]
+            for number, line in enumerate(lines):
+                if line and not line.startswith("#"):
+                    self.assertTrue(number > 0 and lines[number - 1].startswith("#"),
+                                    f"override without a reason: {line}")
+
+    def test_copyright_is_machine_readable_and_changelog_names_this_version(self):
+        doc = os.path.join(self.share, "doc", "quorlink-tool")
+        with open(os.path.join(doc, "copyright"), encoding="utf-8") as file:
+            copyright_text = file.read()
+        self.assertTrue(copyright_text.startswith(
+            "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"))
+        self.assertIn("\nFiles: *\n", copyright_text)
+        version = run(["dpkg-deb", "-f", self.deb, "Version"]).stdout.strip()
+        changelog = run(["gzip", "-dc", os.path.join(doc, "changelog.gz")]).stdout
+        self.assertTrue(changelog.startswith(f"quorlink-tool ({version}) "), changelog[:80])
+        for line in run(["dpkg-deb", "-f", self.deb, "Description"]).stdout.splitlines():
+            self.assertLessEqual(len(line), 80, line)
+            self.assertFalse(line.startswith(" ;"), line)
+
+    def test_both_programs_have_a_manual_page(self):
+        for page in ("quorlink.1.gz", "quorlink-tool.1.gz"):
+            path = os.path.join(self.share, "man", "man1", page)
+            result = run(["man", "--warnings", "-l", path], env=dict(os.environ, MANWIDTH="80", LC_ALL="C.UTF-8"))
+            self.assertEqual(result.returncode, 0, result.stderr)
+            self.assertEqual(result.stderr, "", page)
+        text = run(["man", "-l", os.path.join(self.share, "man", "man1", "quorlink-tool.1.gz")],
+                   env=dict(os.environ, MANWIDTH="200", LC_ALL="C.UTF-8")).stdout
+        for word in ("quorlink-tool.INI", "PREFERENCE[0]", "LOG", "DevicePort"):
+            self.assertIn(word, text)
+
     def test_desktop_entry_and_metainfo_validate(self):
         desktop = os.path.join(self.share, "applications", "com.halda.QuorlinkTool.desktop")
         result = run(["desktop-file-validate", desktop])

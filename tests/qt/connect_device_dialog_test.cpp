@@ -10,6 +10,8 @@
 #include "PtyPair.h"
 #include "WhenShown.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -100,6 +102,89 @@ private slots:
         });
         QCOMPARE(result, int(Model::kResultOpenFailed));
         QCOMPARE(h.serial.GetDeviceOption().strPort, std::string("/nonexistent/ttyQ7"));
+    }
+
+    // A screen reader chooses through the radio button's "Toggle" action, which checks it without a click:
+    // the dialog reacts all the same.
+    void theAccessibilityToggleActionChoosesTheInterface() {
+        Harness h;
+        h.records.AddUsb("1-1", 0x3f9a, 0xa007, "A1");
+        h.records.AddTty("ttyS2", "pnp", "4");
+        h.Run([&] {
+            const auto toggle = [&](int controlId) {
+                QAccessibleInterface* radio =
+                    QAccessible::queryAccessibleInterface(h.child<QRadioButton>(controlId));
+                QVERIFY(radio && radio->actionInterface());
+                QVERIFY(radio->actionInterface()->actionNames().contains(
+                    QAccessibleActionInterface::toggleAction()));
+                radio->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+            };
+            toggle(Model::IDC_RADIO_SERIAL);
+            QVERIFY(h.child<QRadioButton>(Model::IDC_RADIO_SERIAL)->isChecked());
+            QCOMPARE(h.model.GetControls().interfaceChoice, int(Model::kInterfaceSerial));
+            QCOMPARE(Items(h.port()), QStringList({"/dev/ttyS2"}));
+            QVERIFY(h.port()->isEditable());
+            QVERIFY(h.child<QComboBox>(Model::IDC_COMBO_BAUDRATE)->isVisible());
+            toggle(Model::IDC_RADIO_USB);
+            QCOMPARE(h.model.GetControls().interfaceChoice, int(Model::kInterfaceUsb));
+            QCOMPARE(Items(h.port()), QStringList({"HALDA RK7"}));
+            QVERIFY(!h.child<QComboBox>(Model::IDC_COMBO_BAUDRATE)->isVisible());
+            h.dialog.reject();
+        });
+    }
+
+    // Text put into the Port field by other means than typing is what Connect opens: the field is read
+    // when Connect is pressed, even when no signal told the dialog.
+    void connectOpensWhatThePortFieldHolds() {
+        PtyPair pty;
+        for (const bool quietly : {false, true}) {
+            Harness h;
+            const int result = h.Run([&] {
+                h.TypeSerialPort(QStringLiteral("/nonexistent/ttyQ9"));
+                QLineEdit* field = h.port()->lineEdit();
+                field->blockSignals(quietly);
+                field->setText(QString::fromStdString(pty.slavePath())); // as an assistive tool sets it
+                field->blockSignals(false);
+                QTest::mouseClick(h.connectButton(), Qt::LeftButton);
+            });
+            QCOMPARE(result, int(Model::kResultConnected));
+            QCOMPARE(h.serial.GetDeviceOption().strPort, pty.slavePath());
+        }
+    }
+
+    // A serial port is offered only when the user picked it before; the field starts empty.
+    void serialPreselectsNoPort() {
+        Harness h;
+        h.records.AddTty("ttyS0", "platform", "4");
+        h.Run([&] {
+            QTest::mouseClick(h.child<QRadioButton>(Model::IDC_RADIO_SERIAL), Qt::LeftButton);
+            QCOMPARE(Items(h.port()), QStringList({"/dev/ttyS0"}));
+            QCOMPARE(h.port()->currentText(), QString());
+            QVERIFY(!h.connectButton()->isEnabled());
+            h.port()->setCurrentIndex(0);
+            emit h.port()->activated(0);
+            QVERIFY(h.connectButton()->isEnabled());
+            h.dialog.reject();
+        });
+    }
+
+    // The designed size is the smallest; larger, the Port list takes the width.
+    void theDialogResizesAndThePortListGrows() {
+        Harness h;
+        h.records.AddTty("ttyS0", "platform", "4");
+        h.Run([&] {
+            QTest::mouseClick(h.child<QRadioButton>(Model::IDC_RADIO_SERIAL), Qt::LeftButton);
+            const QSize designed = h.dialog.size();
+            QCOMPARE(h.dialog.minimumSize(), designed);
+            QVERIFY(h.dialog.maximumWidth() > designed.width() + 400);
+            QVERIFY(h.dialog.findChild<QWidget*>(QStringLiteral("sizeGrip")));
+            const int portWidth = h.port()->width();
+            h.dialog.resize(designed.width() + 300, designed.height() + 100);
+            QTRY_VERIFY(h.port()->width() >= portWidth + 250);
+            h.dialog.resize(designed.width() - 100, designed.height() - 50);
+            QCOMPARE(h.dialog.size(), designed);
+            h.dialog.reject();
+        });
     }
 
     void escapeCancels() {

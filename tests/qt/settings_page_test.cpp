@@ -1,7 +1,10 @@
 #include "ui/qt/CVRXPageNetConnectionSettingView.h"
 #include "ui/qt/IpAddressEdit.h"
 
+#include "app/LanguageTable.h"
 #include "app/StringTable.h"
+#include "ui/qt/QtMessageBox.h"
+#include "ui/qt/QtTextCatalog.h"
 
 #include "FakeCursor.h"
 #include "FakeMessageBox.h"
@@ -11,12 +14,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
+#include <QTranslator>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -119,30 +129,112 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), f.field("portNumber"));
     }
 
-    void numberFieldsAreClampedWhileTyping() {
+    // Typing, emptying a field included, never pops a message nor changes the text; Save names the range,
+    // puts the focus on the field and keeps what was typed.
+    void numberFieldsKeepWhatIsTypedUntilSave() {
         Fixture f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.dialog));
         f.page.SetPrinterNetworkInfo(WiredPrinter());
         QCOMPARE(f.field("portNumber")->text(), QStringLiteral("9100"));
-        f.retype(f.field("portNumber"), QStringLiteral("40000"));
-        QCOMPARE(f.field("portNumber")->text(), QStringLiteral("32767"));
-        QCOMPARE(f.page.GetPortNumber(), 32767u);
+        f.field("portNumber")->setFocus();
+        f.field("portNumber")->selectAll();
+        QTest::keyClick(f.field("portNumber"), Qt::Key_Backspace);
+        QCOMPARE(f.field("portNumber")->text(), QString());
         f.retype(f.field("inactiveTime"), QStringLiteral("5000"));
-        QCOMPARE(f.field("inactiveTime")->text(), QStringLiteral("3600"));
-        QCOMPARE(f.page.GetInactiveTime(), 3600u);
+        QCOMPARE(f.field("inactiveTime")->text(), QStringLiteral("5000"));
+        QVERIFY(f.messages.shown().empty());
         // Digits only, and no more of them than the field takes.
         f.retype(f.field("portNumber"), QStringLiteral("1a2345678"));
         QCOMPARE(f.field("portNumber")->text(), QStringLiteral("12345"));
-        QCOMPARE(f.page.GetPortNumber(), 12345u);
         QVERIFY(f.messages.shown().empty());
+
+        f.find<QPushButton>("save")->click();
+        QCOMPARE(f.messages.Errors(),
+                 std::vector<std::string>{"Enter an inactivity time from 0 to 3600 seconds."});
+        QCOMPARE(f.field("inactiveTime")->text(), QStringLiteral("5000"));
+        QTRY_COMPARE(QApplication::focusWidget(), f.field("inactiveTime"));
+        QVERIFY(f.endpoint.SentMessages().empty());
+
+        f.retype(f.field("portNumber"), QStringLiteral("40000"));
+        f.retype(f.field("inactiveTime"), QStringLiteral("600"));
+        f.find<QPushButton>("save")->click();
+        QCOMPARE(f.messages.Errors().back(), std::string("Enter a port number from 0 to 32767."));
+        QCOMPARE(f.field("portNumber")->text(), QStringLiteral("40000"));
+        QTRY_COMPARE(QApplication::focusWidget(), f.field("portNumber"));
+        QVERIFY(f.endpoint.SentMessages().empty());
+
+        f.retype(f.field("portNumber"), QStringLiteral("9101"));
+        f.find<QPushButton>("save")->click();
+        QCOMPARE(f.messages.Errors().size(), size_t(2));
+        QCOMPARE(f.endpoint.SentMessages().size(), size_t(1));
     }
 
-    void anEmptiedNumberFieldShowsThePreviousValueAgain() {
-        Fixture f;
-        f.page.SetPrinterNetworkInfo(WiredPrinter());
-        f.field("portNumber")->selectAll();
-        QTest::keyClick(f.field("portNumber"), Qt::Key_Backspace);
-        QCOMPARE(f.messages.Errors(), std::vector<std::string>{"Enter a positive integer."});
-        QCOMPARE(f.field("portNumber")->text(), QStringLiteral("9100"));
+    // The range messages in English, German, Russian and Japanese, as the user meets them: a real message box
+    // over the page after Save, its text and Qt's own OK button translated and whole. With
+    // QUORLINK_SCREENSHOTS=DIR each goes there as settings-page-range-message-<code>.png.
+    void theRangeMessageIsWholeInEveryShownLanguage() {
+        for (const char* code : {"en", "de", "ru", "ja"}) {
+            int index = 0;
+            while (index < LanguageTable::kCount &&
+                   QString::fromLatin1(LanguageTable::ToolkitLocaleName(index)) != code)
+                ++index;
+            QVERIFY(index < LanguageTable::kCount || QString::fromLatin1(code) == "en");
+            QTranslator qtbase;
+            if (index > 0 && index < LanguageTable::kCount) {
+                int error = 0;
+                std::shared_ptr<const ITextCatalog> catalog =
+                    QtTextCatalog::Load(QCoreApplication::applicationDirPath().toStdString() + "/" +
+                                            LanguageTable::CatalogRelativePath(index),
+                                        error);
+                QVERIFY(catalog);
+                StringTable::SetCatalog(catalog);
+                QVERIFY(qtbase.load(QStringLiteral("qtbase_") + code,
+                                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+                QCoreApplication::installTranslator(&qtbase);
+            }
+            FakeNetworkEndpoint endpoint;
+            FakeCursor cursor;
+            RecordingMainWindow mainWindow;
+            QDialog dialog;
+            QtMessageBox messages(&dialog);
+            Page page{endpoint, messages, cursor, mainWindow};
+            auto* layout = new QVBoxLayout(&dialog);
+            auto* view = new CVRXPageNetConnectionSettingView(page, &dialog);
+            layout->addWidget(view);
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            page.SetPrinterNetworkInfo(WiredPrinter());
+            auto* port = view->findChild<QLineEdit*>(QStringLiteral("portNumber"));
+            port->selectAll();
+            QTest::keyClicks(port, QStringLiteral("40000"));
+
+            bool seen = false;
+            QTimer poll;
+            connect(&poll, &QTimer::timeout, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box || !box->isVisible())
+                    return;
+                poll.stop();
+                seen = true;
+                QCOMPARE(box->text().toStdString(), LoadString(StringId::PortNumberRange));
+                for (QLabel* label : box->findChildren<QLabel*>())
+                    QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+                QAbstractButton* ok = box->findChild<QDialogButtonBox*>()->buttons().value(0);
+                QVERIFY(ok);
+                if (QString::fromLatin1(code) == "de")
+                    QCOMPARE(ok->text().remove(QLatin1Char('&')), QStringLiteral("OK"));
+                SaveScreenshot(dialog, *box, code);
+                box->accept();
+            });
+            poll.start(10);
+            view->findChild<QPushButton*>(QStringLiteral("save"))->click();
+            QVERIFY(seen);
+            QCOMPARE(port->text(), QStringLiteral("40000"));
+            QVERIFY(endpoint.SentMessages().empty());
+            QCoreApplication::removeTranslator(&qtbase);
+            StringTable::SetCatalog(nullptr);
+        }
     }
 
     void aPrintersLongerValueIsShownWhole() {
@@ -241,6 +333,29 @@ private slots:
         QCOMPARE(f.endpoint.SentMessages().size(), size_t{1});
         QCOMPARE(f.mainWindow.messages, std::vector<std::string>{"post " + kM3});
         QCOMPARE(QApplication::focusWidget(), f.find<QPushButton>("save"));
+    }
+
+private:
+    // The page with the message box over its lower part.
+    static void SaveScreenshot(QWidget& page, QWidget& box, const char* code) {
+        const QByteArray dir = qgetenv("QUORLINK_SCREENSHOTS");
+        if (dir.isEmpty())
+            return;
+        QDir().mkpath(QString::fromLocal8Bit(dir));
+        QPixmap shot = page.grab();
+        const QPixmap boxShot = box.grab();
+        if (boxShot.width() > shot.width() || boxShot.height() > shot.height())
+            shot = shot.scaled(shot.size().expandedTo(boxShot.size()));
+        QPainter painter(&shot);
+        // Low on the page, so that the field it speaks of stays in sight.
+        const QPoint at((shot.width() - boxShot.width()) / 2, shot.height() - boxShot.height() - 8);
+        painter.setPen(Qt::darkGray);
+        painter.drawRect(QRect(at, boxShot.size()).adjusted(-1, -1, 0, 0));
+        painter.drawPixmap(at, boxShot);
+        painter.end();
+        shot.save(
+            QDir(QString::fromLocal8Bit(dir))
+                .filePath(QStringLiteral("settings-page-range-message-%1.png").arg(QLatin1String(code))));
     }
 };
 

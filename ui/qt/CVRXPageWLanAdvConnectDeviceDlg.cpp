@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSizeGrip>
 #include <QTimerEvent>
 #include <QVBoxLayout>
 
@@ -157,22 +158,37 @@ CVRXPageWLanAdvConnectDeviceDlg::CVRXPageWLanAdvConnectDeviceDlg(CVRXPageWLanAdv
         buttons->addWidget(button);
     }
     body->addLayout(buttons);
+    // The window has no system frame: the grip in the corner makes it larger.
+    auto* grip = new QSizeGrip(this);
+    grip->setObjectName(QStringLiteral("sizeGrip"));
+    body->addWidget(grip, 0, Qt::AlignRight | Qt::AlignBottom);
     Mnemonics::Assign(this);
     // A list that drops down reads as its label, as its box does.
     for (QLabel* label : findChildren<QLabel*>())
         if (auto* box = qobject_cast<QComboBox*>(label->buddy()))
             box->view()->setAccessibleName(Mnemonics::Strip(label->text()));
 
-    connect(m_radioUsb, &QRadioButton::clicked, this, [this] { m_model.OnBnClickedRadioUsb(); });
-    connect(m_radioSerial, &QRadioButton::clicked, this, [this] { m_model.OnBnClickedRadioSerial(); });
+    // toggled, not clicked: a choice made through the accessibility action ("Toggle") or the keyboard counts.
+    connect(m_radioUsb, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked && !m_bRefreshing)
+            m_model.OnBnClickedRadioUsb();
+    });
+    connect(m_radioSerial, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked && !m_bRefreshing)
+            m_model.OnBnClickedRadioSerial();
+    });
     connect(m_port, &QComboBox::activated, this, [this](int index) { m_model.OnPortSelected(index); });
-    connect(m_connect, &QPushButton::clicked, this, [this] { m_model.OnBnClickedConnectBtn(); });
+    connect(m_connect, &QPushButton::clicked, this, [this] {
+        ReadControls();
+        m_model.OnBnClickedConnectBtn();
+    });
     connect(m_cancel, &QPushButton::clicked, this, [this] { m_model.OnCancel(); });
     m_port->installEventFilter(this);
 
     m_model.SetChangeListener([this] { Refresh(); });
-    // The size with every control shown, kept whatever is hidden later.
-    setFixedSize(sizeHint());
+    // The size with every control shown is the smallest, whatever is hidden later; larger, the lists widen.
+    setMinimumSize(sizeHint());
+    resize(sizeHint());
 }
 
 CVRXPageWLanAdvConnectDeviceDlg::~CVRXPageWLanAdvConnectDeviceDlg() {
@@ -190,7 +206,32 @@ int CVRXPageWLanAdvConnectDeviceDlg::exec() {
     return m_model.IsEnded() ? m_model.GetResult() : Model::kResultCancelled;
 }
 
+void CVRXPageWLanAdvConnectDeviceDlg::ReadControls() {
+    Model::ShownControls shown;
+    shown.interfaceChoice = m_radioSerial->isChecked() ? Model::kInterfaceSerial : Model::kInterfaceUsb;
+    shown.portText = m_port->currentText().toStdString();
+    shown.portIndex = m_port->currentIndex();
+    shown.baudRate = m_baudRate->currentIndex();
+    shown.dataBits = m_dataBits->currentIndex();
+    shown.parity = m_parity->currentIndex();
+    shown.stopBits = m_stopBits->currentIndex();
+    shown.flowControl = m_flowControl->currentIndex();
+    m_model.ReadControls(shown);
+}
+
 void CVRXPageWLanAdvConnectDeviceDlg::Refresh() {
+    const bool outer = !m_bRefreshing;
+    m_bRefreshing = true;
+    RefreshControls();
+    if (outer)
+        m_bRefreshing = false;
+    if (m_model.IsEnded() && !m_bDone) {
+        m_bDone = true;
+        QDialog::done(m_model.GetResult());
+    }
+}
+
+void CVRXPageWLanAdvConnectDeviceDlg::RefreshControls() {
     const Model::Controls& c = m_model.GetControls();
     TitleBar()->SetText(Ui(c.title.empty() ? LoadString(StringId::DeviceConnection) : c.title));
     (c.interfaceChoice == Model::kInterfaceSerial ? m_radioSerial : m_radioUsb)->setChecked(true);
@@ -198,8 +239,11 @@ void CVRXPageWLanAdvConnectDeviceDlg::Refresh() {
     if (m_port->isEditable() != c.portEditable) {
         m_port->setEditable(c.portEditable);
         if (QLineEdit* field = m_port->lineEdit()) {
-            connect(field, &QLineEdit::textEdited, this,
-                    [this](const QString& text) { m_model.OnPortTextEdited(text.toStdString()); });
+            // Any change of the text that Refresh did not make is the user's, typed or put there otherwise.
+            connect(field, &QLineEdit::textChanged, this, [this](const QString& text) {
+                if (!m_bRefreshing)
+                    m_model.OnPortTextEdited(text.toStdString());
+            });
         }
     }
     ShowList(m_port, c.port);
@@ -220,17 +264,13 @@ void CVRXPageWLanAdvConnectDeviceDlg::Refresh() {
         m_timer.start(Model::kTimerMilliseconds, this);
     else if (!c.timerRunning)
         m_timer.stop();
-
-    if (m_model.IsEnded() && !m_bDone) {
-        m_bDone = true;
-        QDialog::done(m_model.GetResult());
-    }
 }
 
 bool CVRXPageWLanAdvConnectDeviceDlg::HandleKey(int key) {
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        ReadControls();
         m_model.OnEnter();
         return true;
     case Qt::Key_Escape:

@@ -13,7 +13,8 @@ class QRadioButton;
 // The connection dialog on screen: a small modal window with the program's caption bar, the choice of USB
 // or serial, the Port list and the five serial lists, Connect and Cancel. It shows what
 // CVRXPageWLanAdvConnectDevice's controls hold and forwards the user's choices, the keys and its 5 s timer
-// to it; Enter presses Connect, Escape cancels.
+// to it; Enter presses Connect, Escape cancels. It can be made larger (the corner's grip) for long port
+// names; its designed size is the smallest.
 //
 // exec() returns the dialog's result: 1 connected, 2 the port cannot be opened, 3 cancelled.
 class CVRXPageWLanAdvConnectDeviceDlg : public FramedDialog {
@@ -36,6 +37,9 @@ protected:
 
 private:
     void Refresh();
+    void RefreshControls();
+    // Hands the model what the controls hold now, however it got there (Connect and Enter read them).
+    void ReadControls();
     // Enter and Escape, wherever the focus is; true when the key was one of them.
     bool HandleKey(int key);
 
@@ -54,4 +58,5 @@ private:
     QPushButton* m_cancel = nullptr;
     QBasicTimer m_timer;
     bool m_bDone = false;
+    bool m_bRefreshing = false; // the controls' signals while Refresh shows the model are not the user's
 };
