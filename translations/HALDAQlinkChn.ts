@@ -937,6 +937,8 @@
         <source>The list could not be written to %1: %2.</source>
         <comment>559</comment>
         <translation>无法将列表写入 %1：%2。</translation>
+    </message>
+    <message>
         <source>Enter a port number from 0 to 32767.</source>
         <comment>590</comment>
         <translation>请输入 0 到 32767 之间的端口号。</translation>

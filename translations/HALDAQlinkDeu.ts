@@ -937,6 +937,8 @@
         <source>The list could not be written to %1: %2.</source>
         <comment>559</comment>
         <translation>Die Liste konnte nicht in %1 geschrieben werden: %2.</translation>
+    </message>
+    <message>
         <source>Enter a port number from 0 to 32767.</source>
         <comment>590</comment>
         <translation>Geben Sie eine Portnummer von 0 bis 32767 ein.</translation>

@@ -937,6 +937,8 @@
         <source>The list could not be written to %1: %2.</source>
         <comment>559</comment>
         <translation>No se pudo escribir la lista en %1: %2.</translation>
+    </message>
+    <message>
         <source>Enter a port number from 0 to 32767.</source>
         <comment>590</comment>
         <translation>Introduzca un número de puerto de 0 a 32767.</translation>

@@ -937,6 +937,8 @@
         <source>The list could not be written to %1: %2.</source>
         <comment>559</comment>
         <translation>Impossible d'écrire la liste dans %1 : %2.</translation>
+    </message>
+    <message>
         <source>Enter a port number from 0 to 32767.</source>
         <comment>590</comment>
         <translation>Entrez un numéro de port de 0 à 32767.</translation>

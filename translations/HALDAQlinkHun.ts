@@ -937,6 +937,8 @@
         <source>The list could not be written to %1: %2.</source>
         <comment>559</comment>
         <translation>A lista nem írható ide: %1: %2.</translation>
+    </message>
+    <message>
         <source>Enter a port number from 0 to 32767.</source>
         <comment>590</comment>
         <translation>Adjon meg egy portszámot 0 és 32767 között.</translation>

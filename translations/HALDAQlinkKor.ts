@@ -937,6 +937,8 @@
         <source>The list could not be written to %1: %2.</source>
         <comment>559</comment>
         <translation>목록을 %1에 쓸 수 없습니다: %2.</translation>
+    </message>
+    <message>
         <source>Enter a port number from 0 to 32767.</source>
         <comment>590</comment>
         <translation>0에서 32767 사이의 포트 번호를 입력하십시오.</translation>
