@@ -195,6 +195,7 @@ const std::vector<std::pair<int, const char*>> kEntries = {
     {425, "read-only"},
     {426, "changed"},
     {427, "F4 opens the dialog"},
+    {490, "Printers found so far: %1"},
     {57344, "Quorlink Tool"},
     {61715, "Enter a positive integer."},
     {61720, "Enter no more than %1 characters."},

@@ -6,6 +6,9 @@
 //
 // It starts quorlink-device-sim (beside itself, or $QL_DEVICE_SIM_BIN) once per module variant. Needs no
 // privileges and no network.
+//
+// Then `quorlink device write` (beside itself, or $QL_CLI) of one file to 1, 4 and 16 simulated modules at
+// once, against one module's time, and the same ports written one after another (one command each).
 
 #include "devcfg/DeviceConfigExchange.h"
 #include "devport/CPortCom.h"
@@ -15,7 +18,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
+#include <vector>
 #include <unistd.h>
 
 namespace {
@@ -31,6 +36,80 @@ struct Figures {
 void Print(const char* variant, const char* exchange, const Figures& f, int rounds) {
     std::printf("%-16s %-6s %6d %12.1f %12.1f %8.3f %8d\n", variant, exchange, rounds, f.wallMs / rounds,
                 f.floorMs / rounds, f.floorMs > 0 ? f.wallMs / f.floorMs : 0.0, f.failures);
+}
+
+// The directory this program lies in, with a trailing slash.
+std::string OwnDirectory() {
+    char self[4096] = {};
+    const ssize_t length = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    std::string dir(self, length > 0 ? static_cast<size_t>(length) : 0);
+    return dir.substr(0, dir.find_last_of('/') + 1);
+}
+
+// Runs the command line with args, its output thrown away; true when it exited with 0.
+bool RunCli(const std::vector<std::string>& args) {
+    const char* cli = std::getenv("QL_CLI");
+    std::string command = "'" + (cli ? std::string(cli) : OwnDirectory() + "quorlink") + "'";
+    for (const std::string& arg : args)
+        command += " '" + arg + "'";
+    command += " >/dev/null 2>&1 </dev/null";
+    return std::system(command.c_str()) == 0;
+}
+
+double MillisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// `device write` of one file to 1, 4 and 16 modules: all ports in one command (each on its own thread),
+// against one module's time; and the same ports one command after another, as a single port is written.
+int BenchWriteToManyModules(int rounds) {
+    std::printf("\n%-8s %6s %14s %14s %10s %18s %8s\n", "modules", "rounds", "at once ms", "one module ms",
+                "ratio", "one by one ms", "failed");
+    int failures = 0;
+    double oneModuleMs = 0;
+    for (const int modules : {1, 4, 16}) {
+        std::vector<std::unique_ptr<DeviceSimProcess>> sims;
+        for (int i = 0; i < modules; ++i) {
+            sims.push_back(std::make_unique<DeviceSimProcess>(nlohmann::json{
+                {"variant", "wifi-direct"}, {"record", {{"bySSID", "Bench"}, {"byIPConfigMode", 1}}}}));
+            if (!sims.back()->Ready()) {
+                std::fprintf(stderr, "bench-device: the simulator did not start: %s\n",
+                             sims.back()->Output().c_str());
+                return 1;
+            }
+        }
+        const std::string file = sims[0]->dir().file("bench.qlt");
+        if (!RunCli({"device", "read", "--port", sims[0]->LinkPath(), "--save", file})) {
+            std::fprintf(stderr, "bench-device: could not read the first module into %s\n", file.c_str());
+            return 1;
+        }
+        std::vector<std::string> all = {"device", "write"};
+        for (const auto& sim : sims) {
+            all.push_back("--port");
+            all.push_back(sim->LinkPath());
+        }
+        all.push_back(file);
+        double atOnceMs = 0, oneByOneMs = 0;
+        int failed = 0;
+        for (int round = 0; round < rounds; ++round) {
+            auto start = Clock::now();
+            failed += !RunCli(all);
+            atOnceMs += MillisecondsSince(start);
+            start = Clock::now();
+            for (const auto& sim : sims)
+                failed += !RunCli({"device", "write", "--port", sim->LinkPath(), file});
+            oneByOneMs += MillisecondsSince(start);
+        }
+        atOnceMs /= rounds;
+        oneByOneMs /= rounds;
+        if (modules == 1)
+            oneModuleMs = atOnceMs;
+        std::printf("%-8d %6d %14.1f %14.1f %10.3f %18.1f %8d\n", modules, rounds, atOnceMs, oneModuleMs,
+                    oneModuleMs > 0 ? atOnceMs / oneModuleMs : 0.0, oneByOneMs, failed);
+        std::fflush(stdout);
+        failures += failed;
+    }
+    return failures;
 }
 
 } // namespace
@@ -98,5 +177,6 @@ int main(int argc, char** argv) {
         Print(variant, "save", save, rounds);
         failures += read.failures + save.failures;
     }
+    failures += BenchWriteToManyModules(rounds);
     return failures ? 1 : 0;
 }

@@ -9,6 +9,9 @@
 
 // The printers of a search as `quorlink search` shows them, wired printers first.
 nlohmann::json PrintersAsJson(const SearchResult& result);
+// One printer, as an element of PrintersAsJson.
+nlohmann::json PrinterAsJson(const ETHERNET_INFO& printer);
+nlohmann::json PrinterAsJson(const WLAN_INFO& printer);
 // The same fields as PrintersAsJson, one printer a row under a header row, as comma-separated text
 // (RFC 4180: CRLF line ends, fields quoted where needed).
 std::string PrintersAsCsv(const SearchResult& result);

@@ -889,6 +889,11 @@
         <translation>按 F4 打开对话框</translation>
     </message>
     <message>
+        <source>Printers found so far: %1</source>
+        <comment>490</comment>
+        <translation>目前已找到的打印机：%1</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

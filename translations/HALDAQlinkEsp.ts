@@ -889,6 +889,11 @@
         <translation>F4 abre el cuadro de diálogo</translation>
     </message>
     <message>
+        <source>Printers found so far: %1</source>
+        <comment>490</comment>
+        <translation>Impresoras encontradas hasta ahora: %1</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

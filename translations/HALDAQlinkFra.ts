@@ -889,6 +889,11 @@
         <translation>F4 ouvre la boîte de dialogue</translation>
     </message>
     <message>
+        <source>Printers found so far: %1</source>
+        <comment>490</comment>
+        <translation>Imprimantes trouvées jusqu’ici : %1</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

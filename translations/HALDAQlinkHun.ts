@@ -889,6 +889,11 @@
         <translation>Az F4 megnyitja a párbeszédablakot</translation>
     </message>
     <message>
+        <source>Printers found so far: %1</source>
+        <comment>490</comment>
+        <translation>Eddig talált nyomtatók: %1</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>
