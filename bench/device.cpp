@@ -20,8 +20,8 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
-#include <vector>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 

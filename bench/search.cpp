@@ -122,8 +122,8 @@ int main() {
         const int found = static_cast<int>(result.ethernet.size() + result.wlan.size());
         const double over = 100.0 * (seconds - floor) / floor;
         std::printf("%-11s %-8d %-8d %-10d %-17s %-8d %-9.3f %-9.3f %-9.2f %-6ld\n",
-                    c.oneByOne ? "one by one" : "one round", c.wired, c.wireless, c.interfaces, c.replyBy, found,
-                    seconds, floor, over, drops);
+                    c.oneByOne ? "one by one" : "one round", c.wired, c.wireless, c.interfaces, c.replyBy,
+                    found, seconds, floor, over, drops);
         std::fflush(stdout);
         if (found != c.wired + c.wireless || over > 5.0 || drops > 0)
             ++failures;

@@ -15,15 +15,15 @@
 #include "devport/CPortUsb.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cerrno>
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
+#include <iostream>
 #include <memory>
 #include <mutex>
-#include <cstdio>
-#include <cstring>
-#include <iostream>
 #include <set>
 #include <sys/stat.h>
 #include <thread>
@@ -150,7 +150,8 @@ private:
 class DeviceSession {
 public:
     explicit DeviceSession(const std::string& command, const PortRun& run = PortRun{})
-        : m_command(command), m_run(run), m_messages(command, run.err), m_files(m_messages), m_waiting(run.err) {}
+        : m_command(command), m_run(run), m_messages(command, run.err), m_files(m_messages),
+          m_waiting(run.err) {}
     DeviceSession(const DeviceSession&) = delete;
     DeviceSession& operator=(const DeviceSession&) = delete;
     // Queues the print server did not take back (it stopped answering in the middle, say) stay paused and
@@ -344,7 +345,7 @@ bool Parse(const std::vector<std::string>& args, const std::string& command,
 // serial line, anything else a USB identity.
 std::uint32_t PortKind(const std::string& port) {
     return port.find('/') != std::string::npos || port.rfind("tty", 0) == 0 ? VRX_DEVICE_INTERFACE_SERIAL
-                                                                           : VRX_DEVICE_INTERFACE_USB;
+                                                                            : VRX_DEVICE_INTERFACE_USB;
 }
 
 // The first failure of a run's ports in the order given; 0 when every port did its part.
@@ -388,10 +389,11 @@ std::vector<int> RunOnPorts(const std::string& command, const PortOptions& optio
             std::string queues;
             for (const std::string& queue : printing)
                 queues += (queues.empty() ? "" : ", ") + queue;
-            std::fprintf(stderr,
-                         "%s: print queue %s is printing on these ports' kind; holding it now would print that "
-                         "job again from its start. Wait for the job to end, or give --force\n",
-                         command.c_str(), queues.c_str());
+            std::fprintf(
+                stderr,
+                "%s: print queue %s is printing on these ports' kind; holding it now would print that "
+                "job again from its start. Wait for the job to end, or give --force\n",
+                command.c_str(), queues.c_str());
             return std::vector<int>(ports.size(), DeviceExit::Usage);
         }
     }
@@ -462,10 +464,11 @@ std::vector<int> RunOnPorts(const std::string& command, const PortOptions& optio
         std::string queues;
         for (const std::string& queue : held)
             queues += (queues.empty() ? "" : ", ") + queue;
-        std::fprintf(stderr,
-                     "%s: print queue%s %s could not be resumed and stay%s paused; the next start of quorlink "
-                     "tries again\n",
-                     command.c_str(), held.size() > 1 ? "s" : "", queues.c_str(), held.size() > 1 ? "" : "s");
+        std::fprintf(
+            stderr,
+            "%s: print queue%s %s could not be resumed and stay%s paused; the next start of quorlink "
+            "tries again\n",
+            command.c_str(), held.size() > 1 ? "s" : "", queues.c_str(), held.size() > 1 ? "" : "s");
     }
     std::fflush(stdout);
     return statuses;
@@ -554,8 +557,8 @@ int ReadCommand(const std::vector<std::string>& args) {
     }
     std::vector<nlohmann::json> reports;
     const std::vector<int> statuses = RunOnPorts(
-        command, p.port, [&](const PortOptions& port, PortRun& run) { return ReadPort(command, p, port, run); },
-        &reports);
+        command, p.port,
+        [&](const PortOptions& port, PortRun& run) { return ReadPort(command, p, port, run); }, &reports);
     if (p.json && statuses.size() > 1)
         PrintJson(reports); // one object per port, in the order given; a failed port names its error
     else if (p.json && !reports.empty() && !reports[0].is_null())
@@ -818,7 +821,8 @@ int FactoryResetCommand(const std::vector<std::string>& args) {
         if (!session.Exchange().FactoryReset())
             return static_cast<int>(DeviceExit::NoAnswer);
         if (several)
-            std::fprintf(run.out, "%s: %s\n", port.port.c_str(), session.Messages().LastInformation().c_str());
+            std::fprintf(run.out, "%s: %s\n", port.port.c_str(),
+                         session.Messages().LastInformation().c_str());
         else
             std::fprintf(run.out, "%s\n", session.Messages().LastInformation().c_str());
         return static_cast<int>(DeviceExit::Ok);

@@ -478,8 +478,8 @@ int CUdpEndpoint::SearchRound(const std::vector<SearchExchange>& exchanges, std:
         exchange.route.interfaceIndex = InterfaceIndex(what.nLocalNetworkInterface);
         std::memcpy(exchange.route.source, found->second.byIpAdr, 4);
         const auto* d = reinterpret_cast<const std::uint8_t*>(&exchange.destination.sin_addr.s_addr);
-        WriteLog("SearchRound: interface %d, type %d, to %d.%d.%d.%d", what.nLocalNetworkInterface, type, d[0],
-                 d[1], d[2], d[3]);
+        WriteLog("SearchRound: interface %d, type %d, to %d.%d.%d.%d", what.nLocalNetworkInterface, type,
+                 d[0], d[1], d[2], d[3]);
         round.push_back(exchange);
     }
     std::vector<int> fds;
@@ -529,7 +529,8 @@ int CUdpEndpoint::SearchRound(const std::vector<SearchExchange>& exchanges, std:
         // Requests: each time one of every exchange, 50 ms apart.
         if (sends < kRequestRepeats && now >= start + sends * kSendPause) {
             for (Exchange& e : round) {
-                ssize_t sent = m_sockets.SendTo(e.fd, e.request.data(), e.request.size(), e.destination, &e.route);
+                ssize_t sent =
+                    m_sockets.SendTo(e.fd, e.request.data(), e.request.size(), e.destination, &e.route);
                 if (sent < 0)
                     sent = m_sockets.SendTo(e.fd, e.request.data(), e.request.size(), e.destination, nullptr);
                 if (sent < 0)
@@ -560,26 +561,28 @@ int CUdpEndpoint::SearchRound(const std::vector<SearchExchange>& exchanges, std:
                 AnswerOrigin origin;
                 std::memcpy(origin.source.data(), &from.sin_addr.s_addr, 4);
                 origin.directed = e.what.directed;
-                EnterDiscoveryAnswer(buffer, static_cast<int>(n), e.what.nLocalNetworkInterface, origin, heard);
+                EnterDiscoveryAnswer(buffer, static_cast<int>(n), e.what.nLocalNetworkInterface, origin,
+                                     heard);
             }
         }
         // Each exchange ends by its own silence: 2 s after its last datagram, or, when nothing came, the
         // 500 ms receive time-out after the requests. Never before its requests are out.
         now = m_sockets.Now();
-        Clock::time_point wake = sends < kRequestRepeats ? start + sends * kSendPause : Clock::time_point::max();
+        Clock::time_point wake =
+            sends < kRequestRepeats ? start + sends * kSendPause : Clock::time_point::max();
         bool allEnded = true;
         for (Exchange& e : round) {
             if (e.ended)
                 continue;
             // A stream of datagrams that never falls silent still ends the exchange after 30 s.
-            const Clock::time_point end = std::min(
-                e.heardAny ? std::max(e.last, sendsEnd) + kSilencePolls * kPollPause
-                           : sendsEnd + std::chrono::milliseconds(kReceiveTimeoutMs),
-                sendsEnd + kMaxCollectionPolls * kPollPause);
+            const Clock::time_point end =
+                std::min(e.heardAny ? std::max(e.last, sendsEnd) + kSilencePolls * kPollPause
+                                    : sendsEnd + std::chrono::milliseconds(kReceiveTimeoutMs),
+                         sendsEnd + kMaxCollectionPolls * kPollPause);
             if (sends >= kRequestRepeats && now >= end) {
                 e.ended = true;
-                WriteLog("SearchRound: interface %d, type %d ended, nTotalBytes = %d", e.what.nLocalNetworkInterface,
-                         e.what.nPrinterNetworkType, e.nTotalBytes);
+                WriteLog("SearchRound: interface %d, type %d ended, nTotalBytes = %d",
+                         e.what.nLocalNetworkInterface, e.what.nPrinterNetworkType, e.nTotalBytes);
                 continue;
             }
             allEnded = false;
@@ -605,8 +608,9 @@ int CUdpEndpoint::SearchRound(const std::vector<SearchExchange>& exchanges, std:
     for (const Exchange& e : round) {
         if (e.nTotalBytes <= 0)
             continue;
-        const int count = e.what.nPrinterNetworkType == VRX_WIRED_PRINTER ? static_cast<int>(m_ethernetInfoMap.size())
-                                                                          : static_cast<int>(m_WLanInfoMap.size());
+        const int count = e.what.nPrinterNetworkType == VRX_WIRED_PRINTER
+                              ? static_cast<int>(m_ethernetInfoMap.size())
+                              : static_cast<int>(m_WLanInfoMap.size());
         nRet = count > INT_MAX - nRet ? INT_MAX : nRet + count;
     }
     WriteLog("SearchRound: m_ethernetInfoMap.GetCount() = %d", static_cast<int>(m_ethernetInfoMap.size()));

@@ -130,7 +130,6 @@ private:
                                       int& nTotalBytes);
     void SetReceiveBuffer();
 
-
     SystemInterfaceLister m_lister;
     ISocketApi& m_sockets;
 

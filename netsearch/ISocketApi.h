@@ -45,7 +45,8 @@ public:
     virtual bool DatagramWaiting(int fd) = 0;
     // Waits at most timeout until a datagram waits on any of the count sockets in fds; ready[i] tells for
     // each whether one does. The number of sockets ready (0: the time passed), -1 on failure.
-    virtual int WaitForDatagrams(const int* fds, bool* ready, int count, std::chrono::milliseconds timeout) = 0;
+    virtual int WaitForDatagrams(const int* fds, bool* ready, int count,
+                                 std::chrono::milliseconds timeout) = 0;
     // A monotonic clock for the exchanges' deadlines.
     virtual std::chrono::steady_clock::time_point Now() = 0;
     virtual void Close(int fd) = 0;

@@ -114,7 +114,8 @@ bool PosixSocketApi::DatagramWaiting(int fd) {
     return ::poll(&entry, 1, 0) > 0 && (entry.revents & POLLIN);
 }
 
-int PosixSocketApi::WaitForDatagrams(const int* fds, bool* ready, int count, std::chrono::milliseconds timeout) {
+int PosixSocketApi::WaitForDatagrams(const int* fds, bool* ready, int count,
+                                     std::chrono::milliseconds timeout) {
     std::vector<pollfd> entries(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i)
         entries[static_cast<size_t>(i)] = {fds[i], POLLIN, 0};

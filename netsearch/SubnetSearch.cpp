@@ -94,8 +94,8 @@ SearchResult Run(CUdpEndpoint& endpoint, const std::vector<Target>& targets, std
     std::vector<SearchExchange> directed;
     for (const Target& target : targets)
         for (const int type : {VRX_WIRED_PRINTER, VRX_WIRELESS_PRINTER})
-            directed.push_back({target.nLocalNetworkInterface, type, target.subnet.broadcast, target.subnet.network,
-                                target.subnet.prefix});
+            directed.push_back({target.nLocalNetworkInterface, type, target.subnet.broadcast,
+                                target.subnet.network, target.subnet.prefix});
     return RunSearchProcedure(endpoint, directed, stop, heard);
 }
 

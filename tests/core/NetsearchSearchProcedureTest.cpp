@@ -52,7 +52,8 @@ public:
                     const PrinterHeardFunction& heard) override {
         std::string round = "round";
         for (const SearchExchange& e : exchanges) {
-            round += " " + std::to_string(e.nLocalNetworkInterface) + "/" + std::to_string(e.nPrinterNetworkType);
+            round +=
+                " " + std::to_string(e.nLocalNetworkInterface) + "/" + std::to_string(e.nPrinterNetworkType);
             if (e.directed)
                 round += "@" + std::to_string((*e.directed)[3]);
         }
@@ -138,8 +139,8 @@ TEST(NetsearchSearchProcedure, DirectedExchangesJoinTheSameRoundAndHeardPrinters
             heard({VRX_WIRED_PRINTER, &entry->second, nullptr});
         return 1;
     };
-    SearchExchange directed{0, VRX_WIRED_PRINTER, std::array<std::uint8_t, 4>{203, 0, 113, 255},
-                            {203, 0, 113, 0}, 24};
+    SearchExchange directed{
+        0, VRX_WIRED_PRINTER, std::array<std::uint8_t, 4>{203, 0, 113, 255}, {203, 0, 113, 0}, 24};
     std::vector<std::string> told;
     const SearchResult result =
         RunSearchProcedure(endpoint, {directed}, {}, [&](const HeardPrinter& printer) {
@@ -169,8 +170,8 @@ TEST(NetsearchSearchProcedure, AStopRequestReachesTheRoundAndKeepsWhatWasFound) 
             EXPECT_EQ(SearchCalls(endpoint.calls), (std::vector<std::string>{"clear"}));
             continue;
         }
-        EXPECT_EQ(SearchCalls(endpoint.calls),
-                  (std::vector<std::string>{"clear", "round 0/1 0/2 1/1 1/2", "copy wired", "copy wireless"}));
+        EXPECT_EQ(SearchCalls(endpoint.calls), (std::vector<std::string>{"clear", "round 0/1 0/2 1/1 1/2",
+                                                                         "copy wired", "copy wireless"}));
         EXPECT_TRUE(endpoint.stopSeen) << "the round got the request to stop its waits";
         EXPECT_EQ(result.ethernet.size(), 1u) << "what was found until then is kept";
     }

@@ -401,8 +401,8 @@ TEST(DeviceCliSeveralPorts, SetAndWriteWorkOnThePortsAtOnce) {
     EXPECT_EQ(run.out, expected);
     for (const auto& sim : sims)
         EXPECT_EQ(sim->State()["record"]["bySSID"], "Together");
-    EXPECT_LT(allSeconds, oneSeconds * 1.6) << "four ports at once, not one after another: one port took "
-                                            << oneSeconds << " s";
+    EXPECT_LT(allSeconds, oneSeconds * 1.6)
+        << "four ports at once, not one after another: one port took " << oneSeconds << " s";
 
     // The same file to every port, at once; a line per port.
     const std::string file = sims[0]->dir().file("all.qlt");
@@ -424,7 +424,8 @@ TEST(DeviceCliSeveralPorts, FactoryResetAsksOnceAndResetsEveryModuleInOneWait) {
     DeviceSimProcess first(nlohmann::json{{"record", kRecord}});
     DeviceSimProcess second(nlohmann::json{{"record", kRecord}});
     ASSERT_TRUE(first.Ready() && second.Ready());
-    CliRun run = Cli({"device", "factory-reset", "--port", first.LinkPath(), "--port", second.LinkPath()}, "n\n");
+    CliRun run =
+        Cli({"device", "factory-reset", "--port", first.LinkPath(), "--port", second.LinkPath()}, "n\n");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(first.State()["factory_resets"], 0);
     EXPECT_EQ(second.State()["factory_resets"], 0);
@@ -437,7 +438,8 @@ TEST(DeviceCliSeveralPorts, FactoryResetAsksOnceAndResetsEveryModuleInOneWait) {
     EXPECT_EQ(second.State()["factory_resets"], 1);
     EXPECT_LT(seconds, 30.0) << "the modules' 20 s waits run at the same time";
     EXPECT_EQ(run.out, first.LinkPath() + ": The changes have been applied. Please reset the printer.\n" +
-                           second.LinkPath() + ": The changes have been applied. Please reset the printer.\n");
+                           second.LinkPath() +
+                           ": The changes have been applied. Please reset the printer.\n");
 }
 
 } // namespace

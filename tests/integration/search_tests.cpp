@@ -15,15 +15,15 @@
 #include <atomic>
 #include <chrono>
 #include <climits>
-#include <map>
-#include <stop_token>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <ifaddrs.h>
+#include <map>
 #include <netinet/in.h>
 #include <signal.h>
 #include <spawn.h>
+#include <stop_token>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -232,8 +232,9 @@ TEST(SearchTwoLinks, RepeatedAnswersOnBothInterfacesGiveOneRecordWithTheFirstInt
     // Both interfaces search in the same round: the record holds the interface its first answer came in on.
     for (const auto& [type, mac] : {std::pair{VRX_WIRED_PRINTER, result.ethernet.begin()->first},
                                     std::pair{VRX_WIRELESS_PRINTER, result.wlan.begin()->first}}) {
-        const int credited = type == VRX_WIRED_PRINTER ? result.ethernet.begin()->second.byLocalNetworkInterface
-                                                       : result.wlan.begin()->second.byLocalNetworkInterface;
+        const int credited = type == VRX_WIRED_PRINTER
+                                 ? result.ethernet.begin()->second.byLocalNetworkInterface
+                                 : result.wlan.begin()->second.byLocalNetworkInterface;
         const auto origin = endpoint.OriginOf(type, mac);
         ASSERT_TRUE(origin.has_value()) << mac;
         EXPECT_EQ(Ipv4Text(origin->source.data()), credited == 0 ? "192.0.2.2" : "198.51.100.2") << mac;
@@ -327,11 +328,10 @@ TEST(SearchRound, AnInterfaceWithoutPrintersBesideOneWithManyAndATypeNobodyAnswe
     ASSERT_EQ(endpoint.GetPrinterNetworkAddress(), 2);
     std::atomic<int> heard{0};
     const auto start = Clock::now();
-    const SearchResult result =
-        RunSearchProcedure(endpoint, {}, [&](const HeardPrinter& printer) {
-            EXPECT_NE(printer.ethernet, nullptr);
-            ++heard;
-        });
+    const SearchResult result = RunSearchProcedure(endpoint, {}, [&](const HeardPrinter& printer) {
+        EXPECT_NE(printer.ethernet, nullptr);
+        ++heard;
+    });
     const double took = Seconds(start);
     EXPECT_EQ(result.ethernet.size(), 300u);
     EXPECT_EQ(heard.load(), 300) << "each printer told once, at its first answer";
@@ -694,6 +694,37 @@ TEST(CliCommands, SearchJsonListsWiredFirst) {
     sim.Stop();
     const json none = SearchJson();
     EXPECT_EQ(none, json::array()) << "no answer: an empty list and success";
+}
+
+TEST(CliCommands, SearchJsonlPrintsEachPrinterAsALineTheMomentItIsFirstHeard) {
+    REQUIRE_HARNESS();
+    ASSERT_TRUE(std::getenv("QL_CLI"));
+    // The wireless printer answers 300 ms late; its line comes after the wired one's, long before the end.
+    START_SIM(
+        sim,
+        Printers(
+            {{{"type", "wired"}, {"mac", "02:00:00:00:00:a1"}, {"answers", 3}},
+             {{"type", "wireless"}, {"mac", "06:00:00:00:00:a2"}, {"name", "Late"}, {"delay_ms", 300}}}));
+    const json whole = SearchJson();
+    ASSERT_EQ(whole.size(), 2u) << whole.dump();
+
+    const auto start = Clock::now();
+    FILE* pipe = ::popen((std::string(std::getenv("QL_CLI")) + " search --jsonl").c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::vector<std::pair<double, json>> lines;
+    char line[4096];
+    while (std::fgets(line, sizeof line, pipe))
+        lines.emplace_back(Seconds(start), json::parse(line, nullptr, false));
+    const double ended = Seconds(start);
+    const int status = ::pclose(pipe);
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0);
+    ASSERT_EQ(lines.size(), 2u) << "one line per printer, however often it answers";
+    EXPECT_EQ(lines[0].second, whole[0]) << "the same object as --json";
+    EXPECT_EQ(lines[1].second, whole[1]);
+    EXPECT_LT(lines[0].first, 1.0) << "printed when heard, not at the end (" << ended << " s)";
+    EXPECT_LT(lines[1].first, ended - 1.5);
+
+    EXPECT_EQ(Cli("search --jsonl --json").status, 1) << "one output format at a time";
 }
 
 TEST(CliCommands, SearchPrintsATableThatFitsOneHundredColumns) {

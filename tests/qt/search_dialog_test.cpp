@@ -7,6 +7,7 @@
 #include "WhenShown.h"
 
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -92,6 +93,37 @@ private slots:
         QCOMPARE(wired.count("earlier"), size_t(1));
         WLanInfoMap wireless;
         QVERIFY(dialog.CopyWLanInfoTo(wireless));
+    }
+
+    void countsThePrintersHeardWhileTheSearchRunsAndFillsTheListOnlyAtTheEnd() {
+        FakeNetworkEndpoint endpoint;
+        endpoint.SetSystemInterfaceCount(2);
+        endpoint.AddWiredAnswer(0, kWired);
+        endpoint.AddWiredAnswer(1, kWired); // heard on both interfaces: counted once
+        endpoint.AddWirelessAnswer(1,
+                                   FakeNetworkEndpoint::WirelessPrinter({6, 0, 0, 0, 0, 9}, {192, 0, 2, 9}));
+        endpoint.HoldSearches();
+        FakeMessageBox messages;
+        FakeCursor cursor;
+        CVRXSearchDlg dialog(endpoint, messages, cursor);
+        QString before, during;
+        bool handedOverEarly = true;
+        WhenShown(dialog, [&] {
+            before = dialog.HeardLabel()->text();
+            QVERIFY(endpoint.WaitUntilSearchIsHeld(2s));
+            QTest::qWait(3 * SearchDialogModel::kTimerMilliseconds); // a few ticks
+            during = dialog.HeardLabel()->text();
+            EthernetInfoMap early;
+            handedOverEarly = dialog.CopyEthernetInfoTo(early);
+            endpoint.ReleaseSearches();
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QVERIFY2(before.endsWith(QStringLiteral(": 0")), qPrintable(before));
+        QCOMPARE(during, QStringLiteral("Printers found so far: 2"));
+        QVERIFY(!handedOverEarly);
+        EthernetInfoMap wired;
+        QVERIFY(dialog.CopyEthernetInfoTo(wired));
+        QCOMPARE(wired.size(), size_t(1));
     }
 
     void escapeAndCloseStopTheSearchAtItsNextWaitThenEndCancelled() {

@@ -226,8 +226,8 @@ public:
         int result = 0;
         for (const SearchExchange& e : exchanges) {
             const int i = e.nLocalNetworkInterface;
-            m_calls.push_back("SearchPrinter(" + std::to_string(i) + "," + std::to_string(e.nPrinterNetworkType) +
-                              ")");
+            m_calls.push_back("SearchPrinter(" + std::to_string(i) + "," +
+                              std::to_string(e.nPrinterNetworkType) + ")");
             if (stop.stop_requested() || i < 0 || i >= m_interfaceTable)
                 continue;
             if (e.nPrinterNetworkType == VRX_WIRED_PRINTER)

@@ -15,10 +15,10 @@ class IMessageBox;
 
 // The search dialog: a small modal window (203 × 34 dialog units, thin border, no caption) with a bouncing
 // busy indicator and, under it, how many printers have answered so far, placed over the main window, while
-// a worker thread searches every local interface for wired and wireless printers. It ends confirmed when the worker has ended; without a usable interface it
-// tells the user and ends cancelled. Escape and the window's close stop the search at its next wait; the
-// dialog ends cancelled once the worker has stopped (so the worker never outlives it), handing over the
-// printers found until then.
+// a worker thread searches every local interface for wired and wireless printers. It ends confirmed when the
+// worker has ended; without a usable interface it tells the user and ends cancelled. Escape and the window's
+// close stop the search at its next wait; the dialog ends cancelled once the worker has stopped (so the
+// worker never outlives it), handing over the printers found until then.
 //
 // Calling order: construct, exec, CopyWLanInfoTo, CopyEthernetInfoTo, destroy.
 class CVRXSearchDlg : public QDialog {
