@@ -591,8 +591,7 @@ int CUdpEndpoint::SearchRound(const std::vector<SearchExchange>& exchanges, std:
         if (allEnded && sends >= kRequestRepeats)
             break;
         // A stop request is seen within one poll pause.
-        const auto wait = std::clamp(std::chrono::duration_cast<std::chrono::milliseconds>(wake - now) +
-                                         std::chrono::milliseconds(1),
+        const auto wait = std::clamp(std::chrono::ceil<std::chrono::milliseconds>(wake - now),
                                      std::chrono::milliseconds(0), std::chrono::milliseconds(kPollPause));
         if (!fds.empty())
             m_sockets.WaitForDatagrams(fds.data(), ready.get(), static_cast<int>(fds.size()), wait);
