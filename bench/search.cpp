@@ -126,9 +126,12 @@ int main() {
                        : (c.wired || c.wireless ? answered : silent);
         const int found = static_cast<int>(result.ethernet.size() + result.wlan.size());
         const double over = 100.0 * (seconds - floor) / floor;
-        std::printf("%-11s %-8d %-8d %-10d %-17s %-8d %-9.3f %-9.3f %-9.2f %-6ld\n",
+        char heardText[32] = "-";
+        if (!c.oneByOne)
+            std::snprintf(heardText, sizeof heardText, "%.3f", lastHeard);
+        std::printf("%-11s %-8d %-8d %-10d %-17s %-8d %-9.3f %-9.3f %-9.2f %-6ld %-13s\n",
                     c.oneByOne ? "one by one" : "one round", c.wired, c.wireless, c.interfaces, c.replyBy,
-                    found, seconds, floor, over, drops);
+                    found, seconds, floor, over, drops, heardText);
         std::fflush(stdout);
         if (found != c.wired + c.wireless || over > 5.0 || drops > 0)
             ++failures;

@@ -548,13 +548,20 @@ int CUdpEndpoint::SearchRound(const std::vector<SearchExchange>& exchanges, std:
                 if (n < 0)
                     break;
                 const int index = exchangeFor(fds[s], arrival, from);
-                if (index < 0 || round[static_cast<size_t>(index)].ended) {
+                if (index < 0) {
                     const std::uint8_t* to = arrival.destination;
                     WriteLog("SearchRound: passed over, sent to %d.%d.%d.%d on interface %u", to[0], to[1],
                              to[2], to[3], arrival.interfaceIndex);
                     continue;
                 }
                 Exchange& e = round[static_cast<size_t>(index)];
+                if (e.ended) {
+                    // Its first answer came after its 500 ms, while other exchanges kept the round going
+                    // (printers busy answering the other exchanges): taken, and it waits its 2 s of silence.
+                    WriteLog("SearchRound: interface %d, type %d answered after its time-out; it goes on",
+                             e.what.nLocalNetworkInterface, e.what.nPrinterNetworkType);
+                    e.ended = false;
+                }
                 e.heardAny = true;
                 e.last = m_sockets.Now();
                 AddBytes(e.nTotalBytes, static_cast<int>(n));

@@ -834,3 +834,22 @@ TEST_F(NetsearchUdpEndpointRound, AStopRequestEndsTheRoundAtOnceKeepingWhatWasHe
     EthernetInfoMap wired;
     EXPECT_EQ(round.CopyEthernetInfoTo(wired), 1);
 }
+
+TEST_F(NetsearchUdpEndpointRound, AnExchangeAnsweredAfterItsTimeOutWhileTheRoundRunsTakesTheAnswer) {
+    // The first interface's printer answers at once; the second's only 900 ms after the last request, past
+    // its exchange's 500 ms, while the first exchange still waits for its silence.
+    net.responder = [](FakeSocketApi& n, const FakeSocketApi::Sent& sent) {
+        if (!Wired(sent))
+            return;
+        if (sent.route.interfaceIndex == 7)
+            n.Arrive(WiredAnswer(1), n.nowMs + 1, kPrinter, FakeSocketApi::Via(7, "192.0.2.1"));
+        else if (sent.atMs == 200)
+            n.Arrive(WiredAnswer(2), 1100, kPrinter, FakeSocketApi::Via(9, "198.51.100.1"));
+    };
+    round.SearchRound(EveryExchange());
+    EthernetInfoMap wired;
+    ASSERT_EQ(round.CopyEthernetInfoTo(wired), 2);
+    EXPECT_EQ(wired.at("02:00:00:00:00:02").byLocalNetworkInterface, 1);
+    EXPECT_GE(net.nowMs, 3100) << "and then its 2 s of silence";
+    EXPECT_LE(net.nowMs, 3101);
+}
