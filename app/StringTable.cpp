@@ -207,6 +207,7 @@ const std::vector<std::pair<int, const char*>> kEntries = {
     {559, "The list could not be written to %1: %2."},
     {590, "Enter a port number from 0 to 32767."},
     {591, "Enter an inactivity time from 0 to 3600 seconds."},
+    {490, "Printers found so far: %1"},
     {57344, "Quorlink Tool"},
     {61715, "Enter a positive integer."},
     {61720, "Enter no more than %1 characters."},

@@ -9,6 +9,8 @@
 //
 // Then the same read and save on a line paced at 9600 and at 115200 baud, against the fixed delays plus the
 // time the bytes of every request and reply take on that line (ten bits a byte).
+// Then `quorlink device write` (beside itself, or $QL_CLI) of one file to 1, 4 and 16 simulated modules at
+// once, against one module's time, and the same ports written one after another (one command each).
 
 #include "devcfg/DeviceConfigExchange.h"
 #include "devport/CPortCom.h"
@@ -19,6 +21,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <unistd.h>
@@ -137,6 +140,80 @@ int SlowLine(std::uint32_t baud, int rounds) {
     return read.failures + save.failures + fixedRead.failures + fixedSave.failures;
 }
 
+// The directory this program lies in, with a trailing slash.
+std::string OwnDirectory() {
+    char self[4096] = {};
+    const ssize_t length = ::readlink("/proc/self/exe", self, sizeof self - 1);
+    std::string dir(self, length > 0 ? static_cast<size_t>(length) : 0);
+    return dir.substr(0, dir.find_last_of('/') + 1);
+}
+
+// Runs the command line with args, its output thrown away; true when it exited with 0.
+bool RunCli(const std::vector<std::string>& args) {
+    const char* cli = std::getenv("QL_CLI");
+    std::string command = "'" + (cli ? std::string(cli) : OwnDirectory() + "quorlink") + "'";
+    for (const std::string& arg : args)
+        command += " '" + arg + "'";
+    command += " >/dev/null 2>&1 </dev/null";
+    return std::system(command.c_str()) == 0;
+}
+
+double MillisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// `device write` of one file to 1, 4 and 16 modules: all ports in one command (each on its own thread),
+// against one module's time; and the same ports one command after another, as a single port is written.
+int BenchWriteToManyModules(int rounds) {
+    std::printf("\n%-8s %6s %14s %14s %10s %18s %8s\n", "modules", "rounds", "at once ms", "one module ms",
+                "ratio", "one by one ms", "failed");
+    int failures = 0;
+    double oneModuleMs = 0;
+    for (const int modules : {1, 4, 16}) {
+        std::vector<std::unique_ptr<DeviceSimProcess>> sims;
+        for (int i = 0; i < modules; ++i) {
+            sims.push_back(std::make_unique<DeviceSimProcess>(nlohmann::json{
+                {"variant", "wifi-direct"}, {"record", {{"bySSID", "Bench"}, {"byIPConfigMode", 1}}}}));
+            if (!sims.back()->Ready()) {
+                std::fprintf(stderr, "bench-device: the simulator did not start: %s\n",
+                             sims.back()->Output().c_str());
+                return 1;
+            }
+        }
+        const std::string file = sims[0]->dir().file("bench.qlt");
+        if (!RunCli({"device", "read", "--port", sims[0]->LinkPath(), "--save", file})) {
+            std::fprintf(stderr, "bench-device: could not read the first module into %s\n", file.c_str());
+            return 1;
+        }
+        std::vector<std::string> all = {"device", "write"};
+        for (const auto& sim : sims) {
+            all.push_back("--port");
+            all.push_back(sim->LinkPath());
+        }
+        all.push_back(file);
+        double atOnceMs = 0, oneByOneMs = 0;
+        int failed = 0;
+        for (int round = 0; round < rounds; ++round) {
+            auto start = Clock::now();
+            failed += !RunCli(all);
+            atOnceMs += MillisecondsSince(start);
+            start = Clock::now();
+            for (const auto& sim : sims)
+                failed += !RunCli({"device", "write", "--port", sim->LinkPath(), file});
+            oneByOneMs += MillisecondsSince(start);
+        }
+        atOnceMs /= rounds;
+        oneByOneMs /= rounds;
+        if (modules == 1)
+            oneModuleMs = atOnceMs;
+        std::printf("%-8d %6d %14.1f %14.1f %10.3f %18.1f %8d\n", modules, rounds, atOnceMs, oneModuleMs,
+                    oneModuleMs > 0 ? atOnceMs / oneModuleMs : 0.0, oneByOneMs, failed);
+        std::fflush(stdout);
+        failures += failed;
+    }
+    return failures;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -204,5 +281,6 @@ int main(int argc, char** argv) {
     }
     for (const std::uint32_t baud : {9600u, 115200u})
         failures += SlowLine(baud, rounds);
+    failures += BenchWriteToManyModules(rounds);
     return failures ? 1 : 0;
 }

@@ -11,10 +11,19 @@
 #include "devport/DevicePorts.h"
 #include "devport/PortOpenFailure.h"
 
+#include "devport/CPortCom.h"
+#include "devport/CPortUsb.h"
+
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <iostream>
+#include <memory>
+#include <mutex>
 #include <set>
 #include <sys/stat.h>
 #include <thread>
@@ -98,22 +107,58 @@ PortOptions DefaultPortOptions() {
 // The waiting dialog of the factory reset: the command waits the module's time out on the terminal.
 class CliWaiting : public IExchangeWaiting {
 public:
+    explicit CliWaiting(std::FILE* err) : m_err(err) {}
     void WaitFor(int nCountdownMs) override {
-        std::fprintf(stderr, "Waiting %d s for the module to reset...\n", nCountdownMs / 1000);
+        std::fprintf(m_err, "Waiting %d s for the module to reset...\n", nCountdownMs / 1000);
         std::this_thread::sleep_for(std::chrono::milliseconds(nCountdownMs));
     }
+
+private:
+    std::FILE* m_err;
+};
+
+// What one port's part of a command works with: where it reports, and its port objects and spooler.
+// One port: the terminal, the process's port objects and the print spooler as always. Several ports at
+// once: each its own buffers and port objects, and the queues held once for the whole run (RunOnPorts).
+struct PortRun {
+    std::FILE* out = stdout;
+    std::FILE* err = stderr;
+    DevicePorts ports = DevicePorts::Process();
+    ISpoolerHold* runHold = nullptr; // the run's hold; nullptr: each exchange holds the queues itself
+    nlohmann::json json;             // what the part gives for a JSON report
+};
+
+// The queues of the port kinds of a run are held by the run itself: the exchanges of its ports, which
+// would each hold and give them back while the others still use their ports, only learn which queues
+// could not be held.
+class RunSpoolerHold : public ISpoolerHold {
+public:
+    explicit RunSpoolerHold(ISpoolerHold& spooler) : m_spooler(spooler) {}
+    bool ChangeWinDrvPortName(int) override { return true; }
+    bool RestoreWinDrvPortName() override { return false; }
+    std::vector<std::string> TakeQueuesRefusedToTell() override {
+        std::lock_guard lock(m_mutex);
+        return m_spooler.TakeQueuesRefusedToTell();
+    }
+
+private:
+    ISpoolerHold& m_spooler;
+    std::mutex m_mutex;
 };
 
 // One device command's rig: the port chosen by --port, the state and the exchanges over it.
 class DeviceSession {
 public:
-    explicit DeviceSession(const std::string& command)
-        : m_command(command), m_messages(command), m_files(m_messages) {}
+    explicit DeviceSession(const std::string& command, const PortRun& run = PortRun{})
+        : m_command(command), m_run(run), m_messages(command, run.err), m_files(m_messages),
+          m_waiting(run.err) {}
     DeviceSession(const DeviceSession&) = delete;
     DeviceSession& operator=(const DeviceSession&) = delete;
     // Queues the print server did not take back (it stopped answering in the middle, say) stay paused and
     // in the journal: the user hears which, and that the next start resumes them.
     ~DeviceSession() {
+        if (m_run.runHold)
+            return; // the run gives the queues back and tells
         const std::set<std::string> held = m_spooler.HeldNow();
         if (held.empty())
             return;
@@ -135,7 +180,7 @@ public:
             Fail("--port is wanted (a serial device path or a USB identity from `quorlink device list`)");
             return DeviceExit::Usage;
         }
-        const DevicePorts ports = DevicePorts::Process();
+        const DevicePorts ports = m_run.ports;
         struct stat info {};
         // A bare tty name ("ttyUSB0") is taken as the device under /dev.
         if (options.port.find('/') == std::string::npos && options.port.rfind("tty", 0) == 0 &&
@@ -153,7 +198,8 @@ public:
         // Holding the spooler's queues sends a job that is printing back to its queue, to print again from
         // its start: refuse that unless asked to go on.
         const std::vector<std::string> printing =
-            m_spooler.QueuesPrintingNow(static_cast<int>(options.dop.dwInterfaceType));
+            m_run.runHold ? std::vector<std::string>{} // the run looked before it held them
+                          : m_spooler.QueuesPrintingNow(static_cast<int>(options.dop.dwInterfaceType));
         if (!printing.empty() && !options.force) {
             std::string queues;
             for (const std::string& queue : printing)
@@ -179,7 +225,7 @@ public:
         m_port->ClosePort();
         DeviceExchangeServices services;
         services.ports = ports;
-        services.spooler = &m_spooler;
+        services.spooler = m_run.runHold ? m_run.runHold : static_cast<ISpoolerHold*>(&m_spooler);
         services.messages = &m_messages;
         services.waiting = &m_waiting;
         services.fileReader = &m_files;
@@ -218,6 +264,7 @@ public:
 
 private:
     std::string m_command;
+    PortRun m_run;
     CliMessageBox m_messages;
     CConfigurationFile m_files;
     CCupsSpoolerHold& m_spooler = CCupsSpoolerHold::Process();
@@ -278,11 +325,153 @@ bool Parse(const std::vector<std::string>& args, const std::string& command,
             return false;
         }
     }
-    if (parsed.port.ports.size() > 1 && command != "quorlink device write") {
+    const bool several = command == "quorlink device write" || command == "quorlink device read" ||
+                         command == "quorlink device set" || command == "quorlink device factory-reset";
+    if (parsed.port.ports.size() > 1 && !several) {
         std::fprintf(stderr, "%s: one --port at a time\n", command.c_str());
         return false;
     }
+    for (size_t i = 0; i < parsed.port.ports.size(); ++i)
+        for (size_t j = 0; j < i; ++j)
+            if (parsed.port.ports[i] == parsed.port.ports[j]) {
+                std::fprintf(stderr, "%s: the port %s is given twice\n", command.c_str(),
+                             parsed.port.ports[i].c_str());
+                return false;
+            }
     return true;
+}
+
+// The kind of port a --port names, as DeviceSession::Connect takes it: a path or a bare tty name is a
+// serial line, anything else a USB identity.
+std::uint32_t PortKind(const std::string& port) {
+    return port.find('/') != std::string::npos || port.rfind("tty", 0) == 0 ? VRX_DEVICE_INTERFACE_SERIAL
+                                                                            : VRX_DEVICE_INTERFACE_USB;
+}
+
+// The first failure of a run's ports in the order given; 0 when every port did its part.
+int FirstFailure(const std::vector<int>& statuses) {
+    for (const int status : statuses)
+        if (status != DeviceExit::Ok)
+            return status;
+    return DeviceExit::Ok;
+}
+
+using PortPart = std::function<int(const PortOptions& port, PortRun& run)>;
+
+// Runs part for every --port given. One port runs on this thread as always. Several run at once, each on
+// a thread of its own with port objects of its own; the maker's print queues of every port kind involved
+// are held once for the whole run (a queue printing refuses the run unless --force) and given back when
+// every port is done. What each port printed comes out afterwards, in the order the ports were given. The
+// statuses in that order; reports (when given) gets each port's PortRun::json.
+std::vector<int> RunOnPorts(const std::string& command, const PortOptions& options, const PortPart& part,
+                            std::vector<nlohmann::json>* reports = nullptr) {
+    std::vector<std::string> ports = options.ports;
+    if (ports.empty())
+        ports.emplace_back(); // Connect names what is missing
+    if (ports.size() == 1) {
+        PortOptions one = options;
+        one.port = ports[0];
+        PortRun run;
+        const int status = part(one, run);
+        if (reports)
+            reports->push_back(run.json);
+        return {status};
+    }
+
+    std::set<std::uint32_t> kinds;
+    for (const std::string& port : ports)
+        kinds.insert(PortKind(port));
+    const int target = kinds.size() > 1 ? 2 /* both */ : static_cast<int>(*kinds.begin());
+    CCupsSpoolerHold& spooler = CCupsSpoolerHold::Process();
+    if (!options.force) {
+        const std::vector<std::string> printing = spooler.QueuesPrintingNow(target);
+        if (!printing.empty()) {
+            std::string queues;
+            for (const std::string& queue : printing)
+                queues += (queues.empty() ? "" : ", ") + queue;
+            std::fprintf(
+                stderr,
+                "%s: print queue %s is printing on these ports' kind; holding it now would print that "
+                "job again from its start. Wait for the job to end, or give --force\n",
+                command.c_str(), queues.c_str());
+            return std::vector<int>(ports.size(), DeviceExit::Usage);
+        }
+    }
+    spooler.ChangeWinDrvPortName(target);
+    RunSpoolerHold hold(spooler);
+
+    struct Slot {
+        std::unique_ptr<CPortCom> serial;
+        std::unique_ptr<CPortUsb> usb;
+        char* outText = nullptr;
+        char* errText = nullptr;
+        std::size_t outSize = 0, errSize = 0;
+        PortRun run;
+        int status = DeviceExit::NoPort;
+    };
+    std::vector<std::unique_ptr<Slot>> slots;
+    std::vector<std::thread> threads;
+    for (const std::string& port : ports) {
+        auto slot = std::make_unique<Slot>();
+        // Port objects of its own: each thread opens, reads and writes its own line.
+        if (PortKind(port) == VRX_DEVICE_INTERFACE_SERIAL)
+            slot->serial = std::make_unique<CPortCom>();
+        else
+            slot->usb = std::make_unique<CPortUsb>();
+        slot->run.ports = DevicePorts{slot->usb.get(), slot->serial.get()};
+        slot->run.runHold = &hold;
+        slot->run.out = ::open_memstream(&slot->outText, &slot->outSize);
+        slot->run.err = ::open_memstream(&slot->errText, &slot->errSize);
+        if (!slot->run.out || !slot->run.err) {
+            std::fprintf(stderr, "%s: %s\n", command.c_str(), std::strerror(errno));
+            std::abort();
+        }
+        PortOptions one = options;
+        one.port = port;
+        Slot* s = slot.get();
+        slots.push_back(std::move(slot));
+        threads.emplace_back([s, one, &part] { s->status = part(one, s->run); });
+    }
+    for (std::thread& thread : threads)
+        thread.join();
+    spooler.RestoreWinDrvPortName();
+
+    std::vector<int> statuses;
+    for (size_t i = 0; i < slots.size(); ++i) {
+        Slot& slot = *slots[i];
+        std::fclose(slot.run.out);
+        std::fclose(slot.run.err);
+        const std::string out(slot.outText, slot.outSize), err(slot.errText, slot.errSize);
+        std::free(slot.outText);
+        std::free(slot.errText);
+        std::fputs(err.c_str(), stderr);
+        std::fputs(out.c_str(), stdout);
+        statuses.push_back(slot.status);
+        if (reports) {
+            nlohmann::json report = slot.run.json;
+            if (report.is_null()) {
+                // A port that failed: its status and its message without the command's name.
+                std::string error = err.substr(0, err.find('\n'));
+                if (error.rfind(command + ": ", 0) == 0)
+                    error.erase(0, command.size() + 2);
+                report = {{"port", ports[i]}, {"status", slot.status}, {"error", error}};
+            }
+            reports->push_back(std::move(report));
+        }
+    }
+    const std::set<std::string> held = spooler.HeldNow();
+    if (!held.empty()) {
+        std::string queues;
+        for (const std::string& queue : held)
+            queues += (queues.empty() ? "" : ", ") + queue;
+        std::fprintf(
+            stderr,
+            "%s: print queue%s %s could not be resumed and stay%s paused; the next start of quorlink "
+            "tries again\n",
+            command.c_str(), held.size() > 1 ? "s" : "", queues.c_str(), held.size() > 1 ? "" : "s");
+    }
+    std::fflush(stdout);
+    return statuses;
 }
 
 nlohmann::json CapabilitiesJson(const DeviceConfigState& s) {
@@ -301,17 +490,10 @@ void PrintJson(const nlohmann::json& value) {
     std::printf("%s\n", value.dump(2, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
 }
 
-int ReadCommand(const std::vector<std::string>& args) {
-    const std::string command = "quorlink device read";
-    Parsed p;
-    if (!Parse(args, command, {"--json", "--show-secrets", "--save"}, p))
-        return DeviceExit::Usage;
-    if (!p.operands.empty()) {
-        std::fprintf(stderr, "%s: unexpected '%s'\n", command.c_str(), p.operands[0].c_str());
-        return DeviceExit::Usage;
-    }
-    DeviceSession session(command);
-    if (const int status = session.Connect(p.port); status >= 0)
+// One port of `device read`: its report on run.out, and as run.json.
+int ReadPort(const std::string& command, const Parsed& p, const PortOptions& port, PortRun& run) {
+    DeviceSession session(command, run);
+    if (const int status = session.Connect(port); status >= 0)
         return status;
     if (const int status = session.Read(); status >= 0)
         return status;
@@ -329,36 +511,62 @@ int ReadCommand(const std::vector<std::string>& args) {
         nlohmann::json names = nlohmann::json::object();
         for (int type = 0; type < 3; ++type)
             names[kTypeKeys[type]] = DeviceRecords::FieldText(s.m_CertificateName[type].byCertName);
-        PrintJson({{"port", p.port.port},
-                   {"system", DeviceConfigOutput::SystemJson(s.m_SystemInformation)},
-                   {"variant", DeviceRecords::VariantName(variant)},
-                   {"capabilities", CapabilitiesJson(s)},
-                   {"refused_start", s.m_bRefusal},
-                   {"record", DeviceConfigOutput::RecordJson(s.m_ConfigurationInfo, variant, p.showSecrets)},
-                   {"certificate_names", names}});
+        run.json = {{"port", port.port},
+                    {"system", DeviceConfigOutput::SystemJson(s.m_SystemInformation)},
+                    {"variant", DeviceRecords::VariantName(variant)},
+                    {"capabilities", CapabilitiesJson(s)},
+                    {"refused_start", s.m_bRefusal},
+                    {"record", DeviceConfigOutput::RecordJson(s.m_ConfigurationInfo, variant, p.showSecrets)},
+                    {"certificate_names", names}};
         return DeviceExit::Ok;
     }
+    std::FILE* out = run.out;
     const nlohmann::json system = DeviceConfigOutput::SystemJson(s.m_SystemInformation);
-    std::printf("Port:             %s\n", p.port.port.c_str());
-    std::printf("Firmware:         %s (%s)\n", system["firmware_version"].get<std::string>().c_str(),
-                system["firmware_date"].get<std::string>().c_str());
-    std::printf("MAC address:      %s\n", system["mac"].get<std::string>().c_str());
-    std::printf("Variant:          %s\n", DeviceRecords::VariantName(variant));
-    std::printf("Capabilities:    ");
+    std::fprintf(out, "Port:             %s\n", port.port.c_str());
+    std::fprintf(out, "Firmware:         %s (%s)\n", system["firmware_version"].get<std::string>().c_str(),
+                 system["firmware_date"].get<std::string>().c_str());
+    std::fprintf(out, "MAC address:      %s\n", system["mac"].get<std::string>().c_str());
+    std::fprintf(out, "Variant:          %s\n", DeviceRecords::VariantName(variant));
+    std::fprintf(out, "Capabilities:    ");
     const nlohmann::json capabilities = CapabilitiesJson(s);
     for (const auto& [name, on] : capabilities.items())
-        std::printf(" %s=%s", name.c_str(), on.get<bool>() ? "yes" : "no");
-    std::printf("\nConfiguration:\n");
-    DeviceConfigOutput::PrintRecord(s.m_ConfigurationInfo, variant, p.showSecrets, stdout);
+        std::fprintf(out, " %s=%s", name.c_str(), on.get<bool>() ? "yes" : "no");
+    std::fprintf(out, "\nConfiguration:\n");
+    DeviceConfigOutput::PrintRecord(s.m_ConfigurationInfo, variant, p.showSecrets, out);
     if (s.m_bCertificateName) {
-        std::printf("Certificate names:\n");
+        std::fprintf(out, "Certificate names:\n");
         for (int type = 0; type < 3; ++type)
-            std::printf("  %-20s %s\n", kTypeKeys[type],
-                        DeviceRecords::FieldText(s.m_CertificateName[type].byCertName).c_str());
+            std::fprintf(out, "  %-20s %s\n", kTypeKeys[type],
+                         DeviceRecords::FieldText(s.m_CertificateName[type].byCertName).c_str());
     }
     if (!p.save.empty())
-        std::printf("Saved to %s\n", p.save.c_str());
+        std::fprintf(out, "Saved to %s\n", p.save.c_str());
     return DeviceExit::Ok;
+}
+
+int ReadCommand(const std::vector<std::string>& args) {
+    const std::string command = "quorlink device read";
+    Parsed p;
+    if (!Parse(args, command, {"--json", "--show-secrets", "--save"}, p))
+        return DeviceExit::Usage;
+    if (!p.operands.empty()) {
+        std::fprintf(stderr, "%s: unexpected '%s'\n", command.c_str(), p.operands[0].c_str());
+        return DeviceExit::Usage;
+    }
+    if (!p.save.empty() && p.port.ports.size() > 1) {
+        std::fprintf(stderr, "%s: --save takes one --port (every printer would write the same file)\n",
+                     command.c_str());
+        return DeviceExit::Usage;
+    }
+    std::vector<nlohmann::json> reports;
+    const std::vector<int> statuses = RunOnPorts(
+        command, p.port,
+        [&](const PortOptions& port, PortRun& run) { return ReadPort(command, p, port, run); }, &reports);
+    if (p.json && statuses.size() > 1)
+        PrintJson(reports); // one object per port, in the order given; a failed port names its error
+    else if (p.json && !reports.empty() && !reports[0].is_null())
+        PrintJson(reports[0]);
+    return FirstFailure(statuses);
 }
 
 // The exit status after a failed save, from the error code that ends its message: "... (N)".
@@ -371,8 +579,8 @@ int SaveFailureStatus(const std::string& error) {
 
 // Writes the checked file to one port; the exit status, and the port's line of the report in outcome.
 int WriteToPort(const std::string& command, PortOptions port, const std::string& path,
-                const CliConfigurationFile& file, std::string& outcome) {
-    DeviceSession session(command);
+                const CliConfigurationFile& file, std::string& outcome, PortRun& run) {
+    DeviceSession session(command, run);
     const auto fail = [&](int status) {
         outcome = "not written: " + CliMessageBox::OneLine(session.Messages().LastError());
         return status;
@@ -404,6 +612,9 @@ int WriteToPort(const std::string& command, PortOptions port, const std::string&
     return SaveFailureStatus(session.Messages().LastError());
 }
 
+int SetPort(const std::string& command, const std::vector<std::pair<std::string, std::string>>& changes,
+            const PortOptions& port, PortRun& run, bool several);
+
 int SetCommand(const std::vector<std::string>& args) {
     const std::string command = "quorlink device set";
     Parsed p;
@@ -428,10 +639,19 @@ int SetCommand(const std::vector<std::string>& args) {
         std::fprintf(stderr, "%s: FIELD=VALUE changes are wanted\n", command.c_str());
         return DeviceExit::Usage;
     }
-    DeviceSession session(command);
+    const bool several = p.port.ports.size() > 1;
+    return FirstFailure(RunOnPorts(command, p.port, [&](const PortOptions& port, PortRun& run) {
+        return SetPort(command, changes, port, run, several);
+    }));
+}
+
+// One port of `device set`: read, the changes as the page's edits, the page's checks, then the save.
+int SetPort(const std::string& command, const std::vector<std::pair<std::string, std::string>>& changes,
+            const PortOptions& port, PortRun& run, bool several) {
+    DeviceSession session(command, run);
     WLanAdvGroupEditor editor(session.State(), session.Messages());
     session.UseGrids(&editor, &editor.Validator());
-    if (const int status = session.Connect(p.port); status >= 0)
+    if (const int status = session.Connect(port); status >= 0)
         return status;
     // The read builds the page's groups; each change is then the user's edit of its item.
     if (const int status = session.Read(); status >= 0)
@@ -450,7 +670,10 @@ int SetCommand(const std::vector<std::string>& args) {
     session.Messages().AnswerQuestions(true); // "Are you sure to save the new configuration?"
     if (!session.Exchange().SaveNewConfiguration(false))
         return SaveFailureStatus(session.Messages().LastError());
-    std::printf("%s\n", LoadString(162).c_str());
+    if (several)
+        std::fprintf(run.out, "%s: %s\n", port.port.c_str(), LoadString(162).c_str());
+    else
+        std::fprintf(run.out, "%s\n", LoadString(162).c_str());
     return DeviceExit::Ok;
 }
 
@@ -464,43 +687,29 @@ int WriteCommand(const std::vector<std::string>& args) {
         return DeviceExit::Usage;
     }
     const std::string& path = p.operands[0];
-    std::vector<std::string> ports = p.port.ports;
-    if (ports.empty())
-        ports.emplace_back(); // Connect names what is missing
-    for (size_t i = 0; i < ports.size(); ++i)
-        for (size_t j = 0; j < i; ++j)
-            if (ports[i] == ports[j]) {
-                std::fprintf(stderr, "%s: the port %s is given twice\n", command.c_str(), ports[i].c_str());
-                return DeviceExit::Usage;
-            }
+    const size_t ports = std::max<size_t>(p.port.ports.size(), 1);
     // The file is checked before anything goes on the line.
     CliMessageBox messages(command);
     const CliConfigurationFile file = CliConfigurationFile::Load(path, messages);
     if (!file.ok)
         return DeviceExit::Usage;
-    if (ports.size() > 1 && file.record.byIPConfigMode != VRX_IP_CONFIG_DHCP && !p.sameAddress) {
+    if (ports > 1 && file.record.byIPConfigMode != VRX_IP_CONFIG_DHCP && !p.sameAddress) {
         std::fprintf(
             stderr,
             "%s: %s gives the fixed IP address %u.%u.%u.%u; written to %zu printers, every one would "
             "have it. Write it to one port, or give --same-address\n",
             command.c_str(), path.c_str(), file.record.byIP[0], file.record.byIP[1], file.record.byIP[2],
-            file.record.byIP[3], ports.size());
+            file.record.byIP[3], ports);
         return DeviceExit::Usage;
     }
-    int status = DeviceExit::Ok;
-    for (const std::string& port : ports) {
-        PortOptions options = p.port;
-        options.port = port;
+    // A line per port that was written; with several ports also one per port that was not.
+    return FirstFailure(RunOnPorts(command, p.port, [&](const PortOptions& port, PortRun& run) {
         std::string outcome;
-        const int portStatus = WriteToPort(command, options, path, file, outcome);
-        if (status == DeviceExit::Ok)
-            status = portStatus;
-        if (ports.size() > 1) {
-            std::printf("%s: %s\n", port.c_str(), outcome.c_str());
-            std::fflush(stdout);
-        }
-    }
-    return status;
+        const int status = WriteToPort(command, port, path, file, outcome, run);
+        if (status == DeviceExit::Ok || ports > 1)
+            std::fprintf(run.out, "%s: %s\n", port.port.c_str(), outcome.c_str());
+        return status;
+    }));
 }
 
 int ScanCommand(const std::vector<std::string>& args) {
@@ -579,6 +788,20 @@ int CertCommand(const std::vector<std::string>& args) {
     return DeviceExit::Ok;
 }
 
+// The factory reset's question on the terminal; true when answered yes.
+bool Confirmed(const std::string& command) {
+    std::fprintf(stderr, "%s [y/N] ", LoadString(274).c_str());
+    std::string answer;
+    const bool answered = static_cast<bool>(std::getline(std::cin, answer));
+    if (!answered)
+        std::fprintf(stderr, "\n"); // the prompt's line ends here when nothing was typed
+    if (!answered || (answer != "y" && answer != "Y" && answer != "yes")) {
+        std::fprintf(stderr, "%s: not confirmed; nothing was sent\n", command.c_str());
+        return false;
+    }
+    return true;
+}
+
 int FactoryResetCommand(const std::vector<std::string>& args) {
     const std::string command = "quorlink device factory-reset";
     Parsed p;
@@ -588,24 +811,25 @@ int FactoryResetCommand(const std::vector<std::string>& args) {
         std::fprintf(stderr, "%s: unexpected '%s'\n", command.c_str(), p.operands[0].c_str());
         return DeviceExit::Usage;
     }
-    DeviceSession session(command);
-    if (const int status = session.Connect(p.port); status >= 0)
-        return status;
-    if (!p.yes) {
-        std::fprintf(stderr, "%s [y/N] ", LoadString(274).c_str());
-        std::string answer;
-        const bool answered = static_cast<bool>(std::getline(std::cin, answer));
-        if (!answered)
-            std::fprintf(stderr, "\n"); // the prompt's line ends here when nothing was typed
-        if (!answered || (answer != "y" && answer != "Y" && answer != "yes")) {
-            std::fprintf(stderr, "%s: not confirmed; nothing was sent\n", command.c_str());
-            return DeviceExit::Usage;
-        }
-    }
-    if (!session.Exchange().FactoryReset())
-        return DeviceExit::NoAnswer;
-    std::printf("%s\n", session.Messages().LastInformation().c_str());
-    return DeviceExit::Ok;
+    const bool several = p.port.ports.size() > 1;
+    // Several ports: asked once, before any of them.
+    if (several && !p.yes && !Confirmed(command))
+        return DeviceExit::Usage;
+    return FirstFailure(RunOnPorts(command, p.port, [&](const PortOptions& port, PortRun& run) {
+        DeviceSession session(command, run);
+        if (const int status = session.Connect(port); status >= 0)
+            return status;
+        if (!several && !p.yes && !Confirmed(command))
+            return static_cast<int>(DeviceExit::Usage);
+        if (!session.Exchange().FactoryReset())
+            return static_cast<int>(DeviceExit::NoAnswer);
+        if (several)
+            std::fprintf(run.out, "%s: %s\n", port.port.c_str(),
+                         session.Messages().LastInformation().c_str());
+        else
+            std::fprintf(run.out, "%s\n", session.Messages().LastInformation().c_str());
+        return static_cast<int>(DeviceExit::Ok);
+    }));
 }
 
 } // namespace

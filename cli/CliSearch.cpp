@@ -7,12 +7,14 @@
 #include <cstdio>
 
 int RunSearchCommand(const std::vector<std::string>& args) {
-    bool json = false, csv = false;
+    bool json = false, csv = false, jsonl = false;
     std::vector<SubnetSearch::Subnet> subnets;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--json") {
             json = true;
+        } else if (arg == "--jsonl") {
+            jsonl = true;
         } else if (arg == "--csv") {
             csv = true;
         } else if (arg == "--subnet") {
@@ -29,8 +31,8 @@ int RunSearchCommand(const std::vector<std::string>& args) {
             return CliExit::Usage;
         }
     }
-    if (json && csv) {
-        std::fprintf(stderr, "quorlink search: give --json or --csv, not both\n");
+    if (json + csv + jsonl > 1) {
+        std::fprintf(stderr, "quorlink search: give one of --json, --jsonl and --csv\n");
         return CliExit::Usage;
     }
     CUdpEndpoint& endpoint = *CUdpEndpoint::GetInstance();
@@ -44,15 +46,25 @@ int RunSearchCommand(const std::vector<std::string>& args) {
         std::fprintf(stderr, "quorlink search: %s\n", error.c_str());
         return CliExit::NoNetwork;
     }
-    const SearchResult result = SubnetSearch::Run(endpoint, targets);
     const InterfaceNames names = [&endpoint](int key) { return endpoint.InterfaceName(key); };
+    // --jsonl: each printer as one line the moment it is first heard, for scripts that act on printers as
+    // they appear; the round goes on meanwhile.
+    PrinterHeardFunction heard;
+    if (jsonl)
+        heard = [&names](const HeardPrinter& printer) {
+            const nlohmann::json item =
+                printer.ethernet ? PrinterAsJson(*printer.ethernet, names) : PrinterAsJson(*printer.wlan, names);
+            std::printf("%s\n", item.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
+            std::fflush(stdout);
+        };
+    const SearchResult result = SubnetSearch::Run(endpoint, targets, {}, heard);
     if (json)
         std::printf("%s\n", PrintersAsJson(result, names)
                                 .dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
                                 .c_str());
     else if (csv)
         std::fputs(PrintersAsCsv(result).c_str(), stdout);
-    else
+    else if (!jsonl)
         PrintPrinterTable(result, stdout, names);
     return CliExit::Ok;
 }

@@ -102,20 +102,26 @@ std::string FitColumn(const std::string& text, int width) {
     return out + std::string(static_cast<size_t>(std::max(0, width - used)), ' ');
 }
 
+json PrinterAsJson(const ETHERNET_INFO& r, const InterfaceNames& names) {
+    json item = Common("wired", r, names);
+    item["mask"] = nullptr;
+    item["name"] = "";
+    return item;
+}
+
+json PrinterAsJson(const WLAN_INFO& r, const InterfaceNames& names) {
+    json item = Common("wireless", r, names);
+    item["mask"] = json::array({r.Mask[0], r.Mask[1]});
+    item["name"] = DecodeSystemName(r);
+    return item;
+}
+
 json PrintersAsJson(const SearchResult& result, const InterfaceNames& names) {
     json printers = json::array();
-    for (const auto& [mac, r] : result.ethernet) {
-        json item = Common("wired", r, names);
-        item["mask"] = nullptr;
-        item["name"] = "";
-        printers.push_back(std::move(item));
-    }
-    for (const auto& [mac, r] : result.wlan) {
-        json item = Common("wireless", r, names);
-        item["mask"] = json::array({r.Mask[0], r.Mask[1]});
-        item["name"] = DecodeSystemName(r);
-        printers.push_back(std::move(item));
-    }
+    for (const auto& [mac, r] : result.ethernet)
+        printers.push_back(PrinterAsJson(r, names));
+    for (const auto& [mac, r] : result.wlan)
+        printers.push_back(PrinterAsJson(r, names));
     return printers;
 }
 

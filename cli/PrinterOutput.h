@@ -14,6 +14,9 @@ using InterfaceNames = std::function<std::string(int nLocalNetworkInterface)>;
 // The printers of a search as `quorlink search` shows them, wired printers first: "interface" is the key of
 // the local interface that heard the printer, "interface_name" its name (from names; "" without).
 nlohmann::json PrintersAsJson(const SearchResult& result, const InterfaceNames& names = {});
+// One printer, as an element of PrintersAsJson.
+nlohmann::json PrinterAsJson(const ETHERNET_INFO& printer, const InterfaceNames& names = {});
+nlohmann::json PrinterAsJson(const WLAN_INFO& printer, const InterfaceNames& names = {});
 // The fields of PrintersAsJson up to "interface", one printer a row under a header row, as comma-separated
 // text (RFC 4180: CRLF line ends, fields quoted where needed).
 std::string PrintersAsCsv(const SearchResult& result);

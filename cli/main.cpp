@@ -20,7 +20,7 @@ void PrintUsage(FILE* out) {
              "configures the network module of a printer on a USB or serial port.\n"
              "\n"
              "Commands:\n"
-             "  search [--json | --csv] [--subnet CIDR]...\n"
+             "  search [--json | --jsonl | --csv] [--subnet CIDR]...\n"
              "                       lists the printers that answer on every local interface (and in\n"
              "                       each subnet behind a router given by --subnet)\n"
              "  set-ip <MAC> (--dhcp | --ip A --subnet M --gateway G)\n"

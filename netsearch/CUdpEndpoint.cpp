@@ -11,6 +11,7 @@
 #include <chrono>
 #include <climits>
 #include <cstring>
+#include <memory>
 #include <net/if.h>
 #include <sys/time.h>
 
@@ -197,14 +198,17 @@ bool CUdpEndpoint::CreateSocket() {
 }
 
 void CUdpEndpoint::SetReceiveBuffer() {
+    SetReceiveBuffer(m_socketDes, kReceiveBufferBytes);
+}
+
+void CUdpEndpoint::SetReceiveBuffer(int fd, int bytes) {
     // The system's limit for SO_RCVBUF is often far below a burst of answers from hundreds of printers;
     // SO_RCVBUFFORCE passes it when the process may (root). Neither failing is fatal.
-    const int wanted = kReceiveBufferBytes;
-    if (m_sockets.SetOption(m_socketDes, SOL_SOCKET, SO_RCVBUFFORCE, &wanted, sizeof wanted) != 0)
-        m_sockets.SetOption(m_socketDes, SOL_SOCKET, SO_RCVBUF, &wanted, sizeof wanted);
+    if (m_sockets.SetOption(fd, SOL_SOCKET, SO_RCVBUFFORCE, &bytes, sizeof bytes) != 0)
+        m_sockets.SetOption(fd, SOL_SOCKET, SO_RCVBUF, &bytes, sizeof bytes);
     int granted = 0;
     socklen_t length = sizeof granted;
-    if (m_sockets.GetOption(m_socketDes, SOL_SOCKET, SO_RCVBUF, &granted, &length) == 0)
+    if (m_sockets.GetOption(fd, SOL_SOCKET, SO_RCVBUF, &granted, &length) == 0)
         WriteLog("CreateSocket: receive buffer = %d", granted);
 }
 
@@ -320,7 +324,11 @@ int CUdpEndpoint::ReceiveDatagram(std::uint8_t* buffer, std::size_t size, bool d
 }
 
 bool CUdpEndpoint::IsForBoundInterface(const ISocketApi::Arrival& arrival) const {
-    const auto bound = m_InterfaceInfo.find(m_boundInterface);
+    return IsForInterface(arrival, m_boundInterface);
+}
+
+bool CUdpEndpoint::IsForInterface(const ISocketApi::Arrival& arrival, int nLocalNetworkInterface) const {
+    const auto bound = m_InterfaceInfo.find(nLocalNetworkInterface);
     if (!arrival.known || bound == m_InterfaceInfo.end())
         return true; // nothing to tell it by
     const LOCAL_INTERFACE_INFO& info = bound->second;
@@ -330,7 +338,7 @@ bool CUdpEndpoint::IsForBoundInterface(const ISocketApi::Arrival& arrival) const
     const bool limited = to[0] == 255 && to[1] == 255 && to[2] == 255 && to[3] == 255;
     if (!limited && std::memcmp(to, info.byBroadcastAdr, 4) != 0)
         return false;
-    const unsigned index = InterfaceIndex(m_boundInterface);
+    const unsigned index = InterfaceIndex(nLocalNetworkInterface);
     return index == 0 || arrival.interfaceIndex == index; // a broadcast counts on its own interface only
 }
 
@@ -388,6 +396,233 @@ int CUdpEndpoint::SearchPrinterAt(int nLocalNetworkInterface, int nPrinterNetwor
     m_destination = destination;
     const int nRet = SearchPrinter(nLocalNetworkInterface, nPrinterNetworkType, stop);
     m_destination.reset();
+    return nRet;
+}
+
+int CUdpEndpoint::OpenRoundSocket(int nPrinterNetworkType) {
+    const int fd = m_sockets.Open();
+    if (fd < 0) {
+        WriteLog("SearchRound: %s, (%d)", "Could not create socket.", m_sockets.LastError());
+        return kNoSocket;
+    }
+    const int on = 1;
+    const char* failure = nullptr;
+    if (m_sockets.SetOption(fd, SOL_SOCKET, SO_BROADCAST, &on, sizeof on) != 0)
+        failure = "setsockopt failed for BROADCAST";
+    else if (m_sockets.SetOption(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on) != 0)
+        failure = "setsockopt failed for SO_REUSEADDR";
+    else if (m_sockets.SetOption(fd, IPPROTO_IP, IP_PKTINFO, &on, sizeof on) != 0)
+        failure = "setsockopt failed for IP_PKTINFO"; // without it no answer can be credited
+    if (!failure) {
+        SetReceiveBuffer(fd, kRoundReceiveBufferBytes);
+        sockaddr_in anyAddress{};
+        anyAddress.sin_family = AF_INET;
+        anyAddress.sin_port = htons(QlinkProtocol::LocalPort(nPrinterNetworkType));
+        anyAddress.sin_addr.s_addr = htonl(INADDR_ANY);
+        if (m_sockets.Bind(fd, anyAddress) != 0)
+            failure = "Cannot bind address to socket.";
+    }
+    if (failure) {
+        WriteLog("SearchRound: %s, (%d)", failure, m_sockets.LastError());
+        m_sockets.Close(fd);
+        return kNoSocket;
+    }
+    WriteLog("SearchRound: socket for type %d on port %d", nPrinterNetworkType,
+             QlinkProtocol::LocalPort(nPrinterNetworkType));
+    return fd;
+}
+
+int CUdpEndpoint::SearchRound(const std::vector<SearchExchange>& exchanges, std::stop_token stop,
+                              const PrinterHeardFunction& heard) {
+    using Clock = std::chrono::steady_clock;
+    WriteLog("SearchRound: START");
+    WriteLog("SearchRound: exchanges = %d", static_cast<int>(exchanges.size()));
+    if (m_socketDes != kNoSocket) {
+        // The settings exchange leaves its socket open; on the same port it would take answers too.
+        CloseSocket();
+        m_sockets.Sleep(kReopenPause);
+    }
+
+    struct Exchange {
+        SearchExchange what;
+        std::string_view request;
+        sockaddr_in destination{};
+        ISocketApi::Route route;
+        int fd = kNoSocket;
+        int nTotalBytes = 0;
+        bool heardAny = false;
+        Clock::time_point last{};
+        bool ended = false;
+    };
+    std::map<int, int> socketOfType; // type -> fd
+    std::vector<Exchange> round;
+    for (const SearchExchange& what : exchanges) {
+        const auto found = m_InterfaceInfo.find(what.nLocalNetworkInterface);
+        const int type = what.nPrinterNetworkType;
+        if (found == m_InterfaceInfo.end() || (type != VRX_WIRED_PRINTER && type != VRX_WIRELESS_PRINTER)) {
+            WriteLog("SearchRound: no exchange for interface %d, type %d", what.nLocalNetworkInterface, type);
+            continue;
+        }
+        if (!socketOfType.count(type))
+            socketOfType[type] = OpenRoundSocket(type);
+        Exchange exchange;
+        exchange.what = what;
+        exchange.fd = socketOfType[type];
+        if (exchange.fd == kNoSocket)
+            continue; // this type's answers cannot be taken; the others go on
+        exchange.request =
+            type == VRX_WIRED_PRINTER ? QlinkProtocol::kWiredRequest : QlinkProtocol::kWirelessRequest;
+        exchange.destination = MakeAddress(QlinkProtocol::PrinterPort(type), found->second.byBroadcastAdr);
+        if (what.directed)
+            std::memcpy(&exchange.destination.sin_addr.s_addr, what.directed->data(), 4);
+        exchange.route.interfaceIndex = InterfaceIndex(what.nLocalNetworkInterface);
+        std::memcpy(exchange.route.source, found->second.byIpAdr, 4);
+        const auto* d = reinterpret_cast<const std::uint8_t*>(&exchange.destination.sin_addr.s_addr);
+        WriteLog("SearchRound: interface %d, type %d, to %d.%d.%d.%d", what.nLocalNetworkInterface, type,
+                 d[0], d[1], d[2], d[3]);
+        round.push_back(exchange);
+    }
+    std::vector<int> fds;
+    for (const auto& [type, fd] : socketOfType)
+        if (fd != kNoSocket)
+            fds.push_back(fd);
+
+    // The exchange of a datagram that came in on fd (-1: none of the round's).
+    const auto exchangeFor = [&](int fd, const ISocketApi::Arrival& arrival, const sockaddr_in& from) {
+        const std::uint32_t source = ntohl(from.sin_addr.s_addr);
+        int interfaceKey = -1, plain = -1, other = -1;
+        for (size_t i = 0; i < round.size(); ++i) {
+            const Exchange& e = round[i];
+            if (e.fd != fd || (interfaceKey >= 0 && e.what.nLocalNetworkInterface != interfaceKey))
+                continue;
+            if (interfaceKey < 0) {
+                if (!IsForInterface(arrival, e.what.nLocalNetworkInterface))
+                    continue;
+                interfaceKey = e.what.nLocalNetworkInterface; // the first interface that takes it
+            }
+            if (!e.what.directed) {
+                plain = plain < 0 ? static_cast<int>(i) : plain;
+                continue;
+            }
+            std::uint32_t network = 0;
+            std::memcpy(&network, e.what.network.data(), 4);
+            const std::uint32_t mask = e.what.prefix <= 0 ? 0 : ~std::uint32_t{0} << (32 - e.what.prefix);
+            if ((source & mask) == (ntohl(network) & mask))
+                return static_cast<int>(i); // from the subnet behind the router
+            other = other < 0 ? static_cast<int>(i) : other;
+        }
+        return plain >= 0 ? plain : other;
+    };
+
+    const Clock::time_point start = m_sockets.Now();
+    const Clock::time_point sendsEnd = start + kRequestRepeats * kSendPause;
+    int sends = 0;
+    std::uint8_t buffer[QlinkProtocol::kMaxDatagram];
+    const auto ready = std::make_unique<bool[]>(fds.size() + 1);
+    bool stopped = false;
+    for (;;) {
+        if (stop.stop_requested()) {
+            stopped = true;
+            break;
+        }
+        Clock::time_point now = m_sockets.Now();
+        // Requests: each time one of every exchange, 50 ms apart.
+        if (sends < kRequestRepeats && now >= start + sends * kSendPause) {
+            for (Exchange& e : round) {
+                ssize_t sent =
+                    m_sockets.SendTo(e.fd, e.request.data(), e.request.size(), e.destination, &e.route);
+                if (sent < 0)
+                    sent = m_sockets.SendTo(e.fd, e.request.data(), e.request.size(), e.destination, nullptr);
+                if (sent < 0)
+                    WriteLog("SearchRound: %s (%d)", "Error transmitting data.", m_sockets.LastError());
+            }
+            ++sends;
+            continue;
+        }
+        // Everything waiting, on every socket.
+        for (size_t s = 0; s < fds.size(); ++s) {
+            for (int taken = 0; taken < kMaxDrainedAtOnce; ++taken) {
+                sockaddr_in from{};
+                ISocketApi::Arrival arrival;
+                const ssize_t n = m_sockets.ReceiveFrom(fds[s], buffer, sizeof buffer, true, from, &arrival);
+                if (n < 0)
+                    break;
+                const int index = exchangeFor(fds[s], arrival, from);
+                if (index < 0) {
+                    const std::uint8_t* to = arrival.destination;
+                    WriteLog("SearchRound: passed over, sent to %d.%d.%d.%d on interface %u", to[0], to[1],
+                             to[2], to[3], arrival.interfaceIndex);
+                    continue;
+                }
+                Exchange& e = round[static_cast<size_t>(index)];
+                if (e.ended) {
+                    // Its first answer came after its 500 ms, while other exchanges kept the round going
+                    // (printers busy answering the other exchanges): taken, and it waits its 2 s of silence.
+                    WriteLog("SearchRound: interface %d, type %d answered after its time-out; it goes on",
+                             e.what.nLocalNetworkInterface, e.what.nPrinterNetworkType);
+                    e.ended = false;
+                }
+                e.heardAny = true;
+                e.last = m_sockets.Now();
+                AddBytes(e.nTotalBytes, static_cast<int>(n));
+                AnswerOrigin origin;
+                std::memcpy(origin.source.data(), &from.sin_addr.s_addr, 4);
+                origin.directed = e.what.directed;
+                EnterDiscoveryAnswer(buffer, static_cast<int>(n), e.what.nLocalNetworkInterface, origin,
+                                     heard);
+            }
+        }
+        // Each exchange ends by its own silence: 2 s after its last datagram, or, when nothing came, the
+        // 500 ms receive time-out after the requests. Never before its requests are out.
+        now = m_sockets.Now();
+        Clock::time_point wake =
+            sends < kRequestRepeats ? start + sends * kSendPause : Clock::time_point::max();
+        bool allEnded = true;
+        for (Exchange& e : round) {
+            if (e.ended)
+                continue;
+            // A stream of datagrams that never falls silent still ends the exchange after 30 s.
+            const Clock::time_point end =
+                std::min(e.heardAny ? std::max(e.last, sendsEnd) + kSilencePolls * kPollPause
+                                    : sendsEnd + std::chrono::milliseconds(kReceiveTimeoutMs),
+                         sendsEnd + kMaxCollectionPolls * kPollPause);
+            if (sends >= kRequestRepeats && now >= end) {
+                e.ended = true;
+                WriteLog("SearchRound: interface %d, type %d ended, nTotalBytes = %d",
+                         e.what.nLocalNetworkInterface, e.what.nPrinterNetworkType, e.nTotalBytes);
+                continue;
+            }
+            allEnded = false;
+            wake = std::min(wake, end);
+        }
+        if (allEnded && sends >= kRequestRepeats)
+            break;
+        // A stop request is seen within one poll pause.
+        const auto wait = std::clamp(std::chrono::ceil<std::chrono::milliseconds>(wake - now),
+                                     std::chrono::milliseconds(0), std::chrono::milliseconds(kPollPause));
+        if (!fds.empty())
+            m_sockets.WaitForDatagrams(fds.data(), ready.get(), static_cast<int>(fds.size()), wait);
+        else
+            m_sockets.Sleep(wait);
+    }
+    if (stopped)
+        WriteLog("SearchRound: stopped");
+    for (const int fd : fds)
+        m_sockets.Close(fd);
+
+    int nRet = 0;
+    for (const Exchange& e : round) {
+        if (e.nTotalBytes <= 0)
+            continue;
+        const int count = e.what.nPrinterNetworkType == VRX_WIRED_PRINTER
+                              ? static_cast<int>(m_ethernetInfoMap.size())
+                              : static_cast<int>(m_WLanInfoMap.size());
+        nRet = count > INT_MAX - nRet ? INT_MAX : nRet + count;
+    }
+    WriteLog("SearchRound: m_ethernetInfoMap.GetCount() = %d", static_cast<int>(m_ethernetInfoMap.size()));
+    WriteLog("SearchRound: m_WLanInfoMap.GetCount() = %d", static_cast<int>(m_WLanInfoMap.size()));
+    WriteLog("SearchRound: nRet = %d", nRet);
+    WriteLog("SearchRound: END");
     return nRet;
 }
 
@@ -467,28 +702,44 @@ void CUdpEndpoint::TakeDiscoveryDatagram(const std::uint8_t* data, int nReceived
     WriteLog("ReceiveResponseData: nReceived = %d", nReceived);
     AddBytes(nTotalBytes, nReceived);
     WriteLog("ReceiveResponseData: nTotalBytes = %d", nTotalBytes);
-
-    const DiscoveryAnswer answer = ClassifyDiscoveryAnswer(data, static_cast<size_t>(nReceived),
-                                                           static_cast<std::uint8_t>(nLocalNetworkInterface));
     // ReceiveDatagram left the sender in serverInfo.
     AnswerOrigin origin;
     std::memcpy(origin.source.data(), &serverInfo.sin_addr.s_addr, 4);
     origin.directed = m_destination;
+    EnterDiscoveryAnswer(data, nReceived, nLocalNetworkInterface, origin, {});
+}
+
+bool CUdpEndpoint::EnterDiscoveryAnswer(const std::uint8_t* data, int nReceived, int nLocalNetworkInterface,
+                                        const AnswerOrigin& origin, const PrinterHeardFunction& heard) {
+    const DiscoveryAnswer answer = ClassifyDiscoveryAnswer(data, static_cast<size_t>(nReceived),
+                                                           static_cast<std::uint8_t>(nLocalNetworkInterface));
     if (answer.kind == DiscoveryAnswerKind::Wired) {
         WriteLog("ReceiveResponseData: CASE-1");
         const std::string mac = MacText(answer.ethernet.MacAddr);
         WriteLog("ReceiveResponseData: MAC ADDR = %s", mac.c_str());
-        if (m_ethernetInfoMap.try_emplace(mac, answer.ethernet).second) // the first answer wins
-            m_origins[{VRX_WIRED_PRINTER, mac}] = origin;
-    } else if (answer.kind == DiscoveryAnswerKind::Wireless) {
+        const auto [entry, added] = m_ethernetInfoMap.try_emplace(mac, answer.ethernet); // the first wins
+        if (!added)
+            return false;
+        m_origins[{VRX_WIRED_PRINTER, mac}] = origin;
+        if (heard)
+            heard(HeardPrinter{VRX_WIRED_PRINTER, &entry->second, nullptr});
+        return true;
+    }
+    if (answer.kind == DiscoveryAnswerKind::Wireless) {
         WriteLog("ReceiveResponseData: CASE-2");
         if (answer.systemNameCopied)
             WriteLog("ReceiveResponseData: SYSTEM NAME");
         const std::string mac = MacText(answer.wlan.MacAddr);
         WriteLog("ReceiveResponseData: MAC ADDR = %s", mac.c_str());
-        if (m_WLanInfoMap.try_emplace(mac, answer.wlan).second)
-            m_origins[{VRX_WIRELESS_PRINTER, mac}] = origin;
+        const auto [entry, added] = m_WLanInfoMap.try_emplace(mac, answer.wlan);
+        if (!added)
+            return false;
+        m_origins[{VRX_WIRELESS_PRINTER, mac}] = origin;
+        if (heard)
+            heard(HeardPrinter{VRX_WIRELESS_PRINTER, nullptr, &entry->second});
+        return true;
     }
+    return false;
 }
 
 void CUdpEndpoint::ClearPrinterTables() {

@@ -67,6 +67,13 @@ public:
     int SearchPrinter(int nLocalNetworkInterface, int nPrinterNetworkType,
                       std::stop_token stop = {}) override;
     int ReceiveResponseData(int nLocalNetworkInterface, std::stop_token stop = {});
+    // Every exchange in one round (INetworkEndpoint). One socket per printer type takes the type's port on
+    // every address; each answer is credited to the interface it came in on (IsForInterface), and to the
+    // directed exchange of that interface when it comes from that exchange's subnet.
+    int SearchRound(const std::vector<SearchExchange>& exchanges, std::stop_token stop = {},
+                    const PrinterHeardFunction& heard = {}) override;
+    // Receive buffer of a round's sockets: every interface's answers for a type come into one of them.
+    static constexpr int kRoundReceiveBufferBytes = 16 * 1024 * 1024;
     // The same search with the requests sent to destination, a directed broadcast address of a subnet
     // that interface nLocalNetworkInterface routes to (printers behind a router hear no local broadcast).
     int SearchPrinterAt(int nLocalNetworkInterface, int nPrinterNetworkType, const Address& destination,
@@ -107,6 +114,15 @@ private:
     int ReceiveDatagram(std::uint8_t* buffer, std::size_t size, bool dontWait);
     // Whether a datagram that came in as arrival belongs to the bound interface's exchange.
     bool IsForBoundInterface(const ISocketApi::Arrival& arrival) const;
+    // Whether a datagram that came in as arrival belongs to interface nLocalNetworkInterface's exchanges.
+    bool IsForInterface(const ISocketApi::Arrival& arrival, int nLocalNetworkInterface) const;
+    // A socket of a round: the options of CreateSocket, bound to the type's local port on every address.
+    int OpenRoundSocket(int nPrinterNetworkType);
+    // Enters a recognised answer into its table (the first answer for a MAC address wins); true when the
+    // printer is new, and then heard is told.
+    bool EnterDiscoveryAnswer(const std::uint8_t* data, int nReceived, int nLocalNetworkInterface,
+                              const AnswerOrigin& origin, const PrinterHeardFunction& heard);
+    void SetReceiveBuffer(int fd, int bytes);
     void TakeDiscoveryDatagram(const std::uint8_t* data, int nReceived, int nLocalNetworkInterface,
                                int& nTotalBytes);
     // Takes every datagram waiting, without waiting; the number taken.

@@ -43,6 +43,12 @@ public:
     virtual int BytesWaiting(int fd) = 0;
     // True when a datagram is waiting, an empty one included (which BytesWaiting cannot tell).
     virtual bool DatagramWaiting(int fd) = 0;
+    // Waits at most timeout until a datagram waits on any of the count sockets in fds; ready[i] tells for
+    // each whether one does. The number of sockets ready (0: the time passed), -1 on failure.
+    virtual int WaitForDatagrams(const int* fds, bool* ready, int count,
+                                 std::chrono::milliseconds timeout) = 0;
+    // A monotonic clock for the exchanges' deadlines.
+    virtual std::chrono::steady_clock::time_point Now() = 0;
     virtual void Close(int fd) = 0;
     virtual void Sleep(std::chrono::milliseconds duration) = 0;
     virtual int LastError() = 0;

@@ -7,6 +7,7 @@
 #include <sys/ioctl.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -111,6 +112,24 @@ int PosixSocketApi::BytesWaiting(int fd) {
 bool PosixSocketApi::DatagramWaiting(int fd) {
     pollfd entry{fd, POLLIN, 0};
     return ::poll(&entry, 1, 0) > 0 && (entry.revents & POLLIN);
+}
+
+int PosixSocketApi::WaitForDatagrams(const int* fds, bool* ready, int count,
+                                     std::chrono::milliseconds timeout) {
+    std::vector<pollfd> entries(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        entries[static_cast<size_t>(i)] = {fds[i], POLLIN, 0};
+    int result;
+    do {
+        result = ::poll(entries.data(), entries.size(), static_cast<int>(std::max<long>(timeout.count(), 0)));
+    } while (result < 0 && errno == EINTR);
+    for (int i = 0; i < count; ++i)
+        ready[i] = result > 0 && (entries[static_cast<size_t>(i)].revents & POLLIN);
+    return result;
+}
+
+std::chrono::steady_clock::time_point PosixSocketApi::Now() {
+    return Clock::now();
 }
 
 void PosixSocketApi::Close(int fd) {

@@ -17,6 +17,8 @@ public:
                         Arrival* arrival) override;
     int BytesWaiting(int fd) override;
     bool DatagramWaiting(int fd) override;
+    int WaitForDatagrams(const int* fds, bool* ready, int count, std::chrono::milliseconds timeout) override;
+    std::chrono::steady_clock::time_point Now() override;
     void Close(int fd) override;
     void Sleep(std::chrono::milliseconds duration) override;
     int LastError() override;

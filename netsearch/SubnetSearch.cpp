@@ -89,21 +89,14 @@ bool Resolve(const CUdpEndpoint& endpoint, const std::vector<Subnet>& subnets, s
     return true;
 }
 
-SearchResult Run(CUdpEndpoint& endpoint, const std::vector<Target>& targets, std::stop_token stop) {
-    SearchResult result = RunSearchProcedure(endpoint, stop);
-    for (const Target& target : targets) {
-        for (const int type : {VRX_WIRED_PRINTER, VRX_WIRELESS_PRINTER}) {
-            if (stop.stop_requested())
-                break;
-            result.networkPrinter +=
-                endpoint.SearchPrinterAt(target.nLocalNetworkInterface, type, target.subnet.broadcast, stop);
-        }
-    }
-    if (result.networkPrinter != 0) {
-        endpoint.CopyEthernetInfoTo(result.ethernet);
-        endpoint.CopyWLanInfoTo(result.wlan);
-    }
-    return result;
+SearchResult Run(CUdpEndpoint& endpoint, const std::vector<Target>& targets, std::stop_token stop,
+                 const PrinterHeardFunction& heard) {
+    std::vector<SearchExchange> directed;
+    for (const Target& target : targets)
+        for (const int type : {VRX_WIRED_PRINTER, VRX_WIRELESS_PRINTER})
+            directed.push_back({target.nLocalNetworkInterface, type, target.subnet.broadcast,
+                                target.subnet.network, target.subnet.prefix});
+    return RunSearchProcedure(endpoint, directed, stop, heard);
 }
 
 } // namespace SubnetSearch

@@ -35,8 +35,10 @@ struct Target {
 bool Resolve(const CUdpEndpoint& endpoint, const std::vector<Subnet>& subnets, std::vector<Target>& targets,
              std::string& error);
 
-// The whole search of RunSearchProcedure, then a wired and a wireless search to each target's directed
-// broadcast address. A printer that answers both keeps its first answer.
-SearchResult Run(CUdpEndpoint& endpoint, const std::vector<Target>& targets, std::stop_token stop = {});
+// The whole search of RunSearchProcedure with, in the same round, a wired and a wireless exchange to each
+// target's directed broadcast address. An answer from a target's subnet is credited to its directed
+// exchange (a settings message goes back the same way); a printer keeps its first answer.
+SearchResult Run(CUdpEndpoint& endpoint, const std::vector<Target>& targets, std::stop_token stop = {},
+                 const PrinterHeardFunction& heard = {});
 
 } // namespace SubnetSearch

@@ -202,7 +202,7 @@ void SimConfig::Generate(const json& description, std::vector<SimPrinter>& print
                      {"delay_ms", Integer(description, "delay_ms", 0, 0, 600000)},
                      {"reply_by", description.value("reply_by", "unicast")},
                      {"reply_from", description.value("reply_from", "link")}};
-        for (const char* key : {"settings_reply", "delay_ms"})
+        for (const char* key : {"settings_reply", "delay_ms", "link"})
             if (description.contains(key))
                 item[key] = description[key];
         if (i >= wired)

@@ -32,7 +32,7 @@
 //                                                  own address as it was when the datagram came}],
 //    "generate": {"wired": 1000, "wireless": 0, "answers": 1, "base_mac": "02:00:00:00:00:00",
 //                 "base_ip": "192.0.2.10", "delay_ms": 0, "reply_by": "unicast", "reply_from": "link",
-//                 "settings_reply": ...}}
+//                 "settings_reply": ..., "link": "198.51.100.2"}}
 //
 // Wireless printers default to mask [145, 0] (name, browser, configuration) with a name, [17, 0] without.
 class SimConfig {

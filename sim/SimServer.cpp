@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -277,7 +278,15 @@ void SimServer::LogRequest(std::uint16_t port, const sockaddr_in& from, const in
     char toText[INET_ADDRSTRLEN] = {};
     ::inet_ntop(AF_INET, &to, toText, sizeof toText);
     const nlohmann::json line = {
-        {"port", port}, {"from", Text(from)}, {"to", toText}, {"length", length}, {"hex", Hex(data, length)}};
+        {"port", port},
+        {"from", Text(from)},
+        {"to", toText},
+        {"length", length},
+        {"hex", Hex(data, length)},
+        // when it came, on the system's monotonic clock (std::chrono::steady_clock), in milliseconds
+        {"at_ms", std::chrono::duration_cast<std::chrono::milliseconds>(
+                      std::chrono::steady_clock::now().time_since_epoch())
+                      .count()}};
     std::ofstream(m_options.requestLog, std::ios::app) << line.dump() << '\n';
 }
 

@@ -949,6 +949,11 @@
         <translation>Geben Sie eine Inaktivitätszeit von 0 bis 3600 Sekunden ein.</translation>
     </message>
     <message>
+        <source>Printers found so far: %1</source>
+        <comment>490</comment>
+        <translation>Bisher gefundene Drucker: %1</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

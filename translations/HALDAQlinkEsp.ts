@@ -949,6 +949,11 @@
         <translation>Introduzca un tiempo de inactividad de 0 a 3600 segundos.</translation>
     </message>
     <message>
+        <source>Printers found so far: %1</source>
+        <comment>490</comment>
+        <translation>Impresoras encontradas hasta ahora: %1</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -949,6 +949,11 @@
         <translation>Entrez un délai d&apos;inactivité de 0 à 3600 secondes.</translation>
     </message>
     <message>
+        <source>Printers found so far: %1</source>
+        <comment>490</comment>
+        <translation>Imprimantes trouvées jusqu’ici : %1</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

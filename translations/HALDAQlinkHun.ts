@@ -949,6 +949,11 @@
         <translation>Adjon meg egy inaktivitási időt 0 és 3600 másodperc között.</translation>
     </message>
     <message>
+        <source>Printers found so far: %1</source>
+        <comment>490</comment>
+        <translation>Eddig talált nyomtatók: %1</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

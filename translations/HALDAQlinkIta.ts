@@ -949,6 +949,11 @@
         <translation>Immettere un tempo di inattività da 0 a 3600 secondi.</translation>
     </message>
     <message>
+        <source>Printers found so far: %1</source>
+        <comment>490</comment>
+        <translation>Stampanti trovate finora: %1</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -949,6 +949,11 @@
         <translation>0～3600 秒の無通信時間を入力してください。</translation>
     </message>
     <message>
+        <source>Printers found so far: %1</source>
+        <comment>490</comment>
+        <translation>これまでに見つかったプリンター: %1</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -949,6 +949,11 @@
         <translation>0에서 3600초 사이의 비활성 시간을 입력하십시오.</translation>
     </message>
     <message>
+        <source>Printers found so far: %1</source>
+        <comment>490</comment>
+        <translation>지금까지 찾은 프린터: %1</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -949,6 +949,11 @@
         <translation>Wprowadź czas bezczynności od 0 do 3600 sekund.</translation>
     </message>
     <message>
+        <source>Printers found so far: %1</source>
+        <comment>490</comment>
+        <translation>Dotąd znalezione drukarki: %1</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

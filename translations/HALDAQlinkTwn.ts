@@ -949,6 +949,11 @@
         <translation>請輸入 0 到 3600 秒之間的閒置時間。</translation>
     </message>
     <message>
+        <source>Printers found so far: %1</source>
+        <comment>490</comment>
+        <translation>目前已找到的印表機：%1</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -79,7 +79,9 @@ bool SearchDialogModel::CreateSearchThread() {
 void SearchDialogModel::StartSearchThread(std::stop_token stop) {
     LowerThisThreadsPriority(kWorkerNiceIncrement);
     WriteLog("StartSearchThread : START");
-    m_result = RunSearchProcedure(m_endpoint, stop);
+    m_result = RunSearchProcedure(m_endpoint, stop, [this](const HeardPrinter&) {
+        m_printersHeard.fetch_add(1, std::memory_order_relaxed);
+    });
     WriteLog("StartSearchThread : END");
     m_workerEnded.store(true, std::memory_order_release);
 }
@@ -137,6 +139,10 @@ bool SearchDialogModel::CopyEthernetInfoTo(EthernetInfoMap& target) const {
 
 int SearchDialogModel::NetworkPrinter() const {
     return HasWorkerEnded() ? m_result.networkPrinter : 0;
+}
+
+std::string SearchDialogModel::PrintersHeardText() const {
+    return StringTable::Fill(LoadString(StringId::SearchPrintersHeard), {std::to_string(PrintersHeard())});
 }
 
 void SearchDialogModel::JoinWorker() {

@@ -8,6 +8,7 @@
 #include "ui/IMessageBox.h"
 
 #include <atomic>
+#include <string>
 #include <thread>
 
 // The logic of the search dialog: it makes sure there is a local interface, runs one search on a worker
@@ -71,8 +72,13 @@ public:
     bool CopyWLanInfoTo(WLanInfoMap& target) const;
     bool CopyEthernetInfoTo(EthernetInfoMap& target) const;
 
-    // The sum of the SearchPrinter results (0: nothing answered); valid once the worker has ended.
+    // The sum of the exchanges' results (0: nothing answered); valid once the worker has ended.
     int NetworkPrinter() const;
+
+    // How many printers have answered so far (each once), while the search runs and after.
+    int PrintersHeard() const { return m_printersHeard.load(std::memory_order_relaxed); }
+    // The dialog's line for it: "Printers found so far: 12".
+    std::string PrintersHeardText() const;
 
 private:
     void StartSearchThread(std::stop_token stop);
@@ -87,4 +93,5 @@ private:
     std::jthread m_worker;
     std::atomic<bool> m_workerEnded{false};
     SearchResult m_result; // written by the worker only, read after m_workerEnded
+    std::atomic<int> m_printersHeard{0};
 };

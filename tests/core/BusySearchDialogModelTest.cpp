@@ -89,7 +89,7 @@ TEST(BusySearchDialogModel, WithoutAnInterfaceTellsTheUserAndSearchesNothing) {
     EXPECT_EQ(dialog.messages.shown()[0].text, LoadString(StringId::NoNetworkConnection));
     EXPECT_FALSE(dialog.indicator.IsRunning());
     EXPECT_FALSE(dialog.model->IsSearchThreadStarted());
-    EXPECT_EQ(dialog.endpoint.CountCalls("SearchPrinter"), 0);
+    EXPECT_EQ(dialog.endpoint.CountCalls("SearchRound"), 0);
     EXPECT_EQ(dialog.endpoint.CountCalls("ClearPrinterTables"), 0);
 
     EthernetInfoMap wired;
@@ -119,6 +119,7 @@ TEST(BusySearchDialogModel, SearchesEveryInterfaceOnTheWorkerAndEndsWhenItHasEnd
     ASSERT_TRUE(dialog.endpoint.WaitUntilSearchIsHeld(2s));
     EXPECT_FALSE(dialog.model->OnTimer()); // still searching
     EXPECT_TRUE(dialog.model->IsSearching());
+    EXPECT_EQ(dialog.model->PrintersHeard(), 3) << "counted as they answer, each printer once";
     EXPECT_TRUE(dialog.cursor.IsWait());
     EthernetInfoMap early;
     EXPECT_FALSE(dialog.model->CopyEthernetInfoTo(early)); // nothing handed over while it runs
@@ -128,6 +129,7 @@ TEST(BusySearchDialogModel, SearchesEveryInterfaceOnTheWorkerAndEndsWhenItHasEnd
     EXPECT_FALSE(dialog.indicator.IsRunning());
     EXPECT_FALSE(dialog.cursor.IsWait());
 
+    EXPECT_EQ(dialog.endpoint.CountCalls("SearchRound"), 1) << "every exchange in one round";
     const std::vector<std::string> searches = {"SearchPrinter(0,1)", "SearchPrinter(0,2)",
                                                "SearchPrinter(1,1)", "SearchPrinter(1,2)"};
     std::vector<std::string> calls;
@@ -180,9 +182,10 @@ TEST(BusySearchDialogModel, SearchesEveryInterfaceOnTheWorkerAndEndsWhenItHasEnd
 TEST(BusySearchDialogModel, TheWorkerRunsBelowTheCallersPriority) {
     struct PriorityEndpoint : FakeNetworkEndpoint {
         std::atomic<int> nice{-100};
-        int SearchPrinter(int i, int type, std::stop_token stop) override {
+        int SearchRound(const std::vector<SearchExchange>& exchanges, std::stop_token stop,
+                        const PrinterHeardFunction& heard) override {
             nice = ::getpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()));
-            return FakeNetworkEndpoint::SearchPrinter(i, type, stop);
+            return FakeNetworkEndpoint::SearchRound(exchanges, stop, heard);
         }
     } endpoint;
     FakeMessageBox messages;
@@ -225,8 +228,10 @@ TEST(BusySearchDialogModel, NothingAnsweringEndsConfirmedWithEmptyTables) {
     dialog.endpoint.SetSystemInterfaceCount(3);
     ASSERT_TRUE(dialog.model->InitDialog());
     ASSERT_GT(dialog.TickUntilEnd(), 0);
+    EXPECT_EQ(dialog.endpoint.CountCalls("SearchRound"), 1);
     EXPECT_EQ(dialog.endpoint.CountCalls("SearchPrinter"), 6);
     EXPECT_EQ(dialog.model->NetworkPrinter(), 0);
+    EXPECT_EQ(dialog.model->PrintersHeard(), 0);
     EthernetInfoMap wired;
     WLanInfoMap wireless;
     EXPECT_FALSE(dialog.model->CopyEthernetInfoTo(wired));
@@ -263,7 +268,7 @@ TEST(BusySearchDialogModel, OneWorkerPerDialog) {
     ASSERT_GT(dialog.TickUntilEnd(), 0);
     EXPECT_TRUE(dialog.model->CreateSearchThread());
     dialog.model.reset();
-    EXPECT_EQ(dialog.endpoint.CountCalls("SearchPrinter"), 2);
+    EXPECT_EQ(dialog.endpoint.CountCalls("SearchRound"), 1);
     EXPECT_EQ(dialog.endpoint.CountCalls("ClearPrinterTables"), 1);
 }
 
@@ -283,18 +288,11 @@ TEST(BusySearchDialogModel, GoingWhileTheWorkerIsBlockedStopsItAndWaitsForIt) {
 }
 
 TEST(BusySearchDialogModel, CancellingStopsTheWorkerAtItsNextWaitThenEndsCancelledWithWhatWasFound) {
-    // The first wired search answers; the next one waits (as for answers) until it is stopped.
-    struct SecondSearchWaits : FakeNetworkEndpoint {
-        std::atomic<int> searches{0};
-        int SearchPrinter(int i, int type, std::stop_token stop) override {
-            if (++searches == 2)
-                HoldSearches();
-            return FakeNetworkEndpoint::SearchPrinter(i, type, stop);
-        }
-    } endpoint;
+    // The round hears one printer, then waits (as for more answers) until it is stopped.
+    FakeNetworkEndpoint endpoint;
     endpoint.SetSystemInterfaceCount(2);
     endpoint.AddWiredAnswer(0, kWired1);
-    endpoint.AddWiredAnswer(1, kWired2);
+    endpoint.HoldSearches();
     FakeMessageBox messages;
     FakeCursor cursor;
     BusyProgressControl indicator(10, 0);
@@ -315,7 +313,7 @@ TEST(BusySearchDialogModel, CancellingStopsTheWorkerAtItsNextWaitThenEndsCancell
     EXPECT_FALSE(cursor.IsWait());
 
     EXPECT_EQ(endpoint.StoppedSearches(), 1);
-    EXPECT_EQ(endpoint.CountCalls("SearchPrinter"), 2) << "nothing is searched after the stop";
+    EXPECT_EQ(endpoint.CountCalls("SearchRound"), 1) << "nothing is searched after the stop";
     EthernetInfoMap wired;
     EXPECT_TRUE(model.CopyEthernetInfoTo(wired));
     EXPECT_EQ(wired.size(), 1u) << "the printer found before the cancel";

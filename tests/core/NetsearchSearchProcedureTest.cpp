@@ -20,16 +20,16 @@ WLAN_INFO Wireless(std::uint8_t last) {
     return info;
 }
 
-// An endpoint whose searches are scripted: each SearchPrinter call runs the next step, which may put
-// printers into the tables and returns the result.
+// An endpoint whose search round is scripted: the round runs the step, which may put printers into the
+// tables and returns the result. A single SearchPrinter is never the search procedure's way.
 class ScriptedEndpoint : public INetworkEndpoint {
 public:
     int interfaces = 0;
-    std::vector<std::function<int(ScriptedEndpoint&)>> steps;
+    std::function<int(ScriptedEndpoint&, const PrinterHeardFunction&)> step;
     std::vector<std::string> calls;
     std::stop_source source;
-    size_t stopAfter = SIZE_MAX; // the search during which the stop is requested
-    std::vector<bool> stopsSeen; // whether each search got the request
+    bool stopDuringRound = false;
+    bool stopSeen = false; // whether the round got the request
     EthernetInfoMap ethernet;
     WLanInfoMap wlan;
 
@@ -43,15 +43,25 @@ public:
         ethernet.clear();
         wlan.clear();
     }
-    int SearchPrinter(int nLocalNetworkInterface, int nPrinterNetworkType,
-                      std::stop_token stop = {}) override {
-        calls.push_back("search " + std::to_string(nLocalNetworkInterface) + "/" +
+    int SearchPrinter(int nLocalNetworkInterface, int nPrinterNetworkType, std::stop_token = {}) override {
+        calls.push_back("single search " + std::to_string(nLocalNetworkInterface) + "/" +
                         std::to_string(nPrinterNetworkType));
-        const size_t step = searches++;
-        const int result = step < steps.size() ? steps[step](*this) : 0;
-        if (step == stopAfter)
-            source.request_stop(); // as if the user cancelled while this search ran
-        stopsSeen.push_back(stop.stop_requested());
+        return 0;
+    }
+    int SearchRound(const std::vector<SearchExchange>& exchanges, std::stop_token stop,
+                    const PrinterHeardFunction& heard) override {
+        std::string round = "round";
+        for (const SearchExchange& e : exchanges) {
+            round +=
+                " " + std::to_string(e.nLocalNetworkInterface) + "/" + std::to_string(e.nPrinterNetworkType);
+            if (e.directed)
+                round += "@" + std::to_string((*e.directed)[3]);
+        }
+        calls.push_back(round);
+        const int result = step ? step(*this, heard) : 0;
+        if (stopDuringRound)
+            source.request_stop(); // as if the user cancelled while the round ran
+        stopSeen = stop.stop_requested();
         return result;
     }
     int CopyEthernetInfoTo(EthernetInfoMap& target) override {
@@ -65,41 +75,30 @@ public:
         return static_cast<int>(target.size());
     }
     bool SetQlinkInfo(int, int, const unsigned char*, int) override { return false; }
-
-private:
-    size_t searches = 0;
 };
 
 std::vector<std::string> SearchCalls(const std::vector<std::string>& calls) {
     std::vector<std::string> out;
     for (const auto& call : calls)
-        if (call.rfind("search", 0) == 0 || call.rfind("copy", 0) == 0 || call == "clear")
+        if (call != "count")
             out.push_back(call);
     return out;
 }
 
-TEST(NetsearchSearchProcedure, ClearsFirstThenWiredBeforeWirelessOnEveryInterfaceAndCopiesOut) {
+TEST(NetsearchSearchProcedure, ClearsFirstThenOneRoundOfBothTypesOnEveryInterfaceAndCopiesOut) {
     ScriptedEndpoint endpoint;
     endpoint.interfaces = 2;
     endpoint.ethernet.emplace("stale", Wired(9)); // from an earlier search: must not survive
-    endpoint.steps = {
-        [](ScriptedEndpoint& e) {
-            e.ethernet.emplace(MacText(Wired(1).MacAddr), Wired(1));
-            return 1;
-        },
-        [](ScriptedEndpoint& e) {
-            e.wlan.emplace(MacText(Wireless(2).MacAddr), Wireless(2));
-            return 1;
-        },
-        [](ScriptedEndpoint&) { return 0; },
-        [](ScriptedEndpoint&) { return 1; },
+    endpoint.step = [](ScriptedEndpoint& e, const PrinterHeardFunction&) {
+        e.ethernet.emplace(MacText(Wired(1).MacAddr), Wired(1));
+        e.wlan.emplace(MacText(Wireless(2).MacAddr), Wireless(2));
+        return 3;
     };
 
     const SearchResult result = RunSearchProcedure(endpoint);
 
     EXPECT_EQ(SearchCalls(endpoint.calls),
-              (std::vector<std::string>{"clear", "search 0/1", "search 0/2", "search 1/1", "search 1/2",
-                                        "copy wired", "copy wireless"}));
+              (std::vector<std::string>{"clear", "round 0/1 0/2 1/1 1/2", "copy wired", "copy wireless"}));
     EXPECT_EQ(result.networkPrinter, 3);
     ASSERT_EQ(result.ethernet.size(), 1u);
     EXPECT_EQ(result.ethernet.begin()->first, "00:00:00:00:00:01");
@@ -111,17 +110,17 @@ TEST(NetsearchSearchProcedure, NothingAnsweredCopiesNothing) {
     ScriptedEndpoint endpoint;
     endpoint.interfaces = 1;
     // A table entry without an answer counted (result 0) is not delivered.
-    endpoint.steps = {[](ScriptedEndpoint& e) {
+    endpoint.step = [](ScriptedEndpoint& e, const PrinterHeardFunction&) {
         e.ethernet.emplace("00:00:00:00:00:05", Wired(5));
         return 0;
-    }};
+    };
 
     const SearchResult result = RunSearchProcedure(endpoint);
 
     EXPECT_EQ(result.networkPrinter, 0);
     EXPECT_TRUE(result.ethernet.empty());
     EXPECT_TRUE(result.wlan.empty());
-    EXPECT_EQ(SearchCalls(endpoint.calls), (std::vector<std::string>{"clear", "search 0/1", "search 0/2"}));
+    EXPECT_EQ(SearchCalls(endpoint.calls), (std::vector<std::string>{"clear", "round 0/1 0/2"}));
 }
 
 TEST(NetsearchSearchProcedure, NoInterfaceSearchesNothing) {
@@ -131,41 +130,49 @@ TEST(NetsearchSearchProcedure, NoInterfaceSearchesNothing) {
     EXPECT_EQ(SearchCalls(endpoint.calls), (std::vector<std::string>{"clear"}));
 }
 
-TEST(NetsearchSearchProcedure, ReadsTheInterfaceCountBeforeEveryPass) {
-    // An interface table that grows during the search is followed, one that shrinks ends the loop.
+TEST(NetsearchSearchProcedure, DirectedExchangesJoinTheSameRoundAndHeardPrintersAreTold) {
     ScriptedEndpoint endpoint;
     endpoint.interfaces = 1;
-    endpoint.steps = {[](ScriptedEndpoint& e) {
-        e.interfaces = 2;
-        return 0;
-    }};
-    RunSearchProcedure(endpoint);
+    endpoint.step = [](ScriptedEndpoint& e, const PrinterHeardFunction& heard) {
+        const auto [entry, added] = e.ethernet.emplace(MacText(Wired(7).MacAddr), Wired(7));
+        if (heard)
+            heard({VRX_WIRED_PRINTER, &entry->second, nullptr});
+        return 1;
+    };
+    SearchExchange directed{
+        0, VRX_WIRED_PRINTER, std::array<std::uint8_t, 4>{203, 0, 113, 255}, {203, 0, 113, 0}, 24};
+    std::vector<std::string> told;
+    const SearchResult result =
+        RunSearchProcedure(endpoint, {directed}, {}, [&](const HeardPrinter& printer) {
+            ASSERT_NE(printer.ethernet, nullptr);
+            told.push_back(MacText(printer.ethernet->MacAddr));
+        });
     EXPECT_EQ(SearchCalls(endpoint.calls),
-              (std::vector<std::string>{"clear", "search 0/1", "search 0/2", "search 1/1", "search 1/2"}));
+              (std::vector<std::string>{"clear", "round 0/1 0/2 0/1@255", "copy wired", "copy wireless"}));
+    EXPECT_EQ(told, std::vector<std::string>{"00:00:00:00:00:07"});
+    EXPECT_EQ(result.ethernet.size(), 1u);
 }
 
-TEST(NetsearchSearchProcedure, AStopRequestEndsTheSearchAfterTheRunningOneAndKeepsWhatWasFound) {
-    struct Case {
-        size_t stopAfter;
-        std::vector<std::string> calls;
-    };
-    const Case cases[] = {
-        {0, {"clear", "search 0/1", "copy wired", "copy wireless"}}, // during the first wired search
-        {1, {"clear", "search 0/1", "search 0/2", "copy wired", "copy wireless"}},
-        {2, {"clear", "search 0/1", "search 0/2", "search 1/1", "copy wired", "copy wireless"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.stopAfter);
+TEST(NetsearchSearchProcedure, AStopRequestReachesTheRoundAndKeepsWhatWasFound) {
+    for (const bool before : {true, false}) {
+        SCOPED_TRACE(before ? "stopped before the round" : "stopped during the round");
         ScriptedEndpoint endpoint;
         endpoint.interfaces = 2;
-        endpoint.stopAfter = c.stopAfter;
-        endpoint.steps.assign(4, [](ScriptedEndpoint& e) {
+        endpoint.stopDuringRound = !before;
+        if (before)
+            endpoint.source.request_stop();
+        endpoint.step = [](ScriptedEndpoint& e, const PrinterHeardFunction&) {
             e.ethernet.emplace(MacText(Wired(1).MacAddr), Wired(1));
             return 1;
-        });
+        };
         const SearchResult result = RunSearchProcedure(endpoint, endpoint.source.get_token());
-        EXPECT_EQ(SearchCalls(endpoint.calls), c.calls);
-        EXPECT_TRUE(endpoint.stopsSeen.back()) << "the endpoint got the request to stop its waits";
+        if (before) {
+            EXPECT_EQ(SearchCalls(endpoint.calls), (std::vector<std::string>{"clear"}));
+            continue;
+        }
+        EXPECT_EQ(SearchCalls(endpoint.calls), (std::vector<std::string>{"clear", "round 0/1 0/2 1/1 1/2",
+                                                                         "copy wired", "copy wireless"}));
+        EXPECT_TRUE(endpoint.stopSeen) << "the round got the request to stop its waits";
         EXPECT_EQ(result.ethernet.size(), 1u) << "what was found until then is kept";
     }
 }

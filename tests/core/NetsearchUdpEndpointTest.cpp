@@ -700,3 +700,156 @@ TEST_F(NetsearchUdpEndpointExchange, AConfirmationWaitingBeforeTheMessageIsNotIt
 }
 
 } // namespace
+
+// ----------------------------------------------------------------------------------------------------
+// One round of every exchange (SearchRound) over the scripted network
+
+class NetsearchUdpEndpointRound : public NetsearchUdpEndpointExchange {
+protected:
+    NetsearchUdpEndpointRound() {
+        lister.rows[0].index = 7;
+        lister.rows[1].index = 9;
+        round.InitLocalNetworkInterface();
+    }
+    static std::vector<SearchExchange> EveryExchange() {
+        return {{0, VRX_WIRED_PRINTER, std::nullopt, {}, 0},
+                {0, VRX_WIRELESS_PRINTER, std::nullopt, {}, 0},
+                {1, VRX_WIRED_PRINTER, std::nullopt, {}, 0},
+                {1, VRX_WIRELESS_PRINTER, std::nullopt, {}, 0}};
+    }
+    static bool Wired(const FakeSocketApi::Sent& sent) {
+        return std::string(sent.bytes.begin(), sent.bytes.end()) == "FIND";
+    }
+    CUdpEndpoint round{lister.Function(), &net};
+};
+
+TEST_F(NetsearchUdpEndpointRound, AllRequestsGoOutTogetherAndEachExchangeEndsOnItsOwnSilence) {
+    // Only the second interface's wired printer answers, once per request, 1 ms later.
+    net.responder = [](FakeSocketApi& n, const FakeSocketApi::Sent& sent) {
+        if (Wired(sent) && sent.route.interfaceIndex == 9)
+            n.Arrive(WiredAnswer(1), n.nowMs + 1, kPrinter, FakeSocketApi::Via(9, "198.51.100.1"));
+    };
+    std::vector<std::string> heard;
+    const int result = round.SearchRound(EveryExchange(), {}, [&](const HeardPrinter& printer) {
+        ASSERT_NE(printer.ethernet, nullptr);
+        heard.push_back(MacText(printer.ethernet->MacAddr));
+    });
+    EXPECT_GT(result, 0);
+    ASSERT_EQ(net.sent.size(), 20u);
+    for (size_t i = 0; i < net.sent.size(); ++i) {
+        EXPECT_EQ(net.sent[i].atMs, static_cast<long>(i / 4 * 50)) << "the four exchanges' requests together";
+        EXPECT_TRUE(net.sent[i].routed);
+    }
+    EXPECT_EQ(FakeSocketApi::Text(net.sent[1].to), "192.0.2.255:3337");
+    EXPECT_EQ(FakeSocketApi::Text(net.sent[2].to), "198.51.100.255:48781");
+    // The silent exchanges ended at 750 ms; the answered one 2 s after its last answer (201 ms): the round
+    // is as long as its longest exchange.
+    EXPECT_GE(net.nowMs, 2250);
+    EXPECT_LE(net.nowMs, 2252);
+    EXPECT_EQ(heard, std::vector<std::string>{"02:00:00:00:00:01"}) << "told once, at its first answer";
+    EthernetInfoMap wired;
+    ASSERT_EQ(round.CopyEthernetInfoTo(wired), 1);
+    EXPECT_EQ(wired.begin()->second.byLocalNetworkInterface, 1);
+    EXPECT_TRUE(net.openSockets.empty()) << "the round's sockets are closed";
+}
+
+TEST_F(NetsearchUdpEndpointRound, NothingAnsweringEndsAfterTheRequestsAndTheReceiveTimeOut) {
+    EXPECT_EQ(round.SearchRound(EveryExchange()), 0);
+    EXPECT_EQ(net.sent.size(), 20u);
+    EXPECT_GE(net.nowMs, 750);
+    EXPECT_LE(net.nowMs, 752);
+}
+
+TEST_F(NetsearchUdpEndpointRound, EachAnswerIsCreditedToTheInterfaceItCameInOn) {
+    struct Case {
+        const char* what;
+        unsigned arrivedOn;
+        std::string sentTo;
+        int credited; // -1: passed over
+    };
+    const Case cases[] = {
+        {"the first's address, on its card", 7, "192.0.2.1", 0},
+        {"the first's address, through the other card", 9, "192.0.2.1", 0},
+        {"the second's address, through the first card", 7, "198.51.100.1", 1},
+        {"the first's subnet broadcast, on its card", 7, "192.0.2.255", 0},
+        {"255.255.255.255 on the second card", 9, "255.255.255.255", 1},
+        {"the second's subnet broadcast on the first card", 7, "198.51.100.255", -1},
+        {"an address of neither", 7, "203.0.113.9", -1},
+    };
+    std::uint8_t macLast = 1;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        net.responder = [&c, macLast](FakeSocketApi& n, const FakeSocketApi::Sent& sent) {
+            if (Wired(sent) && sent.route.interfaceIndex == 7)
+                n.Arrive(WiredAnswer(macLast), n.nowMs + 1, kPrinter, FakeSocketApi::Via(c.arrivedOn, c.sentTo));
+        };
+        round.ClearPrinterTables();
+        round.SearchRound(EveryExchange());
+        EthernetInfoMap wired;
+        round.CopyEthernetInfoTo(wired);
+        if (c.credited < 0) {
+            EXPECT_TRUE(wired.empty());
+        } else {
+            ASSERT_EQ(wired.size(), 1u);
+            EXPECT_EQ(wired.begin()->second.byLocalNetworkInterface, c.credited);
+        }
+        ++macLast;
+    }
+}
+
+TEST_F(NetsearchUdpEndpointRound, ADirectedExchangeTakesTheAnswersFromItsSubnet) {
+    // Behind a router on the first interface: 203.0.113.0/24, whose printers answer the tool's address.
+    net.responder = [](FakeSocketApi& n, const FakeSocketApi::Sent& sent) {
+        if (Wired(sent) && FakeSocketApi::Text(sent.to) == "203.0.113.255:48781")
+            n.Arrive(WiredAnswer(5), n.nowMs + 1, FakeSocketApi::Address("203.0.113.5", 48781),
+                     FakeSocketApi::Via(7, "192.0.2.1"));
+        else if (Wired(sent) && sent.route.interfaceIndex == 7)
+            n.Arrive(WiredAnswer(6), n.nowMs + 1, kPrinter, FakeSocketApi::Via(7, "192.0.2.1"));
+    };
+    std::vector<SearchExchange> exchanges = EveryExchange();
+    exchanges.push_back({0, VRX_WIRED_PRINTER, CUdpEndpoint::Address{203, 0, 113, 255}, {203, 0, 113, 0}, 24});
+    round.SearchRound(exchanges);
+    const auto behind = round.OriginOf(VRX_WIRED_PRINTER, "02:00:00:00:00:05");
+    ASSERT_TRUE(behind.has_value());
+    ASSERT_TRUE(behind->directed.has_value()) << "a settings message goes back the way the request went";
+    EXPECT_EQ((*behind->directed)[3], 255);
+    const auto local = round.OriginOf(VRX_WIRED_PRINTER, "02:00:00:00:00:06");
+    ASSERT_TRUE(local.has_value());
+    EXPECT_FALSE(local->directed.has_value());
+    EXPECT_EQ(net.sent.size(), 25u);
+}
+
+TEST_F(NetsearchUdpEndpointRound, AStopRequestEndsTheRoundAtOnceKeepingWhatWasHeard) {
+    std::stop_source stop;
+    net.responder = [&stop](FakeSocketApi& n, const FakeSocketApi::Sent& sent) {
+        if (Wired(sent) && sent.route.interfaceIndex == 7) {
+            n.Arrive(WiredAnswer(1), n.nowMs + 1, kPrinter, FakeSocketApi::Via(7, "192.0.2.1"));
+            if (n.nowMs >= 100)
+                stop.request_stop(); // the user cancels during the third request
+        }
+    };
+    round.SearchRound(EveryExchange(), stop.get_token());
+    EXPECT_LE(net.nowMs, 150) << "no wait after the stop";
+    EXPECT_LE(net.sent.size(), 12u) << "no request after the stop";
+    EthernetInfoMap wired;
+    EXPECT_EQ(round.CopyEthernetInfoTo(wired), 1);
+}
+
+TEST_F(NetsearchUdpEndpointRound, AnExchangeAnsweredAfterItsTimeOutWhileTheRoundRunsTakesTheAnswer) {
+    // The first interface's printer answers at once; the second's only 900 ms after the last request, past
+    // its exchange's 500 ms, while the first exchange still waits for its silence.
+    net.responder = [](FakeSocketApi& n, const FakeSocketApi::Sent& sent) {
+        if (!Wired(sent))
+            return;
+        if (sent.route.interfaceIndex == 7)
+            n.Arrive(WiredAnswer(1), n.nowMs + 1, kPrinter, FakeSocketApi::Via(7, "192.0.2.1"));
+        else if (sent.atMs == 200)
+            n.Arrive(WiredAnswer(2), 1100, kPrinter, FakeSocketApi::Via(9, "198.51.100.1"));
+    };
+    round.SearchRound(EveryExchange());
+    EthernetInfoMap wired;
+    ASSERT_EQ(round.CopyEthernetInfoTo(wired), 2);
+    EXPECT_EQ(wired.at("02:00:00:00:00:02").byLocalNetworkInterface, 1);
+    EXPECT_GE(net.nowMs, 3100) << "and then its 2 s of silence";
+    EXPECT_LE(net.nowMs, 3101);
+}

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
+#include <memory>
 #include <sys/stat.h>
 
 namespace {
@@ -281,7 +283,7 @@ TEST(DeviceCli, WriteToSeveralPortsReportsEachAndRefusesAnotherVariant) {
     run = Cli({"device", "write", "--port", first.LinkPath(), "--port", first.LinkPath(), file});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("given twice"), std::string::npos) << run.err;
-    run = Cli({"device", "read", "--port", first.LinkPath(), "--port", second.LinkPath()});
+    run = Cli({"device", "scan", "--port", first.LinkPath(), "--port", second.LinkPath()});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("one --port at a time"), std::string::npos) << run.err;
 }
@@ -309,8 +311,135 @@ TEST(DeviceCli, AFileWithAFixedAddressGoesToSeveralPortsOnlyWithSameAddress) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(first.State()["sets"], 1);
     EXPECT_EQ(second.State()["sets"], 1);
-    // One port takes a fixed address without being asked.
-    EXPECT_EQ(Cli({"device", "write", "--port", first.LinkPath(), file}).status, 0);
+    // One port takes a fixed address without being asked, and says so on a line of its own.
+    run = Cli({"device", "write", "--port", first.LinkPath(), file});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, first.LinkPath() + ": written\n");
+}
+
+// ----------------------------------------------------------------------------------------------------
+// Several ports at once: each on its own thread and port object, the report in the order given
+
+TEST(DeviceCliSeveralPorts, ReadJsonGivesAnArrayInTheOrderGivenWithAFailedPortNamed) {
+    std::vector<std::unique_ptr<DeviceSimProcess>> sims;
+    for (const char* ssid : {"First", "Second", "Third"}) {
+        nlohmann::json record = kRecord;
+        record["bySSID"] = ssid;
+        sims.push_back(std::make_unique<DeviceSimProcess>(nlohmann::json{{"record", record}}));
+        ASSERT_TRUE(sims.back()->Ready()) << sims.back()->Output();
+    }
+    const std::string missing = sims[0]->dir().file("no-such-port");
+    // Given in another order than the simulators were started, with a missing port among them.
+    CliRun run = Cli({"device", "read", "--json", "--port", sims[2]->LinkPath(), "--port", missing, "--port",
+                      sims[0]->LinkPath(), "--port", sims[1]->LinkPath()});
+    EXPECT_EQ(run.status, 2) << "the first port's failure in the order given: the missing port";
+    const nlohmann::json report = Json(run);
+    ASSERT_TRUE(report.is_array()) << run.out;
+    ASSERT_EQ(report.size(), 4u);
+    EXPECT_EQ(report[0]["port"], sims[2]->LinkPath());
+    EXPECT_EQ(report[0]["record"]["bySSID"], "Third");
+    EXPECT_EQ(report[1]["port"], missing);
+    EXPECT_EQ(report[1]["status"], 2);
+    EXPECT_NE(report[1]["error"].get<std::string>().find("no-such-port"), std::string::npos) << report[1];
+    EXPECT_EQ(report[2]["record"]["bySSID"], "First");
+    EXPECT_EQ(report[3]["record"]["bySSID"], "Second");
+    EXPECT_EQ(report[3]["record"]["byPSK_Key"], "********");
+    EXPECT_EQ(Lines(run.err), 1) << run.err;
+
+    // The text report: one block per port, in the order given.
+    run = Cli({"device", "read", "--port", sims[1]->LinkPath(), "--port", sims[0]->LinkPath()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const size_t second = run.out.find("Port:             " + sims[1]->LinkPath());
+    const size_t first = run.out.find("Port:             " + sims[0]->LinkPath());
+    ASSERT_NE(second, std::string::npos) << run.out;
+    ASSERT_NE(first, std::string::npos) << run.out;
+    EXPECT_LT(second, first);
+    // --save would have every printer write the same file: refused before anything is sent.
+    const size_t before = sims[0]->Requests().size();
+    run = Cli({"device", "read", "--port", sims[0]->LinkPath(), "--port", sims[1]->LinkPath(), "--save",
+               sims[0]->dir().file("x.qlt")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(sims[0]->Requests().size(), before);
+}
+
+TEST(DeviceCliSeveralPorts, SetAndWriteWorkOnThePortsAtOnce) {
+    nlohmann::json record = kRecord;
+    record["byIPConfigMode"] = 1; // DHCP: a file of it may go to several printers
+    record["bySystemName"] = "PRN-01";
+    record["bySNMPGetCommunity"] = "public";
+    record["szSNMPSetCommunity"] = "private";
+    record["szSNMPTrapCommunity"] = "traps";
+    // Each module answers its configuration read 600 ms late: one after another, four take 2.4 s more.
+    const nlohmann::json slow = {{"on", "IF__GET"}, {"delay_ms", 600}};
+    std::vector<std::unique_ptr<DeviceSimProcess>> sims;
+    for (int i = 0; i < 4; ++i) {
+        sims.push_back(std::make_unique<DeviceSimProcess>(
+            nlohmann::json{{"variant", "wifi-direct"}, {"record", record}, {"behaviours", {slow}}}));
+        ASSERT_TRUE(sims.back()->Ready()) << sims.back()->Output();
+    }
+    std::vector<std::string> ports;
+    for (const auto& sim : sims) {
+        ports.push_back("--port");
+        ports.push_back(sim->LinkPath());
+    }
+
+    auto start = std::chrono::steady_clock::now();
+    CliRun one = Cli({"device", "set", "--port", sims[0]->LinkPath(), "bySSID=Alone"});
+    const double oneSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    ASSERT_EQ(one.status, 0) << one.err;
+
+    std::vector<std::string> args = {"device", "set"};
+    args.insert(args.end(), ports.begin(), ports.end());
+    args.push_back("bySSID=Together");
+    start = std::chrono::steady_clock::now();
+    CliRun run = Cli(args);
+    const double allSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::string expected;
+    for (const auto& sim : sims)
+        expected += sim->LinkPath() + ": The changes have been applied. Please reset the printer.\n";
+    EXPECT_EQ(run.out, expected);
+    for (const auto& sim : sims)
+        EXPECT_EQ(sim->State()["record"]["bySSID"], "Together");
+    EXPECT_LT(allSeconds, oneSeconds * 1.6)
+        << "four ports at once, not one after another: one port took " << oneSeconds << " s";
+
+    // The same file to every port, at once; a line per port.
+    const std::string file = sims[0]->dir().file("all.qlt");
+    ASSERT_EQ(Cli({"device", "read", "--port", sims[0]->LinkPath(), "--save", file}).status, 0);
+    args = {"device", "write"};
+    args.insert(args.end(), ports.begin(), ports.end());
+    args.push_back(file);
+    run = Cli(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    expected.clear();
+    for (const auto& sim : sims)
+        expected += sim->LinkPath() + ": written\n";
+    EXPECT_EQ(run.out, expected);
+    for (const auto& sim : sims)
+        EXPECT_EQ(sim->State()["sets"], sim == sims[0] ? 3 : 2);
+}
+
+TEST(DeviceCliSeveralPorts, FactoryResetAsksOnceAndResetsEveryModuleInOneWait) {
+    DeviceSimProcess first(nlohmann::json{{"record", kRecord}});
+    DeviceSimProcess second(nlohmann::json{{"record", kRecord}});
+    ASSERT_TRUE(first.Ready() && second.Ready());
+    CliRun run =
+        Cli({"device", "factory-reset", "--port", first.LinkPath(), "--port", second.LinkPath()}, "n\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(first.State()["factory_resets"], 0);
+    EXPECT_EQ(second.State()["factory_resets"], 0);
+
+    const auto start = std::chrono::steady_clock::now();
+    run = Cli({"device", "factory-reset", "--port", first.LinkPath(), "--port", second.LinkPath()}, "y\n");
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(first.State()["factory_resets"], 1);
+    EXPECT_EQ(second.State()["factory_resets"], 1);
+    EXPECT_LT(seconds, 30.0) << "the modules' 20 s waits run at the same time";
+    EXPECT_EQ(run.out, first.LinkPath() + ": The changes have been applied. Please reset the printer.\n" +
+                           second.LinkPath() +
+                           ": The changes have been applied. Please reset the printer.\n");
 }
 
 } // namespace

@@ -16,6 +16,7 @@ set(QUORLINK_SEARCH_GROUPS
     "search-wire||SearchWire.*"
     "search-two-links|--second-link|SearchWire.InterfaceTable*:SearchTwoLinks.*:SearchBroadcast.*"
     "search-two-cards|--two-cards|SearchTwoCards.*"
+    "search-round|--second-link|SearchRound.*"
     "search-interfaces||SearchInterfaces.*"
     "settings-exchange||SettingsExchange.*"
     "search-cli||CliCommands.*"

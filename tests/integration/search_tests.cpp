@@ -5,20 +5,25 @@
 #include "netsearch/CUdpEndpoint.h"
 #include "netsearch/SearchProcedure.h"
 #include "netsearch/SettingsMessage.h"
+#include "netsearch/SubnetSearch.h"
 
 #include "HarnessNetwork.h"
 #include "SimProcess.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <ifaddrs.h>
+#include <map>
 #include <netinet/in.h>
 #include <signal.h>
 #include <spawn.h>
+#include <stop_token>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -224,8 +229,16 @@ TEST(SearchTwoLinks, RepeatedAnswersOnBothInterfacesGiveOneRecordWithTheFirstInt
     EXPECT_NE(result.networkPrinter, 0);
     ASSERT_EQ(result.ethernet.size(), 1u);
     ASSERT_EQ(result.wlan.size(), 1u);
-    EXPECT_EQ(result.ethernet.begin()->second.byLocalNetworkInterface, 0);
-    EXPECT_EQ(result.wlan.begin()->second.byLocalNetworkInterface, 0);
+    // Both interfaces search in the same round: the record holds the interface its first answer came in on.
+    for (const auto& [type, mac] : {std::pair{VRX_WIRED_PRINTER, result.ethernet.begin()->first},
+                                    std::pair{VRX_WIRELESS_PRINTER, result.wlan.begin()->first}}) {
+        const int credited = type == VRX_WIRED_PRINTER
+                                 ? result.ethernet.begin()->second.byLocalNetworkInterface
+                                 : result.wlan.begin()->second.byLocalNetworkInterface;
+        const auto origin = endpoint.OriginOf(type, mac);
+        ASSERT_TRUE(origin.has_value()) << mac;
+        EXPECT_EQ(Ipv4Text(origin->source.data()), credited == 0 ? "192.0.2.2" : "198.51.100.2") << mac;
+    }
     // Five requests on each interface and type, each answered five times.
     const auto requests = sim.Requests();
     EXPECT_EQ(requests.size(), 20u);
@@ -233,6 +246,144 @@ TEST(SearchTwoLinks, RepeatedAnswersOnBothInterfacesGiveOneRecordWithTheFirstInt
     for (const auto& request : requests)
         onSecond += request["to"] == "198.51.100.255";
     EXPECT_EQ(onSecond, 10u) << "the second interface's broadcasts leave by the second link";
+}
+
+// ----------------------------------------------------------------------------------------------------
+// One round for every interface and both types (two links)
+
+// One round: five requests 50 ms apart, then 2 s of silence after the last answer.
+constexpr double kOneRound = 0.25 + 2.0;
+
+// The interface key whose subnet holds address (the harness's links are /24).
+int InterfaceOfSubnet(const CUdpEndpoint& endpoint, const CUdpEndpoint::Address& address) {
+    for (const auto& [key, info] : endpoint.InterfaceTable())
+        if (std::equal(info.byIpAdr, info.byIpAdr + 3, address.begin()))
+            return key;
+    return -1;
+}
+
+#define REQUIRE_TWO_LINKS()                                                                                  \
+    REQUIRE_HARNESS();                                                                                       \
+    ASSERT_TRUE(std::getenv("QL_TOOL_ADDR2")) << "the round tests need scripts/netns-harness --second-link"
+
+TEST(SearchRound, BothTypesOnTwoInterfacesInOneRoundEachCreditedToItsInterface) {
+    REQUIRE_TWO_LINKS();
+    // A wired and a wireless printer on each link only, and one of each type on both links.
+    START_SIM(sim, Printers({{{"type", "wired"}, {"mac", "02:00:00:00:0a:01"}, {"link", "192.0.2.2"}},
+                             {{"type", "wired"}, {"mac", "02:00:00:00:0a:02"}, {"link", "198.51.100.2"}},
+                             {{"type", "wireless"}, {"mac", "06:00:00:00:0a:03"}, {"link", "192.0.2.2"}},
+                             {{"type", "wireless"}, {"mac", "06:00:00:00:0a:04"}, {"link", "198.51.100.2"}},
+                             {{"type", "wired"}, {"mac", "02:00:00:00:0a:05"}, {"answers", 5}},
+                             {{"type", "wireless"}, {"mac", "06:00:00:00:0a:06"}, {"answers", 5}}}));
+    CUdpEndpoint endpoint;
+    ASSERT_TRUE(endpoint.InitLocalNetworkInterface());
+    ASSERT_EQ(endpoint.GetPrinterNetworkAddress(), 2);
+    const auto start = Clock::now();
+    const SearchResult result = RunSearchProcedure(endpoint);
+    const double took = Seconds(start);
+    EXPECT_GT(took, kOneRound - 0.05);
+    EXPECT_LT(took, kOneRound * 1.1) << "one round, not one per interface and type";
+
+    ASSERT_EQ(result.ethernet.size(), 3u);
+    ASSERT_EQ(result.wlan.size(), 3u);
+    EXPECT_EQ(result.ethernet.at("02:00:00:00:0A:01").byLocalNetworkInterface, 0);
+    EXPECT_EQ(result.ethernet.at("02:00:00:00:0A:02").byLocalNetworkInterface, 1);
+    EXPECT_EQ(result.wlan.at("06:00:00:00:0A:03").byLocalNetworkInterface, 0);
+    EXPECT_EQ(result.wlan.at("06:00:00:00:0A:04").byLocalNetworkInterface, 1);
+    // Heard on both: one record, credited to the interface its first answer came in on (the simulator
+    // answers from its address on the link the request came by).
+    for (const auto& [type, mac] : {std::pair{VRX_WIRED_PRINTER, std::string("02:00:00:00:0A:05")},
+                                    std::pair{VRX_WIRELESS_PRINTER, std::string("06:00:00:00:0A:06")}}) {
+        SCOPED_TRACE(mac);
+        const int credited = type == VRX_WIRED_PRINTER ? result.ethernet.at(mac).byLocalNetworkInterface
+                                                       : result.wlan.at(mac).byLocalNetworkInterface;
+        const auto origin = endpoint.OriginOf(type, mac);
+        ASSERT_TRUE(origin.has_value());
+        EXPECT_EQ(credited, InterfaceOfSubnet(endpoint, origin->source));
+    }
+
+    // Every request of the round left within its first 250 ms: five per interface and type.
+    const auto requests = sim.Requests();
+    ASSERT_EQ(requests.size(), 20u);
+    std::map<std::string, int> perExchange;
+    long first = LONG_MAX, last = 0;
+    for (const auto& request : requests) {
+        ++perExchange[request["to"].get<std::string>() + ":" + std::to_string(request["port"].get<int>())];
+        first = std::min(first, request["at_ms"].get<long>());
+        last = std::max(last, request["at_ms"].get<long>());
+    }
+    EXPECT_EQ(perExchange, (std::map<std::string, int>{{"192.0.2.255:3337", 5},
+                                                       {"192.0.2.255:48781", 5},
+                                                       {"198.51.100.255:3337", 5},
+                                                       {"198.51.100.255:48781", 5}}));
+    EXPECT_LT(last - first, 250) << "the requests of every exchange go out together";
+}
+
+TEST(SearchRound, AnInterfaceWithoutPrintersBesideOneWithManyAndATypeNobodyAnswers) {
+    REQUIRE_TWO_LINKS();
+    // 300 wired printers on the first link; nothing on the second; no wireless printer anywhere.
+    START_SIM(sim, (json{{"generate", {{"wired", 300}, {"answers", 1}, {"link", "192.0.2.2"}}}}));
+    CUdpEndpoint endpoint;
+    ASSERT_TRUE(endpoint.InitLocalNetworkInterface());
+    ASSERT_EQ(endpoint.GetPrinterNetworkAddress(), 2);
+    std::atomic<int> heard{0};
+    const auto start = Clock::now();
+    const SearchResult result = RunSearchProcedure(endpoint, {}, [&](const HeardPrinter& printer) {
+        EXPECT_NE(printer.ethernet, nullptr);
+        ++heard;
+    });
+    const double took = Seconds(start);
+    EXPECT_EQ(result.ethernet.size(), 300u);
+    EXPECT_EQ(heard.load(), 300) << "each printer told once, at its first answer";
+    EXPECT_TRUE(result.wlan.empty());
+    EXPECT_NE(result.networkPrinter, 0);
+    for (const auto& [mac, record] : result.ethernet)
+        ASSERT_EQ(record.byLocalNetworkInterface, 0) << mac;
+    // The silent exchanges end after their 500 ms and do not lengthen the round.
+    EXPECT_GT(took, kOneRound - 0.05);
+    EXPECT_LT(took, kOneRound * 1.1);
+}
+
+TEST(SearchRound, NobodyAnsweringEndsAfterTheRequestsAndTheReceiveTimeOut) {
+    REQUIRE_TWO_LINKS();
+    START_SIM(sim, Printers(json::array()));
+    CUdpEndpoint endpoint;
+    ASSERT_TRUE(endpoint.InitLocalNetworkInterface());
+    const auto start = Clock::now();
+    const SearchResult result = RunSearchProcedure(endpoint);
+    const double took = Seconds(start);
+    EXPECT_EQ(result.networkPrinter, 0);
+    EXPECT_GT(took, 0.75 - 0.05);
+    EXPECT_LT(took, 0.75 + 0.3) << "four silent exchanges at once: 250 ms of requests and 500 ms";
+    EXPECT_EQ(sim.Requests().size(), 20u);
+}
+
+TEST(SearchRound, CancelInTheMiddleEndsTheWholeRoundWithinHalfASecondAndKeepsWhatWasHeard) {
+    REQUIRE_TWO_LINKS();
+    // A wireless printer that answers 300 ms late keeps the round going until 2.5 s.
+    START_SIM(sim, Printers({{{"type", "wired"}, {"mac", "02:00:00:00:0d:01"}, {"link", "192.0.2.2"}},
+                             {{"type", "wireless"},
+                              {"mac", "06:00:00:00:0d:02"},
+                              {"link", "198.51.100.2"},
+                              {"delay_ms", 300}}}));
+    CUdpEndpoint endpoint;
+    ASSERT_TRUE(endpoint.InitLocalNetworkInterface());
+    std::stop_source stop;
+    SearchResult result;
+    Clock::time_point ended;
+    std::thread worker([&] {
+        result = RunSearchProcedure(endpoint, stop.get_token());
+        ended = Clock::now();
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(1200)); // both heard, the silence runs
+    const auto stopped = Clock::now();
+    stop.request_stop();
+    worker.join();
+    const double afterStop = std::chrono::duration<double>(ended - stopped).count();
+    EXPECT_LT(afterStop, 0.5);
+    EXPECT_LT(afterStop, 0.1) << "the round looks at the stop at least every 50 ms";
+    EXPECT_EQ(result.ethernet.count("02:00:00:00:0D:01"), 1u) << "what was heard before the stop stays";
+    EXPECT_EQ(result.wlan.count("06:00:00:00:0D:02"), 1u);
 }
 
 // ----------------------------------------------------------------------------------------------------
@@ -350,9 +501,11 @@ TEST(SearchTwoCards, RequestsLeaveByTheSearchedCardAndAnswersThroughTheOtherAreT
     const SearchResult result = RunSearchProcedure(endpoint);
     ASSERT_EQ(result.ethernet.size(), 2u);
     ASSERT_EQ(result.wlan.size(), 1u);
+    // Both cards search in the same round; each printer is listed once, with the card its first answer
+    // was meant for.
     for (const auto& [mac, record] : result.ethernet)
-        EXPECT_EQ(record.byLocalNetworkInterface, 0) << mac << ": listed once, with the first card";
-    EXPECT_EQ(result.wlan.at("06:00:00:00:0C:03").byLocalNetworkInterface, 0);
+        EXPECT_LE(record.byLocalNetworkInterface, 1) << mac;
+    EXPECT_LE(result.wlan.at("06:00:00:00:0C:03").byLocalNetworkInterface, 1);
     EXPECT_EQ(DecodeSystemName(result.wlan.at("06:00:00:00:0C:03")), "Twin");
 }
 
@@ -546,6 +699,37 @@ TEST(CliCommands, SearchJsonListsWiredFirst) {
     sim.Stop();
     const json none = SearchJson();
     EXPECT_EQ(none, json::array()) << "no answer: an empty list and success";
+}
+
+TEST(CliCommands, SearchJsonlPrintsEachPrinterAsALineTheMomentItIsFirstHeard) {
+    REQUIRE_HARNESS();
+    ASSERT_TRUE(std::getenv("QL_CLI"));
+    // The wireless printer answers 300 ms late; its line comes after the wired one's, long before the end.
+    START_SIM(
+        sim,
+        Printers(
+            {{{"type", "wired"}, {"mac", "02:00:00:00:00:a1"}, {"answers", 3}},
+             {{"type", "wireless"}, {"mac", "06:00:00:00:00:a2"}, {"name", "Late"}, {"delay_ms", 300}}}));
+    const json whole = SearchJson();
+    ASSERT_EQ(whole.size(), 2u) << whole.dump();
+
+    const auto start = Clock::now();
+    FILE* pipe = ::popen((std::string(std::getenv("QL_CLI")) + " search --jsonl").c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::vector<std::pair<double, json>> lines;
+    char line[4096];
+    while (std::fgets(line, sizeof line, pipe))
+        lines.emplace_back(Seconds(start), json::parse(line, nullptr, false));
+    const double ended = Seconds(start);
+    const int status = ::pclose(pipe);
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0);
+    ASSERT_EQ(lines.size(), 2u) << "one line per printer, however often it answers";
+    EXPECT_EQ(lines[0].second, whole[0]) << "the same object as --json";
+    EXPECT_EQ(lines[1].second, whole[1]);
+    EXPECT_LT(lines[0].first, 1.0) << "printed when heard, not at the end (" << ended << " s)";
+    EXPECT_LT(lines[1].first, ended - 1.5);
+
+    EXPECT_EQ(Cli("search --jsonl --json").status, 1) << "one output format at a time";
 }
 
 TEST(CliCommands, SearchPrintsATableThatFitsOneHundredColumns) {

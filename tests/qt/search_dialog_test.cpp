@@ -7,6 +7,7 @@
 #include "WhenShown.h"
 
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -43,7 +44,7 @@ private slots:
         QCOMPARE(messages.Errors(), std::vector<std::string>{"NO NETWORK CONNECTION FOUND"});
         QCOMPARE(messages.shown().size(), size_t(1));
         QVERIFY(!visibleBehindTheMessage);
-        QCOMPARE(endpoint.CountCalls("SearchPrinter"), 0);
+        QCOMPARE(endpoint.CountCalls("SearchRound"), 0);
         QVERIFY(!dialog.BusyIndicator()->Control().IsRunning());
         EthernetInfoMap wired;
         WLanInfoMap wireless;
@@ -94,20 +95,45 @@ private slots:
         QVERIFY(dialog.CopyWLanInfoTo(wireless));
     }
 
+    void countsThePrintersHeardWhileTheSearchRunsAndFillsTheListOnlyAtTheEnd() {
+        FakeNetworkEndpoint endpoint;
+        endpoint.SetSystemInterfaceCount(2);
+        endpoint.AddWiredAnswer(0, kWired);
+        endpoint.AddWiredAnswer(1, kWired); // heard on both interfaces: counted once
+        endpoint.AddWirelessAnswer(1,
+                                   FakeNetworkEndpoint::WirelessPrinter({6, 0, 0, 0, 0, 9}, {192, 0, 2, 9}));
+        endpoint.HoldSearches();
+        FakeMessageBox messages;
+        FakeCursor cursor;
+        CVRXSearchDlg dialog(endpoint, messages, cursor);
+        QString before, during;
+        bool handedOverEarly = true;
+        WhenShown(dialog, [&] {
+            before = dialog.HeardLabel()->text();
+            QVERIFY(endpoint.WaitUntilSearchIsHeld(2s));
+            QTest::qWait(3 * SearchDialogModel::kTimerMilliseconds); // a few ticks
+            during = dialog.HeardLabel()->text();
+            EthernetInfoMap early;
+            handedOverEarly = dialog.CopyEthernetInfoTo(early);
+            endpoint.ReleaseSearches();
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QVERIFY2(before.endsWith(QStringLiteral(": 0")), qPrintable(before));
+        QCOMPARE(during, QStringLiteral("Printers found so far: 2"));
+        QVERIFY(!handedOverEarly);
+        EthernetInfoMap wired;
+        QVERIFY(dialog.CopyEthernetInfoTo(wired));
+        QCOMPARE(wired.size(), size_t(1));
+    }
+
     void escapeAndCloseStopTheSearchAtItsNextWaitThenEndCancelled() {
         for (const bool byClose : {false, true}) {
             const char* how = byClose ? "close" : "Escape";
-            // The first wired search answers; the second waits (as for answers) until it is stopped.
-            struct SecondSearchWaits : FakeNetworkEndpoint {
-                std::atomic<int> searches{0};
-                int SearchPrinter(int i, int type, std::stop_token stop) override {
-                    if (++searches == 2)
-                        HoldSearches();
-                    return FakeNetworkEndpoint::SearchPrinter(i, type, stop);
-                }
-            } endpoint;
+            // The round hears one printer, then waits (as for more answers) until it is stopped.
+            FakeNetworkEndpoint endpoint;
             endpoint.SetSystemInterfaceCount(2);
             endpoint.AddWiredAnswer(0, kWired);
+            endpoint.HoldSearches();
             FakeMessageBox messages;
             FakeCursor cursor;
             CVRXSearchDlg dialog(endpoint, messages, cursor);
@@ -126,7 +152,7 @@ private slots:
             QVERIFY2(sinceCancel.elapsed() < 500, how);
             QVERIFY2(upRightAfter, how);
             QCOMPARE(endpoint.StoppedSearches(), 1);
-            QCOMPARE(endpoint.CountCalls("SearchPrinter"), 2);
+            QCOMPARE(endpoint.CountCalls("SearchRound"), 1);
             QVERIFY(endpoint.WaitUntilNoSearchRuns(1s));
             QVERIFY2(!cursor.IsWait(), how);
             QVERIFY(!dialog.BusyIndicator()->Control().IsRunning());
@@ -178,14 +204,14 @@ private slots:
         bool stoppedBeforeGone = false;
         WhenShown(*dialog, [&] {
             QVERIFY(endpoint.WaitUntilSearchIsHeld(2s));
-            delete dialog; // with the worker still inside SearchPrinter
+            delete dialog; // with the worker still inside its search round
             stoppedBeforeGone = endpoint.StoppedSearches() == 1 && endpoint.FinishedSearches() == 1;
         });
         QCOMPARE(dialog->exec(), int(QDialog::Rejected));
         QVERIFY(dialog.isNull());
         QVERIFY(stoppedBeforeGone);
         QVERIFY(endpoint.WaitUntilNoSearchRuns(0s));
-        QCOMPARE(endpoint.CountCalls("SearchPrinter"), 1);
+        QCOMPARE(endpoint.CountCalls("SearchRound"), 1);
     }
 
     void sitsFiftyPixelsAboveTheCentreOfTheParentsWindow() {

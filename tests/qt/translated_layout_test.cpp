@@ -175,19 +175,24 @@ private slots:
         {
             FakeNetworkEndpoint endpoint;
             endpoint.SetSystemInterfaceCount(1);
+            for (std::uint8_t last = 1; last <= 12; ++last) // heard so far, as the dialog counts them
+                endpoint.AddWiredAnswer(0, Wired(last, {192, 0, 2, static_cast<std::uint8_t>(100 + last)}));
             endpoint.HoldSearches();
             FakeMessageBox messages;
             FakeCursor cursor;
             CVRXSearchDlg search(endpoint, messages, cursor, h.view.get());
             QStringList cut;
+            QString heard;
             WhenShown(search, [&] {
                 QTest::qWait(300); // a few steps of the indicator
+                heard = search.HeardLabel()->text();
                 cut = CutTexts(&search);
                 SaveScreenshotOver(h.view.get(), &search, "search-dialog", index);
                 endpoint.ReleaseSearches();
             });
             search.exec();
             QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+            QVERIFY2(heard.contains(QStringLiteral("12")), qPrintable(heard));
         }
         {
             FakeCursor cursor;

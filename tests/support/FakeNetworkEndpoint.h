@@ -13,6 +13,7 @@
 #include <stop_token>
 #include <string>
 #include <thread>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -211,6 +212,48 @@ public:
         m_changed.notify_all();
         return result;
     }
+    // The round is recorded as "SearchRound", then one "SearchPrinter(i,t)" per exchange in the order given.
+    // As the real round takes answers while it waits for silence, this one first enters each exchange's
+    // answers as SearchPrinter does (telling heard of each new printer), then waits at the gate and the
+    // delay; a stop request ends those waits, and what was entered stays.
+    int SearchRound(const std::vector<SearchExchange>& exchanges, std::stop_token stop = {},
+                    const PrinterHeardFunction& heard = {}) override {
+        std::unique_lock lock(m_mutex);
+        m_calls.push_back("SearchRound");
+        m_searchThreads.push_back(std::this_thread::get_id());
+        m_rounds.push_back(exchanges);
+        ++m_searchesRunning;
+        int result = 0;
+        for (const SearchExchange& e : exchanges) {
+            const int i = e.nLocalNetworkInterface;
+            m_calls.push_back("SearchPrinter(" + std::to_string(i) + "," +
+                              std::to_string(e.nPrinterNetworkType) + ")");
+            if (stop.stop_requested() || i < 0 || i >= m_interfaceTable)
+                continue;
+            if (e.nPrinterNetworkType == VRX_WIRED_PRINTER)
+                result += Enter(m_wiredAnswers, m_ethernet, i, heard, VRX_WIRED_PRINTER);
+            else if (e.nPrinterNetworkType == VRX_WIRELESS_PRINTER)
+                result += Enter(m_wirelessAnswers, m_wlan, i, heard, VRX_WIRELESS_PRINTER);
+        }
+        if (m_held) {
+            ++m_waitingAtGate;
+            m_changed.notify_all();
+            m_changed.wait(lock, stop, [this] { return !m_held; });
+            --m_waitingAtGate;
+        }
+        if (m_searchDelay.count() > 0)
+            m_changed.wait_for(lock, stop, m_searchDelay, [] { return false; });
+        m_stoppedSearches += stop.stop_requested();
+        --m_searchesRunning;
+        ++m_finishedSearches;
+        m_changed.notify_all();
+        return result;
+    }
+    // The exchanges of every round, in order.
+    std::vector<std::vector<SearchExchange>> Rounds() const {
+        std::lock_guard lock(m_mutex);
+        return m_rounds;
+    }
     int CopyEthernetInfoTo(EthernetInfoMap& target) override {
         std::lock_guard lock(m_mutex);
         m_calls.push_back("CopyEthernetInfoTo");
@@ -245,13 +288,21 @@ private:
 
     template <typename Record>
     static int Enter(const std::map<int, std::vector<Record>>& answers, std::map<std::string, Record>& table,
-                     int nLocalNetworkInterface) {
+                     int nLocalNetworkInterface, const PrinterHeardFunction& heard = {}, int type = 0) {
         const auto found = answers.find(nLocalNetworkInterface);
         if (found == answers.end() || found->second.empty())
             return 0;
         for (Record printer : found->second) {
             printer.byLocalNetworkInterface = static_cast<std::uint8_t>(nLocalNetworkInterface);
-            table.emplace(MacText(printer.MacAddr), printer);
+            const auto [entry, added] = table.emplace(MacText(printer.MacAddr), printer);
+            if (added && heard) {
+                HeardPrinter told{type, nullptr, nullptr};
+                if constexpr (std::is_same_v<Record, ETHERNET_INFO>)
+                    told.ethernet = &entry->second;
+                else
+                    told.wlan = &entry->second;
+                heard(told);
+            }
         }
         return static_cast<int>(table.size());
     }
@@ -271,6 +322,7 @@ private:
     int m_searchesRunning = 0;
     int m_finishedSearches = 0;
     int m_stoppedSearches = 0;
+    std::vector<std::vector<SearchExchange>> m_rounds;
     std::vector<std::string> m_calls;
     std::vector<std::thread::id> m_searchThreads;
     std::vector<SentMessage> m_sent;

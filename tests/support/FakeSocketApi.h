@@ -187,6 +187,27 @@ public:
         Deliver();
         return openSockets.count(fd) && !m_queue.empty();
     }
+    // One network for every socket: whichever socket reads first takes the next datagram.
+    int WaitForDatagrams(const int* fds, bool* ready, int count, std::chrono::milliseconds timeout) override {
+        Deliver();
+        if (m_queue.empty()) {
+            const long deadline = nowMs + static_cast<long>(timeout.count());
+            if (!m_scheduled.empty() && m_scheduled.front().atMs <= deadline)
+                nowMs = std::max(nowMs, m_scheduled.front().atMs);
+            else
+                nowMs = deadline;
+            Deliver();
+        }
+        int readyCount = 0;
+        for (int i = 0; i < count; ++i) {
+            ready[i] = openSockets.count(fds[i]) && !m_queue.empty();
+            readyCount += ready[i];
+        }
+        return readyCount;
+    }
+    std::chrono::steady_clock::time_point Now() override {
+        return std::chrono::steady_clock::time_point(std::chrono::milliseconds(nowMs));
+    }
     void Close(int fd) override {
         openSockets.erase(fd);
         ipOptions.clear();

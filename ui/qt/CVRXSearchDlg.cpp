@@ -4,6 +4,7 @@
 #include "ui/qt/CVRXBusyProgressCtrl.h"
 #include "ui/qt/QtDialogPlacement.h"
 
+#include <QLabel>
 #include <QPainter>
 #include <QTimerEvent>
 #include <QVBoxLayout>
@@ -17,16 +18,22 @@ CVRXSearchDlg::CVRXSearchDlg(INetworkEndpoint& endpoint, IMessageBox& messages, 
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       m_busy(new CVRXBusyProgressCtrl(SearchDialogModel::kInitialBlocks, SearchDialogModel::kInitialPosition,
                                       this)),
-      m_model(endpoint, messages, cursor, m_busy->Control()) {
+      m_heard(new QLabel(this)), m_model(endpoint, messages, cursor, m_busy->Control()) {
     setModal(true);
-    setFixedSize(QtDialogPlacement::DialogUnitsToPixels(*this, 203, 34));
+    // The indicator's 203 x 34 dialog units and a line under it for the count.
+    setFixedSize(QtDialogPlacement::DialogUnitsToPixels(*this, 203, 48));
     m_busy->setObjectName(QStringLiteral("1001"));
     m_busy->setAccessibleName(QString::fromStdString(StringTable::Dialog(kWindow, "Search for")));
     // The indicator fills the dialog inside a margin of 7 × 7 dialog units.
     const QSize margin = QtDialogPlacement::DialogUnitsToPixels(*this, 7, 7);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(margin.width(), margin.height(), margin.width(), margin.height());
-    layout->addWidget(m_busy);
+    layout->setSpacing(QtDialogPlacement::DialogUnitsToPixels(*this, 0, 3).height());
+    layout->addWidget(m_busy, 1);
+    m_heard->setObjectName(QStringLiteral("PrintersHeard"));
+    m_heard->setAlignment(Qt::AlignCenter);
+    m_heard->setText(QString::fromStdString(m_model.PrintersHeardText()));
+    layout->addWidget(m_heard);
 }
 
 CVRXSearchDlg::~CVRXSearchDlg() {
@@ -64,7 +71,9 @@ void CVRXSearchDlg::timerEvent(QTimerEvent* event) {
         QDialog::timerEvent(event);
         return;
     }
-    if (m_model.OnTimer()) {
+    const bool ended = m_model.OnTimer();
+    m_heard->setText(QString::fromStdString(m_model.PrintersHeardText()));
+    if (ended) {
         m_timer.stop();
         if (m_model.WasCancelled())
             QDialog::reject();

@@ -7,16 +7,18 @@
 #include <QBasicTimer>
 #include <QDialog>
 
+class QLabel;
+
 class CVRXBusyProgressCtrl;
 class ICursor;
 class IMessageBox;
 
 // The search dialog: a small modal window (203 × 34 dialog units, thin border, no caption) with a bouncing
-// busy indicator, placed over the main window, while a worker thread searches every local interface for
-// wired and wireless printers. It ends confirmed when the worker has ended; without a usable interface it
-// tells the user and ends cancelled. Escape and the window's close stop the search at its next wait; the
-// dialog ends cancelled once the worker has stopped (so the worker never outlives it), handing over the
-// printers found until then.
+// busy indicator and, under it, how many printers have answered so far, placed over the main window, while
+// a worker thread searches every local interface for wired and wireless printers. It ends confirmed when the
+// worker has ended; without a usable interface it tells the user and ends cancelled. Escape and the window's
+// close stop the search at its next wait; the dialog ends cancelled once the worker has stopped (so the
+// worker never outlives it), handing over the printers found until then.
 //
 // Calling order: construct, exec, CopyWLanInfoTo, CopyEthernetInfoTo, destroy.
 class CVRXSearchDlg : public QDialog {
@@ -35,6 +37,8 @@ public:
     bool CopyEthernetInfoTo(EthernetInfoMap& target);
 
     CVRXBusyProgressCtrl* BusyIndicator() const { return m_busy; }
+    // The line under the indicator that counts the printers that have answered so far.
+    QLabel* HeardLabel() const { return m_heard; }
 
 public slots:
     // While the search runs: asks it to stop; the dialog ends at the tick that sees the worker end.
@@ -46,6 +50,7 @@ protected:
 
 private:
     CVRXBusyProgressCtrl* m_busy;
+    QLabel* m_heard;
     SearchDialogModel m_model;
     QBasicTimer m_timer;
 };
