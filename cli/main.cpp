@@ -30,6 +30,7 @@ void PrintUsage(FILE* out) {
     std::fprintf(out, "  qlt show FILE [--json] [--show-secrets]\n"
                       "                       shows a configuration file's fields\n"
                       "  qlt diff A B         names the fields two configuration files differ in\n");
+    PrintQueueUsage(out);
     std::fprintf(
         out, "\n"
              "set-ip checks every value before it sends anything: an address of 0.0.0.0 or\n"
@@ -108,6 +109,8 @@ int main(int argc, char** argv) {
         return RunDeviceCommand(args);
     if (command == "qlt")
         return RunQltCommand(args);
+    if (command == "queue")
+        return RunQueueCommand(args);
     std::fprintf(stderr, "quorlink: unknown command '%s'\n", command.c_str());
     PrintUsage(stderr);
     return 1;
