@@ -1,9 +1,11 @@
 #include "ui/qt/CVRXPageBasicSettingView.h"
 
 #include "app/StringTable.h"
+#include "ui/PrintQueueActions.h"
 #include "ui/qt/Mnemonics.h"
 #include "ui/qt/QuorlinkLook.h"
 
+#include <QAction>
 #include <QActionGroup>
 #include <QCursor>
 #include <QGroupBox>
@@ -388,4 +390,21 @@ void CVRXPageBasicSettingView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void CVRXPageBasicSettingView::AddPrintQueueAction(PrintQueueActions& actions, IQueueNameAsker& asker) {
+    m_addPrintQueue = new QAction(Ui(PrintQueueActions::AddActionText()), m_list);
+    m_addPrintQueue->setObjectName(QStringLiteral("addPrintQueue"));
+    m_addPrintQueue->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_addPrintQueue->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_addPrintQueue->setEnabled(PrintQueueActions::CanAddFor(m_page.m_strMACAddress));
+    m_list->addAction(m_addPrintQueue);
+    m_list->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // The selected printer is the page's; the action follows it.
+    connect(m_list, &QTableWidget::itemSelectionChanged, m_addPrintQueue,
+            [this] { m_addPrintQueue->setEnabled(PrintQueueActions::CanAddFor(m_page.m_strMACAddress)); });
+    connect(m_addPrintQueue, &QAction::triggered, this, [this, &actions, &asker] {
+        if (PrintQueueActions::CanAddFor(m_page.m_strMACAddress))
+            actions.AddQueueFor(m_page.m_strMACAddress, asker);
+    });
 }

@@ -4,6 +4,9 @@
 
 #include <QWidget>
 
+class IQueueNameAsker;
+class PrintQueueActions;
+class QAction;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
@@ -15,6 +18,11 @@ class CVRXPageBasicSettingView : public QWidget {
 public:
     explicit CVRXPageBasicSettingView(CVRXPageBasicSetting& page, QWidget* parent = nullptr);
     ~CVRXPageBasicSettingView() override;
+
+    // "Add print queue…" for the selected printer: in the list's context menu (also the Menu key and
+    // Shift+F10) and on Ctrl+P in the list.
+    void AddPrintQueueAction(PrintQueueActions& actions, IQueueNameAsker& asker);
+    QAction* PrintQueueAction() const { return m_addPrintQueue; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -37,6 +45,7 @@ private:
     QLineEdit* m_subnetMask = nullptr;
     QLineEdit* m_gateway = nullptr;
     QLineEdit* m_portNumber = nullptr;
+    QAction* m_addPrintQueue = nullptr;
     unsigned m_appliedRowsSerial = 0;
     unsigned m_appliedFocusSerial = 0;
     int m_scrolledToRow = -1; // the selected row the list was last scrolled to
