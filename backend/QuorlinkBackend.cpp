@@ -108,9 +108,8 @@ int QuorlinkBackend::Print(const std::string& uri, int input, int copies) {
         printer = locator.Find(*mac, known == addresses.end() ? std::nullopt : std::optional(known->second));
         if (printer)
             break;
-        const auto left =
-            std::chrono::duration_cast<std::chrono::seconds>(deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0) {
+        const auto left = deadline - std::chrono::steady_clock::now();
+        if (left <= std::chrono::steady_clock::duration::zero()) {
             std::fprintf(m_messages,
                          "STATE: +offline-report\nINFO: The printer %s was not found on the network; the job "
                          "waits and is tried again later\n",
@@ -122,10 +121,10 @@ int QuorlinkBackend::Print(const std::string& uri, int input, int copies) {
             m_messages,
             "STATE: +offline-report\nINFO: The printer %s was not found on the network; looking again "
             "(for %lld s more)\n",
-            mac->c_str(), static_cast<long long>(left.count()));
+            mac->c_str(), static_cast<long long>(std::chrono::ceil<std::chrono::seconds>(left).count()));
         std::fflush(m_messages);
         std::this_thread::sleep_for(
-            std::min<std::chrono::seconds>(left, std::chrono::seconds(kLookAgainSeconds)));
+            std::min<std::chrono::steady_clock::duration>(left, std::chrono::seconds(kLookAgainSeconds)));
     }
 
     std::string error;

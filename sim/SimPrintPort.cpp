@@ -92,7 +92,9 @@ void SimPrintPort::Serve(const pollfd* entries, std::size_t count) {
     }
     for (int fd : ended) {
         Connection& connection = m_connections.at(fd);
-        m_jobs[connection.mac].push_back(std::move(connection.job));
+        // A connection that brought nothing is no job (a sender looking whether the printer is there).
+        if (!connection.job.bytes.empty())
+            m_jobs[connection.mac].push_back(std::move(connection.job));
         m_connections.erase(fd);
         ::close(fd);
     }

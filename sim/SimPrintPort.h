@@ -11,8 +11,8 @@
 
 // The printing side of the simulated printers: one TCP listener per printer on its printing port at its
 // current address (bound freely, so the address need not be on a link yet), and every connection's bytes,
-// received until the sender closes, kept per printer as one job. Moving a printer (Place with another
-// address or port) closes its old listener and opens the new one.
+// received until the sender closes, kept per printer as one job (a connection without any is none). Moving a
+// printer (Place with another address or port) closes its old listener and opens the new one.
 class SimPrintPort {
 public:
     struct Job {

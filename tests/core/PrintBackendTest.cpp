@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <arpa/inet.h>
+#include <atomic>
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
@@ -68,7 +69,9 @@ public:
                     job.append(buffer, static_cast<size_t>(n));
                 ::close(fd);
                 std::lock_guard lock(m_mutex);
-                m_jobs.push_back(job);
+                if (!job.empty()) // a connect that only looks whether the printer is there
+                    m_jobs.push_back(job);
+                ++connections;
             }
         });
     }
@@ -83,6 +86,7 @@ public:
     }
 
     unsigned port = 0;
+    std::atomic<int> connections{0};
 
 private:
     int m_listener = -1;
@@ -178,6 +182,7 @@ TEST(QuorlinkBackend, AJobGoesToThePrinterFoundThenToTheAddressItHadLast) {
     EXPECT_EQ(noNetwork.CountCalls("SearchPrinter"), 0);
     EXPECT_EQ(printer.Jobs().size(), 2u);
     EXPECT_EQ(printer.Jobs().back(), "second");
+    EXPECT_EQ(printer.connections, 3) << "the last address is looked at by one connect, then the job goes";
 }
 
 TEST(QuorlinkBackend, APrinterFoundNowhereLeavesTheJobForLater) {
@@ -268,11 +273,16 @@ TEST(SimPrintPort, KeepsEachJobAndFollowsTheAddress) {
     ASSERT_TRUE(port.Place("02:00:00:00:41:01", loopback, static_cast<std::uint16_t>(second), error))
         << error;
     EXPECT_LT(ConnectTo(first), 0);
+    const int probe = ConnectTo(second); // only looks: no job
+    ASSERT_GE(probe, 0);
+    ::close(probe);
     const int again = ConnectTo(second);
     ASSERT_GE(again, 0);
+    ASSERT_EQ(::write(again, "x", 1), 1);
     ::close(again);
     ServeUntil(port, "02:00:00:00:41:01", 2);
-    EXPECT_EQ(port.JobsOf("02:00:00:00:41:01").size(), 2u);
+    ASSERT_EQ(port.JobsOf("02:00:00:00:41:01").size(), 2u);
+    EXPECT_EQ(port.JobsOf("02:00:00:00:41:01")[1].bytes, std::vector<std::uint8_t>{'x'});
     EXPECT_TRUE(port.JobsOf("02:00:00:00:41:02").empty());
 }
 

@@ -67,14 +67,15 @@ TEST(PrintQueueUri, MacUrisAndTheHostsOfNetworkUris) {
 
 std::vector<CupsQueue> QueuesOfAnOffice() {
     return {
-        {"SOCKET", "", "socket://192.0.2.7:9100"},
-        {"SOCKET_PLAIN", "", "socket://192.0.2.7"},
-        {"LPD", "", "lpd://192.0.2.7/labels"},
-        {"IPP", "", "ipp://192.0.2.7/ipp/print"},
-        {"LONGER_ADDRESS", "", "socket://192.0.2.71:9100"}, // another printer: .7 is not .71
-        {"OTHER", "", "socket://192.0.2.8:9100"},
-        {"BY_MAC", "", "quorlink://02-00-00-00-00-07"},
-        {"USB", "", "usb://VORANEX/RK7"},
+        {"SOCKET", "", "socket://192.0.2.7:9100", CupsQueue::kIdle, ""},
+        {"SOCKET_PLAIN", "", "socket://192.0.2.7", CupsQueue::kIdle, ""},
+        {"LPD", "", "lpd://192.0.2.7/labels", CupsQueue::kIdle, ""},
+        {"IPP", "", "ipp://192.0.2.7/ipp/print", CupsQueue::kIdle, ""},
+        {"LONGER_ADDRESS", "", "socket://192.0.2.71:9100", CupsQueue::kIdle,
+         ""}, // another printer: .7 is not .71
+        {"OTHER", "", "socket://192.0.2.8:9100", CupsQueue::kIdle, ""},
+        {"BY_MAC", "", "quorlink://02-00-00-00-00-07", CupsQueue::kIdle, ""},
+        {"USB", "", "usb://VORANEX/RK7", CupsQueue::kIdle, ""},
     };
 }
 
@@ -116,7 +117,7 @@ TEST(PrintQueueSetup, NamesAndTheDriverChosenAndSaid) {
     EXPECT_EQ(PrintQueueSetup::DefaultName("00:1a:2b:3c:4d:5e"), "VORANEX_001A2B3C4D5E");
     for (const char* good : {"VORANEX_001A2B3C4D5E", "Front-desk", "a"})
         EXPECT_TRUE(PrintQueueSetup::ValidName(good)) << good;
-    for (const std::string bad :
+    for (const std::string& bad :
          {std::string(), std::string("front desk"), std::string("a/b"), std::string("a#b"),
           std::string("a\\b"), std::string("it's"), std::string(128, 'x')})
         EXPECT_FALSE(PrintQueueSetup::ValidName(bad)) << bad;

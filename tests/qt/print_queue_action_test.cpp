@@ -5,6 +5,7 @@
 #include "app/LanguageTable.h"
 #include "app/StringTable.h"
 #include "ui/PrintQueueActions.h"
+#include "ui/qt/CVRXPageBasicSettingView.h"
 #include "ui/qt/QtAppPlatform.h"
 #include "ui/qt/QtQueueNameAsker.h"
 #include "ui/qt/QtTextCatalog.h"
@@ -164,7 +165,7 @@ private slots:
             for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
                 QVERIFY2(button->width() >= button->sizeHint().width(),
                          qPrintable(code + ": " + button->text()));
-            const QString cancel = DialogButton(dialog, QDialogButtonBox::Cancel)->text();
+            QString cancel = DialogButton(dialog, QDialogButtonBox::Cancel)->text();
             if (index > 0)
                 QVERIFY2(cancel.remove(QLatin1Char('&')) != QStringLiteral("Cancel"), qPrintable(code));
             SaveScreenshot(dialog, code);

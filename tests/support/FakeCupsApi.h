@@ -55,7 +55,8 @@ public:
         lastInfo = info;
         if (const auto failure = failures.find(name); failure != failures.end())
             return failure->second;
-        queues.push_back({name, driver == "raw" ? "Local Raw Printer" : driver, deviceUri});
+        queues.push_back(
+            {name, driver == "raw" ? "Local Raw Printer" : driver, deviceUri, CupsQueue::kIdle, ""});
         return {};
     }
     CupsResult SetQueueUri(const std::string& name, const std::string& deviceUri) override {

@@ -400,9 +400,13 @@ void CVRXPageBasicSettingView::AddPrintQueueAction(PrintQueueActions& actions, I
     m_addPrintQueue->setEnabled(PrintQueueActions::CanAddFor(m_page.m_strMACAddress));
     m_list->addAction(m_addPrintQueue);
     m_list->setContextMenuPolicy(Qt::ActionsContextMenu);
-    // The selected printer is the page's; the action follows it.
-    connect(m_list, &QTableWidget::itemSelectionChanged, m_addPrintQueue,
-            [this] { m_addPrintQueue->setEnabled(PrintQueueActions::CanAddFor(m_page.m_strMACAddress)); });
+    // The selected printer is the page's; the action follows it once the page has taken the selection.
+    connect(m_list, &QTableWidget::itemSelectionChanged, m_addPrintQueue, [this] {
+        QMetaObject::invokeMethod(
+            m_addPrintQueue,
+            [this] { m_addPrintQueue->setEnabled(PrintQueueActions::CanAddFor(m_page.m_strMACAddress)); },
+            Qt::QueuedConnection);
+    });
     connect(m_addPrintQueue, &QAction::triggered, this, [this, &actions, &asker] {
         if (PrintQueueActions::CanAddFor(m_page.m_strMACAddress))
             actions.AddQueueFor(m_page.m_strMACAddress, asker);
