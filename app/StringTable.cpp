@@ -187,6 +187,23 @@ const std::vector<std::pair<int, const char*>> kEntries = {
           "administrator). Printing to that queue while the printer is being configured may interrupt the "
           "configuration. To allow pausing, an administrator can add your account to the group \"lpadmin\" "
           "(sudo adduser %2 lpadmin); then log out and log in again."},
+    {510, "The print server does not let Quorlink Tool add the print queue %1 (it asks for an administrator). "
+          "An administrator can add your account to the group \"lpadmin\" (sudo adduser %2 lpadmin); then log "
+          "out and log in again."},
+    {511, "The print server does not let Quorlink Tool change the print queue %1 (it asks for an "
+          "administrator). An administrator can add your account to the group \"lpadmin\" (sudo adduser %2 "
+          "lpadmin); then log out and log in again."},
+    {512, "The print queue %1 could not be added: %2"},
+    {513, "The print queue %1 was added for %2 with the driver %3."},
+    {514, "The print queue %1 was added for %2 as a raw queue: no driver of the printer's maker is installed, "
+          "so programs must send the printer's own language."},
+    {515, "Add print queue…"},
+    {516, "Add print queue"},
+    {517, "Name of the new print queue for the printer %1:"},
+    {518, "A queue name has 1 to 127 characters and no spaces or / \\ # ' \" ,"},
+    {519, "These print queues reach the printer at its old address %1:\n%2\nPoint them at the new address %3?"},
+    {520, "The print queue %1 now prints to %2."},
+    {521, "The print queue %1 could not be changed: %2"},
     {420, "Four numbers from 0 to 255, separated by dots"},
     {421, "Printer pages"},
     {422, "Printer settings"},

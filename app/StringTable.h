@@ -73,6 +73,19 @@ inline constexpr int SpoolerPauseRefused = 346;
 // The settings page's number fields, checked at Save: the allowed range, the typed text kept.
 inline constexpr int PortNumberRange = 590;
 inline constexpr int InactiveTimeRange = 591;
+// 510..549: print queues for the printers found. Refusals for want of rights: %1 the queue, %2 the account.
+inline constexpr int QueueAddRefused = 510;
+inline constexpr int QueueChangeRefused = 511;
+inline constexpr int QueueAddFailed = 512;       // %1 the queue, %2 the print server's reason
+inline constexpr int QueueAddedWithDriver = 513; // %1 the queue, %2 its device URI, %3 the driver
+inline constexpr int QueueAddedRaw = 514;        // %1 the queue, %2 its device URI
+inline constexpr int AddPrintQueueAction = 515;  // the printer list's context-menu entry
+inline constexpr int QueueNameCaption = 516;     // the queue-name dialog's title
+inline constexpr int QueueNamePrompt = 517;      // %1 the printer's MAC address
+inline constexpr int QueueNameInvalid = 518;
+inline constexpr int QueuesMoveQuestion = 519; // %1 the old address, %2 the queues, one a line, %3 the new
+inline constexpr int QueueMoved = 520;         // %1 the queue, %2 its new device URI
+inline constexpr int QueueMoveFailed = 521;    // %1 the queue, %2 the print server's reason
 // 420..469: names and descriptions read by screen readers.
 inline constexpr int AddressFieldDescription = 420;
 inline constexpr int MainSheetName = 421;     // the printer list's and WLAN (Advanced) page's tabs

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/CliQueue.h"
 #include "devport/PortOpenFailure.h"
 
 #include <cstdio>
@@ -18,7 +19,17 @@ inline constexpr int NotFound = 3;   // no printer with that MAC address answere
 inline constexpr int Unchanged = 4;  // the settings equal the printer's
 inline constexpr int SendFailed = 5; // the settings message could not be sent
 inline constexpr int Declined = 6;   // the user answered no to a question
+// Settings sent, but a print queue could not be pointed at the printer's new address.
+inline constexpr int QueuesNotChanged = 7;
 } // namespace CliExit
+
+// Exit statuses of the queue commands.
+namespace QueueExit {
+inline constexpr int Ok = 0;
+inline constexpr int Usage = 1;   // bad arguments
+inline constexpr int Failed = 2;  // the print server could not be reached or refused for another reason
+inline constexpr int Refused = 3; // the print server wants an administrator
+} // namespace QueueExit
 
 // Exit statuses of the device configuration commands (read, write, set, scan, cert, factory-reset) and of
 // qlt.
@@ -36,8 +47,9 @@ int RunSearchCommand(const std::vector<std::string>& args);
 //                 [--yes]
 //                 [--subnet CIDR]...
 //        quorlink set-ip --batch FILE.csv [--dry-run] [--json] [--yes] [--subnet CIDR]...
+// Both also take --update-queues [--follow-mac] (cli/CliQueue.h).
 int RunSetIpCommand(const std::vector<std::string>& args);
-int RunSetIpBatchCommand(const std::vector<std::string>& args);
+int RunSetIpBatchCommand(const std::vector<std::string>& args, const QueueUpdateOptions& queues = {});
 
 // What the device subcommands list devices from and print to.
 struct DeviceCommandContext {

@@ -30,7 +30,7 @@ struct Topic {
 
 // Every command and subcommand with its help text; a new command is a row here.
 const Topic kTopics[] = {
-    {"search", "Usage: quorlink search [--json | --csv] [--subnet CIDR]...\n"
+    {"search", "Usage: quorlink search [--json | --jsonl | --csv] [--subnet CIDR]...\n"
                "\n"
                "Lists the printers that answer a search on every usable local IPv4 interface, wired\n"
                "printers first: IP address, MAC address, system name, type, DHCP, port, firmware and the\n"
@@ -39,6 +39,8 @@ const Topic kTopics[] = {
                "Options:\n"
                "  --json              one array of objects with every field (\"interface\" is the\n"
                "                      interface's key, \"interface_name\" its name)\n"
+               "  --jsonl             each printer as one such object on a line of its own, the moment\n"
+               "                      it is first heard\n"
                "  --csv               the same fields up to \"interface\", one printer a row under a\n"
                "                      header row (RFC 4180)\n"
                "  --subnet CIDR       also search the subnet behind a router (10.20.30.0/24) through\n"
@@ -68,10 +70,15 @@ const Topic kTopics[] = {
                "                      mode (dhcp or manual), ip, subnet, gateway and optionally port,\n"
                "                      inactivity, name; every row is checked before anything is sent\n"
                "  --dry-run           with --batch: search and say what would be sent, sending nothing\n"
-               "  --json              with --batch: report the rows as JSON\n" QUORLINK_LOG_OPTION "\n"
+               "  --json              with --batch: report the rows as JSON\n"
+               "  --update-queues     point the print queues that reach the printer's old address at the\n"
+               "                      new one (without it they are only named)\n"
+               "  --follow-mac        with --update-queues: point them at quorlink://MAC instead, which\n"
+               "                      follows the printer to any address\n" QUORLINK_LOG_OPTION "\n"
                "Exit status: 0 done, 1 bad arguments or values, 2 no network connection, 3 printer not\n"
-               "found, 4 settings unchanged, 5 settings could not be sent, 6 answered no; a batch: 0 every\n"
-               "row sent or unchanged, 1 a row refused, 3 a printer not found, 5 a message not sent.\n"},
+               "found, 4 settings unchanged, 5 settings could not be sent, 6 answered no, 7 sent but a\n"
+               "print queue could not be changed; a batch: 0 every row sent or unchanged, 1 a row refused,\n"
+               "3 a printer not found, 5 a message not sent.\n"},
     {"device", "Usage: quorlink device SUBCOMMAND [options]\n"
                "\n"
                "Reads and configures the network module of a printer on a USB or serial port.\n"
@@ -80,14 +87,15 @@ const Topic kTopics[] = {
                "Subcommands:\n"
                "  list                lists the attached USB printers and the serial ports\n"
                "  read                reads the printer's network module\n"
-               "  write               sends a configuration file's record to each port in turn\n"
+               "  write               sends a configuration file's record to the printers on the ports\n"
                "  set                 changes record fields through the WLAN (Advanced) page's rules\n"
                "  scan                lists the access points the module sees\n"
                "  cert                uploads a certificate to the module\n"
                "  factory-reset       resets the module to its factory settings\n"
                "\n"
                "While a device command uses the port, the maker's print queues on that kind of port are\n"
-               "paused and then resumed.\n"},
+               "paused and then resumed. read, write, set and factory-reset take several --port options\n"
+               "and work on the ports at once; the report keeps the order of the ports given.\n"},
     {"device list",
      "Usage: quorlink device list [--json]\n"
      "\n"
@@ -99,27 +107,29 @@ const Topic kTopics[] = {
      "  --json              {\"usb\": [...], \"serial\": [...]}\n" QUORLINK_LOG_OPTION "\n"
      "Exit status: 0, also when there are none; 1 bad arguments.\n"},
     {"device read",
-     "Usage: quorlink device read --port PORT [--json] [--show-secrets] [--save FILE.qlt]\n"
+     "Usage: quorlink device read --port PORT [--port PORT]... [--json] [--show-secrets]\n"
+     "                            [--save FILE.qlt]\n"
      "\n"
      "Reads the printer's network module: system information, capability flags, every field of\n"
      "the configuration record by name and the certificate names.\n"
      "\n"
-     "Options:\n" QUORLINK_PORT_OPTIONS "  --json              the same as JSON\n"
+     "Options:\n" QUORLINK_PORT_OPTIONS
+     "  --json              the same as JSON (an array, one object a port, with several)\n"
      "  --show-secrets      show passwords, keys and communities (else ********)\n"
-     "  --save FILE.qlt     also write the record as a configuration file (owner-only)\n" QUORLINK_LOG_OPTION
-         QUORLINK_DEVICE_EXIT},
+     "  --save FILE.qlt     also write the record as a configuration file (owner-only; one "
+     "port)\n" QUORLINK_LOG_OPTION QUORLINK_DEVICE_EXIT},
     {"device write",
      "Usage: quorlink device write --port PORT [--port PORT]... [--same-address] FILE.qlt\n"
      "\n"
      "Reads the printer as File Open does and sends the file's record unchanged. A file of another\n"
      "variant than the printer's module is refused. With several --port options the same file goes\n"
-     "to each port in turn, and a line per port says how it went.\n"
+     "to every port at once, and a line per port says how it went.\n"
      "\n"
      "Options:\n" QUORLINK_PORT_OPTIONS
      "  --same-address      send a file with a fixed IP address to more than one port\n" QUORLINK_LOG_OPTION
          QUORLINK_DEVICE_EXIT},
     {"device set",
-     "Usage: quorlink device set --port PORT FIELD=VALUE...\n"
+     "Usage: quorlink device set --port PORT [--port PORT]... FIELD=VALUE...\n"
      "\n"
      "Reads the printer, takes each FIELD=VALUE as an edit on the WLAN (Advanced) page, runs the\n"
      "page's checks and sends the record. FIELD as `device read --json` names it, VALUE as it\n"
@@ -143,7 +153,7 @@ const Topic kTopics[] = {
      "  --type T            ca (certificate authority), key (private key) or pem (client\n"
      "                      certificate)\n" QUORLINK_LOG_OPTION QUORLINK_DEVICE_EXIT},
     {"device factory-reset",
-     "Usage: quorlink device factory-reset --port PORT [--yes]\n"
+     "Usage: quorlink device factory-reset --port PORT [--port PORT]... [--yes]\n"
      "\n"
      "Resets the printer's module to its factory settings, then waits the module's 20 s.\n"
      "\n"
@@ -171,6 +181,32 @@ const Topic kTopics[] = {
      "Options:\n"
      "  --show-secrets      show passwords, keys and communities (else ********)\n" QUORLINK_LOG_OPTION "\n"
      "Exit status: 0 done, 1 bad arguments or a file that cannot be read or is refused.\n"},
+    {"queue", "Usage: quorlink queue add MAC [--name NAME] [--ppd PPD | --raw]\n"
+              "       quorlink queue list\n"
+              "\n"
+              "Makes and lists the print queues of the printers found.\n"
+              "`quorlink help queue add` and `quorlink help queue list` describe each.\n"},
+    {"queue add",
+     "Usage: quorlink queue add MAC [--name NAME] [--ppd PPD | --raw]\n"
+     "\n"
+     "Adds a print queue for the printer with the URI quorlink://MAC, which finds the printer by its\n"
+     "MAC address wherever DHCP or set-ip put it. The queue is enabled and accepts jobs.\n"
+     "\n"
+     "Options:\n"
+     "  --name NAME         the queue's name (default: the maker's name and the MAC address)\n"
+     "  --ppd PPD           use this PPD file\n"
+     "  --raw               a raw queue (default: the maker's driver when one is "
+     "installed)\n" QUORLINK_LOG_OPTION "\n"
+     "Exit status: 0 done, 1 bad arguments, 2 the print server could not be reached or refused,\n"
+     "3 the print server wants an administrator (join the lpadmin group).\n"},
+    {"queue list",
+     "Usage: quorlink queue list\n"
+     "\n"
+     "Lists the print queues that reach a printer of the maker (quorlink://, socket://, lpd:// or\n"
+     "ipp:// URI) and the printer each reaches now, found or not.\n"
+     "\n"
+     "Options:\n" QUORLINK_LOG_OPTION "\n"
+     "Exit status: 0 done, 1 bad arguments, 2 the print server could not be reached.\n"},
     {"help", "Usage: quorlink help [COMMAND [SUBCOMMAND]]\n"
              "       quorlink COMMAND [SUBCOMMAND] --help\n"
              "\n"
@@ -181,7 +217,7 @@ bool IsHelpOption(const std::string& arg) {
     return arg == "--help" || arg == "-h";
 }
 
-// Whether name has subcommands ("device", "qlt").
+// Whether name has subcommands ("device", "qlt", "queue").
 bool HasSubcommands(const std::string& name) {
     const std::string prefix = name + " ";
     for (const Topic& topic : kTopics)

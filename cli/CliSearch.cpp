@@ -52,8 +52,8 @@ int RunSearchCommand(const std::vector<std::string>& args) {
     PrinterHeardFunction heard;
     if (jsonl)
         heard = [&names](const HeardPrinter& printer) {
-            const nlohmann::json item =
-                printer.ethernet ? PrinterAsJson(*printer.ethernet, names) : PrinterAsJson(*printer.wlan, names);
+            const nlohmann::json item = printer.ethernet ? PrinterAsJson(*printer.ethernet, names)
+                                                         : PrinterAsJson(*printer.wlan, names);
             std::printf("%s\n", item.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace).c_str());
             std::fflush(stdout);
         };

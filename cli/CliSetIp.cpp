@@ -78,9 +78,13 @@ std::optional<int> AskAboutTheGateway(const SettingsRequest& request, bool yes) 
 
 } // namespace
 
-int RunSetIpCommand(const std::vector<std::string>& allArgs) {
+int RunSetIpCommand(const std::vector<std::string>& givenArgs) {
+    std::vector<std::string> allArgs = givenArgs;
+    QueueUpdateOptions queues;
+    if (std::string queueError; !TakeQueueUpdateOptions(allArgs, queues, queueError))
+        return Fail(CliExit::Usage, queueError);
     if (std::find(allArgs.begin(), allArgs.end(), "--batch") != allArgs.end())
-        return RunSetIpBatchCommand(allArgs);
+        return RunSetIpBatchCommand(allArgs, queues);
     // --subnet with a prefix length ("10.20.30.0/24") is a subnet to search behind a router; without one
     // it is the printer's subnet mask.
     std::vector<std::string> args;
@@ -153,5 +157,12 @@ int RunSetIpCommand(const std::vector<std::string>& allArgs) {
     endpoint.CloseSocket();
     std::printf("Settings sent to %s: %s\n", mac.c_str(),
                 endpoint.LastSettingConfirmed() ? "confirmed" : "no confirmation came (sent twice)");
-    return CliExit::Ok;
+    const std::string oldIp =
+        Ipv4Text(wired != found.ethernet.end() ? wired->second.Ip : wireless->second.Ip);
+    const bool wasDhcp = (wired != found.ethernet.end() ? wired->second.Dhcp : wireless->second.Dhcp) != 0;
+    const std::string newIp = request.dhcp ? (wasDhcp ? oldIp : "")
+                              : request.ip ? Ipv4Text(request.ip->data())
+                                           : oldIp;
+    std::fflush(stdout);
+    return MendQueuesAfterMove(mac, oldIp, newIp, queues, stdout) ? CliExit::Ok : CliExit::QueuesNotChanged;
 }

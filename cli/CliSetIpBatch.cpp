@@ -36,6 +36,7 @@ struct RowResult {
     SettingsPlan plan;
     std::optional<CUdpEndpoint::AnswerOrigin> origin;
     Address recordIp{};
+    bool recordDhcp = false; // the printer took its address from DHCP before
 };
 
 const char* ResultText(RowResult::State state) {
@@ -142,7 +143,7 @@ bool ParseOptions(const std::vector<std::string>& args, BatchOptions& options, s
 
 } // namespace
 
-int RunSetIpBatchCommand(const std::vector<std::string>& args) {
+int RunSetIpBatchCommand(const std::vector<std::string>& args, const QueueUpdateOptions& queues) {
     BatchOptions options;
     std::string error;
     if (!ParseOptions(args, options, error)) {
@@ -195,10 +196,12 @@ int RunSetIpBatchCommand(const std::vector<std::string>& args) {
             result.plan = PlanWiredSettings(wired->second, row.request);
             result.origin = endpoint.OriginOf(VRX_WIRED_PRINTER, row.mac);
             std::copy_n(wired->second.Ip, 4, result.recordIp.begin());
+            result.recordDhcp = wired->second.Dhcp != 0;
         } else if (wireless != found.wlan.end()) {
             result.plan = PlanWirelessSettings(wireless->second, row.request);
             result.origin = endpoint.OriginOf(VRX_WIRELESS_PRINTER, row.mac);
             std::copy_n(wireless->second.Ip, 4, result.recordIp.begin());
+            result.recordDhcp = wireless->second.Dhcp != 0;
         } else {
             results.push_back(std::move(result));
             continue;
@@ -301,6 +304,20 @@ int RunSetIpBatchCommand(const std::vector<std::string>& args) {
     }
     if (options.json)
         std::printf("%s\n", report.dump(2, ' ', false, json::error_handler_t::replace).c_str());
+    // The print queues of each printer that took its new settings (beside a JSON report: on stderr).
+    std::fflush(stdout);
+    for (const RowResult& result : results) {
+        if (result.state != RowResult::State::Confirmed && result.state != RowResult::State::NotConfirmed)
+            continue;
+        const SettingsRequest& request = result.row->request;
+        const std::string oldIp = Ipv4Text(result.recordIp.data());
+        const std::string newIp = request.dhcp ? (result.recordDhcp ? oldIp : "")
+                                  : request.ip ? Ipv4Text(request.ip->data())
+                                               : oldIp;
+        if (!MendQueuesAfterMove(result.row->mac, oldIp, newIp, queues, options.json ? stderr : stdout) &&
+            status == CliExit::Ok)
+            status = CliExit::QueuesNotChanged;
+    }
     if (anyRefused)
         std::fprintf(stderr, "%s: a row was refused; nothing was sent\n", kCommand);
     else if (options.dryRun)

@@ -32,8 +32,9 @@ void PrintUsage(FILE* out) {
     PrintDeviceUsage(out);
     std::fprintf(out, "  qlt show FILE [--json] [--show-secrets]\n"
                       "                       shows a configuration file's fields\n"
-                      "  qlt diff A B         names the fields two configuration files differ in\n"
-                      "  help [COMMAND [SUBCOMMAND]]\n"
+                      "  qlt diff A B         names the fields two configuration files differ in\n");
+    PrintQueueUsage(out);
+    std::fprintf(out, "  help [COMMAND [SUBCOMMAND]]\n"
                       "                       shows a command's options (also COMMAND --help)\n");
     std::fprintf(
         out, "\n"
@@ -112,6 +113,8 @@ int RunCommand(const std::string& command, const std::vector<std::string>& args)
         return RunDeviceCommand(args);
     if (command == "qlt")
         return RunQltCommand(args);
+    if (command == "queue")
+        return RunQueueCommand(args);
     std::fprintf(stderr, "quorlink: unknown command '%s'\n", command.c_str());
     PrintUsage(stderr);
     return 1;

@@ -175,3 +175,70 @@ CupsResult CCupsApi::QueueRequest(int operation, const std::string& name, const 
     const Ipp response(cupsDoRequest(http.get(), request, "/admin/"));
     return LastResult();
 }
+
+namespace {
+
+ipp_t* NewQueueRequest(const std::string& name) {
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof(uri), "ipp", nullptr, "localhost", ippPort(),
+                     "/printers/%s", name.c_str());
+    ipp_t* request = ippNewRequest(IPP_OP_CUPS_ADD_MODIFY_PRINTER);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    return request;
+}
+
+} // namespace
+
+CupsResult CCupsApi::AddQueue(const std::string& name, const std::string& deviceUri,
+                              const std::string& ppdFile, const std::string& ppdName,
+                              const std::string& info) {
+    CupsResult result;
+    const Http http = Connect(m_server, m_connectTimeoutMs, result);
+    if (!http)
+        return result;
+    ipp_t* request = NewQueueRequest(name);
+    ippAddString(request, IPP_TAG_PRINTER, IPP_TAG_URI, "device-uri", nullptr, deviceUri.c_str());
+    if (!info.empty())
+        ippAddString(request, IPP_TAG_PRINTER, IPP_TAG_TEXT, "printer-info", nullptr, info.c_str());
+    if (ppdFile.empty() && !ppdName.empty())
+        ippAddString(request, IPP_TAG_PRINTER, IPP_TAG_NAME, "ppd-name", nullptr, ppdName.c_str());
+    ippAddBoolean(request, IPP_TAG_PRINTER, "printer-is-accepting-jobs", 1);
+    ippAddInteger(request, IPP_TAG_PRINTER, IPP_TAG_ENUM, "printer-state", IPP_PSTATE_IDLE);
+    const Ipp response(ppdFile.empty() ? cupsDoRequest(http.get(), request, "/admin/")
+                                       : cupsDoFileRequest(http.get(), request, "/admin/", ppdFile.c_str()));
+    return LastResult();
+}
+
+CupsResult CCupsApi::SetQueueUri(const std::string& name, const std::string& deviceUri) {
+    CupsResult result;
+    const Http http = Connect(m_server, m_connectTimeoutMs, result);
+    if (!http)
+        return result;
+    ipp_t* request = NewQueueRequest(name);
+    ippAddString(request, IPP_TAG_PRINTER, IPP_TAG_URI, "device-uri", nullptr, deviceUri.c_str());
+    const Ipp response(cupsDoRequest(http.get(), request, "/admin/"));
+    return LastResult();
+}
+
+CupsResult CCupsApi::FindDriver(const std::string& make, std::string& ppdName) {
+    ppdName.clear();
+    CupsResult result;
+    const Http http = Connect(m_server, m_connectTimeoutMs, result);
+    if (!http)
+        return result;
+    ipp_t* request = ippNewRequest(IPP_OP_CUPS_GET_PPDS);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_TEXT, "ppd-make", nullptr, make.c_str());
+    ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "limit", 1);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "ppd-name");
+    const Ipp response(cupsDoRequest(http.get(), request, "/"));
+    result = LastResult();
+    if (cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND) // no driver of that make
+        return {};
+    if (!result.ok || !response)
+        return result.ok ? CupsResult{false, IPP_STATUS_ERROR_INTERNAL, "empty answer"} : result;
+    if (ipp_attribute_t* attribute = ippFindAttribute(response.get(), "ppd-name", IPP_TAG_NAME))
+        ppdName = Text(attribute);
+    return result;
+}

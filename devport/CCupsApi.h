@@ -19,6 +19,10 @@ public:
     CupsResult ListQueues(std::vector<CupsQueue>& queues) override;
     CupsResult PauseQueue(const std::string& name, const std::string& reason) override;
     CupsResult ResumeQueue(const std::string& name) override;
+    CupsResult AddQueue(const std::string& name, const std::string& deviceUri, const std::string& ppdFile,
+                        const std::string& ppdName, const std::string& info) override;
+    CupsResult SetQueueUri(const std::string& name, const std::string& deviceUri) override;
+    CupsResult FindDriver(const std::string& make, std::string& ppdName) override;
 
 private:
     CupsResult QueueRequest(int operation, const std::string& name, const std::string* reason);

@@ -50,4 +50,25 @@ public:
     virtual CupsResult PauseQueue(const std::string& name, const std::string& reason) = 0;
     // IPP Resume-Printer.
     virtual CupsResult ResumeQueue(const std::string& name) = 0;
+
+    // Making and mending queues (a server that cannot refuses). CUPS-Add-Modify-Printer of a new queue,
+    // enabled and accepting jobs: with the PPD file ppdFile when given, else the server's driver ppdName
+    // when given, else raw.
+    virtual CupsResult AddQueue(const std::string& name, const std::string& deviceUri,
+                                const std::string& ppdFile, const std::string& ppdName,
+                                const std::string& info) {
+        (void)name, (void)deviceUri, (void)ppdFile, (void)ppdName, (void)info;
+        return {false, 0x0501, "this print server cannot add queues"}; // server-error-operation-not-supported
+    }
+    // CUPS-Add-Modify-Printer that changes only the device URI.
+    virtual CupsResult SetQueueUri(const std::string& name, const std::string& deviceUri) {
+        (void)name, (void)deviceUri;
+        return {false, 0x0501, "this print server cannot change queues"};
+    }
+    // CUPS-Get-PPDs: the ppd-name of the first driver of make (empty when it has none).
+    virtual CupsResult FindDriver(const std::string& make, std::string& ppdName) {
+        (void)make;
+        ppdName.clear();
+        return {};
+    }
 };

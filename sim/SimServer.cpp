@@ -13,6 +13,7 @@
 #include <ifaddrs.h>
 #include <net/if.h>
 #include <poll.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -176,7 +177,26 @@ bool SimServer::Open(std::string& error) {
     if (m_wiredFd < 0)
         return false;
     m_wirelessFd = OpenListener(address, QlinkProtocol::kWirelessPrinterPort, error);
-    return m_wirelessFd >= 0;
+    if (m_wirelessFd < 0)
+        return false;
+    // One print listener per printer: a large fleet needs more sockets than the usual soft limit.
+    rlimit files{};
+    if (::getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur < files.rlim_max) {
+        files.rlim_cur = files.rlim_max;
+        ::setrlimit(RLIMIT_NOFILE, &files);
+    }
+    for (const SimPrinter& printer : m_printers)
+        PlacePrintPort(printer);
+    return true;
+}
+
+void SimServer::PlacePrintPort(const SimPrinter& printer) {
+    in_addr address{};
+    std::memcpy(&address.s_addr, printer.record().Ip, 4);
+    std::string error;
+    if (!m_printPort.Place(printer.Mac(), address,
+                           static_cast<std::uint16_t>(BigEndian16(printer.record().Port)), error))
+        std::fprintf(stderr, "quorlink-printer-sim: takes no print jobs: %s\n", error.c_str());
 }
 
 int SimServer::Run() {
@@ -200,8 +220,9 @@ int SimServer::Run() {
                 std::chrono::duration_cast<std::chrono::milliseconds>(m_outgoing.top().when - Clock::now());
             timeoutMs = static_cast<int>(std::clamp<long long>(wait.count() + 1, 0, 200));
         }
-        pollfd fds[2] = {{m_wiredFd, POLLIN, 0}, {m_wirelessFd, POLLIN, 0}};
-        const int ready = ::poll(fds, 2, timeoutMs);
+        std::vector<pollfd> fds = {{m_wiredFd, POLLIN, 0}, {m_wirelessFd, POLLIN, 0}};
+        m_printPort.AddPollEntries(fds);
+        const int ready = ::poll(fds.data(), fds.size(), timeoutMs);
         if (ready < 0 && errno != EINTR) {
             std::perror("quorlink-printer-sim: poll");
             return 1;
@@ -211,6 +232,7 @@ int SimServer::Run() {
                 Take(m_wiredFd, QlinkProtocol::kWiredPrinterPort);
             if (fds[1].revents & POLLIN)
                 Take(m_wirelessFd, QlinkProtocol::kWirelessPrinterPort);
+            m_printPort.Serve(fds.data() + 2, fds.size() - 2);
         }
         SendDue();
     }
@@ -263,6 +285,7 @@ void SimServer::Take(int fd, std::uint16_t port) {
                 continue;
             std::printf("settings applied to %s\n", printer.Mac().c_str());
             std::fflush(stdout);
+            PlacePrintPort(printer); // the printing port follows the address
             std::vector<std::uint8_t> confirmation = printer.SettingsConfirmation();
             if (!confirmation.empty())
                 Plan(fd, ReplyAddress(printer, from, interfaceIndex), ReplyInterface(printer, interfaceIndex),
@@ -352,8 +375,11 @@ void SimServer::WriteState() const {
     if (m_options.stateFile.empty())
         return;
     nlohmann::json printers = nlohmann::json::array();
-    for (const SimPrinter& printer : m_printers)
-        printers.push_back(printer.ToJson());
+    for (const SimPrinter& printer : m_printers) {
+        nlohmann::json entry = printer.ToJson();
+        entry["printed"] = SimPrintPort::JobsAsJson(m_printPort.JobsOf(printer.Mac()));
+        printers.push_back(std::move(entry));
+    }
     const std::string temporary = m_options.stateFile + ".tmp";
     std::ofstream(temporary) << printers.dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
                              << '\n';

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sim/SimPrintPort.h"
 #include "sim/SimPrinter.h"
 
 #include <chrono>
@@ -12,6 +13,7 @@
 // The simulator's network side: one socket on each printer port (48781 wired, 3337 wireless), bound so
 // that broadcasts reach it; answers go to the requester's address and port (or, for a printer that replies
 // by broadcast, to the broadcast address of the link the request came in on), after each printer's delay.
+// Each printer also takes print jobs over TCP on its printing port at its current address (SimPrintPort).
 class SimServer {
 public:
     struct Options {
@@ -60,6 +62,8 @@ private:
     static in_addr SourceOf(const SimPrinter& printer);
     void SendDue();
     void WriteState() const;
+    // Opens printer's print listener where its record says; a failure is reported, not fatal.
+    void PlacePrintPort(const SimPrinter& printer);
 
     struct Link {
         unsigned index = 0;
@@ -70,6 +74,7 @@ private:
     Options m_options;
     int m_wiredFd = -1;
     int m_wirelessFd = -1;
+    SimPrintPort m_printPort;
     std::uint64_t m_order = 0;
     std::priority_queue<Outgoing, std::vector<Outgoing>, std::greater<Outgoing>> m_outgoing;
 };

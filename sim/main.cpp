@@ -6,7 +6,8 @@
 // messages on the same ports. Prints "ready" once its sockets are bound. The configuration format is
 // described in sim/SimConfig.h. --bind ADDR binds both ports to ADDR instead of every address (a unicast
 // address then hears no broadcasts). --state-out writes the printers as JSON on SIGUSR1 and at exit;
-// --log-requests appends one JSON line per datagram received.
+// --log-requests appends one JSON line per datagram received. Each printer takes print jobs over TCP on its
+// printing port at its current address; the state lists what each received ("printed").
 
 #include "sim/SimConfig.h"
 #include "sim/SimServer.h"

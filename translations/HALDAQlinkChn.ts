@@ -849,6 +849,70 @@
         <translation>打印服务器不允许 Quorlink Tool 暂停打印队列 %1（它要求管理员身份）。在配置打印机期间向该队列打印可能会中断配置。若要允许暂停，管理员可以将您的帐户加入“lpadmin”组（sudo adduser %2 lpadmin），然后请注销并重新登录。</translation>
     </message>
     <message>
+        <source>The print server does not let Quorlink Tool add the print queue %1 (it asks for an administrator). An administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>510</comment>
+        <translation>打印服务器不允许 Quorlink Tool 添加打印队列 %1（它要求管理员）。管理员可以将您的帐户添加到“lpadmin”组（sudo adduser %2 lpadmin）；然后注销并重新登录。</translation>
+    </message>
+    <message>
+        <source>The print server does not let Quorlink Tool change the print queue %1 (it asks for an administrator). An administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>511</comment>
+        <translation>打印服务器不允许 Quorlink Tool 更改打印队列 %1（它要求管理员）。管理员可以将您的帐户添加到“lpadmin”组（sudo adduser %2 lpadmin）；然后注销并重新登录。</translation>
+    </message>
+    <message>
+        <source>The print queue %1 could not be added: %2</source>
+        <comment>512</comment>
+        <translation>无法添加打印队列 %1：%2</translation>
+    </message>
+    <message>
+        <source>The print queue %1 was added for %2 with the driver %3.</source>
+        <comment>513</comment>
+        <translation>已为 %2 添加打印队列 %1，驱动程序为 %3。</translation>
+    </message>
+    <message>
+        <source>The print queue %1 was added for %2 as a raw queue: no driver of the printer's maker is installed, so programs must send the printer's own language.</source>
+        <comment>514</comment>
+        <translation>已为 %2 添加打印队列 %1，作为原始（raw）队列：未安装打印机制造商的驱动程序，因此程序必须发送打印机自身的语言。</translation>
+    </message>
+    <message>
+        <source>Add print queue…</source>
+        <comment>515</comment>
+        <translation>添加打印队列…</translation>
+    </message>
+    <message>
+        <source>Add print queue</source>
+        <comment>516</comment>
+        <translation>添加打印队列</translation>
+    </message>
+    <message>
+        <source>Name of the new print queue for the printer %1:</source>
+        <comment>517</comment>
+        <translation>打印机 %1 的新打印队列名称：</translation>
+    </message>
+    <message>
+        <source>A queue name has 1 to 127 characters and no spaces or / \ # ' " ,</source>
+        <comment>518</comment>
+        <translation>队列名称为 1 到 127 个字符，不含空格及 / \ # ' " ,</translation>
+    </message>
+    <message>
+        <source>These print queues reach the printer at its old address %1:
+%2
+Point them at the new address %3?</source>
+        <comment>519</comment>
+        <translation>以下打印队列通过旧地址 %1 访问该打印机：
+%2
+是否将它们指向新地址 %3？</translation>
+    </message>
+    <message>
+        <source>The print queue %1 now prints to %2.</source>
+        <comment>520</comment>
+        <translation>打印队列 %1 现在打印到 %2。</translation>
+    </message>
+    <message>
+        <source>The print queue %1 could not be changed: %2</source>
+        <comment>521</comment>
+        <translation>无法更改打印队列 %1：%2</translation>
+    </message>
+    <message>
         <source>Four numbers from 0 to 255, separated by dots</source>
         <comment>420</comment>
         <translation>四个 0 到 255 之间的数字，以点分隔</translation>

@@ -849,6 +849,70 @@
         <translation>Der Druckserver erlaubt Quorlink Tool nicht, die Druckwarteschlange %1 anzuhalten (er verlangt einen Administrator). Ein Druckauftrag an diese Warteschlange während der Konfiguration des Druckers kann die Konfiguration unterbrechen. Damit das Anhalten möglich wird, kann ein Administrator Ihr Konto der Gruppe „lpadmin“ hinzufügen (sudo adduser %2 lpadmin); melden Sie sich danach ab und wieder an.</translation>
     </message>
     <message>
+        <source>The print server does not let Quorlink Tool add the print queue %1 (it asks for an administrator). An administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>510</comment>
+        <translation>Der Druckserver erlaubt Quorlink Tool nicht, die Druckwarteschlange %1 anzulegen (er verlangt einen Administrator). Ein Administrator kann Ihr Konto der Gruppe „lpadmin“ hinzufügen (sudo adduser %2 lpadmin); melden Sie sich danach ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>The print server does not let Quorlink Tool change the print queue %1 (it asks for an administrator). An administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>511</comment>
+        <translation>Der Druckserver erlaubt Quorlink Tool nicht, die Druckwarteschlange %1 zu ändern (er verlangt einen Administrator). Ein Administrator kann Ihr Konto der Gruppe „lpadmin“ hinzufügen (sudo adduser %2 lpadmin); melden Sie sich danach ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>The print queue %1 could not be added: %2</source>
+        <comment>512</comment>
+        <translation>Die Druckwarteschlange %1 konnte nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>The print queue %1 was added for %2 with the driver %3.</source>
+        <comment>513</comment>
+        <translation>Die Druckwarteschlange %1 wurde für %2 mit dem Treiber %3 angelegt.</translation>
+    </message>
+    <message>
+        <source>The print queue %1 was added for %2 as a raw queue: no driver of the printer's maker is installed, so programs must send the printer's own language.</source>
+        <comment>514</comment>
+        <translation>Die Druckwarteschlange %1 wurde für %2 als Rohdaten-Warteschlange angelegt: Es ist kein Treiber des Druckerherstellers installiert, daher müssen Programme die eigene Sprache des Druckers senden.</translation>
+    </message>
+    <message>
+        <source>Add print queue…</source>
+        <comment>515</comment>
+        <translation>Druckwarteschlange hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Add print queue</source>
+        <comment>516</comment>
+        <translation>Druckwarteschlange hinzufügen</translation>
+    </message>
+    <message>
+        <source>Name of the new print queue for the printer %1:</source>
+        <comment>517</comment>
+        <translation>Name der neuen Druckwarteschlange für den Drucker %1:</translation>
+    </message>
+    <message>
+        <source>A queue name has 1 to 127 characters and no spaces or / \ # ' " ,</source>
+        <comment>518</comment>
+        <translation>Ein Warteschlangenname hat 1 bis 127 Zeichen und keine Leerzeichen oder / \ # ' " ,</translation>
+    </message>
+    <message>
+        <source>These print queues reach the printer at its old address %1:
+%2
+Point them at the new address %3?</source>
+        <comment>519</comment>
+        <translation>Diese Druckwarteschlangen erreichen den Drucker unter seiner alten Adresse %1:
+%2
+Sollen sie auf die neue Adresse %3 zeigen?</translation>
+    </message>
+    <message>
+        <source>The print queue %1 now prints to %2.</source>
+        <comment>520</comment>
+        <translation>Die Druckwarteschlange %1 druckt jetzt auf %2.</translation>
+    </message>
+    <message>
+        <source>The print queue %1 could not be changed: %2</source>
+        <comment>521</comment>
+        <translation>Die Druckwarteschlange %1 konnte nicht geändert werden: %2</translation>
+    </message>
+    <message>
         <source>Four numbers from 0 to 255, separated by dots</source>
         <comment>420</comment>
         <translation>Vier Zahlen von 0 bis 255, durch Punkte getrennt</translation>

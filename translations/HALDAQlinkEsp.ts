@@ -849,6 +849,70 @@
         <translation>El servidor de impresión no permite que Quorlink Tool pause la cola de impresión %1 (pide un administrador). Imprimir en esa cola mientras se configura la impresora puede interrumpir la configuración. Para permitir la pausa, un administrador puede añadir su cuenta al grupo «lpadmin» (sudo adduser %2 lpadmin); después, cierre la sesión y vuelva a iniciarla.</translation>
     </message>
     <message>
+        <source>The print server does not let Quorlink Tool add the print queue %1 (it asks for an administrator). An administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>510</comment>
+        <translation>El servidor de impresión no permite a Quorlink Tool añadir la cola de impresión %1 (pide un administrador). Un administrador puede añadir su cuenta al grupo «lpadmin» (sudo adduser %2 lpadmin); después cierre la sesión y vuelva a iniciarla.</translation>
+    </message>
+    <message>
+        <source>The print server does not let Quorlink Tool change the print queue %1 (it asks for an administrator). An administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>511</comment>
+        <translation>El servidor de impresión no permite a Quorlink Tool cambiar la cola de impresión %1 (pide un administrador). Un administrador puede añadir su cuenta al grupo «lpadmin» (sudo adduser %2 lpadmin); después cierre la sesión y vuelva a iniciarla.</translation>
+    </message>
+    <message>
+        <source>The print queue %1 could not be added: %2</source>
+        <comment>512</comment>
+        <translation>No se pudo añadir la cola de impresión %1: %2</translation>
+    </message>
+    <message>
+        <source>The print queue %1 was added for %2 with the driver %3.</source>
+        <comment>513</comment>
+        <translation>Se añadió la cola de impresión %1 para %2 con el controlador %3.</translation>
+    </message>
+    <message>
+        <source>The print queue %1 was added for %2 as a raw queue: no driver of the printer's maker is installed, so programs must send the printer's own language.</source>
+        <comment>514</comment>
+        <translation>Se añadió la cola de impresión %1 para %2 como cola sin procesar: no hay ningún controlador del fabricante de la impresora instalado, así que los programas deben enviar el lenguaje propio de la impresora.</translation>
+    </message>
+    <message>
+        <source>Add print queue…</source>
+        <comment>515</comment>
+        <translation>Añadir cola de impresión…</translation>
+    </message>
+    <message>
+        <source>Add print queue</source>
+        <comment>516</comment>
+        <translation>Añadir cola de impresión</translation>
+    </message>
+    <message>
+        <source>Name of the new print queue for the printer %1:</source>
+        <comment>517</comment>
+        <translation>Nombre de la nueva cola de impresión para la impresora %1:</translation>
+    </message>
+    <message>
+        <source>A queue name has 1 to 127 characters and no spaces or / \ # ' " ,</source>
+        <comment>518</comment>
+        <translation>Un nombre de cola tiene de 1 a 127 caracteres y no contiene espacios ni / \ # ' " ,</translation>
+    </message>
+    <message>
+        <source>These print queues reach the printer at its old address %1:
+%2
+Point them at the new address %3?</source>
+        <comment>519</comment>
+        <translation>Estas colas de impresión llegan a la impresora en su dirección anterior %1:
+%2
+¿Apuntarlas a la nueva dirección %3?</translation>
+    </message>
+    <message>
+        <source>The print queue %1 now prints to %2.</source>
+        <comment>520</comment>
+        <translation>La cola de impresión %1 imprime ahora en %2.</translation>
+    </message>
+    <message>
+        <source>The print queue %1 could not be changed: %2</source>
+        <comment>521</comment>
+        <translation>No se pudo cambiar la cola de impresión %1: %2</translation>
+    </message>
+    <message>
         <source>Four numbers from 0 to 255, separated by dots</source>
         <comment>420</comment>
         <translation>Cuatro números del 0 al 255, separados por puntos</translation>

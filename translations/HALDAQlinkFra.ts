@@ -849,6 +849,70 @@
         <translation>Le serveur d'impression n'autorise pas Quorlink Tool à suspendre la file d'impression %1 (il demande un administrateur). Une impression sur cette file pendant la configuration de l'imprimante peut interrompre la configuration. Pour autoriser la suspension, un administrateur peut ajouter votre compte au groupe « lpadmin » (sudo adduser %2 lpadmin) ; fermez ensuite votre session et reconnectez-vous.</translation>
     </message>
     <message>
+        <source>The print server does not let Quorlink Tool add the print queue %1 (it asks for an administrator). An administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>510</comment>
+        <translation>Le serveur d'impression ne permet pas à Quorlink Tool d'ajouter la file d'impression %1 (il demande un administrateur). Un administrateur peut ajouter votre compte au groupe « lpadmin » (sudo adduser %2 lpadmin) ; déconnectez-vous ensuite puis reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>The print server does not let Quorlink Tool change the print queue %1 (it asks for an administrator). An administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>511</comment>
+        <translation>Le serveur d'impression ne permet pas à Quorlink Tool de modifier la file d'impression %1 (il demande un administrateur). Un administrateur peut ajouter votre compte au groupe « lpadmin » (sudo adduser %2 lpadmin) ; déconnectez-vous ensuite puis reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>The print queue %1 could not be added: %2</source>
+        <comment>512</comment>
+        <translation>La file d'impression %1 n'a pas pu être ajoutée : %2</translation>
+    </message>
+    <message>
+        <source>The print queue %1 was added for %2 with the driver %3.</source>
+        <comment>513</comment>
+        <translation>La file d'impression %1 a été ajoutée pour %2 avec le pilote %3.</translation>
+    </message>
+    <message>
+        <source>The print queue %1 was added for %2 as a raw queue: no driver of the printer's maker is installed, so programs must send the printer's own language.</source>
+        <comment>514</comment>
+        <translation>La file d'impression %1 a été ajoutée pour %2 comme file brute : aucun pilote du fabricant de l'imprimante n'est installé, les programmes doivent donc envoyer le langage propre de l'imprimante.</translation>
+    </message>
+    <message>
+        <source>Add print queue…</source>
+        <comment>515</comment>
+        <translation>Ajouter une file d'impression…</translation>
+    </message>
+    <message>
+        <source>Add print queue</source>
+        <comment>516</comment>
+        <translation>Ajouter une file d'impression</translation>
+    </message>
+    <message>
+        <source>Name of the new print queue for the printer %1:</source>
+        <comment>517</comment>
+        <translation>Nom de la nouvelle file d'impression pour l'imprimante %1 :</translation>
+    </message>
+    <message>
+        <source>A queue name has 1 to 127 characters and no spaces or / \ # ' " ,</source>
+        <comment>518</comment>
+        <translation>Un nom de file comporte de 1 à 127 caractères, sans espaces ni / \ # ' " ,</translation>
+    </message>
+    <message>
+        <source>These print queues reach the printer at its old address %1:
+%2
+Point them at the new address %3?</source>
+        <comment>519</comment>
+        <translation>Ces files d'impression atteignent l'imprimante à son ancienne adresse %1 :
+%2
+Les faire pointer vers la nouvelle adresse %3 ?</translation>
+    </message>
+    <message>
+        <source>The print queue %1 now prints to %2.</source>
+        <comment>520</comment>
+        <translation>La file d'impression %1 imprime maintenant vers %2.</translation>
+    </message>
+    <message>
+        <source>The print queue %1 could not be changed: %2</source>
+        <comment>521</comment>
+        <translation>La file d'impression %1 n'a pas pu être modifiée : %2</translation>
+    </message>
+    <message>
         <source>Four numbers from 0 to 255, separated by dots</source>
         <comment>420</comment>
         <translation>Quatre nombres de 0 à 255, séparés par des points</translation>

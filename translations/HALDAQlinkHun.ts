@@ -849,6 +849,70 @@
         <translation>A nyomtatókiszolgáló nem engedi, hogy a Quorlink Tool szüneteltesse a(z) %1 nyomtatási sort (rendszergazdát kér). Ha a nyomtató konfigurálása közben erre a sorra nyomtatnak, az megszakíthatja a konfigurálást. A szüneteltetés engedélyezéséhez egy rendszergazda felveheti a fiókját az „lpadmin” csoportba (sudo adduser %2 lpadmin); ezután jelentkezzen ki, és jelentkezzen be újra.</translation>
     </message>
     <message>
+        <source>The print server does not let Quorlink Tool add the print queue %1 (it asks for an administrator). An administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>510</comment>
+        <translation>A nyomtatószerver nem engedi, hogy a Quorlink Tool hozzáadja a(z) %1 nyomtatási sort (rendszergazdát kér). Egy rendszergazda hozzáadhatja fiókját az „lpadmin” csoporthoz (sudo adduser %2 lpadmin); ezután jelentkezzen ki, majd be.</translation>
+    </message>
+    <message>
+        <source>The print server does not let Quorlink Tool change the print queue %1 (it asks for an administrator). An administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>511</comment>
+        <translation>A nyomtatószerver nem engedi, hogy a Quorlink Tool módosítsa a(z) %1 nyomtatási sort (rendszergazdát kér). Egy rendszergazda hozzáadhatja fiókját az „lpadmin” csoporthoz (sudo adduser %2 lpadmin); ezután jelentkezzen ki, majd be.</translation>
+    </message>
+    <message>
+        <source>The print queue %1 could not be added: %2</source>
+        <comment>512</comment>
+        <translation>A(z) %1 nyomtatási sort nem sikerült hozzáadni: %2</translation>
+    </message>
+    <message>
+        <source>The print queue %1 was added for %2 with the driver %3.</source>
+        <comment>513</comment>
+        <translation>A(z) %1 nyomtatási sor hozzáadva a következőhöz: %2, illesztőprogram: %3.</translation>
+    </message>
+    <message>
+        <source>The print queue %1 was added for %2 as a raw queue: no driver of the printer's maker is installed, so programs must send the printer's own language.</source>
+        <comment>514</comment>
+        <translation>A(z) %1 nyomtatási sor nyers sorként lett hozzáadva a következőhöz: %2. A nyomtató gyártójának illesztőprogramja nincs telepítve, ezért a programoknak a nyomtató saját nyelvén kell küldeniük.</translation>
+    </message>
+    <message>
+        <source>Add print queue…</source>
+        <comment>515</comment>
+        <translation>Nyomtatási sor hozzáadása…</translation>
+    </message>
+    <message>
+        <source>Add print queue</source>
+        <comment>516</comment>
+        <translation>Nyomtatási sor hozzáadása</translation>
+    </message>
+    <message>
+        <source>Name of the new print queue for the printer %1:</source>
+        <comment>517</comment>
+        <translation>Az új nyomtatási sor neve a(z) %1 nyomtatóhoz:</translation>
+    </message>
+    <message>
+        <source>A queue name has 1 to 127 characters and no spaces or / \ # ' " ,</source>
+        <comment>518</comment>
+        <translation>A sor neve 1–127 karakter, szóköz és / \ # ' " , nélkül</translation>
+    </message>
+    <message>
+        <source>These print queues reach the printer at its old address %1:
+%2
+Point them at the new address %3?</source>
+        <comment>519</comment>
+        <translation>Ezek a nyomtatási sorok a nyomtatót a régi címén (%1) érik el:
+%2
+Átirányítsa őket az új címre (%3)?</translation>
+    </message>
+    <message>
+        <source>The print queue %1 now prints to %2.</source>
+        <comment>520</comment>
+        <translation>A(z) %1 nyomtatási sor mostantól ide nyomtat: %2.</translation>
+    </message>
+    <message>
+        <source>The print queue %1 could not be changed: %2</source>
+        <comment>521</comment>
+        <translation>A(z) %1 nyomtatási sort nem sikerült módosítani: %2</translation>
+    </message>
+    <message>
         <source>Four numbers from 0 to 255, separated by dots</source>
         <comment>420</comment>
         <translation>Négy szám 0 és 255 között, pontokkal elválasztva</translation>

@@ -849,6 +849,70 @@
         <translation>Il server di stampa non consente a Quorlink Tool di sospendere la coda di stampa %1 (richiede un amministratore). Stampare su quella coda mentre la stampante viene configurata può interrompere la configurazione. Per consentire la sospensione, un amministratore può aggiungere il suo account al gruppo "lpadmin" (sudo adduser %2 lpadmin); quindi esca dalla sessione e acceda di nuovo.</translation>
     </message>
     <message>
+        <source>The print server does not let Quorlink Tool add the print queue %1 (it asks for an administrator). An administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>510</comment>
+        <translation>Il server di stampa non consente a Quorlink Tool di aggiungere la coda di stampa %1 (richiede un amministratore). Un amministratore può aggiungere il suo account al gruppo "lpadmin" (sudo adduser %2 lpadmin); poi esca e rientri nella sessione.</translation>
+    </message>
+    <message>
+        <source>The print server does not let Quorlink Tool change the print queue %1 (it asks for an administrator). An administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>511</comment>
+        <translation>Il server di stampa non consente a Quorlink Tool di modificare la coda di stampa %1 (richiede un amministratore). Un amministratore può aggiungere il suo account al gruppo "lpadmin" (sudo adduser %2 lpadmin); poi esca e rientri nella sessione.</translation>
+    </message>
+    <message>
+        <source>The print queue %1 could not be added: %2</source>
+        <comment>512</comment>
+        <translation>Impossibile aggiungere la coda di stampa %1: %2</translation>
+    </message>
+    <message>
+        <source>The print queue %1 was added for %2 with the driver %3.</source>
+        <comment>513</comment>
+        <translation>La coda di stampa %1 è stata aggiunta per %2 con il driver %3.</translation>
+    </message>
+    <message>
+        <source>The print queue %1 was added for %2 as a raw queue: no driver of the printer's maker is installed, so programs must send the printer's own language.</source>
+        <comment>514</comment>
+        <translation>La coda di stampa %1 è stata aggiunta per %2 come coda raw: non è installato alcun driver del produttore della stampante, quindi i programmi devono inviare il linguaggio proprio della stampante.</translation>
+    </message>
+    <message>
+        <source>Add print queue…</source>
+        <comment>515</comment>
+        <translation>Aggiungi coda di stampa…</translation>
+    </message>
+    <message>
+        <source>Add print queue</source>
+        <comment>516</comment>
+        <translation>Aggiungi coda di stampa</translation>
+    </message>
+    <message>
+        <source>Name of the new print queue for the printer %1:</source>
+        <comment>517</comment>
+        <translation>Nome della nuova coda di stampa per la stampante %1:</translation>
+    </message>
+    <message>
+        <source>A queue name has 1 to 127 characters and no spaces or / \ # ' " ,</source>
+        <comment>518</comment>
+        <translation>Un nome di coda ha da 1 a 127 caratteri e nessuno spazio né / \ # ' " ,</translation>
+    </message>
+    <message>
+        <source>These print queues reach the printer at its old address %1:
+%2
+Point them at the new address %3?</source>
+        <comment>519</comment>
+        <translation>Queste code di stampa raggiungono la stampante al suo vecchio indirizzo %1:
+%2
+Puntarle al nuovo indirizzo %3?</translation>
+    </message>
+    <message>
+        <source>The print queue %1 now prints to %2.</source>
+        <comment>520</comment>
+        <translation>La coda di stampa %1 ora stampa su %2.</translation>
+    </message>
+    <message>
+        <source>The print queue %1 could not be changed: %2</source>
+        <comment>521</comment>
+        <translation>Impossibile modificare la coda di stampa %1: %2</translation>
+    </message>
+    <message>
         <source>Four numbers from 0 to 255, separated by dots</source>
         <comment>420</comment>
         <translation>Quattro numeri da 0 a 255, separati da punti</translation>

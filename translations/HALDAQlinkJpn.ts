@@ -849,6 +849,70 @@
         <translation>印刷サーバーが Quorlink Tool による印刷キュー %1 の一時停止を許可していません (管理者を要求しています)。プリンターの設定中にこのキューへ印刷すると、設定が中断されるおそれがあります。一時停止を許可するには、管理者がアカウントを「lpadmin」グループに追加できます (sudo adduser %2 lpadmin)。その後、いったんログアウトしてから再度ログインしてください。</translation>
     </message>
     <message>
+        <source>The print server does not let Quorlink Tool add the print queue %1 (it asks for an administrator). An administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>510</comment>
+        <translation>印刷サーバーは Quorlink Tool に印刷キュー %1 の追加を許可していません（管理者を要求しています）。管理者があなたのアカウントをグループ「lpadmin」に追加できます（sudo adduser %2 lpadmin）。その後、ログアウトしてから再度ログインしてください。</translation>
+    </message>
+    <message>
+        <source>The print server does not let Quorlink Tool change the print queue %1 (it asks for an administrator). An administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>511</comment>
+        <translation>印刷サーバーは Quorlink Tool に印刷キュー %1 の変更を許可していません（管理者を要求しています）。管理者があなたのアカウントをグループ「lpadmin」に追加できます（sudo adduser %2 lpadmin）。その後、ログアウトしてから再度ログインしてください。</translation>
+    </message>
+    <message>
+        <source>The print queue %1 could not be added: %2</source>
+        <comment>512</comment>
+        <translation>印刷キュー %1 を追加できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The print queue %1 was added for %2 with the driver %3.</source>
+        <comment>513</comment>
+        <translation>印刷キュー %1 をドライバー %3 で %2 用に追加しました。</translation>
+    </message>
+    <message>
+        <source>The print queue %1 was added for %2 as a raw queue: no driver of the printer's maker is installed, so programs must send the printer's own language.</source>
+        <comment>514</comment>
+        <translation>印刷キュー %1 を %2 用に raw キューとして追加しました。プリンターメーカーのドライバーがインストールされていないため、プログラムはプリンター固有の言語で送信する必要があります。</translation>
+    </message>
+    <message>
+        <source>Add print queue…</source>
+        <comment>515</comment>
+        <translation>印刷キューを追加…</translation>
+    </message>
+    <message>
+        <source>Add print queue</source>
+        <comment>516</comment>
+        <translation>印刷キューを追加</translation>
+    </message>
+    <message>
+        <source>Name of the new print queue for the printer %1:</source>
+        <comment>517</comment>
+        <translation>プリンター %1 の新しい印刷キューの名前:</translation>
+    </message>
+    <message>
+        <source>A queue name has 1 to 127 characters and no spaces or / \ # ' " ,</source>
+        <comment>518</comment>
+        <translation>キュー名は 1～127 文字で、空白や / \ # ' " , を含めることはできません</translation>
+    </message>
+    <message>
+        <source>These print queues reach the printer at its old address %1:
+%2
+Point them at the new address %3?</source>
+        <comment>519</comment>
+        <translation>次の印刷キューはプリンターの古いアドレス %1 を使っています:
+%2
+新しいアドレス %3 に向けますか?</translation>
+    </message>
+    <message>
+        <source>The print queue %1 now prints to %2.</source>
+        <comment>520</comment>
+        <translation>印刷キュー %1 は %2 に印刷するようになりました。</translation>
+    </message>
+    <message>
+        <source>The print queue %1 could not be changed: %2</source>
+        <comment>521</comment>
+        <translation>印刷キュー %1 を変更できませんでした: %2</translation>
+    </message>
+    <message>
         <source>Four numbers from 0 to 255, separated by dots</source>
         <comment>420</comment>
         <translation>0～255 の数値 4 つをドットで区切ったもの</translation>

@@ -849,6 +849,70 @@
         <translation>인쇄 서버가 Quorlink Tool이 인쇄 대기열 %1을(를) 일시 중지하도록 허용하지 않습니다(관리자를 요구함). 프린터를 구성하는 동안 이 대기열로 인쇄하면 구성이 중단될 수 있습니다. 일시 중지를 허용하려면 관리자가 계정을 "lpadmin" 그룹에 추가할 수 있습니다(sudo adduser %2 lpadmin). 그런 다음 로그아웃했다가 다시 로그인하십시오.</translation>
     </message>
     <message>
+        <source>The print server does not let Quorlink Tool add the print queue %1 (it asks for an administrator). An administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>510</comment>
+        <translation>인쇄 서버가 Quorlink Tool이 인쇄 대기열 %1을(를) 추가하는 것을 허용하지 않습니다(관리자를 요구합니다). 관리자가 계정을 "lpadmin" 그룹에 추가할 수 있습니다(sudo adduser %2 lpadmin). 그런 다음 로그아웃했다가 다시 로그인하십시오.</translation>
+    </message>
+    <message>
+        <source>The print server does not let Quorlink Tool change the print queue %1 (it asks for an administrator). An administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>511</comment>
+        <translation>인쇄 서버가 Quorlink Tool이 인쇄 대기열 %1을(를) 변경하는 것을 허용하지 않습니다(관리자를 요구합니다). 관리자가 계정을 "lpadmin" 그룹에 추가할 수 있습니다(sudo adduser %2 lpadmin). 그런 다음 로그아웃했다가 다시 로그인하십시오.</translation>
+    </message>
+    <message>
+        <source>The print queue %1 could not be added: %2</source>
+        <comment>512</comment>
+        <translation>인쇄 대기열 %1을(를) 추가할 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>The print queue %1 was added for %2 with the driver %3.</source>
+        <comment>513</comment>
+        <translation>인쇄 대기열 %1이(가) 드라이버 %3(으)로 %2에 추가되었습니다.</translation>
+    </message>
+    <message>
+        <source>The print queue %1 was added for %2 as a raw queue: no driver of the printer's maker is installed, so programs must send the printer's own language.</source>
+        <comment>514</comment>
+        <translation>인쇄 대기열 %1이(가) %2에 원시(raw) 대기열로 추가되었습니다. 프린터 제조사의 드라이버가 설치되어 있지 않으므로 프로그램은 프린터 고유의 언어로 보내야 합니다.</translation>
+    </message>
+    <message>
+        <source>Add print queue…</source>
+        <comment>515</comment>
+        <translation>인쇄 대기열 추가…</translation>
+    </message>
+    <message>
+        <source>Add print queue</source>
+        <comment>516</comment>
+        <translation>인쇄 대기열 추가</translation>
+    </message>
+    <message>
+        <source>Name of the new print queue for the printer %1:</source>
+        <comment>517</comment>
+        <translation>프린터 %1의 새 인쇄 대기열 이름:</translation>
+    </message>
+    <message>
+        <source>A queue name has 1 to 127 characters and no spaces or / \ # ' " ,</source>
+        <comment>518</comment>
+        <translation>대기열 이름은 1~127자이며 공백이나 / \ # ' " , 를 포함할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>These print queues reach the printer at its old address %1:
+%2
+Point them at the new address %3?</source>
+        <comment>519</comment>
+        <translation>다음 인쇄 대기열은 프린터의 이전 주소 %1(으)로 연결됩니다:
+%2
+새 주소 %3(으)로 변경하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>The print queue %1 now prints to %2.</source>
+        <comment>520</comment>
+        <translation>인쇄 대기열 %1은(는) 이제 %2(으)로 인쇄합니다.</translation>
+    </message>
+    <message>
+        <source>The print queue %1 could not be changed: %2</source>
+        <comment>521</comment>
+        <translation>인쇄 대기열 %1을(를) 변경할 수 없습니다: %2</translation>
+    </message>
+    <message>
         <source>Four numbers from 0 to 255, separated by dots</source>
         <comment>420</comment>
         <translation>0에서 255 사이의 숫자 네 개, 점으로 구분</translation>

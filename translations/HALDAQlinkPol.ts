@@ -849,6 +849,70 @@
         <translation>Serwer wydruku nie pozwala programowi Quorlink Tool wstrzymać kolejki wydruku %1 (wymaga administratora). Drukowanie do tej kolejki podczas konfigurowania drukarki może przerwać konfigurację. Aby umożliwić wstrzymywanie, administrator może dodać twoje konto do grupy „lpadmin” (sudo adduser %2 lpadmin); następnie wyloguj się i zaloguj ponownie.</translation>
     </message>
     <message>
+        <source>The print server does not let Quorlink Tool add the print queue %1 (it asks for an administrator). An administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>510</comment>
+        <translation>Serwer wydruku nie pozwala programowi Quorlink Tool dodać kolejki wydruku %1 (wymaga administratora). Administrator może dodać Twoje konto do grupy „lpadmin” (sudo adduser %2 lpadmin); następnie wyloguj się i zaloguj ponownie.</translation>
+    </message>
+    <message>
+        <source>The print server does not let Quorlink Tool change the print queue %1 (it asks for an administrator). An administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>511</comment>
+        <translation>Serwer wydruku nie pozwala programowi Quorlink Tool zmienić kolejki wydruku %1 (wymaga administratora). Administrator może dodać Twoje konto do grupy „lpadmin” (sudo adduser %2 lpadmin); następnie wyloguj się i zaloguj ponownie.</translation>
+    </message>
+    <message>
+        <source>The print queue %1 could not be added: %2</source>
+        <comment>512</comment>
+        <translation>Nie udało się dodać kolejki wydruku %1: %2</translation>
+    </message>
+    <message>
+        <source>The print queue %1 was added for %2 with the driver %3.</source>
+        <comment>513</comment>
+        <translation>Dodano kolejkę wydruku %1 dla %2 ze sterownikiem %3.</translation>
+    </message>
+    <message>
+        <source>The print queue %1 was added for %2 as a raw queue: no driver of the printer's maker is installed, so programs must send the printer's own language.</source>
+        <comment>514</comment>
+        <translation>Dodano kolejkę wydruku %1 dla %2 jako kolejkę surową: nie zainstalowano sterownika producenta drukarki, więc programy muszą wysyłać własny język drukarki.</translation>
+    </message>
+    <message>
+        <source>Add print queue…</source>
+        <comment>515</comment>
+        <translation>Dodaj kolejkę wydruku…</translation>
+    </message>
+    <message>
+        <source>Add print queue</source>
+        <comment>516</comment>
+        <translation>Dodaj kolejkę wydruku</translation>
+    </message>
+    <message>
+        <source>Name of the new print queue for the printer %1:</source>
+        <comment>517</comment>
+        <translation>Nazwa nowej kolejki wydruku dla drukarki %1:</translation>
+    </message>
+    <message>
+        <source>A queue name has 1 to 127 characters and no spaces or / \ # ' " ,</source>
+        <comment>518</comment>
+        <translation>Nazwa kolejki ma od 1 do 127 znaków i nie zawiera spacji ani / \ # ' " ,</translation>
+    </message>
+    <message>
+        <source>These print queues reach the printer at its old address %1:
+%2
+Point them at the new address %3?</source>
+        <comment>519</comment>
+        <translation>Te kolejki wydruku docierają do drukarki pod jej starym adresem %1:
+%2
+Skierować je na nowy adres %3?</translation>
+    </message>
+    <message>
+        <source>The print queue %1 now prints to %2.</source>
+        <comment>520</comment>
+        <translation>Kolejka wydruku %1 drukuje teraz na %2.</translation>
+    </message>
+    <message>
+        <source>The print queue %1 could not be changed: %2</source>
+        <comment>521</comment>
+        <translation>Nie udało się zmienić kolejki wydruku %1: %2</translation>
+    </message>
+    <message>
         <source>Four numbers from 0 to 255, separated by dots</source>
         <comment>420</comment>
         <translation>Cztery liczby od 0 do 255 oddzielone kropkami</translation>

@@ -849,6 +849,70 @@
         <translation>Сервер печати не разрешает Quorlink Tool приостановить очередь печати %1 (он требует администратора). Печать в эту очередь во время настройки принтера может прервать настройку. Чтобы разрешить приостановку, администратор может добавить вашу учётную запись в группу «lpadmin» (sudo adduser %2 lpadmin); затем выйдите из системы и войдите снова.</translation>
     </message>
     <message>
+        <source>The print server does not let Quorlink Tool add the print queue %1 (it asks for an administrator). An administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>510</comment>
+        <translation>Сервер печати не разрешает Quorlink Tool добавить очередь печати %1 (требуется администратор). Администратор может добавить вашу учётную запись в группу «lpadmin» (sudo adduser %2 lpadmin); затем выйдите из системы и войдите снова.</translation>
+    </message>
+    <message>
+        <source>The print server does not let Quorlink Tool change the print queue %1 (it asks for an administrator). An administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>511</comment>
+        <translation>Сервер печати не разрешает Quorlink Tool изменить очередь печати %1 (требуется администратор). Администратор может добавить вашу учётную запись в группу «lpadmin» (sudo adduser %2 lpadmin); затем выйдите из системы и войдите снова.</translation>
+    </message>
+    <message>
+        <source>The print queue %1 could not be added: %2</source>
+        <comment>512</comment>
+        <translation>Не удалось добавить очередь печати %1: %2</translation>
+    </message>
+    <message>
+        <source>The print queue %1 was added for %2 with the driver %3.</source>
+        <comment>513</comment>
+        <translation>Очередь печати %1 добавлена для %2 с драйвером %3.</translation>
+    </message>
+    <message>
+        <source>The print queue %1 was added for %2 as a raw queue: no driver of the printer's maker is installed, so programs must send the printer's own language.</source>
+        <comment>514</comment>
+        <translation>Очередь печати %1 добавлена для %2 как необработанная (raw): драйвер производителя принтера не установлен, поэтому программы должны отправлять данные на собственном языке принтера.</translation>
+    </message>
+    <message>
+        <source>Add print queue…</source>
+        <comment>515</comment>
+        <translation>Добавить очередь печати…</translation>
+    </message>
+    <message>
+        <source>Add print queue</source>
+        <comment>516</comment>
+        <translation>Добавить очередь печати</translation>
+    </message>
+    <message>
+        <source>Name of the new print queue for the printer %1:</source>
+        <comment>517</comment>
+        <translation>Имя новой очереди печати для принтера %1:</translation>
+    </message>
+    <message>
+        <source>A queue name has 1 to 127 characters and no spaces or / \ # ' " ,</source>
+        <comment>518</comment>
+        <translation>Имя очереди содержит от 1 до 127 символов, без пробелов и / \ # ' " ,</translation>
+    </message>
+    <message>
+        <source>These print queues reach the printer at its old address %1:
+%2
+Point them at the new address %3?</source>
+        <comment>519</comment>
+        <translation>Эти очереди печати обращаются к принтеру по его старому адресу %1:
+%2
+Направить их на новый адрес %3?</translation>
+    </message>
+    <message>
+        <source>The print queue %1 now prints to %2.</source>
+        <comment>520</comment>
+        <translation>Очередь печати %1 теперь печатает на %2.</translation>
+    </message>
+    <message>
+        <source>The print queue %1 could not be changed: %2</source>
+        <comment>521</comment>
+        <translation>Не удалось изменить очередь печати %1: %2</translation>
+    </message>
+    <message>
         <source>Four numbers from 0 to 255, separated by dots</source>
         <comment>420</comment>
         <translation>Четыре числа от 0 до 255, разделённые точками</translation>

@@ -849,6 +849,70 @@
         <translation>列印伺服器不允許 Quorlink Tool 暫停列印佇列 %1（它要求管理員身分）。在設定印表機期間列印到該佇列，可能會中斷設定。若要允許暫停，管理員可以將您的帳戶加入「lpadmin」群組（sudo adduser %2 lpadmin），然後請登出並重新登入。</translation>
     </message>
     <message>
+        <source>The print server does not let Quorlink Tool add the print queue %1 (it asks for an administrator). An administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>510</comment>
+        <translation>列印伺服器不允許 Quorlink Tool 新增列印佇列 %1（它要求管理員）。管理員可以將您的帳戶加入「lpadmin」群組（sudo adduser %2 lpadmin）；然後登出並重新登入。</translation>
+    </message>
+    <message>
+        <source>The print server does not let Quorlink Tool change the print queue %1 (it asks for an administrator). An administrator can add your account to the group "lpadmin" (sudo adduser %2 lpadmin); then log out and log in again.</source>
+        <comment>511</comment>
+        <translation>列印伺服器不允許 Quorlink Tool 變更列印佇列 %1（它要求管理員）。管理員可以將您的帳戶加入「lpadmin」群組（sudo adduser %2 lpadmin）；然後登出並重新登入。</translation>
+    </message>
+    <message>
+        <source>The print queue %1 could not be added: %2</source>
+        <comment>512</comment>
+        <translation>無法新增列印佇列 %1：%2</translation>
+    </message>
+    <message>
+        <source>The print queue %1 was added for %2 with the driver %3.</source>
+        <comment>513</comment>
+        <translation>已為 %2 新增列印佇列 %1，驅動程式為 %3。</translation>
+    </message>
+    <message>
+        <source>The print queue %1 was added for %2 as a raw queue: no driver of the printer's maker is installed, so programs must send the printer's own language.</source>
+        <comment>514</comment>
+        <translation>已為 %2 新增列印佇列 %1，作為原始（raw）佇列：未安裝印表機製造商的驅動程式，因此程式必須傳送印表機本身的語言。</translation>
+    </message>
+    <message>
+        <source>Add print queue…</source>
+        <comment>515</comment>
+        <translation>新增列印佇列…</translation>
+    </message>
+    <message>
+        <source>Add print queue</source>
+        <comment>516</comment>
+        <translation>新增列印佇列</translation>
+    </message>
+    <message>
+        <source>Name of the new print queue for the printer %1:</source>
+        <comment>517</comment>
+        <translation>印表機 %1 的新列印佇列名稱：</translation>
+    </message>
+    <message>
+        <source>A queue name has 1 to 127 characters and no spaces or / \ # ' " ,</source>
+        <comment>518</comment>
+        <translation>佇列名稱為 1 到 127 個字元，不含空格及 / \ # ' " ,</translation>
+    </message>
+    <message>
+        <source>These print queues reach the printer at its old address %1:
+%2
+Point them at the new address %3?</source>
+        <comment>519</comment>
+        <translation>以下列印佇列透過舊位址 %1 連到該印表機：
+%2
+是否將它們指向新位址 %3？</translation>
+    </message>
+    <message>
+        <source>The print queue %1 now prints to %2.</source>
+        <comment>520</comment>
+        <translation>列印佇列 %1 現在列印到 %2。</translation>
+    </message>
+    <message>
+        <source>The print queue %1 could not be changed: %2</source>
+        <comment>521</comment>
+        <translation>無法變更列印佇列 %1：%2</translation>
+    </message>
+    <message>
         <source>Four numbers from 0 to 255, separated by dots</source>
         <comment>420</comment>
         <translation>四個 0 到 255 之間的數字，以點分隔</translation>

@@ -373,6 +373,9 @@ void CVRXPageNetConnectionSetting::OnBnClickedBtnSave() {
 
     // The exchange takes up to about a second; the page does not answer meanwhile.
     m_bSaveWentAhead = true;
+    const std::string oldIp = m_stNetInfo.strIPAddress;
+    const bool wasDhcp = (m_stNetInfo.strNetworkType == m_strWired ? m_stNetInfo.stEthernetInfo.Dhcp
+                                                                   : m_stNetInfo.stWLANInfo.Dhcp) != 0;
     m_cursor.ShowWait();
     const bool sent = SendNetInfoSettingCommand();
     m_cursor.ShowArrow();
@@ -380,6 +383,13 @@ void CVRXPageNetConnectionSetting::OnBnClickedBtnSave() {
         SetFocus(IDC_BTN_SAVE);
     else
         m_messages.ShowError(m_strSaveFailed);
+    if (sent && m_addressChangeListener) {
+        const bool dhcp = m_nIpMode == kIpModeDhcp;
+        m_addressChangeListener(m_stNetInfo.strMACAddress, oldIp,
+                                !dhcp     ? Ipv4Text(m_controls.ipAddress.address.data())
+                                : wasDhcp ? oldIp
+                                          : "");
+    }
     WriteLog("CVRXPageNetConnectionSetting::OnBnClickedBtnSave : END");
     m_mainWindow.PostMessage(MainWindowMessage::M3);
 }

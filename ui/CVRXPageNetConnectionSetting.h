@@ -124,6 +124,13 @@ public:
     const Controls& GetControls() const { return m_controls; }
     // Called after every change of the controls' state.
     void SetChangeListener(std::function<void()> listener) { m_changeListener = std::move(listener); }
+    // Called after a save went out: the printer's MAC address, the address it had, and the one it was given
+    // ("" when DHCP gives it a new one), so that print queues can be asked about.
+    using AddressChangeListener =
+        std::function<void(const std::string& mac, const std::string& oldIp, const std::string& newIp)>;
+    void SetAddressChangeListener(AddressChangeListener listener) {
+        m_addressChangeListener = std::move(listener);
+    }
 
     const PRINTER_NETWORK_INFO& GetNetInfo() const { return m_stNetInfo; }
     int GetIpMode() const { return m_nIpMode; }
@@ -173,4 +180,5 @@ private:
 
     Controls m_controls;
     std::function<void()> m_changeListener;
+    AddressChangeListener m_addressChangeListener;
 };

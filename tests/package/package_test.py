@@ -67,6 +67,7 @@ class PackageTest(unittest.TestCase):
             self.assertIn(package, depends)
 
     def test_holds_programs_catalogs_desktop_entry_icons_manual_and_completion(self):
+        self.assertTrue(os.access(os.path.join(self.root, "usr", "lib", "cups", "backend", "quorlink"), os.X_OK))
         languages = os.path.join(self.share, "quorlink-tool", "Languages")
         for suffix in ("Deu", "Fra", "Esp", "Ita", "Pol", "Hun", "Rus", "Kor", "Jpn", "Chn", "Twn"):
             self.assertTrue(os.path.isfile(os.path.join(languages, f"HALDAQlink{suffix}.qm")), suffix)
@@ -145,6 +146,29 @@ class PackageTest(unittest.TestCase):
         result = run([os.path.join(self.bin, "quorlink"), "--version"], env=self.environment(home))
         self.assertEqual(result.returncode, 0, result.stderr)
         self.assertRegex(result.stdout, r"^quorlink \(Quorlink Tool\) \d")
+
+    def test_cups_backend_lists_the_simulated_printers(self):
+        """The packaged backend, run as CUPS runs it for a device list, inside the network harness with the
+        printer simulator: one quorlink:// line per printer."""
+        backend = os.path.join(self.root, "usr", "lib", "cups", "backend", "quorlink")
+        self.assertTrue(os.path.isfile(backend))
+        self.assertEqual(os.stat(backend).st_mode & 0o7777, 0o755)
+        harness, simulator = os.environ.get("QL_HARNESS"), os.environ.get("QL_SIM_BIN")
+        self.assertTrue(harness and simulator, "QL_HARNESS and QL_SIM_BIN name the network harness and simulator")
+        home = self.home("backend-home")
+        config = os.path.join(home, "printers.json")
+        with open(config, "w", encoding="utf-8") as file:
+            file.write('{"printers": [{"type": "wired", "mac": "02:00:00:00:51:01", "ip": "192.0.2.61"},'
+                       ' {"type": "wireless", "mac": "02:00:00:00:52:01", "ip": "192.0.2.62", "name": "Dock"}]}')
+        env = self.environment(home, CUPS_CACHEDIR=home)
+        result = run([harness, "--sim", config, "--sim-bin", simulator, "--", backend], env=env)
+        self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
+        lines = sorted(result.stdout.splitlines())
+        self.assertEqual(len(lines), 2, result.stdout)
+        self.assertTrue(lines[0].startswith('network quorlink://02-00-00-00-51-01 "VORANEX Label Printer" '), lines)
+        self.assertIn("(192.0.2.61)", lines[0])
+        self.assertTrue(lines[1].startswith('network quorlink://02-00-00-00-52-01 "VORANEX Label Printer" '
+                                            '"Dock (wireless, 02:00:00:00:52:01) (192.0.2.62)"'), lines)
 
     def start_tool(self, env, ready):
         """Starts the packaged desktop program; returns (stderr text) once ready() holds and it still runs."""

@@ -1,11 +1,13 @@
 #include "ui/qt/CVRXPageBasicSettingView.h"
 
 #include "app/StringTable.h"
+#include "ui/PrintQueueActions.h"
 #include "ui/qt/AnchorLayout.h"
 #include "ui/qt/Mnemonics.h"
 #include "ui/qt/QuorlinkLook.h"
 #include "ui/qt/wlanadv/QtFileDialogs.h"
 
+#include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
@@ -355,6 +357,10 @@ void CVRXPageBasicSettingView::FillContextMenu(QMenu& menu, int row) {
     add(LoadString(StringId::ExportButton), [this] {
         Export(QCursor::pos());
     })->setEnabled(m_page.GetControls().foundCount > 0);
+    if (m_addPrintQueue) {
+        menu.addSeparator();
+        menu.addAction(m_addPrintQueue);
+    }
 }
 
 void CVRXPageBasicSettingView::CopyRows() {
@@ -565,4 +571,24 @@ void CVRXPageBasicSettingView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void CVRXPageBasicSettingView::AddPrintQueueAction(PrintQueueActions& actions, IQueueNameAsker& asker) {
+    m_addPrintQueue = new QAction(Ui(PrintQueueActions::AddActionText()), m_list);
+    m_addPrintQueue->setObjectName(QStringLiteral("addPrintQueue"));
+    m_addPrintQueue->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_addPrintQueue->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_addPrintQueue->setEnabled(PrintQueueActions::CanAddFor(m_page.m_strMACAddress));
+    m_list->addAction(m_addPrintQueue); // Ctrl+P in the list; the context menu offers it too
+    // The selected printer is the page's; the action follows it once the page has taken the selection.
+    connect(m_list, &QTableWidget::itemSelectionChanged, m_addPrintQueue, [this] {
+        QMetaObject::invokeMethod(
+            m_addPrintQueue,
+            [this] { m_addPrintQueue->setEnabled(PrintQueueActions::CanAddFor(m_page.m_strMACAddress)); },
+            Qt::QueuedConnection);
+    });
+    connect(m_addPrintQueue, &QAction::triggered, this, [this, &actions, &asker] {
+        if (PrintQueueActions::CanAddFor(m_page.m_strMACAddress))
+            actions.AddQueueFor(m_page.m_strMACAddress, asker);
+    });
 }

@@ -8,6 +8,9 @@
 #include <vector>
 
 class QLabel;
+class IQueueNameAsker;
+class PrintQueueActions;
+class QAction;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -24,6 +27,11 @@ public:
 
     // The rows of the list the user has selected (several with Shift or Ctrl), in the list's order.
     std::vector<int> SelectedRows() const;
+
+    // "Add print queue…" for the selected printer: in the list's context menu (also the Menu key and
+    // Shift+F10) and on Ctrl+P in the list.
+    void AddPrintQueueAction(PrintQueueActions& actions, IQueueNameAsker& asker);
+    QAction* PrintQueueAction() const { return m_addPrintQueue; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -59,6 +67,7 @@ private:
     QLineEdit* m_subnetMask = nullptr;
     QLineEdit* m_gateway = nullptr;
     QLineEdit* m_portNumber = nullptr;
+    QAction* m_addPrintQueue = nullptr;
     unsigned m_appliedRowsSerial = 0;
     unsigned m_appliedFocusSerial = 0;
     int m_scrolledToRow = -1; // the selected row the list was last scrolled to

@@ -5,6 +5,7 @@
 #include "app/StringTable.h"
 #include "app/WindowPlacement.h"
 #include "ui/qt/AnchorLayout.h"
+#include "ui/PrintQueueActions.h"
 #include "ui/qt/CVRXPageBasicSettingView.h"
 #include "ui/qt/CVRXPageNetConnectionSettingView.h"
 #include "ui/qt/CaptionBar.h"
@@ -146,8 +147,18 @@ CVrxQuorlink2ndDlgView::CVrxQuorlink2ndDlgView(CVrxQuorlink2ndDlg& dlg, QWidget*
 }
 
 CVrxQuorlink2ndDlgView::~CVrxQuorlink2ndDlgView() {
+    m_dlg.GetPageNetConnectionSetting().SetAddressChangeListener(nullptr);
     m_dlg.SetChangeListener(nullptr);
     m_dlg.SetPostListener(nullptr);
+}
+
+void CVrxQuorlink2ndDlgView::SetPrintQueues(PrintQueueActions& actions, IQueueNameAsker& asker) {
+    if (m_printerListView)
+        m_printerListView->AddPrintQueueAction(actions, asker);
+    m_dlg.GetPageNetConnectionSetting().SetAddressChangeListener(
+        [&actions](const std::string& mac, const std::string& oldIp, const std::string& newIp) {
+            actions.OnAddressChanged(mac, oldIp, newIp);
+        });
 }
 
 QTabWidget* CVrxQuorlink2ndDlgView::CreateSheet(const char* name) {

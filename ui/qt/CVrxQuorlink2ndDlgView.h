@@ -7,6 +7,8 @@
 #include <memory>
 
 class CaptionBar;
+class IQueueNameAsker;
+class PrintQueueActions;
 class CVRXPageBasicSettingView;
 class CVRXPageNetConnectionSettingView;
 class QTabWidget;
@@ -23,6 +25,11 @@ public:
 
     // The WLAN (Advanced) tab; nullptr when "PREFERENCE[4]" left it out.
     WLanAdvancedPage* WLanAdvanced() const { return m_wlanAdvanced.get(); }
+
+    // The print-queue actions: "Add print queue…" on the printer list, and the question about the queues
+    // after the settings page gave a printer a new address. Without this call neither is offered.
+    void SetPrintQueues(PrintQueueActions& actions, IQueueNameAsker& asker);
+    CVRXPageBasicSettingView* PrinterListView() const { return m_printerListView; }
 
     // Runs the window modally: IDOK after the restart message, IDCANCEL otherwise.
     int DoModal();

@@ -1,12 +1,15 @@
 #include "app/CVrxQuorlink2ndApp.h"
+#include "devport/CCupsApi.h"
 #include "netsearch/CUdpEndpoint.h"
 #include "ui/CVrxQuorlink2ndDlg.h"
+#include "ui/PrintQueueActions.h"
 #include "ui/qt/CVrxQuorlink2ndDlgView.h"
 #include "ui/qt/QtAppPlatform.h"
 #include "ui/qt/QtBrowser.h"
 #include "ui/qt/QtCursor.h"
 #include "ui/qt/QtMessageBox.h"
 #include "ui/qt/QtPrinterSearch.h"
+#include "ui/qt/QtQueueNameAsker.h"
 #include "ui/qt/QuorlinkLook.h"
 
 #include <QApplication>
@@ -24,6 +27,10 @@ int RunMainWindow(ILanguageSelection& language) {
     CVrxQuorlink2ndDlgView view(dlg);
     messages.SetParent(&view);
     search.SetParent(&view);
+    CCupsApi cups; // the desktop's print server, for the print-queue actions
+    PrintQueueActions queues(cups, messages);
+    QtQueueNameAsker queueNames(&view);
+    view.SetPrintQueues(queues, queueNames);
     return view.DoModal();
 }
 
