@@ -10,10 +10,14 @@
 // says: running a command that writes to the printer is the user's Yes; every other question is No.
 class CliMessageBox : public IMessageBox {
 public:
-    explicit CliMessageBox(std::string command) : m_command(std::move(command)) {}
+    // quiet: failures are only kept, for the command to say them its own way (a field check's refusal
+    // with the field's name).
+    explicit CliMessageBox(std::string command, bool quiet = false)
+        : m_command(std::move(command)), m_quiet(quiet) {}
 
     void ShowError(const std::string& text) override {
-        std::fprintf(stderr, "%s: %s\n", m_command.c_str(), OneLine(text).c_str());
+        if (!m_quiet)
+            std::fprintf(stderr, "%s: %s\n", m_command.c_str(), OneLine(text).c_str());
         m_lastError = text;
     }
     void ShowInformation(const std::string& text) override { m_lastInformation = text; }
@@ -37,6 +41,7 @@ public:
 
 private:
     std::string m_command;
+    bool m_quiet = false;
     std::string m_lastError;
     std::string m_lastInformation;
     bool m_answer = false;
