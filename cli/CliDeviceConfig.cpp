@@ -20,8 +20,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <mutex>
 #include <set>
@@ -29,6 +31,9 @@
 #include <thread>
 
 namespace {
+
+// "%1 is neither a PEM nor a DER certificate."
+constexpr int kTextNotPemOrDer = 477;
 
 // The options every device command takes: the port and, for a serial line, its settings.
 struct PortOptions {
@@ -577,6 +582,21 @@ int SaveFailureStatus(const std::string& error) {
     return code == DeviceConfigExchange::kSaveErrorStart ? DeviceExit::NoAnswer : DeviceExit::PrinterFailed;
 }
 
+// The page's checks of a save over the record as read (from a file): true when every field passes; else the
+// refusal, naming the field. They run on a copy, so the record still goes out as it is.
+bool PassesFieldChecks(const DeviceConfigState& state, const std::string& command, std::string& refusal) {
+    DeviceConfigState copy = state;
+    CliMessageBox checks(command, true);
+    WLanAdvGroupEditor editor(copy, checks);
+    editor.Rebuild();
+    if (editor.Validator().DataValidation4Group1() && editor.Validator().DataValidation4Group2())
+        return true;
+    const CConfigurationValidator::Refusal& found = editor.Validator().LastRefusal();
+    refusal =
+        found.field.empty() ? CliMessageBox::OneLine(checks.LastError()) : CliDeviceSet::RefusalText(found);
+    return false;
+}
+
 // Writes the checked file to one port; the exit status, and the port's line of the report in outcome.
 int WriteToPort(const std::string& command, PortOptions port, const std::string& path,
                 const CliConfigurationFile& file, std::string& outcome, PortRun& run) {
@@ -603,6 +623,11 @@ int WriteToPort(const std::string& command, PortOptions port, const std::string&
     session.State().m_strFilePath.clear();
     if (status >= 0)
         return fail(status);
+    // As the page's Save after File Open: a field its checks refuse stops the write before it is sent.
+    if (std::string refusal; !PassesFieldChecks(session.State(), command, refusal)) {
+        session.Fail(path + ": " + refusal);
+        return fail(DeviceExit::Usage);
+    }
     session.Messages().AnswerQuestions(true); // "Are you sure to save the new configuration?"
     if (session.Exchange().SaveNewConfiguration(false)) {
         outcome = "written";
@@ -649,24 +674,21 @@ int SetCommand(const std::vector<std::string>& args) {
 int SetPort(const std::string& command, const std::vector<std::pair<std::string, std::string>>& changes,
             const PortOptions& port, PortRun& run, bool several) {
     DeviceSession session(command, run);
-    WLanAdvGroupEditor editor(session.State(), session.Messages());
+    // The page's field checks say why they refuse through the command, which names the field.
+    CliMessageBox checks(command, true);
+    WLanAdvGroupEditor editor(session.State(), checks);
     session.UseGrids(&editor, &editor.Validator());
     if (const int status = session.Connect(port); status >= 0)
         return status;
-    // The read builds the page's groups; each change is then the user's edit of its item.
+    // The read builds the page's groups; the changes are then the user's edits of their items, in an
+    // order that does not depend on the order given, and the checks of a save run.
     if (const int status = session.Read(); status >= 0)
         return status;
-    for (const auto& [name, value] : changes) {
-        std::string error;
-        if (!CliDeviceSet::Apply(editor, name, value, error)) {
-            if (!error.empty() || !session.Messages().ErrorShown())
-                session.Fail(error.empty() ? name + ": " + value + " is refused" : error);
-            return DeviceExit::Usage;
-        }
-    }
-    // The checks of a save, before anything goes on the line.
-    if (!editor.Validator().DataValidation4Group1() || !editor.Validator().DataValidation4Group2())
+    std::string error;
+    if (!CliDeviceSet::ApplyAll(editor, changes, error)) {
+        session.Fail(error.empty() ? CliMessageBox::OneLine(checks.LastError()) : error);
         return DeviceExit::Usage;
+    }
     session.Messages().AnswerQuestions(true); // "Are you sure to save the new configuration?"
     if (!session.Exchange().SaveNewConfiguration(false))
         return SaveFailureStatus(session.Messages().LastError());
@@ -770,6 +792,17 @@ int CertCommand(const std::vector<std::string>& args) {
         std::fprintf(stderr, "%s: %s: %s\n", command.c_str(), path.c_str(),
                      ::stat(path.c_str(), &info) != 0 ? std::strerror(errno) : LoadString(243).c_str());
         return DeviceExit::Usage;
+    }
+    // A file that is neither PEM nor DER (a text file given by mistake) goes only when asked for.
+    if (!p.port.force) {
+        std::ifstream in(path, std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (!DeviceCertificateExchange::IsPemOrDer(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                                   bytes.size())) {
+            std::fprintf(stderr, "%s: %s Give --force to upload it anyway.\n", command.c_str(),
+                         StringTable::Fill(LoadString(kTextNotPemOrDer), {path}).c_str());
+            return DeviceExit::Usage;
+        }
     }
     DeviceSession session(command);
     if (const int status = session.Connect(p.port); status >= 0)

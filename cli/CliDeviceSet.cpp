@@ -5,6 +5,7 @@
 #include "devcfg/PropertyIds.h"
 #include "devcfg/PropertyTable.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace CliDeviceSet {
@@ -153,6 +154,17 @@ bool Apply(WLanAdvGroupEditor& editor, const std::string& name, const std::strin
     if (name == "byDummy3")
         return ApplyDhcpOptions(editor, value, error);
     PropertyItem* item = ItemFor(editor, name);
+    // A choice equal to the current one is no change: the list commits only a different choice, so the
+    // rule that resets what depends on it does not run again.
+    const auto sameChoice = [&] {
+        if (!item || !item->IsVisible() || item->Kind() != PropertyKind::Option)
+            return false;
+        const std::string text = OptionText(editor, item->Id(), value);
+        return !text.empty() && item->IndexOfOption(text) >= 0 &&
+               item->IndexOfOption(text) == item->SelectedIndex();
+    };
+    if (sameChoice())
+        return true;
     if (!Usable(item, name, error))
         return false;
     PropertyGrid& grid = editor.Grid(GridOfProperty(item->Id()));
@@ -189,16 +201,15 @@ bool Apply(WLanAdvGroupEditor& editor, const std::string& name, const std::strin
         break;
     }
 
-    // Typed texts: the item's mask and length first, as the grid's editor admits them.
-    if (!item->FitsMask(value)) {
-        error = name + ": " +
-                (item->EditMask().find('d') != std::string::npos
-                     ? "up to " + std::to_string(item->EditMask().size()) + " digits are wanted"
-                     : "at most " + std::to_string(item->EditMask().size()) + " characters");
+    // Typed texts: what the grid's editor admits first. A text too long for the item goes on to the item's
+    // check, which is stricter than the editor and says what the field takes.
+    const std::u16string characters = Utf8::ToUtf16(value);
+    if (std::any_of(characters.begin(), characters.end(), [](char16_t c) { return c < 0x20; })) {
+        error = name + ": control characters cannot be typed";
         return false;
     }
-    if (item->MaxLength() > 0 && static_cast<int>(Utf8::ToUtf16(value).size()) > item->MaxLength()) {
-        error = name + ": at most " + std::to_string(item->MaxLength()) + " characters";
+    if (item->EditMask().find('d') != std::string::npos && !item->FitsMask(value)) {
+        error = name + ": up to " + std::to_string(item->EditMask().size()) + " digits are wanted";
         return false;
     }
     const bool number = item->Id() == VRX_GROUP3_PROPERTY_ID_7 || item->Id() == VRX_GROUP5_PROPERTY_ID_4;
@@ -226,10 +237,106 @@ bool Apply(WLanAdvGroupEditor& editor, const std::string& name, const std::strin
     // A rule that accepted the text stored it in the record and put it back into the item; a refusal
     // showed its message and left the record as it was.
     if (stored != item->Value()) {
-        error.clear();
+        const CConfigurationValidator::Refusal& refusal = editor.Validator().LastRefusal();
+        error = refusal.field.empty() ? std::string() : RefusalText(refusal);
         return refuse();
     }
     return true;
+}
+
+namespace {
+
+int Rank(const std::string& name) {
+    static const char* const kFirst[] = {"byNetworkMode", "byAuthentication", "byEncryption",
+                                         "byIPConfigMode", "szEAP_Id"};
+    for (int i = 0; i < static_cast<int>(std::size(kFirst)); ++i)
+        if (name == kFirst[i])
+            return i;
+    return static_cast<int>(std::size(kFirst));
+}
+
+// A value as an error may show it: a secret's is masked.
+std::string Shown(const std::string& name, const std::string& value) {
+    const DeviceRecordFields::Field* field = DeviceRecordFields::Find(name);
+    return field && field->secret ? std::string(DeviceRecordFields::kMaskedSecret) : value;
+}
+
+// What a change leaves behind: the record field as stored (the DHCP option items for byDummy3, whose bits
+// the save writes from them).
+std::string Outcome(WLanAdvGroupEditor& editor, const std::string& name) {
+    if (name == "byDummy3") {
+        std::string values;
+        for (const std::uint32_t id : {VRX_GROUP3_PROPERTY_ID_2, VRX_GROUP3_PROPERTY_ID_3})
+            if (const PropertyItem* item = editor.Find(id))
+                values += item->Value() + "/";
+        return values;
+    }
+    return DeviceRecordFields::Text(editor.ConfigurationInfo(), *DeviceRecordFields::Find(name), true);
+}
+
+} // namespace
+
+std::vector<Change> Ordered(const std::vector<Change>& changes) {
+    std::vector<Change> ordered = changes;
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const Change& a, const Change& b) { return Rank(a.first) < Rank(b.first); });
+    return ordered;
+}
+
+bool ApplyAll(WLanAdvGroupEditor& editor, const std::vector<Change>& changes, std::string& error) {
+    error.clear();
+    for (std::size_t i = 0; i < changes.size(); ++i)
+        for (std::size_t j = 0; j < i; ++j)
+            if (changes[i].first == changes[j].first && changes[i].second != changes[j].second) {
+                error = changes[i].first + " is given twice (" + Shown(changes[i].first, changes[j].second) +
+                        " and " + Shown(changes[i].first, changes[i].second) + ")";
+                return false;
+            }
+    struct Applied {
+        Change change;
+        std::string outcome;
+    };
+    std::vector<Applied> applied;
+    for (const Change& change : Ordered(changes)) {
+        if (!Apply(editor, change.first, change.second, error)) {
+            if (error.empty())
+                error = change.first + ": " + Shown(change.first, change.second) + " is refused";
+            return false;
+        }
+        applied.push_back({change, Outcome(editor, change.first)});
+    }
+    // The checks of a save, as the page runs them before anything goes on the line.
+    CConfigurationValidator& validator = editor.Validator();
+    if (!validator.DataValidation4Group1() || !validator.DataValidation4Group2()) {
+        const CConfigurationValidator::Refusal& refusal = validator.LastRefusal();
+        error = refusal.field.empty() ? std::string("the page's checks refuse the configuration")
+                                      : RefusalText(refusal);
+        return false;
+    }
+    // Every value given must still be there: a later rule may have hidden the item or changed the field.
+    for (const Applied& a : applied) {
+        const std::string& name = a.change.first;
+        const PropertyItem* item = name == "byDummy3" ? nullptr : ItemFor(editor, name);
+        if (name != "byDummy3" && (!item || !item->IsVisible())) {
+            error = name + " is hidden by the other changes, so it would go out as read";
+            return false;
+        }
+        const std::string now = Outcome(editor, name);
+        if (now != a.outcome) {
+            error = name + "=" + Shown(name, a.change.second) +
+                    " does not hold with the other changes: the page's rules make it \"" + Shown(name, now) +
+                    "\"";
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string RefusalText(const CConfigurationValidator::Refusal& refusal) {
+    std::string text = refusal.field + ": " + refusal.message;
+    if (!refusal.allowed.empty())
+        text += "; " + refusal.allowed;
+    return text;
 }
 
 } // namespace CliDeviceSet

@@ -15,6 +15,14 @@ namespace {
 
 constexpr const char* kWhiteSpace = " \t\r\n\v\f";
 
+// What a refused field allows, said beside the check's message (%1, %2 numbers).
+constexpr int kAllowedBytes = 470;     // "1 to 31 bytes"
+constexpr int kAllowedUpToBytes = 471; // "up to 31 bytes"
+constexpr int kAllowedPinCode = 472;
+constexpr int kAllowedPskKey = 473;
+constexpr int kAllowedWepKey = 474; // %1 key characters or %2 hex digits
+constexpr int kAllowedTrapAddress = 475;
+
 std::string Trimmed(const std::string& text) {
     const size_t begin = text.find_first_not_of(kWhiteSpace);
     if (begin == std::string::npos)
@@ -138,6 +146,15 @@ struct CConfigurationValidator::TextRule {
 CConfigurationValidator::CConfigurationValidator(IPropertyItems& items, IMessageBox& messages)
     : m_items(items), m_messages(messages) {}
 
+void CConfigurationValidator::Refuse(std::uint32_t id, const char* field, const std::string& message,
+                                     std::string allowed, bool plain) {
+    m_refusal = {id, field, message, std::move(allowed)};
+    if (plain)
+        m_messages.ShowPlain(message);
+    else
+        m_messages.ShowError(message);
+}
+
 void CConfigurationValidator::SetItemValue(std::uint32_t id, const std::string& value) {
     if (auto* item = m_items.FindItem(GridOfProperty(id), id))
         item->SetValue(value);
@@ -150,6 +167,7 @@ void CConfigurationValidator::EnableItem(std::uint32_t id, bool enable) {
 
 bool CConfigurationValidator::ValidateText(const TextRule& rule, const std::string& text) {
     LogScope scope(rule.name);
+    m_refusal = {};
     std::string cleaned = Trimmed(text);
     if (rule.removeBlanks)
         cleaned = WithoutBlanks(cleaned);
@@ -159,8 +177,9 @@ bool CConfigurationValidator::ValidateText(const TextRule& rule, const std::stri
     WriteLog("%s : dwAnsiLength = %d", rule.name, ansiLength);
     if (cleaned.empty() || ansiLength > rule.maxAnsiLength) {
         WriteLog("%s : length error (%d)", rule.name, rule.reportCharacters ? characters : ansiLength);
-        m_messages.ShowError(
-            WithNumber(Message(rule.lengthErrorText), rule.reportCharacters ? characters : ansiLength));
+        Refuse(rule.id, rule.field.name,
+               WithNumber(Message(rule.lengthErrorText), rule.reportCharacters ? characters : ansiLength),
+               StringTable::Fill(LoadString(kAllowedBytes), {"1", std::to_string(rule.maxAnsiLength - 1)}));
         return false;
     }
     SetItemValue(rule.id, cleaned);
@@ -216,24 +235,27 @@ bool CConfigurationValidator::DataValidation4TrapCommunityName(const std::string
 bool CConfigurationValidator::DataValidation4PinCode(const std::string& text) {
     static constexpr const char* kName = "DataValidation4PinCode";
     LogScope scope(kName);
+    m_refusal = {};
     const std::string cleaned = WithoutBlanks(Trimmed(text));
     const int characters = static_cast<int>(Utf8::ToUtf16(cleaned).size());
-    WriteLog("%s : value = %s", kName, cleaned.c_str());
+    WriteLog("%s : value = %s", kName, LogSecret(cleaned).c_str());
     WriteLog("%s : dwAnsiLength = %d", kName, AnsiLength(cleaned));
     // A Wi-Fi Direct PIN has 4 or 8 digits; the 9-byte field keeps its terminating zero.
     if (characters != 4 && characters != 8) {
         WriteLog("%s : length error (%d)", kName, characters);
-        m_messages.ShowError(WithNumber(Message(StringId::PinCodeLengthError), characters));
+        Refuse(VRX_GROUP1_PROPERTY_ID_5, "byP2P_PinCode",
+               WithNumber(Message(StringId::PinCodeLengthError), characters), LoadString(kAllowedPinCode));
         return false;
     }
     SetItemValue(VRX_GROUP1_PROPERTY_ID_5, cleaned);
-    StoreField(kName, m_items.ConfigurationInfo(), RECORD_FIELD(byP2P_PinCode), cleaned, false);
+    StoreField(kName, m_items.ConfigurationInfo(), RECORD_FIELD(byP2P_PinCode), cleaned, true);
     return true;
 }
 
 bool CConfigurationValidator::DataValidation4PSKKey(const std::string& text) {
     static constexpr const char* kName = "DataValidation4PSKKey";
     LogScope scope(kName);
+    m_refusal = {};
     const std::string cleaned = Trimmed(text);
     const std::u16string characters = Utf8::ToUtf16(cleaned);
     const int length = static_cast<int>(characters.size());
@@ -241,13 +263,16 @@ bool CConfigurationValidator::DataValidation4PSKKey(const std::string& text) {
     WriteLog("%s : dwAnsiLength = %d", kName, AnsiLength(cleaned));
     if (length < 8 || length > 63) {
         WriteLog("%s : length error (%d)", kName, length);
-        m_messages.ShowPlain(WithNumber(Message(StringId::PskKeyLengthError), length));
+        Refuse(VRX_GROUP2_PROPERTY_ID_4, "byPSK_Key",
+               WithNumber(Message(StringId::PskKeyLengthError), length), LoadString(kAllowedPskKey), true);
         return false;
     }
     for (size_t i = 0; i < characters.size(); ++i) {
         if (characters[i] >= 0x80) {
             WriteLog("%s : character %d is not ASCII", kName, static_cast<int>(i));
-            m_messages.ShowError(WithCharacter(Message(StringId::PskKeyValueError), characters, i));
+            Refuse(VRX_GROUP2_PROPERTY_ID_4, "byPSK_Key",
+                   WithCharacter(Message(StringId::PskKeyValueError), characters, i),
+                   LoadString(kAllowedPskKey));
             return false;
         }
     }
@@ -260,6 +285,9 @@ bool CConfigurationValidator::ValidateWepKey(const char* name, std::uint32_t id,
                                              int lengthErrorText, int valueErrorText,
                                              const std::string& text) {
     LogScope scope(name);
+    m_refusal = {};
+    const std::string allowed =
+        StringTable::Fill(LoadString(kAllowedWepKey), {std::to_string(unit), std::to_string(2 * unit)});
     const std::string cleaned = WithoutBlanks(Trimmed(text));
     const std::u16string characters = Utf8::ToUtf16(cleaned);
     const size_t length = characters.size();
@@ -268,14 +296,15 @@ bool CConfigurationValidator::ValidateWepKey(const char* name, std::uint32_t id,
     // A key is typed as unit characters or as 2 * unit hex digits; anything longer would not fit the field.
     if (length != unit && length != 2 * unit) {
         WriteLog("%s : length error (%d)", name, static_cast<int>(length));
-        m_messages.ShowError(WithNumber(Message(lengthErrorText), static_cast<long long>(length)));
+        Refuse(id, "byWEP_Key0", WithNumber(Message(lengthErrorText), static_cast<long long>(length)),
+               allowed);
         return false;
     }
     if (length == unit) {
         for (size_t i = 0; i < length; ++i) {
             if (!IsKeyCharacter(characters[i])) {
                 WriteLog("%s : character %d is not a key character", name, static_cast<int>(i));
-                m_messages.ShowError(WithCharacter(Message(valueErrorText), characters, i));
+                Refuse(id, "byWEP_Key0", WithCharacter(Message(valueErrorText), characters, i), allowed);
                 return false;
             }
         }
@@ -285,7 +314,7 @@ bool CConfigurationValidator::ValidateWepKey(const char* name, std::uint32_t id,
             const int low = HexValue(characters[i + 1]);
             if (high < 0 || low < 0) {
                 WriteLog("%s : pair %d is not hex", name, static_cast<int>(i / 2));
-                m_messages.ShowError(WithHexPair(Message(valueErrorText), high, low));
+                Refuse(id, "byWEP_Key0", WithHexPair(Message(valueErrorText), high, low), allowed);
                 return false;
             }
         }
@@ -308,6 +337,7 @@ bool CConfigurationValidator::DataValidation4WEPKey128bit(const std::string& tex
 bool CConfigurationValidator::DataValidation4EapID(const std::string& text) {
     static constexpr const char* kName = "DataValidation4EapID";
     LogScope scope(kName);
+    m_refusal = {};
     const std::string cleaned = WithoutBlanks(Trimmed(text));
     const int ansiLength = AnsiLength(cleaned);
     WriteLog("%s : value = %s", kName, cleaned.c_str());
@@ -324,7 +354,9 @@ bool CConfigurationValidator::DataValidation4EapID(const std::string& text) {
     }
     if (ansiLength > 32) {
         WriteLog("%s : length error (%d)", kName, ansiLength);
-        m_messages.ShowError(WithNumber(Message(StringId::EapIdLengthError), ansiLength));
+        Refuse(VRX_GROUP2_PROPERTY_ID_7, "szEAP_Id",
+               WithNumber(Message(StringId::EapIdLengthError), ansiLength),
+               StringTable::Fill(LoadString(kAllowedUpToBytes), {"31"}));
         return false;
     }
     SetItemValue(VRX_GROUP2_PROPERTY_ID_7, cleaned);
@@ -336,6 +368,7 @@ bool CConfigurationValidator::DataValidation4EapID(const std::string& text) {
 bool CConfigurationValidator::DataValidation4EapPassword(const std::string& text) {
     static constexpr const char* kName = "DataValidation4EapPassword";
     LogScope scope(kName);
+    m_refusal = {};
     // A blank inside a password is part of it, as for the PSK and the administrator's password.
     const std::string cleaned = Trimmed(text);
     const int ansiLength = AnsiLength(cleaned);
@@ -350,7 +383,9 @@ bool CConfigurationValidator::DataValidation4EapPassword(const std::string& text
     }
     if (ansiLength > 32) {
         WriteLog("%s : length error (%d)", kName, ansiLength);
-        m_messages.ShowError(WithNumber(Message(StringId::EapPasswordLengthError), ansiLength));
+        Refuse(VRX_GROUP2_PROPERTY_ID_8, "szEAP_Password",
+               WithNumber(Message(StringId::EapPasswordLengthError), ansiLength),
+               StringTable::Fill(LoadString(kAllowedUpToBytes), {"31"}));
         return false;
     }
     SetItemValue(VRX_GROUP2_PROPERTY_ID_8, cleaned);
@@ -361,6 +396,8 @@ bool CConfigurationValidator::DataValidation4EapPassword(const std::string& text
 bool CConfigurationValidator::DataValidation4TrapIPAddress(const std::string& text) {
     static constexpr const char* kName = "DataValidation4TrapIPAddress";
     LogScope scope(kName);
+    m_refusal = {};
+    const std::string allowed = LoadString(kAllowedTrapAddress);
     const std::string cleaned = WithoutBlanks(Trimmed(text));
     const std::u16string characters = Utf8::ToUtf16(cleaned);
     const int length = static_cast<int>(characters.size());
@@ -368,7 +405,8 @@ bool CConfigurationValidator::DataValidation4TrapIPAddress(const std::string& te
     WriteLog("%s : dwAnsiLength = %d", kName, AnsiLength(cleaned));
     if (length < 1 || length > 15) {
         WriteLog("%s : length error (%d)", kName, length);
-        m_messages.ShowError(WithNumber(Message(StringId::TrapIpAddressLengthError), length));
+        Refuse(VRX_GROUP7_PROPERTY_ID_5, "byTrapIP",
+               WithNumber(Message(StringId::TrapIpAddressLengthError), length), allowed);
         return false;
     }
     int dots = 0;
@@ -377,13 +415,15 @@ bool CConfigurationValidator::DataValidation4TrapIPAddress(const std::string& te
             ++dots;
         } else if (characters[i] < '0' || characters[i] > '9') {
             WriteLog("%s : character %d is neither a digit nor a dot", kName, static_cast<int>(i));
-            m_messages.ShowError(WithCharacter(Message(StringId::TrapIpAddressFormatError), characters, i));
+            Refuse(VRX_GROUP7_PROPERTY_ID_5, "byTrapIP",
+                   WithCharacter(Message(StringId::TrapIpAddressFormatError), characters, i), allowed);
             return false;
         }
     }
     if (dots != 3) {
         WriteLog("%s : %d dots", kName, dots);
-        m_messages.ShowError(WithNumber(Message(StringId::TrapIpAddressFormatError), dots));
+        Refuse(VRX_GROUP7_PROPERTY_ID_5, "byTrapIP",
+               WithNumber(Message(StringId::TrapIpAddressFormatError), dots), allowed);
         return false;
     }
     // Only digits and dots are left: the numbers between the dots, empty pieces skipped, missing ones 0.

@@ -19,6 +19,16 @@ class CConfigurationValidator : public IConfigurationValidator {
 public:
     CConfigurationValidator(IPropertyItems& items, IMessageBox& messages);
 
+    // What the last failed validator refused: the item, the record field, the message it showed and what
+    // the field allows (in the current language), for a front end that names the field.
+    struct Refusal {
+        std::uint32_t id = 0;
+        std::string field;
+        std::string message;
+        std::string allowed;
+    };
+    const Refusal& LastRefusal() const { return m_refusal; }
+
     // Grid #1: every item that is not hidden; grid #2: every item that is neither hidden nor disabled. The
     // first validator that fails ends the check.
     bool DataValidation4Group1() override;
@@ -51,7 +61,11 @@ private:
     void SetItemValue(std::uint32_t id, const std::string& value);
     void EnableItem(std::uint32_t id, bool enable);
     std::string Message(int textId) const { return m_items.Text(textId); }
+    // Records the refusal and shows message (without an icon when plain).
+    void Refuse(std::uint32_t id, const char* field, const std::string& message, std::string allowed,
+                bool plain = false);
 
     IPropertyItems& m_items;
     IMessageBox& m_messages;
+    Refusal m_refusal;
 };

@@ -6,6 +6,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -34,29 +37,42 @@ std::string_view FirstCharacters(std::string_view text, std::size_t count) {
 bool DeviceCertificateExchange::DataValidation4Certificate(const std::string& path) {
     WriteLog("DataValidation4Certificate : START");
     DeviceConfigState& state = m_link.State();
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) {
+    // Not blocking on a pipe or device picked by mistake: only a regular file is read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
         WriteLog("DataValidation4Certificate : _tfopen_s failed with (%d)", errno);
         WriteLog("DataValidation4Certificate : END");
         return false;
     }
-    long size = 0;
-    if (std::fseek(file, 0, SEEK_END) == 0) {
-        size = std::ftell(file);
-        if (size < 0)
-            size = 0;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        WriteLog("DataValidation4Certificate : not a regular file");
+        WriteLog("DataValidation4Certificate : END");
+        return false;
     }
-    std::rewind(file);
+    const auto size = static_cast<std::uint64_t>(info.st_size);
     bool result = false;
-    if (static_cast<unsigned long>(size) >= DeviceConfigState::kCertificateBufferSize) {
+    if (size >= DeviceConfigState::kCertificateBufferSize) {
         WriteLog("DataValidation4Certificate : bigger than 10K");
     } else {
         state.m_dwCertificateSize = 0;
         state.m_Certificate.assign(DeviceConfigState::kCertificateBufferSize, 0);
-        const std::size_t read =
-            std::fread(state.m_Certificate.data(), 1, static_cast<std::size_t>(size), file);
-        // A file that grew since its size was taken is not what was checked.
-        if (read == static_cast<std::size_t>(size) && std::fgetc(file) == EOF) {
+        // One byte more than the size tells a file that grew since its size was taken.
+        std::size_t got = 0;
+        bool failed = false;
+        while (got <= size && got < DeviceConfigState::kCertificateBufferSize) {
+            const ssize_t n =
+                ::read(fd, state.m_Certificate.data() + got, DeviceConfigState::kCertificateBufferSize - got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                failed = n < 0;
+                break;
+            }
+            got += static_cast<std::size_t>(n);
+        }
+        if (!failed && got == size) {
             state.m_dwCertificateSize = static_cast<std::uint32_t>(size);
             WriteLog("DataValidation4Certificate : m_dwCertificateSize = %u", state.m_dwCertificateSize);
             result = true;
@@ -65,9 +81,37 @@ bool DeviceCertificateExchange::DataValidation4Certificate(const std::string& pa
             WriteLog("DataValidation4Certificate : failed to read data.");
         }
     }
-    std::fclose(file);
+    ::close(fd);
     WriteLog("DataValidation4Certificate : END");
     return result;
+}
+
+bool DeviceCertificateExchange::IsPemOrDer(const std::uint8_t* bytes, std::size_t size) {
+    if (!bytes || size < 2)
+        return false;
+    const std::string_view text(reinterpret_cast<const char*>(bytes), size);
+    // PEM: a "-----BEGIN " line and, after it, its "-----END " line.
+    const std::size_t begin = text.find("-----BEGIN ");
+    if (begin != std::string_view::npos && (begin == 0 || text[begin - 1] == '\n')) {
+        const std::size_t end = text.find("\n-----END ", begin);
+        if (end != std::string_view::npos && text.find("-----", end + 10) != std::string_view::npos)
+            return true;
+    }
+    // DER: a SEQUENCE whose definite length covers exactly the rest of the bytes.
+    if (bytes[0] != 0x30)
+        return false;
+    std::size_t length = bytes[1];
+    std::size_t header = 2;
+    if (length & 0x80) {
+        const std::size_t count = length & 0x7F;
+        if (count == 0 || count > 3 || size < 2 + count)
+            return false;
+        length = 0;
+        for (std::size_t i = 0; i < count; ++i)
+            length = (length << 8) | bytes[2 + i];
+        header += count;
+    }
+    return length > 0 && header + length == size;
 }
 
 bool DeviceCertificateExchange::SendCertificateStartMessage(CPortMng* pPortHandle) {

@@ -14,8 +14,9 @@ public:
 
     explicit DeviceCertificateExchange(DeviceLink& link) : m_link(link) {}
 
-    // Loads the certificate file at path into the state's buffer. Files of 10240 bytes or more are refused
-    // and leave the buffer as it was; a failed read leaves it empty.
+    // Loads the certificate file at path into the state's buffer. Only a regular file is read, and opening
+    // it never waits (a named pipe is refused at once). Files of 10240 bytes or more are refused and leave
+    // the buffer as it was; a failed read leaves it empty.
     bool DataValidation4Certificate(const std::string& path);
     // The certificate start for the state's m_nCertificateType; true on "STRT".
     bool SendCertificateStartMessage(CPortMng* pPortHandle);
@@ -27,6 +28,10 @@ public:
     bool SetCertificateName(CPortMng* pPortHandle, int nType, std::string_view name);
     // Reads the name of the certificate of nType into the state (cleared first).
     bool GetCertificateName(CPortMng* pPortHandle, int nType);
+
+    // Whether bytes hold a certificate or key in PEM form (a "-----BEGIN " line with its "-----END " line)
+    // or in DER form (one ASN.1 sequence whose length is exactly the rest of the bytes).
+    static bool IsPemOrDer(const std::uint8_t* bytes, std::size_t size);
 
     // The 32-byte name field SetCertificateName sends for name.
     static void CertificateNameField(std::string_view name,

@@ -33,7 +33,7 @@ constexpr Field kFields[] = {
     QL_FIELD(szEAP_Id, K::Text, false),
     QL_FIELD(szEAP_Password, K::Text, true),
     QL_FIELD(byP2P_Carried, K::Bytes, false),
-    QL_FIELD(byP2P_PinCode, K::Text, false),
+    QL_FIELD(byP2P_PinCode, K::Text, true),
     QL_FIELD(byP2P_Channel, K::Text, false),
     QL_FIELD(byUserName, K::Text, false),
     QL_FIELD(byUserPassword, K::Text, true),

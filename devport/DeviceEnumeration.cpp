@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <set>
 
 namespace {
 
@@ -29,6 +30,15 @@ bool GetAllUsbDevicePath(IDeviceRecords& records, std::vector<std::string>& strU
     std::vector<DeviceRecord> devices;
     if (!records.List("usb", devices))
         WriteLog("GetAllUsbDevicePath : the USB devices cannot be listed");
+    // The devices with a printer-class interface ("1-1.4:1.0" belongs to the device "1-1.4").
+    std::set<std::string> printers;
+    for (const DeviceRecord& device : devices) {
+        const std::size_t colon = device.sysname.find(':');
+        if (device.devtype == "usb_interface" &&
+            HexId(device.attributes, "bInterfaceClass") == kPrinterInterfaceClass &&
+            colon != std::string::npos)
+            printers.insert(device.sysname.substr(0, colon));
+    }
     for (const DeviceRecord& device : devices) {
         if (device.devtype != "usb_device")
             continue;
@@ -36,6 +46,10 @@ bool GetAllUsbDevicePath(IDeviceRecords& records, std::vector<std::string>& strU
         const auto product = HexId(device.attributes, "idProduct");
         if (!vendor || !product || *vendor != kPrinterVendorId)
             continue;
+        if (!printers.contains(device.sysname)) {
+            WriteLog("GetAllUsbDevicePath : %s has no printer interface", device.sysname.c_str());
+            continue;
+        }
         UsbDeviceIdentity identity;
         identity.busPortPath = device.sysname;
         identity.vendorId = *vendor;

@@ -11,6 +11,8 @@
 
 // The maker's USB vendor id, and the product ids with a name of their own.
 inline constexpr std::uint16_t kPrinterVendorId = 0x3f9a;
+// The USB interface class of printers: only a device with such an interface is listed.
+inline constexpr std::uint16_t kPrinterInterfaceClass = 0x07;
 inline constexpr std::uint16_t kProductIdRK7 = 0xa007;
 inline constexpr std::uint16_t kProductIdRK8 = 0xa008;
 

@@ -8,8 +8,8 @@
 
 namespace {
 
-const char* const kAttributes[] = {"type",   "idVendor", "idProduct", "serial",      "busnum",
-                                   "devnum", "devpath",  "product",   "manufacturer"};
+const char* const kAttributes[] = {"type",   "idVendor", "idProduct", "serial",       "busnum",
+                                   "devnum", "devpath",  "product",   "manufacturer", "bInterfaceClass"};
 
 std::string Text(const char* value) {
     return value ? value : "";

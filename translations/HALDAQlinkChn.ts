@@ -1018,6 +1018,46 @@ Point them at the new address %3?</source>
         <translation>目前已找到的打印机：%1</translation>
     </message>
     <message>
+        <source>%1 to %2 bytes</source>
+        <comment>470</comment>
+        <translation>%1 到 %2 个字节</translation>
+    </message>
+    <message>
+        <source>up to %1 bytes</source>
+        <comment>471</comment>
+        <translation>最多 %1 个字节</translation>
+    </message>
+    <message>
+        <source>4 or 8 digits</source>
+        <comment>472</comment>
+        <translation>4 位或 8 位数字</translation>
+    </message>
+    <message>
+        <source>8 to 63 ASCII characters</source>
+        <comment>473</comment>
+        <translation>8 到 63 个 ASCII 字符</translation>
+    </message>
+    <message>
+        <source>%1 letters, digits, "-" or "_", or %2 hexadecimal digits</source>
+        <comment>474</comment>
+        <translation>%1 个字母、数字、“-”或“_”，或 %2 个十六进制数字</translation>
+    </message>
+    <message>
+        <source>an IPv4 address: four numbers from 0 to 255 joined by three dots</source>
+        <comment>475</comment>
+        <translation>IPv4 地址：四个 0 到 255 之间的数字，用三个点分隔</translation>
+    </message>
+    <message>
+        <source>%1 is neither a PEM nor a DER certificate. Upload it anyway?</source>
+        <comment>476</comment>
+        <translation>%1 既不是 PEM 证书也不是 DER 证书。仍要上传吗？</translation>
+    </message>
+    <message>
+        <source>%1 is neither a PEM nor a DER certificate.</source>
+        <comment>477</comment>
+        <translation>%1 既不是 PEM 证书也不是 DER 证书。</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -1018,6 +1018,46 @@ Sollen sie auf die neue Adresse %3 zeigen?</translation>
         <translation>Bisher gefundene Drucker: %1</translation>
     </message>
     <message>
+        <source>%1 to %2 bytes</source>
+        <comment>470</comment>
+        <translation>%1 bis %2 Bytes</translation>
+    </message>
+    <message>
+        <source>up to %1 bytes</source>
+        <comment>471</comment>
+        <translation>bis zu %1 Bytes</translation>
+    </message>
+    <message>
+        <source>4 or 8 digits</source>
+        <comment>472</comment>
+        <translation>4 oder 8 Ziffern</translation>
+    </message>
+    <message>
+        <source>8 to 63 ASCII characters</source>
+        <comment>473</comment>
+        <translation>8 bis 63 ASCII-Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 letters, digits, "-" or "_", or %2 hexadecimal digits</source>
+        <comment>474</comment>
+        <translation>%1 Buchstaben, Ziffern, „-“ oder „_“, oder %2 Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>an IPv4 address: four numbers from 0 to 255 joined by three dots</source>
+        <comment>475</comment>
+        <translation>eine IPv4-Adresse: vier Zahlen von 0 bis 255, durch drei Punkte getrennt</translation>
+    </message>
+    <message>
+        <source>%1 is neither a PEM nor a DER certificate. Upload it anyway?</source>
+        <comment>476</comment>
+        <translation>%1 ist weder ein PEM- noch ein DER-Zertifikat. Trotzdem hochladen?</translation>
+    </message>
+    <message>
+        <source>%1 is neither a PEM nor a DER certificate.</source>
+        <comment>477</comment>
+        <translation>%1 ist weder ein PEM- noch ein DER-Zertifikat.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -1018,6 +1018,46 @@ Point them at the new address %3?</source>
         <translation>Impresoras encontradas hasta ahora: %1</translation>
     </message>
     <message>
+        <source>%1 to %2 bytes</source>
+        <comment>470</comment>
+        <translation>de %1 a %2 bytes</translation>
+    </message>
+    <message>
+        <source>up to %1 bytes</source>
+        <comment>471</comment>
+        <translation>hasta %1 bytes</translation>
+    </message>
+    <message>
+        <source>4 or 8 digits</source>
+        <comment>472</comment>
+        <translation>4 u 8 dígitos</translation>
+    </message>
+    <message>
+        <source>8 to 63 ASCII characters</source>
+        <comment>473</comment>
+        <translation>de 8 a 63 caracteres ASCII</translation>
+    </message>
+    <message>
+        <source>%1 letters, digits, "-" or "_", or %2 hexadecimal digits</source>
+        <comment>474</comment>
+        <translation>%1 letras, dígitos, «-» o «_», o %2 dígitos hexadecimales</translation>
+    </message>
+    <message>
+        <source>an IPv4 address: four numbers from 0 to 255 joined by three dots</source>
+        <comment>475</comment>
+        <translation>una dirección IPv4: cuatro números de 0 a 255 separados por tres puntos</translation>
+    </message>
+    <message>
+        <source>%1 is neither a PEM nor a DER certificate. Upload it anyway?</source>
+        <comment>476</comment>
+        <translation>%1 no es un certificado PEM ni DER. ¿Cargarlo de todos modos?</translation>
+    </message>
+    <message>
+        <source>%1 is neither a PEM nor a DER certificate.</source>
+        <comment>477</comment>
+        <translation>%1 no es un certificado PEM ni DER.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

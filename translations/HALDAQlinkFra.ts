@@ -1018,6 +1018,46 @@ Les faire pointer vers la nouvelle adresse %3 ?</translation>
         <translation>Imprimantes trouvées jusqu’ici : %1</translation>
     </message>
     <message>
+        <source>%1 to %2 bytes</source>
+        <comment>470</comment>
+        <translation>%1 à %2 octets</translation>
+    </message>
+    <message>
+        <source>up to %1 bytes</source>
+        <comment>471</comment>
+        <translation>jusqu’à %1 octets</translation>
+    </message>
+    <message>
+        <source>4 or 8 digits</source>
+        <comment>472</comment>
+        <translation>4 ou 8 chiffres</translation>
+    </message>
+    <message>
+        <source>8 to 63 ASCII characters</source>
+        <comment>473</comment>
+        <translation>8 à 63 caractères ASCII</translation>
+    </message>
+    <message>
+        <source>%1 letters, digits, "-" or "_", or %2 hexadecimal digits</source>
+        <comment>474</comment>
+        <translation>%1 lettres, chiffres, « - » ou « _ », ou %2 chiffres hexadécimaux</translation>
+    </message>
+    <message>
+        <source>an IPv4 address: four numbers from 0 to 255 joined by three dots</source>
+        <comment>475</comment>
+        <translation>une adresse IPv4 : quatre nombres de 0 à 255 séparés par trois points</translation>
+    </message>
+    <message>
+        <source>%1 is neither a PEM nor a DER certificate. Upload it anyway?</source>
+        <comment>476</comment>
+        <translation>%1 n’est ni un certificat PEM ni un certificat DER. Le téléverser quand même ?</translation>
+    </message>
+    <message>
+        <source>%1 is neither a PEM nor a DER certificate.</source>
+        <comment>477</comment>
+        <translation>%1 n’est ni un certificat PEM ni un certificat DER.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -1018,6 +1018,46 @@ Point them at the new address %3?</source>
         <translation>Eddig talált nyomtatók: %1</translation>
     </message>
     <message>
+        <source>%1 to %2 bytes</source>
+        <comment>470</comment>
+        <translation>%1–%2 bájt</translation>
+    </message>
+    <message>
+        <source>up to %1 bytes</source>
+        <comment>471</comment>
+        <translation>legfeljebb %1 bájt</translation>
+    </message>
+    <message>
+        <source>4 or 8 digits</source>
+        <comment>472</comment>
+        <translation>4 vagy 8 számjegy</translation>
+    </message>
+    <message>
+        <source>8 to 63 ASCII characters</source>
+        <comment>473</comment>
+        <translation>8–63 ASCII-karakter</translation>
+    </message>
+    <message>
+        <source>%1 letters, digits, "-" or "_", or %2 hexadecimal digits</source>
+        <comment>474</comment>
+        <translation>%1 betű, számjegy, „-” vagy „_”, vagy %2 hexadecimális számjegy</translation>
+    </message>
+    <message>
+        <source>an IPv4 address: four numbers from 0 to 255 joined by three dots</source>
+        <comment>475</comment>
+        <translation>IPv4-cím: négy 0 és 255 közötti szám, három ponttal elválasztva</translation>
+    </message>
+    <message>
+        <source>%1 is neither a PEM nor a DER certificate. Upload it anyway?</source>
+        <comment>476</comment>
+        <translation>A(z) %1 sem PEM, sem DER tanúsítvány. Feltölti mégis?</translation>
+    </message>
+    <message>
+        <source>%1 is neither a PEM nor a DER certificate.</source>
+        <comment>477</comment>
+        <translation>A(z) %1 sem PEM, sem DER tanúsítvány.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -266,7 +266,7 @@ TEST_F(ValidatorTest, TheLogShowsOldAndNewValuesButNoSecret) {
     const std::string secrets[] = {"psk-Secret-1", "WepK1",          "eap-Secret-2", "admin-Secret-3",
                                    "readComm-4",   "writeComm-5",    "trapComm-6",   "old-psk-Secret",
                                    "old-admin-pw", "old-eap-Secret", "oldRead",      "oldWrite",
-                                   "oldTrap",      "OldW1"};
+                                   "oldTrap",      "OldW1",          "13572468",     "97538642"};
     DeviceRecords::SetFieldText(items.record.byPSK_Key, secrets[7]);
     DeviceRecords::SetFieldText(items.record.byUserPassword, secrets[8]);
     DeviceRecords::SetFieldText(items.record.szEAP_Password, secrets[9]);
@@ -274,8 +274,10 @@ TEST_F(ValidatorTest, TheLogShowsOldAndNewValuesButNoSecret) {
     DeviceRecords::SetFieldText(items.record.szSNMPSetCommunity, secrets[11]);
     DeviceRecords::SetFieldText(items.record.szSNMPTrapCommunity, secrets[12]);
     DeviceRecords::SetFieldText(items.record.byWEP_Key0, secrets[13]);
+    DeviceRecords::SetFieldText(items.record.byP2P_PinCode, secrets[15]);
     DeviceRecords::SetFieldText(items.record.bySSID, "old-net");
     items.Add(1, VRX_GROUP1_PROPERTY_ID_1, "new-net");
+    items.Add(1, VRX_GROUP1_PROPERTY_ID_5, secrets[14]); // the Wi-Fi Direct PIN
     items.Add(1, VRX_GROUP2_PROPERTY_ID_4, secrets[0]);
     items.Add(1, VRX_GROUP2_PROPERTY_ID_5, secrets[1]);
     items.Add(1, VRX_GROUP2_PROPERTY_ID_7, "eap-user");

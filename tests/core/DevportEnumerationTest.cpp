@@ -27,6 +27,27 @@ TEST(DevportEnumeration, OnlyTheMakersUsbDevicesAreListedInTheSystemsOrder) {
     EXPECT_FALSE(GetAllUsbDevicePath(records, list));
 }
 
+// Only a device of the maker with a printer-class interface is a printer: the maker's other devices (a
+// firmware loader, a scanner) are not listed.
+TEST(DevportEnumeration, OnlyDevicesWithAPrinterInterfaceAreListed) {
+    FakeDeviceRecords records;
+    records.AddUsb("1-1", 0x3f9a, 0xa007, "", 0x07);
+    records.AddUsb("1-2", 0x3f9a, 0xa008, "", 0xff); // vendor-specific only
+    records.AddUsb("1-3", 0x3f9a, 0xa009, "", 0x08); // mass storage
+    records.AddUsb("1-4", 0x3f9a, 0xa00a, "", 0xff);
+    records.AddUsbInterface("1-4:1.1", 0x07);  // a composite device whose second interface prints
+    records.AddUsbInterface("1-10:1.0", 0x07); // the interface of another device, not of 1-1
+    records.AddUsb("1-10", 0x046d, 0xc52b, "", 0x03);
+    std::vector<std::string> list;
+    EXPECT_TRUE(GetAllUsbDevicePath(records, list));
+    EXPECT_EQ(list, (std::vector<std::string>{"usb:1-1:vid_3f9a:pid_a007", "usb:1-4:vid_3f9a:pid_a00a"}));
+
+    records.records.clear();
+    records.AddUsb("1-2", 0x3f9a, 0xa008, "", 0xff);
+    EXPECT_FALSE(GetAllUsbDevicePath(records, list));
+    EXPECT_TRUE(list.empty());
+}
+
 TEST(DevportEnumeration, DisplayNamesByProductIdWithRepeatsNumbered) {
     std::map<std::string, std::string> table;
     const std::string rk7a = "usb:1-1:vid_3f9a:pid_a007:A", rk7b = "usb:1-2:vid_3f9a:pid_A007:B",

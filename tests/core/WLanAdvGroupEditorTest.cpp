@@ -689,6 +689,49 @@ TEST(WLanAdvDispatch, ReadOnlyItemsAndNothingChangeNothing) {
     EXPECT_EQ(page.Value(42), "client.pem");
 }
 
+// A rule that changes another row's value marks that row as changed too, as the user's own edit is: the
+// grid shows in bold everything a save will send differently.
+TEST(WLanAdvRuleMarks, RowsARuleChangesAreMarkedModified) {
+    struct Case {
+        const char* what;
+        std::uint32_t id;
+        int index;
+        std::set<std::uint32_t> marked; // among 1 to 20
+    };
+    const Case cases[] = {
+        // WPA2-PSK/AES with DHCP: Adhoc resets the security and takes a manual address.
+        {"the network mode", 2, 1, {2, 6, 7, 14}},
+        {"the authentication", 6, 1, {6, 7}},
+        {"the encryption", 7, 0, {7}},
+        {"the address assignment", 14, 0, {14}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Page page(Variant::Basic);
+        ASSERT_EQ(page.Record().byIPConfigMode, VRX_IP_CONFIG_DHCP);
+        page.Pick(c.id, c.index);
+        std::set<std::uint32_t> marked;
+        for (std::uint32_t id = 1; id <= 20; ++id)
+            if (page.Item(id).IsModified())
+                marked.insert(id);
+        EXPECT_EQ(marked, c.marked);
+    }
+
+    // Taking over an access point changes the SSID, the authentication and the encryption rows.
+    Page page(Variant::Basic, [](auto& r) {
+        r.byAuthentication = VRX_AUTH_OPEN_SYSTEM;
+        r.byEncryption = VRX_ENCRYPTION_NONE;
+    });
+    BSS_INFO& entry = page.state.m_BSSInfo[0];
+    entry.bySecurity = VRX_BSS_SECURITY_WPA2;
+    DeviceRecords::SetFieldText(entry.bySSID, "Lab");
+    page.state.m_nNumBSSInfo = 1;
+    ASSERT_TRUE(page.editor.UpdateCurrentConfiguration(0));
+    for (const std::uint32_t id : {1u, 2u, 6u, 7u})
+        EXPECT_TRUE(page.Item(id).IsModified()) << id;
+    EXPECT_FALSE(page.Item(14).IsModified());
+}
+
 struct AccessPointCase {
     const char* name;
     int index;
@@ -724,7 +767,9 @@ TEST_P(WLanAdvAccessPoint, TakesOverWhatTheModeAllows) {
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, WLanAdvAccessPoint,
-    testing::Values(AccessPointCase{"WpaWpa2Infrastructure", 1, 0, 12, "Lab", true, 0, 2, 3},
+    // An access point offering WPA and WPA2 is joined with the stronger of the two: WPA2-PSK with AES.
+    testing::Values(AccessPointCase{"WpaWpa2Infrastructure", 1, 0, 12, "Lab", true, 0, 3, 4},
+                    AccessPointCase{"WpaInfrastructure", 0, 0, 4, "Lab", true, 0, 2, 3},
                     AccessPointCase{"Wpa2Infrastructure", 0, 0, 8, "Lab", true, 0, 3, 4},
                     AccessPointCase{"OpenInfrastructure", 0, 0, 0, "Lab", true, 0, 0, 0},
                     AccessPointCase{"Wep128Adhoc", 0, 1, 2, "Lab", true, 1, 1, 2},

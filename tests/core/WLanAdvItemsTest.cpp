@@ -71,6 +71,7 @@ struct ScriptedHost : WLanAdvItemHost {
     std::vector<std::string> events;
     std::vector<int> takenOver;
     bool certificateValid = true;
+    bool certificatePemOrDer = true;
     bool uploadSucceeds = true;
     std::vector<std::string> uploads;
     std::vector<std::string> checked;
@@ -103,6 +104,7 @@ struct ScriptedHost : WLanAdvItemHost {
         checked.push_back(path);
         return certificateValid;
     }
+    bool LoadedCertificateIsPemOrDer() const override { return certificatePemOrDer; }
     bool UploadCertificateDocument(const std::string& name) override {
         uploads.push_back(name);
         return uploadSucceeds;
@@ -324,10 +326,11 @@ TEST(WLanAdvSsidItem, OneEntryIsScannedAgainAfter100msBeforeTheList) {
               (std::vector<std::string>{"release", "scan", "wait 100", "scan", "list", "restore"}));
     EXPECT_EQ(rows, 2);
     EXPECT_EQ(rig.host.takenOver, std::vector<int>{1});
-    // Security 12 on an infrastructure network: WPA-PSK with TKIP.
+    // Security 12 (WPA/WPA2) on an infrastructure network: the stronger, WPA2-PSK with AES.
     EXPECT_EQ(rig.Item(VRX_GROUP1_PROPERTY_ID_1).Value(), "Guest");
     EXPECT_EQ(DeviceRecords::FieldText(rig.state.m_ConfigurationInfo.bySSID), "Guest");
-    EXPECT_EQ(rig.state.m_ConfigurationInfo.byAuthentication, VRX_AUTH_WPA_PSK);
+    EXPECT_EQ(rig.state.m_ConfigurationInfo.byAuthentication, VRX_AUTH_WPA2_PSK);
+    EXPECT_EQ(rig.state.m_ConfigurationInfo.byEncryption, VRX_ENCRYPTION_AES);
     EXPECT_TRUE(rig.messages.shown().empty());
 }
 
@@ -410,6 +413,27 @@ TEST(WLanAdvCertificateItem, YesChecksUploadsTheFileNameAndEmptiesTheItem) {
             EXPECT_EQ(rig.host.uploads[0], "root-ca.pem");
         }
         EXPECT_EQ(rig.messages.Texts(c.kind).back(), LoadString(c.text));
+        EXPECT_EQ(rig.Item(VRX_GROUP8_PROPERTY_ID_2).Value(), "");
+    }
+}
+
+// A file that is neither PEM nor DER (a text file picked by mistake) is named as such, and uploaded only
+// when the user answers Yes.
+TEST(WLanAdvCertificateItem, AFileThatIsNoCertificateIsUploadedOnlyAfterAQuestion) {
+    for (const bool yes : {false, true}) {
+        SCOPED_TRACE(yes ? "Yes" : "No");
+        Rig rig;
+        rig.dialogs.file = "/etc/hostname";
+        rig.messages.answers = {true, yes};
+        rig.host.certificatePemOrDer = false;
+        EXPECT_TRUE(rig.Click(VRX_GROUP8_PROPERTY_ID_2));
+        EXPECT_EQ(
+            rig.messages.Texts(FakeMessageBox::Kind::Question),
+            (std::vector<std::string>{LoadString(242), StringTable::Fill(LoadString(476), {"hostname"})}));
+        EXPECT_EQ(rig.host.uploads, yes ? std::vector<std::string>{"hostname"} : std::vector<std::string>{});
+        EXPECT_EQ(rig.messages.Texts(FakeMessageBox::Kind::Information),
+                  yes ? std::vector<std::string>{LoadString(244)} : std::vector<std::string>{});
+        EXPECT_TRUE(rig.messages.Texts(FakeMessageBox::Kind::Error).empty());
         EXPECT_EQ(rig.Item(VRX_GROUP8_PROPERTY_ID_2).Value(), "");
     }
 }

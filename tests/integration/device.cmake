@@ -13,6 +13,7 @@ target_include_directories(device-integration-tests PRIVATE ${CMAKE_SOURCE_DIR}/
 target_link_libraries(device-integration-tests PRIVATE quorlink-core GTest::gtest GTest::gtest_main
                       nlohmann_json::nlohmann_json)
 add_dependencies(device-integration-tests quorlink-device-sim quorlink port-open-probe)
+target_compile_definitions(device-integration-tests PRIVATE QUORLINK_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 gtest_discover_tests(device-integration-tests DISCOVERY_TIMEOUT 30
     PROPERTIES LABELS device TIMEOUT 120
     ENVIRONMENT "QL_BIN_DIR=$<TARGET_FILE_DIR:quorlink-device-sim>")

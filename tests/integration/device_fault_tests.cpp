@@ -19,7 +19,17 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-const nlohmann::json kRecord = {{"bySSID", "Office"}, {"byIP", "192.0.2.7"}, {"byDummy3", 1}};
+// With the values a printer ships with (a system name, an administrator, the SNMP communities "public"), so
+// that the page's checks of a save take the record.
+const nlohmann::json kRecord = {{"bySSID", "Office"},
+                                {"byIP", "192.0.2.7"},
+                                {"byDummy3", 1},
+                                {"bySystemName", "PRN-01"},
+                                {"byUserName", "admin"},
+                                {"byUserPassword", "pw-5678"},
+                                {"bySNMPGetCommunity", "public"},
+                                {"szSNMPSetCommunity", "public"},
+                                {"szSNMPTrapCommunity", "public"}};
 
 // behaviours: one behaviour or a list of them.
 nlohmann::json Config(const nlohmann::json& behaviours) {

@@ -22,9 +22,10 @@ public:
         return true;
     }
 
-    // A whole USB device at busPortPath ("1-1.4").
+    // A whole USB device at busPortPath ("1-1.4") and its interface 0 of interfaceClass (7: a printer).
     DeviceRecord& AddUsb(const std::string& busPortPath, unsigned vendor, unsigned product,
-                         const std::string& serial = "") {
+                         const std::string& serial = "", unsigned interfaceClass = 0x07) {
+        AddUsbInterface(busPortPath + ":1.0", interfaceClass);
         DeviceRecord record;
         record.subsystem = "usb";
         record.devtype = "usb_device";
@@ -37,6 +38,20 @@ public:
         record.attributes["idProduct"] = text;
         if (!serial.empty())
             record.attributes["serial"] = serial;
+        records.push_back(record);
+        return records.back();
+    }
+
+    // An interface of a USB device ("1-1.4:1.0") with its class.
+    DeviceRecord& AddUsbInterface(const std::string& sysname, unsigned interfaceClass) {
+        DeviceRecord record;
+        record.subsystem = "usb";
+        record.devtype = "usb_interface";
+        record.sysname = sysname;
+        record.parentSubsystem = "usb";
+        char text[4];
+        std::snprintf(text, sizeof text, "%02x", interfaceClass & 0xFF);
+        record.attributes["bInterfaceClass"] = text;
         records.push_back(record);
         return records.back();
     }
@@ -56,7 +71,9 @@ public:
     }
 
     void RemoveUsb(const std::string& busPortPath) {
-        std::erase_if(
-            records, [&](const DeviceRecord& r) { return r.subsystem == "usb" && r.sysname == busPortPath; });
+        std::erase_if(records, [&](const DeviceRecord& r) {
+            return r.subsystem == "usb" &&
+                   (r.sysname == busPortPath || r.sysname.rfind(busPortPath + ":", 0) == 0);
+        });
     }
 };

@@ -1,6 +1,7 @@
 #include "ui/wlanadv/CCertificateUploadDlgProp.h"
 
 #include "app/DiagnosticLog.h"
+#include "app/StringTable.h"
 #include "ui/IMessageBox.h"
 #include "ui/wlanadv/IWLanAdvDialogs.h"
 #include "ui/wlanadv/IWLanAdvItemHost.h"
@@ -12,6 +13,7 @@ constexpr int kTextUploadQuestion = 242;
 constexpr int kTextInvalidCertificate = 243;
 constexpr int kTextUploaded = 244;
 constexpr int kTextUploadFailed = 245;
+constexpr int kTextNotPemOrDer = 476;
 
 } // namespace
 
@@ -38,6 +40,10 @@ bool CCertificateUploadDlgProp::OnClickButton(PropertyItem& item) {
         item.SetValue(*path);
         if (!m_pPage->DataValidation4Certificate(*path)) {
             m_pPage->Messages().ShowError(m_pPage->Text(kTextInvalidCertificate));
+        } else if (!m_pPage->LoadedCertificateIsPemOrDer() &&
+                   !m_pPage->Messages().AskYesNo(
+                       StringTable::Fill(m_pPage->Text(kTextNotPemOrDer), {FileNameOf(*path)}))) {
+            WriteLog("CCertificateUploadDlgProp::OnClickButton : neither PEM nor DER, not uploaded");
         } else {
             result = m_pPage->UploadCertificateDocument(FileNameOf(*path));
             if (result)

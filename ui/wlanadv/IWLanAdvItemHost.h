@@ -46,6 +46,8 @@ public:
 
     // Loads the certificate file at path for the upload; false when it is refused.
     virtual bool DataValidation4Certificate(const std::string& path) = 0;
+    // Whether the certificate loaded by DataValidation4Certificate is in PEM or DER form.
+    virtual bool LoadedCertificateIsPemOrDer() const = 0;
     // Uploads the loaded certificate under name (file name and extension, without folder).
     virtual bool UploadCertificateDocument(const std::string& name) = 0;
 };

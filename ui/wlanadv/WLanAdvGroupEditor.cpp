@@ -520,9 +520,30 @@ void WLanAdvGroupEditor::ShowUploadedCertificate(const std::string& fileName) {
 
 // ---- dispatch ---------------------------------------------------------------------------------------------
 
+std::vector<std::pair<PropertyItem*, std::string>> WLanAdvGroupEditor::RowValues() const {
+    std::vector<std::pair<PropertyItem*, std::string>> values;
+    for (const PropertyGrid* grid : {&m_grid1, &m_grid2})
+        for (PropertyItem* item : grid->Items())
+            values.emplace_back(item, item->Value());
+    return values;
+}
+
+void WLanAdvGroupEditor::MarkChangedRows(const std::vector<std::pair<PropertyItem*, std::string>>& before) {
+    for (const auto& [item, value] : before)
+        if (item->Value() != value)
+            item->SetModified(true);
+}
+
 void WLanAdvGroupEditor::PropertyChanged(PropertyItem* pProp) {
     if (!pProp)
         return;
+    // Every row a rule changes is marked, as the row the user changed is.
+    const auto before = RowValues();
+    Dispatch(pProp);
+    MarkChangedRows(before);
+}
+
+void WLanAdvGroupEditor::Dispatch(PropertyItem* pProp) {
     const std::uint32_t id = pProp->Id();
     if (id >= 1 && id <= 5)
         UpdateGroup1Properties(pProp);
@@ -1004,11 +1025,10 @@ bool WLanAdvGroupEditor::UpdateCurrentConfiguration(int i) {
         E = VRX_ENCRYPTION_WEP128;
         break;
     case VRX_BSS_SECURITY_WPA:
-    case VRX_BSS_SECURITY_WPA_WPA2:
         A = VRX_AUTH_WPA_PSK;
         E = VRX_ENCRYPTION_TKIP;
         break;
-    default: // WPA2
+    default: // WPA2, and WPA/WPA2: the stronger of what the access point offers
         A = VRX_AUTH_WPA2_PSK;
         E = VRX_ENCRYPTION_AES;
         break;
@@ -1018,6 +1038,7 @@ bool WLanAdvGroupEditor::UpdateCurrentConfiguration(int i) {
     else if (A >= VRX_AUTH_WPA_PSK && A <= VRX_AUTH_WPA2_EAP)
         E -= 3;
 
+    const auto before = RowValues();
     PropertyItem ssidItem(VRX_GROUP1_PROPERTY_ID_1, {}, PropertyKind::AccessPoint, ssid);
     UpdateGroup1Properties(&ssidItem);
     PropertyItem modeItem(VRX_GROUP1_PROPERTY_ID_2, {}, PropertyKind::Option);
@@ -1029,6 +1050,7 @@ bool WLanAdvGroupEditor::UpdateCurrentConfiguration(int i) {
     PropertyItem encryptionItem(VRX_GROUP2_PROPERTY_ID_2, {}, PropertyKind::Option);
     encryptionItem.SetStoredIndex(E);
     UpdateGroup2Properties(&encryptionItem);
+    MarkChangedRows(before);
     return true;
 }
 

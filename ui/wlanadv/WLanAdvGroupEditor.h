@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The nine property groups of the WLAN (Advanced) page over its two grids: the builders that make the
@@ -110,6 +111,10 @@ private:
     void SetOptionTexts(std::uint32_t id, std::initializer_list<int> textIds);
     std::string ServiceText(std::uint8_t code) const;
     void KeepEncryptionEnabling();
+    void Dispatch(PropertyItem* pProp);
+    // Each row's value, and marking as modified the rows whose value differs from it now.
+    std::vector<std::pair<PropertyItem*, std::string>> RowValues() const;
+    void MarkChangedRows(const std::vector<std::pair<PropertyItem*, std::string>>& before);
     void ResetDhcpOptionItems();
 
     DeviceConfigState& m_state;

@@ -81,6 +81,11 @@ bool WLanAdvItemHost::DataValidation4Certificate(const std::string& path) {
     return m_exchange.Certificates().DataValidation4Certificate(path);
 }
 
+bool WLanAdvItemHost::LoadedCertificateIsPemOrDer() const {
+    const DeviceConfigState& state = m_editor.State();
+    return DeviceCertificateExchange::IsPemOrDer(state.m_Certificate.data(), state.m_dwCertificateSize);
+}
+
 bool WLanAdvItemHost::UploadCertificateDocument(const std::string& name) {
     WriteLog("UploadCertificateDocument : START");
     bool result = false;

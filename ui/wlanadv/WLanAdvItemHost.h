@@ -34,6 +34,7 @@ public:
     void Wait(std::chrono::milliseconds duration) override;
     bool UpdateCurrentConfiguration(int index) override;
     bool DataValidation4Certificate(const std::string& path) override;
+    bool LoadedCertificateIsPemOrDer() const override;
     // The certificate start and the certificate, with the spooler hold and the port's open and close, off
     // the window thread; after a success the grid's name item of the type shows name where the module
     // keeps names.
