@@ -36,39 +36,6 @@ std::vector<PrinterLocation> Locations(const SearchResult& result) {
     return found;
 }
 
-// The endpoint of a search for one printer: after each pass it looks whether that printer has answered,
-// and then asks the search to end, so that no further pass is waited for.
-class StopWhenFound : public INetworkEndpoint {
-public:
-    StopWhenFound(INetworkEndpoint& inner, std::string mac, std::stop_source& stop)
-        : m_inner(inner), m_mac(std::move(mac)), m_stop(stop) {}
-
-    bool InitLocalNetworkInterface() override { return m_inner.InitLocalNetworkInterface(); }
-    int GetPrinterNetworkAddress() override { return m_inner.GetPrinterNetworkAddress(); }
-    void ClearPrinterTables() override { m_inner.ClearPrinterTables(); }
-    int SearchPrinter(int nLocalNetworkInterface, int nPrinterNetworkType, std::stop_token stop) override {
-        const int count = m_inner.SearchPrinter(nLocalNetworkInterface, nPrinterNetworkType, stop);
-        EthernetInfoMap wired;
-        WLanInfoMap wireless;
-        m_inner.CopyEthernetInfoTo(wired);
-        m_inner.CopyWLanInfoTo(wireless);
-        if (wired.count(m_mac) || wireless.count(m_mac))
-            m_stop.request_stop();
-        return count;
-    }
-    int CopyEthernetInfoTo(EthernetInfoMap& target) override { return m_inner.CopyEthernetInfoTo(target); }
-    int CopyWLanInfoTo(WLanInfoMap& target) override { return m_inner.CopyWLanInfoTo(target); }
-    bool SetQlinkInfo(int nLocalNetworkInterface, int nPrinterNetworkType, const unsigned char* message,
-                      int nDataLength) override {
-        return m_inner.SetQlinkInfo(nLocalNetworkInterface, nPrinterNetworkType, message, nDataLength);
-    }
-
-private:
-    INetworkEndpoint& m_inner;
-    std::string m_mac;
-    std::stop_source& m_stop;
-};
-
 } // namespace
 
 std::string PrinterLocator::NormalMac(const std::string& text) {
@@ -115,22 +82,15 @@ std::optional<PrinterLocation> PrinterLocator::Find(const std::string& macText,
     m_searched = m_endpoint.InitLocalNetworkInterface() && m_endpoint.GetPrinterNetworkAddress() > 0;
     if (!m_searched)
         return std::nullopt;
+    // The round ends the moment that printer is first heard.
     std::stop_source stop;
-    StopWhenFound watcher(m_endpoint, mac, stop);
-    // The watcher's request ends the search only when it was made before the next pass starts.
-    const SearchResult result = RunSearchProcedure(watcher, stop.get_token());
+    const PrinterHeardFunction heard = [&mac, &stop](const HeardPrinter& printer) {
+        const std::uint8_t* found = printer.ethernet ? printer.ethernet->MacAddr : printer.wlan->MacAddr;
+        if (MacText(found) == mac)
+            stop.request_stop();
+    };
+    const SearchResult result = RunSearchProcedure(m_endpoint, stop.get_token(), heard);
     for (const PrinterLocation& location : Locations(result))
-        if (location.mac == mac)
-            return location;
-    // A search stopped after the wired pass copies nothing when the count was still zero: read the tables.
-    EthernetInfoMap wired;
-    WLanInfoMap wireless;
-    m_endpoint.CopyEthernetInfoTo(wired);
-    m_endpoint.CopyWLanInfoTo(wireless);
-    SearchResult tables;
-    tables.ethernet = std::move(wired);
-    tables.wlan = std::move(wireless);
-    for (const PrinterLocation& location : Locations(tables))
         if (location.mac == mac)
             return location;
     return std::nullopt;
