@@ -110,6 +110,8 @@ private:
     void SetOptionTexts(std::uint32_t id, std::initializer_list<int> textIds);
     std::string ServiceText(std::uint8_t code) const;
     void KeepEncryptionEnabling();
+    // After a field check refused item's text (accepted false): the row shows what the record holds.
+    void ShowRecordAfterRefusal(PropertyItem& item, bool accepted);
     void ResetDhcpOptionItems();
 
     DeviceConfigState& m_state;
