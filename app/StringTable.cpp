@@ -195,6 +195,8 @@ const std::vector<std::pair<int, const char*>> kEntries = {
     {425, "read-only"},
     {426, "changed"},
     {427, "F4 opens the dialog"},
+    {430, "The WLAN (Advanced) page holds changes that have not been saved to the printer or a file. "
+          "They are lost when the application restarts."},
     {57344, "Quorlink Tool"},
     {61715, "Enter a positive integer."},
     {61720, "Enter no more than %1 characters."},

@@ -80,6 +80,8 @@ inline constexpr int IconButtonName = 424;    // the WLAN (Advanced) page's smal
 inline constexpr int GridItemReadOnly = 425;    // the value cannot be changed
 inline constexpr int GridItemChanged = 426;     // the value was changed (shown bold)
 inline constexpr int GridItemOpensDialog = 427; // the key that opens the item's dialog
+// 430..449: the WLAN (Advanced) page's notices.
+inline constexpr int UnsavedWlanEditsLost = 430; // before the language switch's restart question
 inline constexpr int AppTitle = 57344;
 inline constexpr int ParseUnsignedInteger = 61715; // a number field that does not hold an unsigned number
 inline constexpr int ParseStringTooLong = 61720;   // a text field over its limit; %1 is the limit

@@ -889,6 +889,11 @@
         <translation>F4 abre el cuadro de diálogo</translation>
     </message>
     <message>
+        <source>The WLAN (Advanced) page holds changes that have not been saved to the printer or a file. They are lost when the application restarts.</source>
+        <comment>430</comment>
+        <translation>La página «WLAN (avanzado)» contiene cambios que no se han guardado ni en la impresora ni en un archivo. Se perderán al reiniciar la aplicación.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

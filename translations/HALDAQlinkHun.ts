@@ -889,6 +889,11 @@
         <translation>Az F4 megnyitja a párbeszédablakot</translation>
     </message>
     <message>
+        <source>The WLAN (Advanced) page holds changes that have not been saved to the printer or a file. They are lost when the application restarts.</source>
+        <comment>430</comment>
+        <translation>A „WLAN (speciális)” oldal olyan módosításokat tartalmaz, amelyek nincsenek mentve sem a nyomtatóba, sem fájlba. Az alkalmazás újraindításakor elvesznek.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -889,6 +889,11 @@
         <translation>F4 apre la finestra di dialogo</translation>
     </message>
     <message>
+        <source>The WLAN (Advanced) page holds changes that have not been saved to the printer or a file. They are lost when the application restarts.</source>
+        <comment>430</comment>
+        <translation>La pagina «WLAN (avanzate)» contiene modifiche non salvate né nella stampante né in un file. Andranno perse al riavvio dell’applicazione.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

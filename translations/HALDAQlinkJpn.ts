@@ -889,6 +889,11 @@
         <translation>F4 キーでダイアログを開く</translation>
     </message>
     <message>
+        <source>The WLAN (Advanced) page holds changes that have not been saved to the printer or a file. They are lost when the application restarts.</source>
+        <comment>430</comment>
+        <translation>「WLAN (詳細)」ページに、プリンターにもファイルにも保存されていない変更があります。アプリケーションを再起動すると、これらの変更は失われます。</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

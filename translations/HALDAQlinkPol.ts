@@ -889,6 +889,11 @@
         <translation>F4 otwiera okno dialogowe</translation>
     </message>
     <message>
+        <source>The WLAN (Advanced) page holds changes that have not been saved to the printer or a file. They are lost when the application restarts.</source>
+        <comment>430</comment>
+        <translation>Strona „WLAN (zaawansowane)” zawiera zmiany, które nie zostały zapisane ani w drukarce, ani w pliku. Zostaną utracone po ponownym uruchomieniu aplikacji.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

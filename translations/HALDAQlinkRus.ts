@@ -889,6 +889,11 @@
         <translation>F4 открывает диалоговое окно</translation>
     </message>
     <message>
+        <source>The WLAN (Advanced) page holds changes that have not been saved to the printer or a file. They are lost when the application restarts.</source>
+        <comment>430</comment>
+        <translation>На странице «WLAN (дополнительно)» есть изменения, не сохранённые ни в принтере, ни в файле. При перезапуске приложения они будут потеряны.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -889,6 +889,11 @@
         <translation>按 F4 開啟對話方塊</translation>
     </message>
     <message>
+        <source>The WLAN (Advanced) page holds changes that have not been saved to the printer or a file. They are lost when the application restarts.</source>
+        <comment>430</comment>
+        <translation>「WLAN (進階)」頁面中有尚未儲存到印表機或檔案的變更。重新啟動應用程式後，這些變更將會遺失。</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -74,6 +74,10 @@ CVrxQuorlink2ndDlgView::CVrxQuorlink2ndDlgView(CVrxQuorlink2ndDlg& dlg, QWidget*
                                 advanced->windowTitle());
         }
     }
+    // The language switch restarts the program: its question tells of the WLAN page's unsaved edits.
+    if (m_wlanAdvanced)
+        m_dlg.GetPageBasicSetting().SetUnsavedEditsQuery(
+            [this] { return m_wlanAdvanced && m_wlanAdvanced->Page().HasUnsavedEdits(); });
     m_mainSheet->setCurrentIndex(m_dlg.GetMainSheet().GetActiveIndex());
     m_mainSheet->setFixedSize(m_mainSheet->minimumSizeHint()); // the pages have fixed sizes
     m_mainSheet->move(kSheetPlace + QPoint(1, 1));
@@ -123,6 +127,7 @@ CVrxQuorlink2ndDlgView::CVrxQuorlink2ndDlgView(CVrxQuorlink2ndDlg& dlg, QWidget*
 }
 
 CVrxQuorlink2ndDlgView::~CVrxQuorlink2ndDlgView() {
+    m_dlg.GetPageBasicSetting().SetUnsavedEditsQuery(nullptr);
     m_dlg.SetChangeListener(nullptr);
     m_dlg.SetPostListener(nullptr);
 }
