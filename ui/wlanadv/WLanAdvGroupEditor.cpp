@@ -137,6 +137,7 @@ PropertyGroup& WLanAdvGroupEditor::NewGroup(int group) {
 void WLanAdvGroupEditor::ShowRecordAfterRefusal(PropertyItem& item, bool accepted) {
     if (accepted)
         return;
+    m_bLastChangeRefused = true;
     // The check has shown its message and left the record as it was: the row shows the record again,
     // marked only when that differs from what was read.
     const PropertyTable::Property* property = PropertyTable::Find(item.Id());
@@ -543,6 +544,7 @@ void WLanAdvGroupEditor::ShowUploadedCertificate(const std::string& fileName) {
 // ---- dispatch ---------------------------------------------------------------------------------------------
 
 void WLanAdvGroupEditor::PropertyChanged(PropertyItem* pProp) {
+    m_bLastChangeRefused = false;
     if (!pProp)
         return;
     const std::uint32_t id = pProp->Id();
