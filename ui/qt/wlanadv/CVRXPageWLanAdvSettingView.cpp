@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -178,6 +179,24 @@ CVRXPageWLanAdvSettingView::~CVRXPageWLanAdvSettingView() {
     m_page.SetChangeListener(nullptr);
 }
 
+void CVRXPageWLanAdvSettingView::RestoreFocusAfterBusy(unsigned selections) {
+    if (m_page.GetControls().busy || !m_focusBeforeBusy ||
+        selections != m_page.Grid1().SelectionSerial() + m_page.Grid2().SelectionSerial())
+        return;
+    // A dialog the exchange led to (the access points found) is up: once it has closed.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(100, this, [this, selections] { RestoreFocusAfterBusy(selections); });
+        return;
+    }
+    if (!m_focusBeforeBusy->isEnabled() || !m_focusBeforeBusy->isVisible())
+        return;
+    // The window lost its focus widget when that was disabled; a dialog that closed meanwhile may leave it
+    // inactive.
+    if (!isActiveWindow())
+        activateWindow();
+    m_focusBeforeBusy->setFocus(Qt::OtherFocusReason);
+}
+
 void CVRXPageWLanAdvSettingView::Refresh() {
     const auto& c = m_page.GetControls();
     m_bSyncing = true;
@@ -223,14 +242,7 @@ void CVRXPageWLanAdvSettingView::Refresh() {
         // when the page has sent the user to a row meanwhile (a failed check).
         const unsigned selections = m_page.Grid1().SelectionSerial() + m_page.Grid2().SelectionSerial();
         QMetaObject::invokeMethod(
-            this,
-            [this, selections] {
-                if (!m_page.GetControls().busy && m_focusBeforeBusy && m_focusBeforeBusy->isEnabled() &&
-                    m_focusBeforeBusy->isVisible() && !QApplication::activeModalWidget() &&
-                    selections == m_page.Grid1().SelectionSerial() + m_page.Grid2().SelectionSerial())
-                    m_focusBeforeBusy->setFocus(Qt::OtherFocusReason);
-            },
-            Qt::QueuedConnection);
+            this, [this, selections] { RestoreFocusAfterBusy(selections); }, Qt::QueuedConnection);
     }
     m_bShownBusy = c.busy;
 

@@ -26,6 +26,8 @@ public:
 
 private:
     void Refresh();
+    // Gives the focus back to the widget that had it before the page went busy (see Refresh).
+    void RestoreFocusAfterBusy(unsigned selections);
 
     CVRXPageWLanAdvSetting& m_page;
     PropertyGridWidget* m_grid1 = nullptr;
