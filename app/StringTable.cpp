@@ -233,6 +233,8 @@ const std::vector<std::pair<int, const char*>> kEntries = {
     {475, "an IPv4 address: four numbers from 0 to 255 joined by three dots"},
     {476, "%1 is neither a PEM nor a DER certificate. Upload it anyway?"},
     {477, "%1 is neither a PEM nor a DER certificate."},
+    {430, "The WLAN (Advanced) page holds changes that have not been saved to the printer or a file. "
+          "They are lost when the application restarts."},
     {57344, "Quorlink Tool"},
     {61715, "Enter a positive integer."},
     {61720, "Enter no more than %1 characters."},

@@ -98,6 +98,8 @@ inline constexpr int GridItemChanged = 426;     // the value was changed (shown 
 inline constexpr int GridItemOpensDialog = 427; // the key that opens the item's dialog
 // 490..509: the search.
 inline constexpr int SearchPrintersHeard = 490; // the search dialog while it runs; %1 is the count
+// 430..449: the WLAN (Advanced) page's notices.
+inline constexpr int UnsavedWlanEditsLost = 430; // before the language switch's restart question
 inline constexpr int AppTitle = 57344;
 inline constexpr int ParseUnsignedInteger = 61715; // a number field that does not hold an unsigned number
 inline constexpr int ParseStringTooLong = 61720;   // a text field over its limit; %1 is the limit

@@ -235,8 +235,8 @@ bool Apply(WLanAdvGroupEditor& editor, const std::string& name, const std::strin
         return true;
     }
     // A rule that accepted the text stored it in the record and put it back into the item; a refusal
-    // showed its message and left the record as it was.
-    if (stored != item->Value()) {
+    // showed its message and left the record (and the row) as it was.
+    if (editor.LastChangeRefused() || stored != item->Value()) {
         const CConfigurationValidator::Refusal& refusal = editor.Validator().LastRefusal();
         error = refusal.field.empty() ? std::string() : RefusalText(refusal);
         return refuse();

@@ -102,12 +102,14 @@ bool CConfigurationFile::WriteWiFiConfigurationDataToFile(const std::string& pat
 
 bool CConfigurationFile::SaveAsFile(DeviceConfigExchange& exchange, const std::string& path) {
     WriteLog("OnBnClickedSaveAsFileBtn : START");
-    if (!exchange.SaveNewConfiguration(true)) {
+    const std::optional<WLAN_ADVANCED_CONFIG_INFO> record = exchange.PrepareConfigurationToSend(true);
+    if (!record) {
         WriteLog("OnBnClickedSaveAsFileBtn : SaveNewConfiguration failed.");
         WriteLog("OnBnClickedSaveAsFileBtn : END");
         return false;
     }
-    const bool saved = WriteWiFiConfigurationDataToFile(path, exchange.CreateConfigurationData(false));
+    const bool saved =
+        WriteWiFiConfigurationDataToFile(path, exchange.CreateConfigurationData(*record, false));
     WriteLog("OnBnClickedSaveAsFileBtn : END");
     return saved;
 }

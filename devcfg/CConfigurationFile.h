@@ -30,9 +30,9 @@ public:
     // save leaves the old file whole; a symbolic link is followed; the file is readable by its owner only.
     bool WriteWiFiConfigurationDataToFile(const std::string& path, const std::vector<std::uint8_t>& frame);
 
-    // Save as a file: the checks and the merge of the edits (SaveNewConfiguration for a file), then the
-    // file image of the working record (CreateConfigurationData, not for sending) written to path. False
-    // when a check failed (its message shown) or the file could not be written.
+    // Save as a file: the checks and the record to send (PrepareConfigurationToSend for a file), then its
+    // file image (CreateConfigurationData, not for sending) written to path; the working record stays as
+    // the grids show it. False when a check failed (its message shown) or the file could not be written.
     bool SaveAsFile(DeviceConfigExchange& exchange, const std::string& path);
 
 private:

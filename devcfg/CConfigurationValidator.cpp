@@ -488,6 +488,7 @@ bool CConfigurationValidator::DataValidation4Item(std::uint32_t id, const std::s
 
 bool CConfigurationValidator::RunGroup(const char* name, int grid, bool skipDisabled) {
     LogScope scope(name);
+    m_failedItem = 0;
     for (IPropertyItem* item : m_items.Items(grid)) {
         if (!item || !item->IsVisible() || (skipDisabled && !item->IsEnabled()))
             continue;
@@ -497,6 +498,7 @@ bool CConfigurationValidator::RunGroup(const char* name, int grid, bool skipDisa
             continue;
         if (!DataValidation4Item(id, item->Value())) {
             WriteLog("%s : item %u failed", name, static_cast<unsigned>(id));
+            m_failedItem = id;
             return false;
         }
     }

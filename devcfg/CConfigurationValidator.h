@@ -33,6 +33,7 @@ public:
     // first validator that fails ends the check.
     bool DataValidation4Group1() override;
     bool DataValidation4Group2() override;
+    std::uint32_t FailedItem() const override { return m_failedItem; }
 
     // The validator of identifier id with text; true for an identifier that has no validator.
     bool DataValidation4Item(std::uint32_t id, const std::string& text);
@@ -68,4 +69,5 @@ private:
     IPropertyItems& m_items;
     IMessageBox& m_messages;
     Refusal m_refusal;
+    std::uint32_t m_failedItem = 0;
 };

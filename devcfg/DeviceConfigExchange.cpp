@@ -288,6 +288,18 @@ bool DeviceConfigExchange::ReceiveConfigInformation(CPortMng* pPortHandle) {
 
 bool DeviceConfigExchange::SaveNewConfiguration(bool toFile) {
     WriteLog("SaveNewConfiguration : START");
+    const std::optional<WLAN_ADVANCED_CONFIG_INFO> record = PrepareConfigurationToSend(toFile);
+    bool result = record.has_value();
+    if (record && !toFile) {
+        result = SendNewConfiguration(*record);
+        if (result)
+            m_state.m_ConfigurationInfo = *record;
+    }
+    WriteLog("SaveNewConfiguration : END");
+    return result;
+}
+
+std::optional<WLAN_ADVANCED_CONFIG_INFO> DeviceConfigExchange::PrepareConfigurationToSend(bool toFile) {
     std::uint8_t& dummy3 = m_state.m_ConfigurationInfo.byDummy3;
     if (m_state.m_nDhcpOption12 == 0)
         dummy3 |= VRX_DUMMY3_DHCP_OPTION12_DISABLED;
@@ -301,22 +313,20 @@ bool DeviceConfigExchange::SaveNewConfiguration(bool toFile) {
     if (m_services.validator &&
         (!m_services.validator->DataValidation4Group1() || !m_services.validator->DataValidation4Group2())) {
         WriteLog("SaveNewConfiguration : data validation failed");
-        WriteLog("SaveNewConfiguration : END");
-        return false;
+        return std::nullopt;
     }
     if (toFile) {
-        SetConfigInformationToSend();
         WriteLog("SaveNewConfiguration : SAVE AS A FILE");
-        WriteLog("SaveNewConfiguration : END");
-        return true;
+        return SetConfigInformationToSend();
     }
     if (m_services.messages && !m_services.messages->AskYesNo(LoadString(163))) {
         WriteLog("SaveNewConfiguration : CANCEL BY USER");
-        WriteLog("SaveNewConfiguration : END");
-        return false;
+        return std::nullopt;
     }
-    SetConfigInformationToSend();
+    return SetConfigInformationToSend();
+}
 
+bool DeviceConfigExchange::SendNewConfiguration(const WLAN_ADVANCED_CONFIG_INFO& record) {
     int nError = 0;
     CPortMng* pPortHandle = Port();
     if (!pPortHandle) {
@@ -331,7 +341,7 @@ bool DeviceConfigExchange::SaveNewConfiguration(bool toFile) {
             if (!m_link.SendConfigStartMessage(pPortHandle, nullptr, kStartMaxTry)) {
                 WriteLog("SaveNewConfiguration : SendConfigStartMessage failed.");
                 nError = kSaveErrorStart;
-            } else if (!SendConfigInformation(pPortHandle)) {
+            } else if (!SendConfigInformation(pPortHandle, record)) {
                 WriteLog("SaveNewConfiguration : SendConfigInformation failed.");
                 nError = kSaveErrorSend;
             }
@@ -343,40 +353,47 @@ bool DeviceConfigExchange::SaveNewConfiguration(bool toFile) {
         WriteLog("SaveNewConfiguration : nError = %d", nError);
         ShowError(FormatWithCode(LoadString(165), nError));
     }
-    WriteLog("SaveNewConfiguration : END");
     return nError == 0;
 }
 
-void DeviceConfigExchange::SetConfigInformationToSend() {
+WLAN_ADVANCED_CONFIG_INFO DeviceConfigExchange::SetConfigInformationToSend() {
     WriteLog("SetConfigInformationToSend : START");
     std::vector<int> grid1, grid2;
     if (m_services.grid) {
         grid1 = m_services.grid->VisibleItemIdentifiers(1);
         grid2 = m_services.grid->VisibleItemIdentifiers(2);
     }
-    m_state.m_ConfigurationInfo = DeviceRecords::MergeVisibleItems(m_state.m_ConfigurationInfoAsRead,
-                                                                   m_state.m_ConfigurationInfo, grid1, grid2);
+    const WLAN_ADVANCED_CONFIG_INFO record = DeviceRecords::MergeVisibleItems(
+        m_state.m_ConfigurationInfoAsRead, m_state.m_ConfigurationInfo, grid1, grid2);
     WriteLog("SetConfigInformationToSend : END");
+    return record;
 }
 
 std::vector<std::uint8_t> DeviceConfigExchange::CreateConfigurationData(bool bForSending) const {
+    return CreateConfigurationData(m_state.m_ConfigurationInfo, bForSending);
+}
+
+std::vector<std::uint8_t>
+DeviceConfigExchange::CreateConfigurationData(const WLAN_ADVANCED_CONFIG_INFO& record,
+                                              bool bForSending) const {
     WriteLog("CreateConfigurationData : START");
     if (m_state.m_bWifiDirect && !m_state.m_bRfModeSelection)
         WriteLog("CreateConfigurationData : Dual-band is not supported.");
-    std::vector<std::uint8_t> frame = DeviceRecords::ConfigurationFrame(
-        m_state.m_ConfigurationInfo, m_state.Variant(), bForSending, m_state.m_byModeLetter);
+    std::vector<std::uint8_t> frame =
+        DeviceRecords::ConfigurationFrame(record, m_state.Variant(), bForSending, m_state.m_byModeLetter);
     WriteLog("CreateConfigurationData : length = %zu", frame.size());
     WriteLog("CreateConfigurationData : END");
     return frame;
 }
 
-bool DeviceConfigExchange::SendConfigInformation(CPortMng* pPortHandle) {
+bool DeviceConfigExchange::SendConfigInformation(CPortMng* pPortHandle,
+                                                 const WLAN_ADVANCED_CONFIG_INFO& record) {
     WriteLog("SendConfigInformation : START");
     if (!pPortHandle) {
         WriteLog("SendConfigInformation : pPortHandle is NULL.");
         return false;
     }
-    const std::vector<std::uint8_t> frame = CreateConfigurationData(true);
+    const std::vector<std::uint8_t> frame = CreateConfigurationData(record, true);
     m_link.WriteBytes(*pPortHandle, frame.data(), frame.size(), "SendConfigInformation");
     std::vector<std::uint8_t> reply;
     const std::size_t received =

@@ -14,6 +14,7 @@
 #include "ui/IMessageBox.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,14 +61,27 @@ public:
     std::size_t ReadWiFiConfigurationData(CPortMng* pPortHandle, std::vector<std::uint8_t>& frame);
     bool ReceiveConfigInformation(CPortMng* pPortHandle);
 
-    // Validates, merges the visible edits into the record as read and sends it (or, toFile, only validates
-    // and merges). A failure to send shows text 165 with the error code 3 to 6.
+    // Validates, builds the record to send and sends it (or, toFile, only validates and builds it): the
+    // two steps below. A failure to send shows text 165 with the error code 3 to 6. The working record
+    // becomes the record sent only when the printer took it; a file save or a refused save leaves it as
+    // the grids show it.
     bool SaveNewConfiguration(bool toFile);
-    void SetConfigInformationToSend();
-    bool SendConfigInformation(CPortMng* pPortHandle);
-    // The IF__SET frame (forSending) or the configuration file image of the working record, in the variant
-    // of the last read.
+    // The window thread's part of a save: the DHCP option states into the working record, the field
+    // checks, (for the printer) question 163, then the record to send. Nothing when a check failed or the
+    // user said No.
+    std::optional<WLAN_ADVANCED_CONFIG_INFO> PrepareConfigurationToSend(bool toFile);
+    // The port's part of a save: record sent with the start handshake; text 165 and the code on a failure.
+    // Touches neither the working record nor the grids, so it may run while the window thread goes on.
+    bool SendNewConfiguration(const WLAN_ADVANCED_CONFIG_INFO& record);
+    // The record to send: the as-read copy with the fields of the visible items taken from the working
+    // record (a copy; the working record stays as it is).
+    WLAN_ADVANCED_CONFIG_INFO SetConfigInformationToSend();
+    bool SendConfigInformation(CPortMng* pPortHandle, const WLAN_ADVANCED_CONFIG_INFO& record);
+    // The IF__SET frame (forSending) or the configuration file image of the working record (or of
+    // record), in the variant of the last read.
     std::vector<std::uint8_t> CreateConfigurationData(bool bForSending) const;
+    std::vector<std::uint8_t> CreateConfigurationData(const WLAN_ADVANCED_CONFIG_INFO& record,
+                                                      bool bForSending) const;
 
     // Scans for access points into the state's table.
     bool GetBSSInfoList();

@@ -1058,6 +1058,11 @@ Point them at the new address %3?</source>
         <translation>%1 既不是 PEM 证书也不是 DER 证书。</translation>
     </message>
     <message>
+        <source>The WLAN (Advanced) page holds changes that have not been saved to the printer or a file. They are lost when the application restarts.</source>
+        <comment>430</comment>
+        <translation>“WLAN (高级)”页面中有尚未保存到打印机或文件的更改。重新启动应用程序后，这些更改将丢失。</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -1058,6 +1058,11 @@ Sollen sie auf die neue Adresse %3 zeigen?</translation>
         <translation>%1 ist weder ein PEM- noch ein DER-Zertifikat.</translation>
     </message>
     <message>
+        <source>The WLAN (Advanced) page holds changes that have not been saved to the printer or a file. They are lost when the application restarts.</source>
+        <comment>430</comment>
+        <translation>Die Seite „WLAN (erweitert)“ enthält Änderungen, die weder im Drucker noch in einer Datei gespeichert wurden. Sie gehen beim Neustart der Anwendung verloren.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -1058,6 +1058,11 @@ Point them at the new address %3?</source>
         <translation>%1 no es un certificado PEM ni DER.</translation>
     </message>
     <message>
+        <source>The WLAN (Advanced) page holds changes that have not been saved to the printer or a file. They are lost when the application restarts.</source>
+        <comment>430</comment>
+        <translation>La página «WLAN (avanzado)» contiene cambios que no se han guardado ni en la impresora ni en un archivo. Se perderán al reiniciar la aplicación.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -1058,6 +1058,11 @@ Les faire pointer vers la nouvelle adresse %3 ?</translation>
         <translation>%1 n’est ni un certificat PEM ni un certificat DER.</translation>
     </message>
     <message>
+        <source>The WLAN (Advanced) page holds changes that have not been saved to the printer or a file. They are lost when the application restarts.</source>
+        <comment>430</comment>
+        <translation>La page « WLAN (avancé) » contient des modifications qui n’ont été enregistrées ni dans l’imprimante ni dans un fichier. Elles seront perdues au redémarrage de l’application.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -1058,6 +1058,11 @@ Point them at the new address %3?</source>
         <translation>A(z) %1 sem PEM, sem DER tanúsítvány.</translation>
     </message>
     <message>
+        <source>The WLAN (Advanced) page holds changes that have not been saved to the printer or a file. They are lost when the application restarts.</source>
+        <comment>430</comment>
+        <translation>A „WLAN (speciális)” oldal olyan módosításokat tartalmaz, amelyek nincsenek mentve sem a nyomtatóba, sem fájlba. Az alkalmazás újraindításakor elvesznek.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -1058,6 +1058,11 @@ Puntarle al nuovo indirizzo %3?</translation>
         <translation>%1 non è un certificato PEM né DER.</translation>
     </message>
     <message>
+        <source>The WLAN (Advanced) page holds changes that have not been saved to the printer or a file. They are lost when the application restarts.</source>
+        <comment>430</comment>
+        <translation>La pagina «WLAN (avanzate)» contiene modifiche non salvate né nella stampante né in un file. Andranno perse al riavvio dell’applicazione.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

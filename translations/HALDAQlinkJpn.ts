@@ -1058,6 +1058,11 @@ Point them at the new address %3?</source>
         <translation>%1 は PEM 形式でも DER 形式でもない証明書です。</translation>
     </message>
     <message>
+        <source>The WLAN (Advanced) page holds changes that have not been saved to the printer or a file. They are lost when the application restarts.</source>
+        <comment>430</comment>
+        <translation>「WLAN (詳細)」ページに、プリンターにもファイルにも保存されていない変更があります。アプリケーションを再起動すると、これらの変更は失われます。</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -1058,6 +1058,11 @@ Point them at the new address %3?</source>
         <translation>%1은(는) PEM 또는 DER 인증서가 아닙니다.</translation>
     </message>
     <message>
+        <source>The WLAN (Advanced) page holds changes that have not been saved to the printer or a file. They are lost when the application restarts.</source>
+        <comment>430</comment>
+        <translation>WLAN (고급) 페이지에 프린터나 파일에 저장하지 않은 변경 사항이 있습니다. 응용 프로그램을 다시 시작하면 이 변경 사항은 사라집니다.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

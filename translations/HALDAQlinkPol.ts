@@ -1058,6 +1058,11 @@ Skierować je na nowy adres %3?</translation>
         <translation>%1 nie jest certyfikatem PEM ani DER.</translation>
     </message>
     <message>
+        <source>The WLAN (Advanced) page holds changes that have not been saved to the printer or a file. They are lost when the application restarts.</source>
+        <comment>430</comment>
+        <translation>Strona „WLAN (zaawansowane)” zawiera zmiany, które nie zostały zapisane ani w drukarce, ani w pliku. Zostaną utracone po ponownym uruchomieniu aplikacji.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

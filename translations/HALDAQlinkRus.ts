@@ -1058,6 +1058,11 @@ Point them at the new address %3?</source>
         <translation>%1 не является сертификатом PEM или DER.</translation>
     </message>
     <message>
+        <source>The WLAN (Advanced) page holds changes that have not been saved to the printer or a file. They are lost when the application restarts.</source>
+        <comment>430</comment>
+        <translation>На странице «WLAN (дополнительно)» есть изменения, не сохранённые ни в принтере, ни в файле. При перезапуске приложения они будут потеряны.</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -1058,6 +1058,11 @@ Point them at the new address %3?</source>
         <translation>%1 既不是 PEM 憑證也不是 DER 憑證。</translation>
     </message>
     <message>
+        <source>The WLAN (Advanced) page holds changes that have not been saved to the printer or a file. They are lost when the application restarts.</source>
+        <comment>430</comment>
+        <translation>「WLAN (進階)」頁面中有尚未儲存到印表機或檔案的變更。重新啟動應用程式後，這些變更將會遺失。</translation>
+    </message>
+    <message>
         <source>Quorlink Tool</source>
         <comment>57344</comment>
         <translation>Quorlink Tool</translation>

@@ -343,7 +343,12 @@ void CVRXPageBasicSetting::OnLanguageMenuCommand(int command) {
 
 bool CVRXPageBasicSetting::QuestionSwitchLanguge() {
     WriteLog("QuestionSwitchLanguge : START");
-    if (!m_messages.AskYesNo(m_strSwitchLanguage)) {
+    std::string question = m_strSwitchLanguage;
+    if (m_unsavedEdits && m_unsavedEdits()) {
+        WriteLog("QuestionSwitchLanguge : the WLAN (Advanced) page holds unsaved edits");
+        question = LoadString(StringId::UnsavedWlanEditsLost) + "\n\n" + question;
+    }
+    if (!m_messages.AskYesNo(question)) {
         WriteLog("QuestionSwitchLanguge : IDNO");
         WriteLog("QuestionSwitchLanguge : END");
         return false;

@@ -117,8 +117,10 @@ public:
     std::vector<LanguageMenuItem> OnBnClickedLanguageBtn();
     // A command of the language menu.
     void OnLanguageMenuCommand(int command);
-    // Asks whether to restart for a language switch; true for Yes.
+    // Asks whether to restart for a language switch; true for Yes. When the unsaved-edits query says the
+    // WLAN (Advanced) page holds edits, the question says first that the restart loses them.
     bool QuestionSwitchLanguge();
+    void SetUnsavedEditsQuery(std::function<bool()> query) { m_unsavedEdits = std::move(query); }
 
     // List notifications; row -1 is the empty area below the rows.
     void OnNMClickList(int row);
@@ -211,5 +213,6 @@ private:
     // While the filter shows no row, Configuration and Launch Browser are off; their states before.
     std::optional<std::pair<bool, bool>> m_enabledBeforeEmptyFilter;
     std::function<void()> m_changeListener;
+    std::function<bool()> m_unsavedEdits;
     bool m_bFillingList = false; // the rows of a search are being inserted; the listener waits for the end
 };

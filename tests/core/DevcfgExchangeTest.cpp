@@ -725,14 +725,37 @@ TEST_F(DevcfgExchange, DhcpOptionStatesGoIntoTheRecordBeforeTheMerge) {
     state.m_nDhcpOption12 = 0;
     state.m_nDhcpOption77 = 1;
     grid.grid1 = {14}; // IP Address Assignment visible
-    ASSERT_TRUE(exchange->SaveNewConfiguration(true));
-    EXPECT_EQ(state.m_ConfigurationInfo.byDummy3, 0x02 | 0x40);
+    std::optional<WLAN_ADVANCED_CONFIG_INFO> sent = exchange->PrepareConfigurationToSend(true);
+    ASSERT_TRUE(sent);
+    EXPECT_EQ(sent->byDummy3, 0x02 | 0x40);
+    EXPECT_EQ(state.m_ConfigurationInfo.byDummy3, 0x02 | 0x40) << "the working record holds the states";
 
-    // With item 14 hidden the bits go out as read.
+    // With item 14 hidden the bits go out as read; the working record keeps what the grid shows.
     state.m_nDhcpOption12 = 0;
     grid.grid1 = {};
+    sent = exchange->PrepareConfigurationToSend(true);
+    ASSERT_TRUE(sent);
+    EXPECT_EQ(sent->byDummy3, 0x04 | 0x40);
+    EXPECT_EQ(state.m_ConfigurationInfo.byDummy3, 0x02 | 0x40);
+}
+
+// A save builds the record it sends as a copy: a file save and a save the printer refused leave the
+// working record as the grids show it; only a record the printer took becomes the working record.
+TEST_F(DevcfgExchange, OnlyARecordThePrinterTookReplacesTheWorkingRecord) {
+    Connected(SampleRecord(), ConfigVariant::WifiDirectRf);
+    state.m_ConfigurationInfo.byAdhocChannel = 11; // an edit of an item hidden now
+    grid.grid1 = {};
+    const WLAN_ADVANCED_CONFIG_INFO asRead = state.m_ConfigurationInfoAsRead;
     ASSERT_TRUE(exchange->SaveNewConfiguration(true));
-    EXPECT_EQ(state.m_ConfigurationInfo.byDummy3, 0x04 | 0x40);
+    EXPECT_EQ(state.m_ConfigurationInfo.byAdhocChannel, 11);
+    const std::optional<WLAN_ADVANCED_CONFIG_INFO> sent = exchange->PrepareConfigurationToSend(true);
+    ASSERT_TRUE(sent);
+    EXPECT_EQ(sent->byAdhocChannel, asRead.byAdhocChannel);
+
+    messages.answers = {true};
+    port.openResult = false;
+    EXPECT_FALSE(exchange->SaveNewConfiguration(false));
+    EXPECT_EQ(state.m_ConfigurationInfo.byAdhocChannel, 11);
 }
 
 TEST_F(DevcfgExchange, MergeTakesOnlyTheFieldsOfVisibleItems) {

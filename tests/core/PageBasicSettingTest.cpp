@@ -547,6 +547,34 @@ TEST_F(PageBasicSettingTest, AnsweringNoChangesNothing) {
               (std::vector<std::string>{"QuestionSwitchLanguge : IDNO", "QuestionSwitchLanguge : END"}));
 }
 
+// The restart throws away what the WLAN (Advanced) page holds unsaved: the question says so first.
+TEST_F(PageBasicSettingTest, RestartQuestionTellsOfUnsavedWlanEdits) {
+    const std::string question = LoadString(StringId::SwitchLanguageQuestion);
+    const std::string warning = LoadString(StringId::UnsavedWlanEditsLost);
+    ASSERT_FALSE(warning.empty());
+    struct Case {
+        const char* name;
+        std::optional<bool> unsaved; // no query at all: a window without the WLAN page
+        std::string asked;
+    } cases[] = {{"no page", std::nullopt, question},
+                 {"nothing unsaved", false, question},
+                 {"unsaved edits", true, warning + "\n\n" + question}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        messages = FakeMessageBox();
+        messages.answers = {false};
+        language.current = 0;
+        if (c.unsaved)
+            page.SetUnsavedEditsQuery([unsaved = *c.unsaved] { return unsaved; });
+        else
+            page.SetUnsavedEditsQuery(nullptr);
+        page.OnBnClickedLanguageBtn();
+        page.OnLanguageMenuCommand(LanguageTable::MenuCommandForIndex(1));
+        EXPECT_EQ(messages.Questions(), std::vector<std::string>{c.asked});
+        EXPECT_TRUE(language.switches.empty());
+    }
+}
+
 TEST_F(PageBasicSettingTest, AnsweringYesSwitchesTheLanguageBeforeAskingForTheRestart) {
     language.current = 0;
     messages.answers = {true};

@@ -539,8 +539,9 @@ WLAN_ADVANCED_CONFIG_INFO Sent(Page& page) {
     services.grid = &page.editor;
     services.validator = &page.editor.Validator();
     DeviceConfigExchange exchange(page.state, services);
-    EXPECT_TRUE(exchange.SaveNewConfiguration(true));
-    return page.state.m_ConfigurationInfo;
+    const std::optional<WLAN_ADVANCED_CONFIG_INFO> sent = exchange.PrepareConfigurationToSend(true);
+    EXPECT_TRUE(sent.has_value());
+    return sent.value_or(WLAN_ADVANCED_CONFIG_INFO{});
 }
 } // namespace
 

@@ -10,13 +10,22 @@
 #include "ui/qt/wlanadv/QtWaitingDialog.h"
 #include "ui/qt/wlanadv/QtWindowLoop.h"
 
+#include "app/LanguageTable.h"
+#include "ui/qt/QtTextCatalog.h"
+#include "ui/wlanadv/GroupEditorAdapter.h"
+#include "ui/wlanadv/WLanAdvGroupEditor.h"
+
 #include "FakeCursor.h"
 #include "FakeGroupEditor.h"
+#include "ModulePort.h"
 #include "PageDoubles.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
@@ -30,6 +39,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstring>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -140,11 +150,175 @@ void FillGrid(PropertyGrid& grid) {
     system.AddItem(std::make_unique<PropertyItem>(21, "Firmware Version", PropertyKind::ReadOnly, "2.07"));
 }
 
+// The office module on a line whose next write, once armed, waits on the device worker until the window
+// thread has run whileHeld (posted to it) and released the line.
+class HeldModulePort : public ModulePort {
+public:
+    HeldModulePort() : ModulePort(ModulePort::OfficeModuleWithScan()) {}
+    std::function<void()> whileHeld;
+    std::atomic<bool> armed{false};
+
+    std::uint32_t Write(const std::uint8_t* bytes, std::uint32_t count) override {
+        if (armed.exchange(false)) {
+            std::atomic<bool> released{false};
+            QMetaObject::invokeMethod(
+                qApp,
+                [this, &released] {
+                    whileHeld();
+                    released = true;
+                },
+                Qt::QueuedConnection);
+            while (!released)
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return ModulePort::Write(bytes, count);
+    }
+};
+
+// The language of the catalogs the program ships ("de", "ru", "ja"), English for "en".
+int LanguageIndex(const char* locale) {
+    for (const auto& entry : LanguageTable::Entries())
+        if (std::strcmp(LanguageTable::ToolkitLocaleName(entry.index), locale) == 0)
+            return entry.index;
+    return 0;
+}
+
 } // namespace
 
 class WLanAdvancedPageTest : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup() { StringTable::SetCatalog(nullptr); }
+
+    // While a save is on the line, every button of the page, both grids and the "..." buttons are disabled
+    // and look so; afterwards the focus is where it was. With QUORLINK_SCREENSHOTS set, the busy page is
+    // saved as wlan-page-busy-<language>.png.
+    void pageLooksDisabledWhileAnExchangeRuns_data() {
+        QTest::addColumn<QString>("locale");
+        for (const char* locale : {"en", "de", "ru", "ja"})
+            QTest::newRow(locale) << QString::fromLatin1(locale);
+    }
+    void pageLooksDisabledWhileAnExchangeRuns() {
+        QFETCH(QString, locale);
+        const int index = LanguageIndex(locale.toLatin1().constData());
+        QVERIFY(index > 0 || locale == QStringLiteral("en"));
+        if (index > 0) {
+            int error = 0;
+            const std::string path = QCoreApplication::applicationDirPath().toStdString() + "/" +
+                                     LanguageTable::CatalogRelativePath(index);
+            std::shared_ptr<const ITextCatalog> catalog = QtTextCatalog::Load(path, error);
+            QVERIFY2(catalog, path.c_str());
+            StringTable::SetCatalog(catalog);
+        }
+        HeldModulePort port;
+        RecordingMessageBox messages;
+        FakeCursor cursor;
+        QtWindowLoop loop;
+        DeviceConfigState state;
+        WLanAdvGroupEditor editor(state, messages);
+        GroupEditorAdapter adapter(editor);
+        CVRXPageWLanAdvSetting* page = nullptr;
+        QtPageTimer timer([&page](int id) { page->OnTimer(id); });
+        QWidget mainWindow;
+        QtWaitingDialog waiting(cursor, &mainWindow);
+        NoFileDialogs files;
+        SerialConnection connection;
+        NoMainWindow noMainWindow;
+        FreeSpoolerHold spooler;
+        CVRXPageWLanAdvSetting::Services services;
+        services.ports.serial = &port;
+        services.spooler = &spooler;
+        CVRXPageWLanAdvSetting model(state, services, loop, messages, cursor, timer, waiting, files,
+                                     connection, noMainWindow, adapter);
+        page = &model;
+        model.OnInitDialog();
+        CVRXPageWLanAdvSettingView view(model, &mainWindow);
+        mainWindow.setFixedSize(view.size());
+        mainWindow.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
+        model.OnBnClickedConnectBtn();
+        QVERIFY(model.IsConnected());
+        view.Grid1View()->SyncNow();
+        auto* saveButton = view.findChild<QPushButton*>(QStringLiteral("btnConnect"));
+        mainWindow.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&mainWindow));
+        saveButton->setFocus(Qt::OtherFocusReason);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(saveButton));
+
+        QStringList enabledWhileBusy;
+        bool locked = false;
+        port.whileHeld = [&] {
+            // The grids follow the model from the event loop: let them.
+            QCoreApplication::processEvents();
+            locked = model.Grid1().IsLocked() && model.Grid2().IsLocked() && model.GetControls().busy;
+            for (QWidget* widget : view.findChildren<QWidget*>()) {
+                const bool control =
+                    qobject_cast<QAbstractButton*>(widget) || qobject_cast<PropertyGridWidget*>(widget);
+                if (control && widget->isVisible() && widget->isEnabled())
+                    enabledWhileBusy << widget->objectName();
+            }
+            // The SSID's "..." button is drawn disabled and takes no click.
+            const QRect button =
+                view.Grid1View()->ButtonRect(view.Grid1View()->RowOf(VRX_GROUP1_PROPERTY_ID_1));
+            QVERIFY(!button.isEmpty());
+            QVERIFY(!model.Grid1().ClickButton(*model.Grid1().FindItem(VRX_GROUP1_PROPERTY_ID_1)));
+            if (const QString folder = qEnvironmentVariable("QUORLINK_SCREENSHOTS"); !folder.isEmpty()) {
+                QDir().mkpath(folder);
+                mainWindow.grab().save(
+                    QDir(folder).filePath(QStringLiteral("wlan-page-busy-%1.png").arg(locale)));
+            }
+        };
+        QVERIFY(model.Grid1().EditValue(*model.Grid1().FindItem(VRX_GROUP1_PROPERTY_ID_1), "Dock-9"));
+        port.armed = true;
+        saveButton->click();
+        QVERIFY(locked);
+        QVERIFY2(enabledWhileBusy.isEmpty(), qPrintable(enabledWhileBusy.join(QStringLiteral(", "))));
+        QCOMPARE(messages.informations, (std::vector<std::string>{LoadString(160), LoadString(162)}));
+        // Saved and disconnected: the button reads "Connect" again, enabled, and has the focus back.
+        QVERIFY(saveButton->isEnabled());
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(saveButton));
+    }
+
+    // A locked grid (an exchange runs) looks disabled and opens no editor; a row the page asks for (a
+    // failed check) becomes the current row; the cell editor takes no more bytes than the field holds.
+    void lockedGridSelectedRowAndTheEditorsByteLimit() {
+        PropertyGrid grid(1, 4);
+        FillGrid(grid);
+        grid.FindItem(1)->SetMaxBytes(31);
+        PropertyGridWidget widget(grid);
+        widget.resize(500, 300);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        QTreeWidget* tree = widget.Tree();
+
+        grid.Lock(true);
+        QTRY_VERIFY(!widget.isEnabled());
+        QVERIFY(!grid.BeginEdit(*grid.FindItem(1)));
+        grid.Lock(false);
+        QTRY_VERIFY(widget.isEnabled());
+
+        grid.FindGroup(VRX_GROUP_ID_4)->Expand(false);
+        grid.FindGroup(VRX_GROUP_ID_4)->Expand(true);
+        grid.SelectItem(21);
+        QTRY_COMPARE(tree->currentItem(), widget.RowOf(21));
+
+        tree->setFocus();
+        tree->setCurrentItem(widget.RowOf(1));
+        QTest::keyClick(tree, Qt::Key_F2);
+        auto* edit = tree->findChild<QLineEdit*>(QStringLiteral("textEditor"));
+        QVERIFY(edit);
+        edit->selectAll();
+        QTest::keyClicks(edit, QString(40, QLatin1Char('s')));
+        QCOMPARE(edit->text(), QString(31, QLatin1Char('s')));
+        edit->selectAll();
+        QString accents;
+        for (int i = 0; i < 20; ++i)
+            accents += QChar(0x00E9);
+        edit->insert(accents); // a paste: cut at the last whole character that fits
+        QCOMPARE(edit->text(), accents.left(15));
+        QCOMPARE(edit->text().toUtf8().size(), 30);
+    }
+
     void gridShowsGroupsAsRowsWithTwoColumnsAndNoHeader() {
         PropertyGrid grid(1, 4);
         FillGrid(grid);

@@ -81,6 +81,10 @@ CVrxQuorlink2ndDlgView::CVrxQuorlink2ndDlgView(CVrxQuorlink2ndDlg& dlg, QWidget*
                                 advanced->windowTitle());
         }
     }
+    // The language switch restarts the program: its question tells of the WLAN page's unsaved edits.
+    if (m_wlanAdvanced)
+        m_dlg.GetPageBasicSetting().SetUnsavedEditsQuery(
+            [this] { return m_wlanAdvanced && m_wlanAdvanced->Page().HasUnsavedEdits(); });
     m_mainSheet->setCurrentIndex(m_dlg.GetMainSheet().GetActiveIndex());
     // The pages' designed size is the sheet's smallest; a larger window gives the sheet the extra room.
     m_mainSheet->setMinimumSize(m_mainSheet->minimumSizeHint());
@@ -148,6 +152,7 @@ CVrxQuorlink2ndDlgView::CVrxQuorlink2ndDlgView(CVrxQuorlink2ndDlg& dlg, QWidget*
 
 CVrxQuorlink2ndDlgView::~CVrxQuorlink2ndDlgView() {
     m_dlg.GetPageNetConnectionSetting().SetAddressChangeListener(nullptr);
+    m_dlg.GetPageBasicSetting().SetUnsavedEditsQuery(nullptr);
     m_dlg.SetChangeListener(nullptr);
     m_dlg.SetPostListener(nullptr);
 }

@@ -5,6 +5,8 @@
 #include "app/StringTable.h"
 #include "devcfg/PropertyIds.h"
 
+#include <cstring>
+
 namespace {
 
 // The text table: entry 0 is text 112, entry 1 text 145, entry i text 158 + i.
@@ -95,12 +97,32 @@ bool CVRXPageWLanAdvSetting::OnInitDialog() {
     return true;
 }
 
-bool CVRXPageWLanAdvSetting::RunExchange(const std::function<void()>& work) {
+void CVRXPageWLanAdvSetting::BeginBusy() {
+    if (m_nBusy++ > 0)
+        return;
+    Grid1().Lock(true);
+    Grid2().Lock(true);
     m_controls.busy = true;
     Changed();
-    const bool ran = m_worker.Run(work);
+}
+
+void CVRXPageWLanAdvSetting::EndBusy() {
+    if (--m_nBusy > 0)
+        return;
+    Grid1().Lock(false);
+    Grid2().Lock(false);
     m_controls.busy = false;
     Changed();
+}
+
+bool CVRXPageWLanAdvSetting::RunExchange(const std::function<void()>& work) {
+    if (IsBusy() || m_worker.IsRunning()) {
+        WriteLog("CVRXPageWLanAdvSetting : an exchange is running already");
+        return false;
+    }
+    BeginBusy();
+    const bool ran = m_worker.Run(work);
+    EndBusy();
     return ran;
 }
 
@@ -114,27 +136,73 @@ void CVRXPageWLanAdvSetting::RestorePort() {
         RunExchange([this] { m_exchange->RestoreSpooler(); });
 }
 
+bool CVRXPageWLanAdvSetting::HasUnsavedEdits() {
+    if (!m_bConnected)
+        return false;
+    if (m_recordSavedToFile && std::memcmp(&*m_recordSavedToFile, &m_state.m_ConfigurationInfo,
+                                           sizeof(WLAN_ADVANCED_CONFIG_INFO)) == 0)
+        return false;
+    for (const int grid : {1, 2})
+        for (const PropertyItem* item : m_editor.Grid(grid).Items())
+            if (item->IsModified())
+                return true;
+    return false;
+}
+
 // ---- Connect / Save ---------------------------------------------------------------------------------------
 
 void CVRXPageWLanAdvSetting::OnBnClickedConnectBtn() {
-    if (m_worker.IsRunning())
+    if (IsBusy())
         return;
     WriteLog("OnBnClickedConnectBtn : START, m_bConnected = %d", m_bConnected ? 1 : 0);
-    if (!m_bConnected) {
+    if (!m_bConnected)
         ConnectAndRead();
-    } else {
-        // One exchange: it holds the queues once, after the user's answer to its question (not while the
-        // question waits), and gives them back before the page tells the result.
-        bool saved = false;
-        m_cursor.ShowWait();
-        RunExchange([this, &saved] { saved = m_exchange->SaveNewConfiguration(false); });
-        m_cursor.ShowArrow();
-        if (saved) {
-            m_messages.ShowInformation(Text(kTextChangesApplied));
-            OnBnClickedDisconnectBtn();
-        }
-    }
+    else
+        SaveToPrinter();
     WriteLog("OnBnClickedConnectBtn : END");
+}
+
+void CVRXPageWLanAdvSetting::SaveToPrinter() {
+    WriteLog("SaveNewConfiguration : START");
+    BeginBusy();
+    // The checks, the question and the record to send, here on the window thread; the worker gets a copy
+    // that nothing here touches while it is on the line.
+    const std::optional<WLAN_ADVANCED_CONFIG_INFO> record = m_exchange->PrepareConfigurationToSend(false);
+    bool saved = false;
+    if (record) {
+        m_cursor.ShowWait();
+        m_worker.Run([this, &record, &saved] { saved = m_exchange->SendNewConfiguration(*record); });
+        m_cursor.ShowArrow();
+        // The printer took the record: it is the working record now. A refused save keeps the edits as
+        // the grids show them.
+        if (saved)
+            m_state.m_ConfigurationInfo = *record;
+    }
+    EndBusy();
+    WriteLog("SaveNewConfiguration : END");
+    if (!record)
+        ShowFailedItem();
+    if (saved) {
+        m_messages.ShowInformation(Text(kTextChangesApplied));
+        OnBnClickedDisconnectBtn();
+    }
+}
+
+void CVRXPageWLanAdvSetting::ShowFailedItem() {
+    const std::uint32_t id = m_editor.Validator().FailedItem();
+    if (id == 0 || !m_bConnected)
+        return;
+    const int grid = GridOfProperty(id);
+    PropertyItem* item = m_editor.Grid(grid).FindItem(id);
+    if (!item)
+        return;
+    if (grid == 2)
+        OnBnClickedPage2Btn();
+    else
+        OnBnClickedPage1Btn();
+    if (PropertyGroup* group = item->Group())
+        group->Expand(true);
+    m_editor.Grid(grid).SelectItem(id);
 }
 
 void CVRXPageWLanAdvSetting::ConnectAndRead() {
@@ -190,6 +258,7 @@ void CVRXPageWLanAdvSetting::ConnectAndRead() {
 
 void CVRXPageWLanAdvSetting::EnterConnectedState() {
     m_bConnected = true;
+    m_recordSavedToFile.reset();
     m_controls.connectIcon = IDI_SAVE;
     m_controls.connectText = Text(kTextSave);
     m_controls.disconnectVisible = true;
@@ -211,7 +280,7 @@ void CVRXPageWLanAdvSetting::EnterConnectedState() {
 }
 
 void CVRXPageWLanAdvSetting::OnBnClickedDisconnectBtn() {
-    if (m_worker.IsRunning())
+    if (IsBusy())
         return;
     m_bConnected = false;
     m_controls.connectIcon = IDI_CONNECT;
@@ -234,7 +303,7 @@ void CVRXPageWLanAdvSetting::OnBnClickedDisconnectBtn() {
 }
 
 void CVRXPageWLanAdvSetting::OnBnClickedCloseBtn() {
-    if (m_worker.IsRunning())
+    if (IsBusy())
         return;
     m_mainWindow.PostMessage(MainWindowMessage::Close);
 }
@@ -251,7 +320,7 @@ void CVRXPageWLanAdvSetting::ShowPage(int page) {
 }
 
 void CVRXPageWLanAdvSetting::OnBnClickedPage1Btn() {
-    if (m_worker.IsRunning())
+    if (IsBusy())
         return;
     m_controls.iconButtonEnabled = !m_state.m_bRefusal;
     m_controls.focusControl = IDC_BTN_PAGE2;
@@ -260,7 +329,7 @@ void CVRXPageWLanAdvSetting::OnBnClickedPage1Btn() {
 }
 
 void CVRXPageWLanAdvSetting::OnBnClickedPage2Btn() {
-    if (m_worker.IsRunning())
+    if (IsBusy())
         return;
     m_controls.iconButtonEnabled = false;
     m_controls.focusControl = IDC_BTN_PAGE1;
@@ -269,7 +338,7 @@ void CVRXPageWLanAdvSetting::OnBnClickedPage2Btn() {
 }
 
 void CVRXPageWLanAdvSetting::OnPageSelected(int index) {
-    if (m_worker.IsRunning() || index < 0 || index > 1)
+    if (IsBusy() || index < 0 || index > 1)
         return;
     Grid1().Show(index == 0);
     Grid2().Show(index == 1);
@@ -278,6 +347,8 @@ void CVRXPageWLanAdvSetting::OnPageSelected(int index) {
 }
 
 void CVRXPageWLanAdvSetting::OnBnClickedIconBtn() {
+    if (IsBusy())
+        return;
     m_bIconToggle = !m_bIconToggle;
     m_controls.iconButtonIcon = m_bIconToggle ? IDI_TOGGLE_SET : IDI_TOGGLE_CLEAR;
     Changed();
@@ -314,7 +385,7 @@ std::vector<IFileDialogs::Filter> CVRXPageWLanAdvSetting::SaveFilters() {
 }
 
 void CVRXPageWLanAdvSetting::OnBnClickedFileOpenBtn() {
-    if (m_worker.IsRunning())
+    if (IsBusy())
         return;
     const std::optional<std::string> path = m_files.GetOpenFileName("qlt", OpenFilters());
     if (!path)
@@ -328,21 +399,28 @@ void CVRXPageWLanAdvSetting::OnBnClickedFileOpenBtn() {
 }
 
 void CVRXPageWLanAdvSetting::OnBnClickedSaveAsFileBtn() {
-    if (m_worker.IsRunning())
+    if (IsBusy())
         return;
     const std::optional<std::string> path = m_files.GetSaveFileName("qlt", SaveFilters());
     if (!path)
         return;
-    // No printer takes part: the checks, the merge and the file are the window thread's.
-    if (!m_configurationFile.SaveAsFile(*m_exchange, *path))
+    // No printer takes part: the checks, the record and the file are the window thread's. The record is
+    // a copy: the working record stays as the grids show it.
+    BeginBusy();
+    const bool saved = m_configurationFile.SaveAsFile(*m_exchange, *path);
+    EndBusy();
+    if (saved) {
+        m_recordSavedToFile = m_state.m_ConfigurationInfo;
+    } else {
         WriteLog("OnBnClickedSaveAsFileBtn : SaveNewConfiguration failed.");
-    Changed();
+        ShowFailedItem();
+    }
 }
 
 // ---- factory reset ----------------------------------------------------------------------------------------
 
 void CVRXPageWLanAdvSetting::OnBnClickedFactoryResetBtn() {
-    if (m_worker.IsRunning())
+    if (IsBusy())
         return;
     if (!m_messages.AskYesNo(Text(kTextFactoryResetQuestion)))
         return;
@@ -372,7 +450,7 @@ void CVRXPageWLanAdvSetting::OnTimer(int id) {
     if (id == TIMER_ID_1) {
         // A tick while the read still runs neither counts nor starts another one; nor does one after the
         // user cancelled.
-        if (m_worker.IsRunning() || m_bWaitingCancelled)
+        if (IsBusy() || m_bWaitingCancelled)
             return;
         if (m_timer.Now() >= m_retryDeadline) {
             // The countdown's time is over: no read starts after it.

@@ -34,8 +34,10 @@
 //
 // Every exchange with the printer runs on the device worker while the window thread goes on handling its
 // events (under the waiting dialog, or the wait cursor); the exchange's questions, messages, grid rebuild
-// and field checks come back to the window thread. One exchange at a time: the buttons and the timers'
-// ticks do nothing while one runs.
+// and field checks come back to the window thread. One exchange at a time: while one runs (or a file is
+// written) the page is busy: the buttons and the timers' ticks do nothing, and both grids are locked, so
+// that no edit, option or item button reaches the rules. A save's checks, question and record are the
+// window thread's, done before the worker starts; the worker sends a copy and touches no grid.
 //
 // The controls are plain state here; the Qt view mirrors them and forwards the user's actions.
 class CVRXPageWLanAdvSetting : public IConfigurationGrid, public IExchangeWaiting {
@@ -89,7 +91,7 @@ public:
         bool selectorEnabled = false;
         int focusControl = 0; // the control that gets the focus when focusSerial changes
         unsigned focusSerial = 0;
-        bool busy = false; // an exchange runs: the view ignores the user's clicks
+        bool busy = false; // an exchange runs: every button, grid and item button takes no input
     };
 
     struct Services {
@@ -136,6 +138,14 @@ public:
     // Text id of the page's text table (the string table for a number outside it).
     std::string Text(int id) const;
 
+    // Runs work on the device worker with the page busy (see above); false, work not run, when the page is
+    // busy already. The grid items' scans and uploads run through here as well.
+    bool RunExchange(const std::function<void()>& work);
+    bool IsBusy() const { return m_nBusy > 0; }
+    // Whether the grids hold edits that were neither sent nor written to a file (a changed row is marked,
+    // and the record is not the one last written by Save as a file).
+    bool HasUnsavedEdits();
+
     const Controls& GetControls() const { return m_controls; }
     PropertyGrid& Grid1() { return m_editor.Grid(1); }
     PropertyGrid& Grid2() { return m_editor.Grid(2); }
@@ -163,6 +173,12 @@ private:
     // wait), taken and given back on the device worker; the exchanges' own holds nest inside it.
     void HoldPort(int nTargetPort);
     void RestorePort();
+    void BeginBusy();
+    void EndBusy();
+    // The save mode of the Connect button.
+    void SaveToPrinter();
+    // After a field check failed at a save: the grid that holds the row is shown and the row selected.
+    void ShowFailedItem();
     // The connect mode of the Connect button, for the printer or (file path set) a file.
     void ConnectAndRead();
     void EnterConnectedState();
@@ -190,6 +206,9 @@ private:
     std::vector<std::string> m_texts = std::vector<std::string>(kTextTableSize);
     std::array<bool, 10> m_bExpand{}; // index n for group n
 
+    int m_nBusy = 0;
+    // The working record as Save as a file last wrote it (while connected).
+    std::optional<WLAN_ADVANCED_CONFIG_INFO> m_recordSavedToFile;
     bool m_bConnected = false;
     bool m_bIconToggle = true;
     int m_nCountdown = 0;

@@ -120,6 +120,16 @@ bool PropertyItem::FitsMask(const std::string& text) const {
     return true;
 }
 
+std::string PropertyItem::CutToMaxBytes(const std::string& text) const {
+    if (m_maxBytes <= 0 || text.size() <= static_cast<std::size_t>(m_maxBytes))
+        return text;
+    std::size_t end = static_cast<std::size_t>(m_maxBytes);
+    // Back to the first byte of the character the limit falls into.
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        --end;
+    return text.substr(0, end);
+}
+
 std::string PropertyItem::DisplayValue() const {
     if (m_kind != PropertyKind::Password)
         return m_value;
@@ -250,6 +260,20 @@ void PropertyGrid::Enable(bool enable) {
     NotifyStructure();
 }
 
+void PropertyGrid::Lock(bool locked) {
+    if (m_locked == locked)
+        return;
+    m_locked = locked;
+    // The rows stay as they are; only their look changes.
+    NotifyItem(nullptr);
+}
+
+void PropertyGrid::SelectItem(std::uint32_t id) {
+    m_selectedItem = id;
+    ++m_selectionSerial;
+    NotifyItem(FindItem(id));
+}
+
 void PropertyGrid::AddListener(IPropertyGridListener* listener) {
     if (listener && std::find(m_listeners.begin(), m_listeners.end(), listener) == m_listeners.end())
         m_listeners.push_back(listener);
@@ -260,7 +284,7 @@ void PropertyGrid::RemoveListener(IPropertyGridListener* listener) {
 }
 
 bool PropertyGrid::EditValue(PropertyItem& item, const std::string& text) {
-    if (!item.IsEnabled() || !item.IsVisible() || item.Kind() == PropertyKind::ReadOnly)
+    if (!AcceptsInput() || !item.IsEnabled() || !item.IsVisible() || !item.TakesTypedText())
         return false;
     item.SetValue(text);
     item.SetModified(true);
@@ -269,7 +293,7 @@ bool PropertyGrid::EditValue(PropertyItem& item, const std::string& text) {
 }
 
 bool PropertyGrid::SelectOption(PropertyItem& item, int index) {
-    if (!item.IsEnabled() || !item.IsVisible() || !item.SelectOption(index))
+    if (!AcceptsInput() || !item.IsEnabled() || !item.IsVisible() || !item.SelectOption(index))
         return false;
     item.SetModified(true);
     ReportChanged(item);
@@ -277,14 +301,14 @@ bool PropertyGrid::SelectOption(PropertyItem& item, int index) {
 }
 
 bool PropertyGrid::ClickButton(PropertyItem& item) {
-    if (!item.HasButton() || !item.IsEnabled() || !m_buttonHandler)
+    if (!AcceptsInput() || !item.HasButton() || !item.IsEnabled() || !m_buttonHandler)
         return false;
     m_buttonHandler(item);
     return true;
 }
 
 bool PropertyGrid::BeginEdit(PropertyItem& item) {
-    if (!item.IsEnabled() || !item.IsVisible() || !item.IsTextEditable())
+    if (!AcceptsInput() || !item.IsEnabled() || !item.IsVisible() || !item.IsTextEditable())
         return false;
     if (m_editStartHandler)
         m_editStartHandler(item);

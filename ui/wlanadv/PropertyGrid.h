@@ -41,8 +41,16 @@ public:
     // The item's own visibility, whatever its group's.
     bool IsShown() const { return m_visible; }
     void Show(bool show);
-    // Whether the user may type the value in place (option items never are).
-    bool IsTextEditable() const { return m_textEditable && m_kind != PropertyKind::Option; }
+    // Whether the user may type the value in place (option and address items never are: the user picks
+    // an option, an address comes from the address dialog).
+    bool IsTextEditable() const {
+        return m_textEditable && m_kind != PropertyKind::Option && m_kind != PropertyKind::Address;
+    }
+    // Whether a typed text can be the value at all (read-only, option and address items take none).
+    bool TakesTypedText() const {
+        return m_kind != PropertyKind::ReadOnly && m_kind != PropertyKind::Option &&
+               m_kind != PropertyKind::Address;
+    }
     void AllowEdit(bool allow);
     // Marked in the grid (shown bold): the user or a rule changed the value.
     bool IsModified() const { return m_modified; }
@@ -72,6 +80,13 @@ public:
     void SetEditMask(std::string mask, std::string editTemplate);
     // Whether text fits the mask: no longer than the mask, "d" positions digits or blanks, "*" printable.
     bool FitsMask(const std::string& text) const;
+
+    // Text items kept in a fixed-size record field: the longest value in UTF-8 bytes (0 no limit). The
+    // cell editor takes no more, and never a part of a character.
+    int MaxBytes() const { return m_maxBytes; }
+    void SetMaxBytes(int bytes) { m_maxBytes = bytes; }
+    // text cut to MaxBytes at a character boundary.
+    std::string CutToMaxBytes(const std::string& text) const;
 
     // Password items: the longest value (0 no limit), the dialog's title, and the mask flag (the show-
     // password lock of the password dialog).
@@ -103,6 +118,7 @@ private:
     std::string m_mask;
     std::string m_template;
     int m_maxLength = 0;
+    int m_maxBytes = 0;
     std::string m_dialogTitle;
     bool m_masked = false;
     bool m_enabled = true;
@@ -184,6 +200,18 @@ public:
     void Show(bool show);
     bool IsEnabled() const { return m_enabled; }
     void Enable(bool enable);
+    // Locked while the page exchanges with the printer (or writes a file): the grid keeps what it shows
+    // but takes no input, and looks disabled.
+    bool IsLocked() const { return m_locked; }
+    void Lock(bool locked);
+    // Whether the user's input reaches the items: enabled and not locked.
+    bool AcceptsInput() const { return m_enabled && !m_locked; }
+
+    // Asks the view to make item id its current row, in view and focused (a field check failed on it).
+    // Every call counts, the same row asked again included.
+    void SelectItem(std::uint32_t id);
+    std::uint32_t SelectedItem() const { return m_selectedItem; }
+    unsigned SelectionSerial() const { return m_selectionSerial; }
 
     void AddListener(IPropertyGridListener* listener);
     void RemoveListener(IPropertyGridListener* listener);
@@ -221,4 +249,7 @@ private:
     ItemHandler m_editStartHandler;
     bool m_shown = true;
     bool m_enabled = true;
+    bool m_locked = false;
+    std::uint32_t m_selectedItem = 0;
+    unsigned m_selectionSerial = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "app/DiagnosticLog.h"
 #include "app/StringTable.h"
+#include "devcfg/DeviceRecordFields.h"
 #include "devcfg/PropertyIds.h"
 #include "devcfg/PropertyTable.h"
 
@@ -133,6 +134,23 @@ PropertyGroup& WLanAdvGroupEditor::NewGroup(int group) {
                                                   Text(kGroupTitles[group - 1]), IsGroupExpanded(group)));
 }
 
+void WLanAdvGroupEditor::ShowRecordAfterRefusal(PropertyItem& item, bool accepted) {
+    if (accepted)
+        return;
+    m_bLastChangeRefused = true;
+    // The check has shown its message and left the record as it was: the row shows the record again,
+    // marked only when that differs from what was read.
+    const PropertyTable::Property* property = PropertyTable::Find(item.Id());
+    const DeviceRecordFields::Field* field = property ? DeviceRecordFields::Find(property->shown) : nullptr;
+    if (!field)
+        return;
+    PropertyItem* shown = Find(item.Id());
+    PropertyItem& row = shown ? *shown : item;
+    const std::string value = DeviceRecordFields::Text(m_state.m_ConfigurationInfo, *field, true);
+    row.SetValue(value);
+    row.SetModified(value != DeviceRecordFields::Text(m_state.m_ConfigurationInfoAsRead, *field, true));
+}
+
 PropertyItem& WLanAdvGroupEditor::NewItem(PropertyGroup& group, std::uint32_t id, PropertyKind kind,
                                           std::string value, std::string description) {
     const PropertyTable::Property* property = PropertyTable::Find(id);
@@ -143,6 +161,11 @@ PropertyItem& WLanAdvGroupEditor::NewItem(PropertyGroup& group, std::uint32_t id
         std::make_unique<PropertyItem>(id, std::move(name), kind, std::move(value), std::move(description)));
     if (kind == PropertyKind::Option || kind == PropertyKind::ReadOnly)
         item.AllowEdit(false);
+    // A text kept in a fixed-size field takes at most the field's bytes but its terminating zero.
+    const DeviceRecordFields::Field* field = property ? DeviceRecordFields::Find(property->shown) : nullptr;
+    if ((kind == PropertyKind::Text || kind == PropertyKind::AccessPoint) && field &&
+        field->kind == DeviceRecordFields::Kind::Text)
+        item.SetMaxBytes(static_cast<int>(field->size) - 1);
     if (kind == PropertyKind::Password) {
         // Edited in the password dialog only, titled with the item's name, masked per the refusal flag.
         item.AllowEdit(false);
@@ -535,6 +558,7 @@ void WLanAdvGroupEditor::MarkChangedRows(const std::vector<std::pair<PropertyIte
 }
 
 void WLanAdvGroupEditor::PropertyChanged(PropertyItem* pProp) {
+    m_bLastChangeRefused = false;
     if (!pProp)
         return;
     // Every row a rule changes is marked, as the row the user changed is.
@@ -579,10 +603,10 @@ void WLanAdvGroupEditor::UpdateGroup1Properties(PropertyItem* pProp) {
     const int index = pProp->SelectedIndex();
     switch (pProp->Id()) {
     case VRX_GROUP1_PROPERTY_ID_1:
-        m_validator.DataValidation4SSID(pProp->Value());
+        ShowRecordAfterRefusal(*pProp, m_validator.DataValidation4SSID(pProp->Value()));
         return;
     case VRX_GROUP1_PROPERTY_ID_5:
-        m_validator.DataValidation4PinCode(pProp->Value());
+        ShowRecordAfterRefusal(*pProp, m_validator.DataValidation4PinCode(pProp->Value()));
         return;
     case VRX_GROUP1_PROPERTY_ID_3:
         if (index >= 0 && index < 14)
@@ -788,19 +812,19 @@ void WLanAdvGroupEditor::UpdateGroup2Properties(PropertyItem* pProp) {
             info.byEAPMode = static_cast<std::uint8_t>(index);
         break;
     case VRX_GROUP2_PROPERTY_ID_4:
-        m_validator.DataValidation4PSKKey(pProp->Value());
+        ShowRecordAfterRefusal(*pProp, m_validator.DataValidation4PSKKey(pProp->Value()));
         break;
     case VRX_GROUP2_PROPERTY_ID_5:
-        m_validator.DataValidation4WEPKey64bit(pProp->Value());
+        ShowRecordAfterRefusal(*pProp, m_validator.DataValidation4WEPKey64bit(pProp->Value()));
         break;
     case VRX_GROUP2_PROPERTY_ID_6:
-        m_validator.DataValidation4WEPKey128bit(pProp->Value());
+        ShowRecordAfterRefusal(*pProp, m_validator.DataValidation4WEPKey128bit(pProp->Value()));
         break;
     case VRX_GROUP2_PROPERTY_ID_7:
-        m_validator.DataValidation4EapID(pProp->Value());
+        ShowRecordAfterRefusal(*pProp, m_validator.DataValidation4EapID(pProp->Value()));
         break;
     case VRX_GROUP2_PROPERTY_ID_8:
-        m_validator.DataValidation4EapPassword(pProp->Value());
+        ShowRecordAfterRefusal(*pProp, m_validator.DataValidation4EapPassword(pProp->Value()));
         break;
     default:
         return;
@@ -895,13 +919,13 @@ void WLanAdvGroupEditor::UpdateGroup5Properties(PropertyItem* pProp) {
     WLAN_ADVANCED_CONFIG_INFO& info = m_state.m_ConfigurationInfo;
     switch (pProp->Id()) {
     case VRX_GROUP5_PROPERTY_ID_1:
-        m_validator.DataValidation4SystemName(pProp->Value());
+        ShowRecordAfterRefusal(*pProp, m_validator.DataValidation4SystemName(pProp->Value()));
         break;
     case VRX_GROUP5_PROPERTY_ID_2:
-        m_validator.DataValidation4AdminID(pProp->Value());
+        ShowRecordAfterRefusal(*pProp, m_validator.DataValidation4AdminID(pProp->Value()));
         break;
     case VRX_GROUP5_PROPERTY_ID_3:
-        m_validator.DataValidation4AdminPW(pProp->Value());
+        ShowRecordAfterRefusal(*pProp, m_validator.DataValidation4AdminPW(pProp->Value()));
         break;
     case VRX_GROUP5_PROPERTY_ID_4: {
         long long seconds = LeadingInteger(pProp->Value());
@@ -956,10 +980,10 @@ void WLanAdvGroupEditor::UpdateGroup7Properties(PropertyItem* pProp) {
     }
     switch (pProp->Id()) {
     case VRX_GROUP7_PROPERTY_ID_1:
-        m_validator.DataValidation4ReadCommunityName(pProp->Value());
+        ShowRecordAfterRefusal(*pProp, m_validator.DataValidation4ReadCommunityName(pProp->Value()));
         break;
     case VRX_GROUP7_PROPERTY_ID_2:
-        m_validator.DataValidation4WriteCommunityName(pProp->Value());
+        ShowRecordAfterRefusal(*pProp, m_validator.DataValidation4WriteCommunityName(pProp->Value()));
         break;
     case VRX_GROUP7_PROPERTY_ID_3: {
         const int index = pProp->SelectedIndex();
@@ -968,10 +992,10 @@ void WLanAdvGroupEditor::UpdateGroup7Properties(PropertyItem* pProp) {
         break;
     }
     case VRX_GROUP7_PROPERTY_ID_4:
-        m_validator.DataValidation4TrapCommunityName(pProp->Value());
+        ShowRecordAfterRefusal(*pProp, m_validator.DataValidation4TrapCommunityName(pProp->Value()));
         break;
     case VRX_GROUP7_PROPERTY_ID_5:
-        m_validator.DataValidation4TrapIPAddress(pProp->Value());
+        ShowRecordAfterRefusal(*pProp, m_validator.DataValidation4TrapIPAddress(pProp->Value()));
         break;
     default:
         break;

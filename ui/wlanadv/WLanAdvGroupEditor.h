@@ -60,6 +60,8 @@ public:
     // 24-28 group 5, 29-32 group 6, 33-37 group 7, 38-39 group 8; the read-only 21-23 and 40-42 and
     // nullptr change nothing.
     void PropertyChanged(PropertyItem* pProp);
+    // Whether the field check of the last changed property refused its text (the row shows the record).
+    bool LastChangeRefused() const { return m_bLastChangeRefused; }
     // Takes over access point i of the last scan (SSID, mode, authentication, encryption) through the same
     // rules; false, changing nothing, when it cannot be taken over.
     bool UpdateCurrentConfiguration(int i);
@@ -115,6 +117,8 @@ private:
     // Each row's value, and marking as modified the rows whose value differs from it now.
     std::vector<std::pair<PropertyItem*, std::string>> RowValues() const;
     void MarkChangedRows(const std::vector<std::pair<PropertyItem*, std::string>>& before);
+    // After a field check refused item's text (accepted false): the row shows what the record holds.
+    void ShowRecordAfterRefusal(PropertyItem& item, bool accepted);
     void ResetDhcpOptionItems();
 
     DeviceConfigState& m_state;
@@ -124,4 +128,5 @@ private:
     PropertyGrid m_grid2{2, 2};
     std::array<bool, 9> m_expanded{true, true, true, true, true, true, true, true, true};
     AddressStores m_addresses;
+    bool m_bLastChangeRefused = false;
 };

@@ -7,9 +7,11 @@
 #include "ui/qt/wlanadv/PropertyGridWidget.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -193,6 +195,24 @@ CVRXPageWLanAdvSettingView::~CVRXPageWLanAdvSettingView() {
     m_page.SetChangeListener(nullptr);
 }
 
+void CVRXPageWLanAdvSettingView::RestoreFocusAfterBusy(unsigned selections) {
+    if (m_page.GetControls().busy || !m_focusBeforeBusy ||
+        selections != m_page.Grid1().SelectionSerial() + m_page.Grid2().SelectionSerial())
+        return;
+    // A dialog the exchange led to (the access points found) is up: once it has closed.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(100, this, [this, selections] { RestoreFocusAfterBusy(selections); });
+        return;
+    }
+    if (!m_focusBeforeBusy->isEnabled() || !m_focusBeforeBusy->isVisible())
+        return;
+    // The window lost its focus widget when that was disabled; a dialog that closed meanwhile may leave it
+    // inactive.
+    if (!isActiveWindow())
+        activateWindow();
+    m_focusBeforeBusy->setFocus(Qt::OtherFocusReason);
+}
+
 void CVRXPageWLanAdvSettingView::Refresh() {
     const auto& c = m_page.GetControls();
     m_bSyncing = true;
@@ -202,10 +222,18 @@ void CVRXPageWLanAdvSettingView::Refresh() {
     m_saveAsFile->setVisible(c.saveAsFileVisible);
     m_fileOpen->setVisible(c.fileOpenVisible);
     m_factoryReset->setVisible(c.factoryResetVisible);
-    m_iconButton->setEnabled(c.iconButtonEnabled);
+    // While an exchange runs no button takes input, and each looks so; the focus comes back afterwards.
+    const bool idle = !c.busy;
+    if (c.busy && !m_bShownBusy) {
+        QWidget* focus = QApplication::focusWidget();
+        m_focusBeforeBusy = focus && isAncestorOf(focus) ? focus : nullptr;
+    }
+    for (QPushButton* button : {m_connect, m_disconnect, m_close, m_saveAsFile, m_fileOpen, m_factoryReset})
+        button->setEnabled(idle);
+    m_iconButton->setEnabled(c.iconButtonEnabled && idle);
     m_iconButton->setIcon(QuorlinkLook::Icon(IconOf(c.iconButtonIcon)));
-    m_page1->setEnabled(c.pageButtonsEnabled);
-    m_page2->setEnabled(c.pageButtonsEnabled);
+    m_page1->setEnabled(c.pageButtonsEnabled && idle);
+    m_page2->setEnabled(c.pageButtonsEnabled && idle);
     m_page1->setFlat(c.raisedPageButton != 1);
     m_page2->setFlat(c.raisedPageButton != 2);
     for (QPushButton* button : {m_page1, m_page2}) {
@@ -218,13 +246,21 @@ void CVRXPageWLanAdvSettingView::Refresh() {
             m_selector->addItem(Ui(item));
     }
     m_selector->setCurrentIndex(c.selectorSelected);
-    m_selector->setEnabled(c.selectorEnabled);
+    m_selector->setEnabled(c.selectorEnabled && idle);
     // While an exchange runs the page goes on painting; the busy cursor says why clicks do nothing.
     if (c.busy)
         setCursor(Qt::BusyCursor);
     else
         unsetCursor();
     m_bSyncing = false;
+    if (!c.busy && m_bShownBusy && m_focusBeforeBusy) {
+        // After the grids have taken their input again (they follow the model from the event loop); not
+        // when the page has sent the user to a row meanwhile (a failed check).
+        const unsigned selections = m_page.Grid1().SelectionSerial() + m_page.Grid2().SelectionSerial();
+        QMetaObject::invokeMethod(
+            this, [this, selections] { RestoreFocusAfterBusy(selections); }, Qt::QueuedConnection);
+    }
+    m_bShownBusy = c.busy;
 
     if (c.focusSerial != m_appliedFocusSerial) {
         m_appliedFocusSerial = c.focusSerial;

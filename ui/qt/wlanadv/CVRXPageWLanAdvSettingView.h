@@ -2,6 +2,7 @@
 
 #include "ui/wlanadv/CVRXPageWLanAdvSetting.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class PropertyGridWidget;
@@ -13,7 +14,7 @@ class QToolButton;
 // top left, the buttons "1" and "2" that switch between the two grids, the two property grids in one place,
 // and the buttons Save as a file, File Open and Factory Reset below them; Connect (Save), Disconnect and
 // Close at the bottom. It shows what CVRXPageWLanAdvSetting holds and forwards the clicks; while an exchange
-// runs the page keeps painting and shows the busy cursor, and the clicks do nothing.
+// runs the page keeps painting and shows the busy cursor, and its buttons and grids are disabled.
 class CVRXPageWLanAdvSettingView : public QWidget {
     Q_OBJECT
 public:
@@ -25,6 +26,8 @@ public:
 
 private:
     void Refresh();
+    // Gives the focus back to the widget that had it before the page went busy (see Refresh).
+    void RestoreFocusAfterBusy(unsigned selections);
 
     CVRXPageWLanAdvSetting& m_page;
     PropertyGridWidget* m_grid1 = nullptr;
@@ -41,4 +44,7 @@ private:
     QPushButton* m_factoryReset = nullptr;
     unsigned m_appliedFocusSerial = 0;
     bool m_bSyncing = false;
+    // The page was shown busy; the widget that had the focus before.
+    bool m_bShownBusy = false;
+    QPointer<QWidget> m_focusBeforeBusy;
 };

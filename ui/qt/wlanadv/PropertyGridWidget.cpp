@@ -33,16 +33,23 @@ QString Ui(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// Admits what the item's edit mask admits, as far as it has been typed.
+// Admits what the item's edit mask admits, as far as it has been typed, and no more bytes than its field
+// holds: a longer text (typed or pasted) is cut at the last whole character that fits.
 class MaskValidator : public QValidator {
 public:
     MaskValidator(PropertyGrid& grid, std::uint32_t id, QObject* parent)
         : QValidator(parent), m_grid(grid), m_id(id) {}
-    State validate(QString& input, int&) const override {
+    State validate(QString& input, int& position) const override {
         const PropertyItem* item = m_grid.FindItem(m_id);
         if (!item)
             return Invalid;
-        return item->FitsMask(input.toStdString()) ? Acceptable : Invalid;
+        const std::string text = input.toStdString();
+        const std::string cut = item->CutToMaxBytes(text);
+        if (cut != text) {
+            input = QString::fromStdString(cut);
+            position = std::min(position, static_cast<int>(input.size()));
+        }
+        return item->FitsMask(cut) ? Acceptable : Invalid;
     }
 
 private:
@@ -127,7 +134,7 @@ public:
                             option.rect.height());
         button.text = QStringLiteral("...");
         button.state = QStyle::State_Raised;
-        if (item->IsEnabled() && m_widget.Grid().IsEnabled())
+        if (item->IsEnabled() && m_widget.Grid().AcceptsInput())
             button.state |= QStyle::State_Enabled;
         button.palette = option.palette;
         QApplication::style()->drawControl(QStyle::CE_PushButton, &button, painter);
@@ -182,10 +189,11 @@ public:
         if (!item->EditMask().empty()) {
             edit->setMaxLength(static_cast<int>(QString::fromStdString(item->EditMask()).size()));
             edit->setPlaceholderText(Ui(item->EditTemplate()));
-            edit->setValidator(new MaskValidator(m_widget.Grid(), item->Id(), edit));
         } else if (item->MaxLength() > 0) {
             edit->setMaxLength(item->MaxLength());
         }
+        if (!item->EditMask().empty() || item->MaxBytes() > 0)
+            edit->setValidator(new MaskValidator(m_widget.Grid(), item->Id(), edit));
         return edit;
     }
 
@@ -281,6 +289,7 @@ PropertyGridWidget::PropertyGridWidget(PropertyGrid& grid, QWidget* parent) : QW
     });
 
     m_grid.AddListener(this);
+    m_appliedSelection = m_grid.SelectionSerial();
     Rebuild();
 }
 
@@ -315,6 +324,20 @@ void PropertyGridWidget::SyncNow() {
         Rebuild();
     else
         UpdateRows();
+    ApplySelection();
+}
+
+void PropertyGridWidget::ApplySelection() {
+    if (m_grid.SelectionSerial() == m_appliedSelection)
+        return;
+    m_appliedSelection = m_grid.SelectionSerial();
+    QTreeWidgetItem* row = RowOf(m_grid.SelectedItem());
+    if (!row || row->isHidden())
+        return;
+    m_tree->setCurrentItem(row, kColumnValue);
+    m_tree->scrollToItem(row);
+    if (isVisible() && isEnabled())
+        m_tree->setFocus(Qt::OtherFocusReason);
 }
 
 PropertyItem* PropertyGridWidget::ItemOf(const QTreeWidgetItem* row) const {
@@ -381,7 +404,8 @@ void PropertyGridWidget::Rebuild() {
 void PropertyGridWidget::UpdateRows() {
     m_bSyncing = true;
     setVisible(m_grid.IsShown());
-    setEnabled(m_grid.IsEnabled());
+    // Disabled, or locked while the page exchanges with the printer: greyed, no input.
+    setEnabled(m_grid.AcceptsInput());
     for (int g = 0; g < m_tree->topLevelItemCount(); ++g) {
         QTreeWidgetItem* groupRow = m_tree->topLevelItem(g);
         if (const PropertyGroup* group = GroupOf(groupRow)) {

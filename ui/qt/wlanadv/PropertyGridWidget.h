@@ -52,6 +52,8 @@ private:
     void Rebuild();
     void UpdateRows();
     void UpdateRow(QTreeWidgetItem* row);
+    // Makes the row the grid asked for (SelectItem) current, once per request.
+    void ApplySelection();
     void FitNameColumn(int width);
     void ShowDescription(QTreeWidgetItem* row);
     PropertyItem* ItemOf(const QTreeWidgetItem* row) const;
@@ -67,4 +69,5 @@ private:
     bool m_bStructurePending = false;
     bool m_bSyncing = false;
     bool m_bOpenListOnEdit = false;
+    unsigned m_appliedSelection = 0;
 };

@@ -23,10 +23,11 @@ WLanAdvancedPage::WLanAdvancedPage(IMainWindowMessages& mainWindow, QWidget* par
                                                       *m_timer, m_waiting, m_files, m_connection, mainWindow,
                                                       *m_editorAdapter);
     m_page->OnInitDialog();
-    // Scans and certificate uploads use the port like the page's own exchanges: on the device worker.
+    // Scans and certificate uploads use the port like the page's own exchanges: on the device worker, the
+    // page busy meanwhile, never while another exchange runs.
     m_itemHost = std::make_unique<WLanAdvItemHost>(
         *m_editor, m_page->Exchange(), m_dialogs, m_messages, parts.spooler,
-        [this](const std::function<void()>& work) { return m_page->Worker().Run(work); });
+        [this](const std::function<void()>& work) { return m_page->RunExchange(work); });
     m_itemActions = std::make_unique<WLanAdvItemActions>(*m_itemHost);
     m_itemActions->Attach(m_editor->Grid1());
     m_itemActions->Attach(m_editor->Grid2());
