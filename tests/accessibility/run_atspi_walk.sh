@@ -3,20 +3,20 @@
 # registry, so that nothing of the user's desktop is read or changed.
 #   run_atspi_walk.sh DRIVER [DRIVER ARGUMENTS...]
 #   run_atspi_walk.sh --run PROGRAM [ARGUMENTS...]   runs PROGRAM there instead, with accessibility on
-# Exits 77 (skipped) when Xvfb, dbus-run-session, the accessibility bus or pyatspi are missing.
+# Fails when Xvfb, dbus-run-session, the accessibility bus or pyatspi are missing (scripts/setup installs them).
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 
 if [ -z "${QUORLINK_ATSPI_INNER:-}" ]; then
     for tool in Xvfb dbus-run-session; do
-        command -v "$tool" >/dev/null || { echo "skipped: no $tool"; exit 77; }
+        command -v "$tool" >/dev/null || { echo "FAILED: no $tool"; exit 1; }
     done
     # Debian's own Python holds python3-pyatspi; a python3 earlier on PATH may not.
     python=""
     for candidate in /usr/bin/python3 python3; do
         "$candidate" -c 'import pyatspi' 2>/dev/null && python="$candidate" && break
     done
-    [ -n "$python" ] || { echo "skipped: no python3-pyatspi"; exit 77; }
+    [ -n "$python" ] || { echo "FAILED: no python3-pyatspi"; exit 1; }
     export QUORLINK_ATSPI_PYTHON="$python"
     export QUORLINK_ATSPI_INNER=1
     exec dbus-run-session -- "$0" "$@"
@@ -30,7 +30,7 @@ registry=""
 for candidate in /usr/libexec/at-spi2-registryd /usr/lib/at-spi2-core/at-spi2-registryd; do
     [ -x "$candidate" ] && registry="$candidate" && break
 done
-[ -n "$launcher" ] && [ -n "$registry" ] || { echo "skipped: no at-spi2-core"; exit 77; }
+[ -n "$launcher" ] && [ -n "$registry" ] || { echo "FAILED: no at-spi2-core"; exit 1; }
 
 pids=()
 cleanup() {
