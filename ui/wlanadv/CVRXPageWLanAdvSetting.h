@@ -167,8 +167,6 @@ public:
     static std::vector<IFileDialogs::Filter> SaveFilters();
 
 private:
-    // Runs work on the device worker; false when an exchange is running already.
-    bool RunExchange(const std::function<void()>& work);
     // The spooler hold of a whole operation (a Connect with its retries, a save, a factory reset with its
     // wait), taken and given back on the device worker; the exchanges' own holds nest inside it.
     void HoldPort(int nTargetPort);
