@@ -1,6 +1,7 @@
 #include "cli/CliHelp.h"
 #include "cli/CliCommands.h"
 #include "cli/CliLog.h"
+#include "cli/CliQueue.h"
 
 #include "TempDir.h"
 #include "app/DiagnosticLog.h"
@@ -63,23 +64,25 @@ TEST(CliHelp, TheArgumentsAskForTheTopicOfTheirCommandAndSubcommand) {
 // Every command the program runs and every device subcommand it lists has a text that starts with its
 // own usage line; an unknown one has none.
 TEST(CliHelp, EveryCommandAndSubcommandHasAHelpText) {
-    std::vector<std::string> commands = {"search", "set-ip", "device", "qlt", "qlt show", "qlt diff", "help"};
+    std::vector<std::string> commands = {"search",   "set-ip",   "device", "qlt",
+                                         "qlt show", "qlt diff", "queue",  "help"};
     char* listed = nullptr;
     size_t size = 0;
     std::FILE* out = open_memstream(&listed, &size);
     PrintDeviceUsage(out);
+    PrintQueueUsage(out);
     std::fclose(out);
     std::istringstream lines{std::string(listed, size)};
     std::free(listed);
     int subcommands = 0;
     for (std::string line; std::getline(lines, line);) {
         const auto words = Words(line);
-        if (words.size() >= 2 && words[0] == "device") {
-            commands.push_back("device " + words[1]);
+        if (words.size() >= 2 && (words[0] == "device" || words[0] == "queue")) {
+            commands.push_back(words[0] + " " + words[1]);
             ++subcommands;
         }
     }
-    EXPECT_GE(subcommands, 7);
+    EXPECT_GE(subcommands, 9);
     for (const std::string& command : commands) {
         const auto text = CliHelp::Text(command);
         ASSERT_TRUE(text) << command;

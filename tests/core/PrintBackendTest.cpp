@@ -166,8 +166,8 @@ TEST(QuorlinkBackend, AJobGoesToThePrinterFoundThenToTheAddressItHadLast) {
         ::close(input);
         EXPECT_NE(messages.Text().find("STATE: +connecting-to-device\n"), std::string::npos);
         EXPECT_NE(messages.Text().find("INFO: Sent to 02:00:00:00:41:01 at 127.0.0.1:"), std::string::npos);
-        // The wired pass found it: the wireless pass was not waited for.
-        EXPECT_EQ(endpoint.CountCalls("SearchPrinter(0,2)"), 0) << ::testing::PrintToString(endpoint.Calls());
+        // One round found it.
+        EXPECT_EQ(endpoint.CountCalls("SearchRound"), 1) << ::testing::PrintToString(endpoint.Calls());
     }
     EXPECT_EQ(printer.Jobs(), std::vector<std::string>{content + content});
 

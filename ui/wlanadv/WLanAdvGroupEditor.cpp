@@ -561,10 +561,12 @@ void WLanAdvGroupEditor::PropertyChanged(PropertyItem* pProp) {
     m_bLastChangeRefused = false;
     if (!pProp)
         return;
-    // Every row a rule changes is marked, as the row the user changed is.
+    // Every row a rule changes is marked, as the row the user changed is. A refused change changed nothing:
+    // its row shows the record again, marked as that says.
     const auto before = RowValues();
     Dispatch(pProp);
-    MarkChangedRows(before);
+    if (!m_bLastChangeRefused)
+        MarkChangedRows(before);
 }
 
 void WLanAdvGroupEditor::Dispatch(PropertyItem* pProp) {
