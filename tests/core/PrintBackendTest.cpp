@@ -84,6 +84,13 @@ public:
         std::lock_guard lock(m_mutex);
         return m_jobs;
     }
+    // The sender may return before this side has read the end of what it sent: wait for count
+    // connections to be done with (at most 5 s).
+    void WaitForConnections(int count) const {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (connections < count && std::chrono::steady_clock::now() < end)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
 
     unsigned port = 0;
     std::atomic<int> connections{0};
@@ -169,6 +176,7 @@ TEST(QuorlinkBackend, AJobGoesToThePrinterFoundThenToTheAddressItHadLast) {
         // One round found it.
         EXPECT_EQ(endpoint.CountCalls("SearchRound"), 1) << ::testing::PrintToString(endpoint.Calls());
     }
+    printer.WaitForConnections(1);
     EXPECT_EQ(printer.Jobs(), std::vector<std::string>{content + content});
 
     // No search possible now: the address it had last still takes the job.
@@ -180,6 +188,7 @@ TEST(QuorlinkBackend, AJobGoesToThePrinterFoundThenToTheAddressItHadLast) {
         << messages.Text();
     ::close(input);
     EXPECT_EQ(noNetwork.CountCalls("SearchPrinter"), 0);
+    printer.WaitForConnections(3);
     EXPECT_EQ(printer.Jobs().size(), 2u);
     EXPECT_EQ(printer.Jobs().back(), "second");
     EXPECT_EQ(printer.connections, 3) << "the last address is looked at by one connect, then the job goes";
