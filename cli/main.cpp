@@ -123,6 +123,9 @@ int RunCommand(const std::string& command, const std::vector<std::string>& args)
 } // namespace
 
 int main(int argc, char** argv) {
+    // Print queues that an earlier run left paused when it ended without giving them back: every start
+    // gives them back, also one that only asks for the version or the help.
+    CCupsSpoolerHold::ResumeQueuesOfEndedRuns();
     std::vector<std::string> all(argv + 1, argv + argc);
     std::optional<std::string> logFile;
     std::string error;
@@ -147,8 +150,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     WriteLog("quorlink : START %s", CliLog::MaskedArguments(all).c_str());
-    // Print queues that an earlier run left paused when it ended without giving them back.
-    CCupsSpoolerHold::ResumeQueuesOfEndedRuns();
     const int status = RunCommand(all[0], std::vector<std::string>(all.begin() + 1, all.end()));
     WriteLog("quorlink : END (exit status %d)", status);
     return status;

@@ -94,7 +94,10 @@ TEST_P(DeviceLineRate, ReadSaveScanAndCertificateUpload) {
     EXPECT_EQ(list.size(), 40u);
 
     // 1001 bytes: three chunks, two of them 1064-byte frames, then the name.
-    sim.dir().write("client.pem", std::string(1001, 'c'));
+    // A PEM file of 1001 bytes (anything else is uploaded only with --force).
+    const std::string head = "-----BEGIN CERTIFICATE-----\n", tail = "-----END CERTIFICATE-----\n";
+    sim.dir().write("client.pem",
+                    head + std::string(1001 - head.size() - tail.size() - 1, 'c') + "\n" + tail);
     began = Clock::now();
     run = DeviceCliRun::Run(Args({"device", "cert"}, port, {"--type", "pem", sim.dir().file("client.pem")}));
     const double certMs = MsSince(began);

@@ -225,8 +225,13 @@ void CVRXPageWLanAdvSettingView::Refresh() {
     // While an exchange runs no button takes input, and each looks so; the focus comes back afterwards.
     const bool idle = !c.busy;
     if (c.busy && !m_bShownBusy) {
+        // One operation may run several exchanges in a row (a scan: hold, scan, pause, scan again, give
+        // back): the focus the first one took away is the one to give back at the end.
         QWidget* focus = QApplication::focusWidget();
-        m_focusBeforeBusy = focus && isAncestorOf(focus) ? focus : nullptr;
+        if (focus && isAncestorOf(focus))
+            m_focusBeforeBusy = focus;
+        else if (focus)
+            m_focusBeforeBusy = nullptr;
     }
     for (QPushButton* button : {m_connect, m_disconnect, m_close, m_saveAsFile, m_fileOpen, m_factoryReset})
         button->setEnabled(idle);
