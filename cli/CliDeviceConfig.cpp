@@ -32,6 +32,26 @@
 
 namespace {
 
+// Print queue names for a message: "A, B, C".
+template <typename Names> std::string JoinQueues(const Names& names) {
+    std::string joined;
+    for (const std::string& name : names)
+        joined += (joined.empty() ? "" : ", ") + name;
+    return joined;
+}
+
+// Queues the print server did not take back stay paused and in the journal: the user hears which, and that
+// the next start resumes them.
+void TellQueuesStillHeld(const std::string& command, const std::set<std::string>& held) {
+    if (held.empty())
+        return;
+    std::fprintf(stderr,
+                 "%s: print queue%s %s could not be resumed and stay%s paused; the next start of quorlink "
+                 "tries again\n",
+                 command.c_str(), held.size() > 1 ? "s" : "", JoinQueues(held).c_str(),
+                 held.size() > 1 ? "" : "s");
+}
+
 // "%1 is neither a PEM nor a DER certificate."
 constexpr int kTextNotPemOrDer = 477;
 
@@ -164,17 +184,7 @@ public:
     ~DeviceSession() {
         if (m_run.runHold)
             return; // the run gives the queues back and tells
-        const std::set<std::string> held = m_spooler.HeldNow();
-        if (held.empty())
-            return;
-        std::string queues;
-        for (const std::string& queue : held)
-            queues += (queues.empty() ? "" : ", ") + queue;
-        std::fprintf(
-            stderr,
-            "%s: print queue%s %s could not be resumed and stay%s paused; the next start of quorlink "
-            "tries again\n",
-            m_command.c_str(), held.size() > 1 ? "s" : "", queues.c_str(), held.size() > 1 ? "" : "s");
+        TellQueuesStillHeld(m_command, m_spooler.HeldNow());
     }
 
     // Picks and sets up the port. A path (it has a '/') is a serial line and must exist; anything else is
@@ -206,10 +216,7 @@ public:
             m_run.runHold ? std::vector<std::string>{} // the run looked before it held them
                           : m_spooler.QueuesPrintingNow(static_cast<int>(options.dop.dwInterfaceType));
         if (!printing.empty() && !options.force) {
-            std::string queues;
-            for (const std::string& queue : printing)
-                queues += (queues.empty() ? "" : ", ") + queue;
-            Fail("print queue " + queues +
+            Fail("print queue " + JoinQueues(printing) +
                  " is printing on this kind of port; holding it now would print that job again from its "
                  "start. Wait for the job to end, or give --force");
             return DeviceExit::Usage;
@@ -391,14 +398,11 @@ std::vector<int> RunOnPorts(const std::string& command, const PortOptions& optio
     if (!options.force) {
         const std::vector<std::string> printing = spooler.QueuesPrintingNow(target);
         if (!printing.empty()) {
-            std::string queues;
-            for (const std::string& queue : printing)
-                queues += (queues.empty() ? "" : ", ") + queue;
             std::fprintf(
                 stderr,
                 "%s: print queue %s is printing on these ports' kind; holding it now would print that "
                 "job again from its start. Wait for the job to end, or give --force\n",
-                command.c_str(), queues.c_str());
+                command.c_str(), JoinQueues(printing).c_str());
             return std::vector<int>(ports.size(), DeviceExit::Usage);
         }
     }
@@ -464,17 +468,7 @@ std::vector<int> RunOnPorts(const std::string& command, const PortOptions& optio
             reports->push_back(std::move(report));
         }
     }
-    const std::set<std::string> held = spooler.HeldNow();
-    if (!held.empty()) {
-        std::string queues;
-        for (const std::string& queue : held)
-            queues += (queues.empty() ? "" : ", ") + queue;
-        std::fprintf(
-            stderr,
-            "%s: print queue%s %s could not be resumed and stay%s paused; the next start of quorlink "
-            "tries again\n",
-            command.c_str(), held.size() > 1 ? "s" : "", queues.c_str(), held.size() > 1 ? "" : "s");
-    }
+    TellQueuesStillHeld(command, spooler.HeldNow());
     std::fflush(stdout);
     return statuses;
 }

@@ -1,6 +1,7 @@
 // `quorlink device ...` and `quorlink qlt ...` end to end: the built command line ($QL_CLI) against
 // quorlink-device-sim on a pty.
 
+#include "DeviceCliRun.h"
 #include "DeviceSimProcess.h"
 
 #include <gtest/gtest.h>
@@ -13,25 +14,11 @@
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out, err;
-};
+using CliRun = DeviceCliRun;
 
 // Runs the command line with args (and stdin from input), collecting what it printed.
 CliRun Cli(const std::vector<std::string>& args, const std::string& input = "") {
-    TempDir dir;
-    dir.write("in.txt", input);
-    std::string command = DeviceSimProcess::Program("QL_CLI", "quorlink");
-    for (const std::string& arg : args)
-        command += " '" + arg + "'";
-    command += " < " + dir.file("in.txt") + " > " + dir.file("out.txt") + " 2> " + dir.file("err.txt");
-    CliRun run;
-    const int raw = std::system(command.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = dir.read("out.txt");
-    run.err = dir.read("err.txt");
-    return run;
+    return DeviceCliRun::Run(args, input);
 }
 
 nlohmann::json Json(const CliRun& run) {

@@ -3,6 +3,7 @@
 // may be lost, and every failure ends in the message the operation gives.
 
 #include "AllVisibleGrid.h"
+#include "DeviceCliRun.h"
 #include "DeviceSimProcess.h"
 #include "FakeMessageBox.h"
 
@@ -375,22 +376,8 @@ TEST(DeviceFaults, CertificateRepliesWithoutTheirEndByteEndWhenTheLineGoesQuiet)
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-    TempDir dir;
-    std::string command = DeviceSimProcess::Program("QL_CLI", "quorlink");
-    for (const std::string& arg : args)
-        command += " '" + arg + "'";
-    command += " < /dev/null > " + dir.file("out.txt") + " 2> " + dir.file("err.txt");
-    CliRun run;
-    const int raw = std::system(command.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.err = dir.read("err.txt");
-    return run;
+DeviceCliRun Cli(const std::vector<std::string>& args) {
+    return DeviceCliRun::Run(args);
 }
 
 // What the command line says about each fault: a failed read is a failed read, and only a module that
@@ -427,7 +414,7 @@ TEST(DeviceFaultsCli, EachFaultGetsItsOwnMessage) {
             ASSERT_EQ(Cli({"device", "read", "--port", sim.LinkPath(), "--save", file}).status, 0);
             args.push_back(file);
         }
-        const CliRun run = Cli(args);
+        const DeviceCliRun run = Cli(args);
         EXPECT_EQ(run.status, c.status) << run.err;
         EXPECT_EQ(run.err, c.message);
         EXPECT_EQ(sim.State()["sets"], 0);
